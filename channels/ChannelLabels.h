@@ -1,0 +1,10 @@
+#pragma once
+// How channels are named: grid row labels, bank captions and channel labels.
+#include <QString>
+
+// "0".."199", "A  0".."A199", "A-P1", "A-P2", "B  0".."B199", "B-P1", "B-P2"
+QString RowLabel(int k);
+// "Memory", "Memory A", "Memory B"
+QString BankCaption(int k);
+// "CH0".."CH199", "P1", "P2"
+QString ChannelLabel(int k);
