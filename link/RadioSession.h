@@ -1,0 +1,60 @@
+#pragma once
+// Runs the transfer procedures and the identification on one link, one at a time, driven by signals and
+// timers (never blocking, no nested event loops). It owns the link and leaves it open between runs.
+#include "image/CloneImage.h"
+#include <QObject>
+#include <memory>
+
+class Link;
+
+enum class Procedure { ReadMemory, WriteMemory, ReadSettings, WriteSettings, Identify };
+
+// How a run ended:
+//   Success            - ComEnd3 (after the end command; Identify sends none)
+//   CommunicationError - ComEnd1: time-out, wrong reply length, write not answered "OK", unknown model or code
+//   ComPortError       - ComEnd2: the port failed during an exchange ("False00")
+//   ProcedureFailure   - the procedure's own failure path: the port could not be opened, or a codec refused a
+//                        record (mode above 5, setting beyond its list); shown as "COM Port Error" as well
+enum class Ending { Success, CommunicationError, ComPortError, ProcedureFailure };
+
+class RadioSession : public QObject {
+    Q_OBJECT
+  public:
+    // The session works on image (not owned; it must outlive the session).
+    explicit RadioSession(CloneImage *image, QObject *parent = nullptr);
+    ~RadioSession() override;
+
+    // Replaces the link (closing the old one). Refused (false) while a run is under way.
+    bool setLink(std::unique_ptr<Link> link);
+    Link *link() const;
+
+    bool busy() const;
+    // Starts one procedure; false when another run is under way or there is no link.
+    bool start(Procedure procedure);
+    // Read ALL / Write ALL: settings first, memory only when the settings half succeeded.
+    bool startReadAll();
+    bool startWriteAll();
+
+  signals:
+    // A procedure begins (also each half of an ALL run): the window disables its buttons, sets the hourglass,
+    // and for memory transfers makes the Memory page current and shows the progress bar.
+    void procedureStarted(Procedure procedure);
+    // Memory transfers: the channel being moved, 0..603.
+    void progress(int k);
+    // Read Memory replaced ChannelTable[k] / ChannelUsed[k]: refresh grid row k + 1.
+    void channelDecoded(int k);
+    // Read Settings decoded SetData1/SetData2 into image.Settings (before the VFO blocks are asked for).
+    void settingsDecoded();
+    // Read Settings decoded both VFO records.
+    void vfoDecoded();
+    // Identification selected a variant (the option button moved) and set WideRange.
+    void variantIdentified(int variant, bool wideRange);
+    // One procedure ended. detail says more for a status line (port name and reason, failing address).
+    void procedureFinished(Procedure procedure, Ending ending, const QString &detail);
+    // A whole run ended (a single procedure, or both halves of an ALL run): the window is restored.
+    void runFinished(bool succeeded);
+
+  private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
