@@ -3,47 +3,55 @@
 #include "image/TextTables.h"
 #include <cmath>
 
-QString FormatFrequencyText(qint64 hz)
-{
+QString FormatFrequencyText(qint64 hz) {
     QString d = QString::number(hz < 0 ? -hz : hz).rightJustified(7, QLatin1Char('0'));
     const int head = d.size() - 6; // one digit for seven, two for eight
     return d.left(head) + QLatin1Char('.') + d.mid(head, 3) + QLatin1Char('.') + d.right(3);
 }
 
-QString GainText(int code)
-{
+QString GainText(int code) {
     switch (code) {
-    case 0: return QStringLiteral("0");
-    case 1: return QStringLiteral("-10");
-    case 2: return QStringLiteral("-20");
-    default: return QStringLiteral("+10");
+    case 0:
+        return QStringLiteral("0");
+    case 1:
+        return QStringLiteral("-10");
+    case 2:
+        return QStringLiteral("-20");
+    default:
+        return QStringLiteral("+10");
     }
 }
-QString AGCText(int code) { return code == 0 ? QStringLiteral("Fast") : QStringLiteral("Slow"); }
-QString PwrText(int code)
-{
+QString AGCText(int code) {
+    return code == 0 ? QStringLiteral("Fast") : QStringLiteral("Slow");
+}
+QString PwrText(int code) {
     return code == 0 ? QStringLiteral("High") : code == 1 ? QStringLiteral("Low") : QStringLiteral("S-Low");
 }
-QString FilterText(int code) { return code == 0 ? QStringLiteral("Wide") : QStringLiteral("Narrow"); }
-QString ToneText(int code) { return code < 128 ? QStringLiteral("Off") : QStringLiteral("On"); }
-QString NBText(int code) { return code == 0 ? QStringLiteral("Off") : QStringLiteral("On"); }
+QString FilterText(int code) {
+    return code == 0 ? QStringLiteral("Wide") : QStringLiteral("Narrow");
+}
+QString ToneText(int code) {
+    return code < 128 ? QStringLiteral("Off") : QStringLiteral("On");
+}
+QString NBText(int code) {
+    return code == 0 ? QStringLiteral("Off") : QStringLiteral("On");
+}
 
-const QStringList &ChannelFieldNames()
-{
+const QStringList &ChannelFieldNames() {
     static const QStringList names = {"Frequency", "Mode", "Gain",        "AGC",  "Pwr", "Filter",
                                       "Tone",      "NB",   "Split Freq.", "Name", "Skip"};
     return names;
 }
 
 namespace {
-std::uint32_t roundedHz(double value) { return static_cast<std::uint32_t>(std::llround(value)); }
+std::uint32_t roundedHz(double value) {
+    return static_cast<std::uint32_t>(std::llround(value));
+}
 const int byteOfField[] = {-1, 1, 2, 3, 4, 6, 7, 9}; // record byte of fields 1..7
 } // namespace
 
-bool DecodeRadioFields(const RecordBytes &b, FieldSlot *fields)
-{
-    if (b[1] > 5)
-        return false;
+bool DecodeRadioFields(const RecordBytes &b, FieldSlot *fields) {
+    if (b[1] > 5) return false;
     const std::uint32_t freq = ReadLe32(b, 16);
     fields[FieldFrequency] = {FormatFrequencyText(freq), double(freq)};
     fields[FieldMode] = {Tables().ModeTable[b[1]], double(b[1])};
@@ -56,15 +64,13 @@ bool DecodeRadioFields(const RecordBytes &b, FieldSlot *fields)
     return true;
 }
 
-void EncodeRadioFields(const FieldSlot *fields, RecordBytes &b)
-{
+void EncodeRadioFields(const FieldSlot *fields, RecordBytes &b) {
     for (int f = FieldMode; f <= FieldNB; ++f)
         b[byteOfField[f]] = static_cast<std::uint8_t>(static_cast<int>(fields[f].value));
     WriteLe32(b, 16, roundedHz(fields[FieldFrequency].value));
 }
 
-bool UpdateMemData(CloneImage &image, const QString &record, int k)
-{
+bool UpdateMemData(CloneImage &image, const QString &record, int k) {
     const RecordBytes b = ReadRecordBytes(record);
     if (b[0] != 0x80 && b[0] != 0x88) {
         EmptyChannel(image, k);
@@ -84,8 +90,7 @@ bool UpdateMemData(CloneImage &image, const QString &record, int k)
     return true;
 }
 
-QString MakeMemData(const CloneImage &image, int k)
-{
+QString MakeMemData(const CloneImage &image, int k) {
     const ChannelEntry &e = image.ChannelTable[k];
     RecordBytes b{};
     b[0] = !image.ChannelUsed[k] ? 0x00 : e.field[FieldSkip].value == 0 ? 0x80 : 0x88;
@@ -96,8 +101,7 @@ QString MakeMemData(const CloneImage &image, int k)
     return RecordText(b);
 }
 
-void EmptyChannel(CloneImage &image, int k)
-{
+void EmptyChannel(CloneImage &image, int k) {
     image.ChannelTable[k] = ChannelEntry{};
     image.ChannelUsed[k] = false;
 }

@@ -4,15 +4,13 @@
 #include <cstdio>
 
 namespace {
-QTextStream &err()
-{
+QTextStream &err() {
     static QTextStream stream(stderr);
     return stream;
 }
 } // namespace
 
-bool ParseCommandLine(QCommandLineParser &parser, const QString &command, const QStringList &args)
-{
+bool ParseCommandLine(QCommandLineParser &parser, const QString &command, const QStringList &args) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("kt-m40-cli")} + args)) {
         UsageError(command, parser.errorText());
@@ -21,41 +19,33 @@ bool ParseCommandLine(QCommandLineParser &parser, const QString &command, const 
     return true;
 }
 
-int UsageError(const QString &command, const QString &reason)
-{
-    if (!reason.isEmpty())
-        err() << "kt-m40-cli " << command << ": " << reason << "\n";
+int UsageError(const QString &command, const QString &reason) {
+    if (!reason.isEmpty()) err() << "kt-m40-cli " << command << ": " << reason << "\n";
     const auto it = Commands().find(command);
-    if (it != Commands().end())
-        err() << it->second.usage;
+    if (it != Commands().end()) err() << it->second.usage;
     err().flush();
     return ExitUsage;
 }
 
-void PrintMessage(const QString &message, const QString &detail)
-{
+void PrintMessage(const QString &message, const QString &detail) {
     err() << message << "\n";
-    if (!detail.isEmpty())
-        err() << "  " << detail << "\n";
+    if (!detail.isEmpty()) err() << "  " << detail << "\n";
     err().flush();
 }
 
-int ReportFileStatus(FileStatus status, const QString &detail)
-{
-    if (status == FileStatus::Ok)
-        return ExitOk;
+int ReportFileStatus(FileStatus status, const QString &detail) {
+    if (status == FileStatus::Ok) return ExitOk;
     PrintMessage(FileStatusText(status), detail);
     return status == FileStatus::DataError ? ExitDataError : ExitFileOpenError;
 }
 
-int OpenCloneFileOrReport(const QString &path, CloneImage &image)
-{
+int OpenCloneFileOrReport(const QString &path, CloneImage &image) {
     const CloneFileLoad load = LoadCloneFile(path, image);
-    return ReportFileStatus(load.status, load.detail.isEmpty() ? path : path + QStringLiteral(": ") + load.detail);
+    return ReportFileStatus(load.status,
+                            load.detail.isEmpty() ? path : path + QStringLiteral(": ") + load.detail);
 }
 
-CloneImage NewCloneImage(int variant, bool wideRange)
-{
+CloneImage NewCloneImage(int variant, bool wideRange) {
     CloneImage image;
     ClearTables(image);
     image.Variant = variant;
@@ -64,4 +54,6 @@ CloneImage NewCloneImage(int variant, bool wideRange)
     return image;
 }
 
-int ParseVariantOption(const QString &text) { return VariantFromLetter(text); }
+int ParseVariantOption(const QString &text) {
+    return VariantFromLetter(text);
+}

@@ -3,28 +3,26 @@
 #include "files/CloneFile.h"
 
 namespace {
-int run(const QStringList &args)
-{
+int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({{"o", "output"}, "clone file to write", "OUT.M40"});
     p.addOption({"variant", "model variant J, T, E or A (default J)", "V", "J"});
     p.addOption({"wide", "wide-range radio (150 kHz - 35 MHz)"});
-    if (!ParseCommandLine(p, "new", args))
-        return ExitUsage;
+    if (!ParseCommandLine(p, "new", args)) return ExitUsage;
     if (!p.isSet("output") || !p.positionalArguments().isEmpty())
         return UsageError("new", p.isSet("output") ? "unexpected argument" : "-o OUT.M40 is required");
     const int variant = ParseVariantOption(p.value("variant"));
-    if (variant < 0)
-        return UsageError("new", "--variant takes J, T, E or A");
+    if (variant < 0) return UsageError("new", "--variant takes J, T, E or A");
     CloneImage image = NewCloneImage(variant, p.isSet("wide"));
     QString detail;
     const FileStatus status = SaveCloneFile(p.value("output"), image, &detail);
     return ReportFileStatus(status, detail);
 }
 
-CommandRegistrar reg("new", {"write a new clone file (default settings, empty memory)",
-                             "Usage: kt-m40-cli new -o OUT.M40 [--variant J|T|E|A] [--wide]\n"
-                             "Writes the clone file that File > New gives: default settings, default VFOs,\n"
-                             "604 empty channels, with the header of the variant and range (default J, narrow).\n",
-                             run});
+CommandRegistrar reg("new",
+                     {"write a new clone file (default settings, empty memory)",
+                      "Usage: kt-m40-cli new -o OUT.M40 [--variant J|T|E|A] [--wide]\n"
+                      "Writes the clone file that File > New gives: default settings, default VFOs,\n"
+                      "604 empty channels, with the header of the variant and range (default J, narrow).\n",
+                      run});
 } // namespace

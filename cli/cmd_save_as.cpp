@@ -3,18 +3,15 @@
 #include "files/CloneFile.h"
 
 namespace {
-int run(const QStringList &args)
-{
+int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({{"o", "output"}, "clone file to write", "OUT.M40"});
     p.addPositionalArgument("IN.M40", "clone file to open");
-    if (!ParseCommandLine(p, "save-as", args))
-        return ExitUsage;
+    if (!ParseCommandLine(p, "save-as", args)) return ExitUsage;
     if (!p.isSet("output") || p.positionalArguments().size() != 1)
         return UsageError("save-as", "needs IN.M40 and -o OUT.M40");
     CloneImage image = NewCloneImage(VariantJ, false);
-    if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image))
-        return status;
+    if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     QString detail;
     return ReportFileStatus(SaveCloneFile(p.value("output"), image, &detail), detail);
 }

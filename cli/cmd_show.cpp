@@ -10,16 +10,15 @@
 #include <QTextStream>
 
 namespace {
-QJsonArray fieldsJson(const FieldSlot *fields, int count)
-{
+QJsonArray fieldsJson(const FieldSlot *fields, int count) {
     QJsonArray out;
     for (int f = 0; f < count; ++f)
-        out.append(QJsonObject{{"name", ChannelFieldNames()[f]}, {"text", fields[f].text}, {"value", fields[f].value}});
+        out.append(QJsonObject{
+            {"name", ChannelFieldNames()[f]}, {"text", fields[f].text}, {"value", fields[f].value}});
     return out;
 }
 
-QJsonObject imageJson(const CloneImage &image, const QString &header)
-{
+QJsonObject imageJson(const CloneImage &image, const QString &header) {
     QJsonObject settings;
     const auto &lists = SettingsLists();
     for (int i = 0; i < SettingsListCount; ++i) {
@@ -33,11 +32,12 @@ QJsonObject imageJson(const CloneImage &image, const QString &header)
                                {"fields", fieldsJson(image.VfoTable[n].field.data(), VfoFieldCount)}});
     QJsonArray channels;
     for (int k = 0; k < ChannelCount; ++k)
-        channels.append(QJsonObject{{"index", k},
-                                    {"label", RowLabel(k)},
-                                    {"used", image.ChannelUsed[k]},
-                                    {"record", MakeMemData(image, k)},
-                                    {"fields", fieldsJson(image.ChannelTable[k].field.data(), ChannelFieldCount)}});
+        channels.append(
+            QJsonObject{{"index", k},
+                        {"label", RowLabel(k)},
+                        {"used", image.ChannelUsed[k]},
+                        {"record", MakeMemData(image, k)},
+                        {"fields", fieldsJson(image.ChannelTable[k].field.data(), ChannelFieldCount)}});
     return QJsonObject{{"header", header},
                        {"variant", VariantLetter(image.Variant)},
                        {"wideRange", image.WideRange},
@@ -48,8 +48,7 @@ QJsonObject imageJson(const CloneImage &image, const QString &header)
                        {"channels", channels}};
 }
 
-void printTable(QTextStream &out, const CloneImage &image, const QString &header)
-{
+void printTable(QTextStream &out, const CloneImage &image, const QString &header) {
     out << header << "\n"
         << "Variant " << VariantLetter(image.Variant) << " (" << VariantCaption(image.Variant) << "), range "
         << FrequencyRangeFor(image.WideRange).text << "\n\nSettings\n";
@@ -65,7 +64,8 @@ void printTable(QTextStream &out, const CloneImage &image, const QString &header
     auto heading = [&out](int count) {
         out << "  " << QString().leftJustified(6);
         for (int f = 0; f < count; ++f)
-            out << " " << ChannelFieldNames()[f].leftJustified(f == FieldFrequency || f == FieldSplitFreq ? 10 : 6);
+            out << " "
+                << ChannelFieldNames()[f].leftJustified(f == FieldFrequency || f == FieldSplitFreq ? 10 : 6);
         out << "\n";
     };
     out << "\nVFO\n";
@@ -78,22 +78,17 @@ void printTable(QTextStream &out, const CloneImage &image, const QString &header
     out << "\nChannels (" << used << " of " << ChannelCount << " used)\n";
     heading(ChannelFieldCount);
     for (int k = 0; k < ChannelCount; ++k)
-        if (image.ChannelUsed[k])
-            row(RowLabel(k), image.ChannelTable[k].field.data(), ChannelFieldCount);
+        if (image.ChannelUsed[k]) row(RowLabel(k), image.ChannelTable[k].field.data(), ChannelFieldCount);
 }
 
-int run(const QStringList &args)
-{
+int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({"json", "print one JSON object"});
     p.addPositionalArgument("FILE.M40", "clone file to show");
-    if (!ParseCommandLine(p, "show", args))
-        return ExitUsage;
-    if (p.positionalArguments().size() != 1)
-        return UsageError("show", "needs one FILE.M40");
+    if (!ParseCommandLine(p, "show", args)) return ExitUsage;
+    if (p.positionalArguments().size() != 1) return UsageError("show", "needs one FILE.M40");
     CloneImage image = NewCloneImage(VariantJ, false);
-    if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image))
-        return status;
+    if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     const QString header = Tables().FileHeader[image.Variant][image.WideRange ? 1 : 0];
     QTextStream out(stdout);
     if (p.isSet("json"))
@@ -103,10 +98,11 @@ int run(const QStringList &args)
     return ExitOk;
 }
 
-CommandRegistrar reg("show", {"print a clone file's settings, VFOs and channels",
-                              "Usage: kt-m40-cli show FILE.M40 [--json]\n"
-                              "Opens FILE.M40 as File > Open does and prints what it holds: a readable table,\n"
-                              "or with --json one object with the header, variant, range, both settings blocks,\n"
-                              "the 29 settings, both VFOs and all 604 channels (record text and fields).\n",
-                              run});
+CommandRegistrar reg("show",
+                     {"print a clone file's settings, VFOs and channels",
+                      "Usage: kt-m40-cli show FILE.M40 [--json]\n"
+                      "Opens FILE.M40 as File > Open does and prints what it holds: a readable table,\n"
+                      "or with --json one object with the header, variant, range, both settings blocks,\n"
+                      "the 29 settings, both VFOs and all 604 channels (record text and fields).\n",
+                      run});
 } // namespace

@@ -5,15 +5,13 @@
 #include <QTextStream>
 #include <cstdio>
 
-std::map<QString, Command> &Commands()
-{
+std::map<QString, Command> &Commands() {
     static std::map<QString, Command> commands;
     return commands;
 }
 
 namespace {
-void overview(QTextStream &out)
-{
+void overview(QTextStream &out) {
     out << "Usage: kt-m40-cli COMMAND [OPTIONS]\n"
            "The Korvan KT-M40 clone utility on the command line.\n\nCommands:\n";
     for (const auto &[name, command] : Commands())
@@ -24,8 +22,7 @@ void overview(QTextStream &out)
 }
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
     BuildTextTables();

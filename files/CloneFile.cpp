@@ -22,31 +22,26 @@ class LineCollector {
 
     bool full() const { return int(lines_.size()) == LineCount; }
 
-    void feed(const char *data, qint64 size)
-    {
+    void feed(const char *data, qint64 size) {
         for (qint64 i = 0; i < size && !full(); ++i) {
             if (data[i] == '\n') {
                 finishLine();
                 continue;
             }
-            if (current_.length < KeptPerLine)
-                current_.head.append(data[i]);
+            if (current_.length < KeptPerLine) current_.head.append(data[i]);
             ++current_.length;
         }
     }
 
     // The end of the input: a last line without its line end still counts.
-    void finish()
-    {
-        if (!full() && current_.length > 0)
-            finishLine();
+    void finish() {
+        if (!full() && current_.length > 0) finishLine();
     }
 
     const std::vector<Line> &lines() const { return lines_; }
 
   private:
-    void finishLine()
-    {
+    void finishLine() {
         if (current_.length > 0 && current_.length <= KeptPerLine && current_.head.endsWith('\r')) {
             current_.head.chop(1);
             --current_.length;
@@ -61,15 +56,15 @@ class LineCollector {
     Line current_;
 };
 
-QString text(const LineCollector::Line &line) { return QString::fromLatin1(line.head); }
+QString text(const LineCollector::Line &line) {
+    return QString::fromLatin1(line.head);
+}
 
-CloneFileLoad interpret(const LineCollector &collector, CloneImage &image)
-{
+CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     const auto &lines = collector.lines();
     if (int(lines.size()) < LineCount)
         return {FileStatus::FileOpenError, false, QStringLiteral("the file ends before line 610")};
-    if (lines[0].length != 32 || lines[LineCount - 1].length != 32)
-        return {FileStatus::DataError, false, {}};
+    if (lines[0].length != 32 || lines[LineCount - 1].length != 32) return {FileStatus::DataError, false, {}};
     for (int i = 1; i < LineCount - 1; ++i)
         if (lines[i].length != 64)
             return {FileStatus::DataError, false, QStringLiteral("line %1 is not 64 characters").arg(i + 1)};
@@ -97,41 +92,36 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image)
             return {FileStatus::DataError, false, QStringLiteral("%1 has no valid mode").arg(VfoLabel(n))};
     for (int k = 0; k < ChannelCount; ++k)
         if (!UpdateMemData(scratch, text(lines[5 + k]), k))
-            return {FileStatus::DataError, false, QStringLiteral("channel line %1 has no valid mode").arg(6 + k)};
+            return {FileStatus::DataError, false,
+                    QStringLiteral("channel line %1 has no valid mode").arg(6 + k)};
     image = std::move(scratch);
     return {FileStatus::Ok, true, {}};
 }
 } // namespace
 
-CloneFileLoad ParseCloneFile(const QByteArray &data, CloneImage &image)
-{
+CloneFileLoad ParseCloneFile(const QByteArray &data, CloneImage &image) {
     LineCollector collector;
     collector.feed(data.constData(), data.size());
     collector.finish();
     return interpret(collector, image);
 }
 
-CloneFileLoad LoadCloneFile(const QString &path, CloneImage &image)
-{
+CloneFileLoad LoadCloneFile(const QString &path, CloneImage &image) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {FileStatus::FileOpenError, false, file.errorString()};
+    if (!file.open(QIODevice::ReadOnly)) return {FileStatus::FileOpenError, false, file.errorString()};
     LineCollector collector;
     char buffer[65536];
     while (!collector.full()) {
         const qint64 n = file.read(buffer, sizeof buffer);
-        if (n < 0)
-            return {FileStatus::FileOpenError, false, file.errorString()};
-        if (n == 0)
-            break;
+        if (n < 0) return {FileStatus::FileOpenError, false, file.errorString()};
+        if (n == 0) break;
         collector.feed(buffer, n);
     }
     collector.finish();
     return interpret(collector, image);
 }
 
-QByteArray CloneFileBytes(CloneImage &image)
-{
+QByteArray CloneFileBytes(CloneImage &image) {
     MakeSetData(image);
     QByteArray out;
     out.reserve(LineCount * 66);
@@ -147,13 +137,11 @@ QByteArray CloneFileBytes(CloneImage &image)
     return out;
 }
 
-FileStatus SaveCloneFile(const QString &path, CloneImage &image, QString *detail)
-{
+FileStatus SaveCloneFile(const QString &path, CloneImage &image, QString *detail) {
     const QByteArray bytes = CloneFileBytes(image);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (detail)
-            *detail = file.errorString();
+        if (detail) *detail = file.errorString();
         return FileStatus::FileOpenError;
     }
     return FileStatus::Ok;

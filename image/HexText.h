@@ -8,7 +8,8 @@ using RecordBytes = std::array<std::uint8_t, 32>;
 
 // Byte as two upper-case digits ("A5", "0E", "00").
 QString HexByte(int value);
-// Lenient read of the pair for byte i (characters 2i+1 and 2i+2, counting from 1); missing characters read as 0.
+// Lenient read of the pair for byte i (characters 2i+1 and 2i+2, counting from 1); missing characters read as
+// 0.
 int ReadHexPair(const QString &text, int byteIndex);
 // All 32 bytes of a record text, leniently.
 RecordBytes ReadRecordBytes(const QString &text);

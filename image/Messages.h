@@ -13,7 +13,8 @@ inline const QString OutOfRangeText = QStringLiteral("The frequency is outside t
 
 enum class FileStatus { Ok, DataError, FileOpenError };
 
-inline QString FileStatusText(FileStatus s)
-{
-    return s == FileStatus::DataError ? DataErrorText : s == FileStatus::FileOpenError ? FileOpenErrorText : QString();
+inline QString FileStatusText(FileStatus s) {
+    return s == FileStatus::DataError       ? DataErrorText
+           : s == FileStatus::FileOpenError ? FileOpenErrorText
+                                            : QString();
 }

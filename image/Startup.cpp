@@ -1,23 +1,22 @@
 #include "image/Startup.h"
 #include <map>
 
-QString StartupFileFromCommandLine(const QString &commandLine)
-{
-    if (commandLine.size() > 5)
-        return commandLine.mid(1, commandLine.size() - 2);
+QString StartupFileFromCommandLine(const QString &commandLine) {
+    if (commandLine.size() > 5) return commandLine.mid(1, commandLine.size() - 2);
     return commandLine;
 }
 
-QString StartupFileFromArguments(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return QString();
-    return StartupFileFromCommandLine(QLatin1Char('"') + arguments.join(QLatin1Char(' ')) + QLatin1Char('"'));
+QString StartupFileFromArguments(const QStringList &arguments) {
+    if (arguments.isEmpty()) return QString();
+    const QString joined = arguments.join(QLatin1Char(' '));
+    // a wrapped name of five characters or fewer would keep its quotes: such a name arrives as it is
+    const QString wrapped = QLatin1Char('"') + joined + QLatin1Char('"');
+    return wrapped.size() > 5 ? StartupFileFromCommandLine(wrapped) : joined;
 }
 
-const std::array<int, 14> &ColumnWidths()
-{
-    static const std::array<int, 14> widths = {650, 900, 600, 450, 600, 600, 650, 600, 600, 900, 900, 600, 500, 500};
+const std::array<int, 14> &ColumnWidths() {
+    static const std::array<int, 14> widths = {650, 900, 600, 450, 600, 600, 650,
+                                               600, 600, 900, 900, 600, 500, 500};
     return widths;
 }
 
@@ -27,8 +26,7 @@ struct Texts {
     const char *japanese;
 };
 
-const std::map<int, Texts> &table()
-{
+const std::map<int, Texts> &table() {
     static const std::map<int, Texts> t = {
         {1000, {"File(&F)", "ﾌｧｲﾙ(&F)"}},
         {1001, {"New(&N)", "新規作成(&N)"}},
@@ -63,15 +61,12 @@ const std::map<int, Texts> &table()
 }
 } // namespace
 
-QString ResString(int id, UiLanguage language)
-{
+QString ResString(int id, UiLanguage language) {
     const auto it = table().find(id);
-    if (it == table().end())
-        return QString();
+    if (it == table().end()) return QString();
     return QString::fromUtf8(language == UiLanguage::Japanese ? it->second.japanese : it->second.english);
 }
 
-UiLanguage LanguageForLocale(const QString &localeName)
-{
+UiLanguage LanguageForLocale(const QString &localeName) {
     return localeName.startsWith(QLatin1String("ja")) ? UiLanguage::Japanese : UiLanguage::English;
 }

@@ -8,13 +8,16 @@
 // character (the quotes around a path); one to five characters stay as they are.
 QString StartupFileFromCommandLine(const QString &commandLine);
 // The same rule where the system hands over arguments already split: they are joined by blanks and
-// wrapped in double quotes first, so a path arrives whole. No arguments give "".
+// wrapped in double quotes first, so a path arrives whole (a name too short to lose its quotes arrives as
+// it is). No arguments give "".
 QString StartupFileFromArguments(const QStringList &arguments);
 
 // Grid column widths in twips, index 0 first.
 const std::array<int, 14> &ColumnWidths();
 // Twips to pixels at 96 dots per inch (15 twips a pixel), before any high-DPI scaling.
-inline int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+inline int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 enum class UiLanguage { English, Japanese };
 // The caption of a string id (1000..1207) in a language; "" for an id the table does not hold.

@@ -1,8 +1,7 @@
 #include "image/TextTables.h"
 
 namespace {
-TextTables make()
-{
+TextTables make() {
     TextTables t;
     t.ModeTable = {"USB", "LSB", "CWU", "CWL", "AM", "FM"};
     t.ToneTable = {"67.0Hz",  "69.3Hz",  "71.9Hz",  "74.4Hz",  "77.0Hz",  "79.7Hz",  "82.5Hz",  "85.4Hz",
@@ -33,16 +32,16 @@ TextTables make()
 }
 } // namespace
 
-const TextTables &Tables()
-{
+const TextTables &Tables() {
     static const TextTables tables = make();
     return tables;
 }
 
-void BuildTextTables() { (void)Tables(); }
+void BuildTextTables() {
+    (void)Tables();
+}
 
-bool MatchFileHeader(const QString &line, int &variant, bool &wideRange)
-{
+bool MatchFileHeader(const QString &line, int &variant, bool &wideRange) {
     const TextTables &t = Tables();
     for (int v = 0; v < 4; ++v)
         for (int w = 0; w < 2; ++w)

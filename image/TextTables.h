@@ -5,10 +5,10 @@
 #include <array>
 
 struct TextTables {
-    QStringList ModeTable;                          // 6 mode names by mode byte
-    QStringList ToneTable;                          // 39 tone texts, "67.0Hz" .. "250.3Hz"
-    QStringList DcsTable;                           // 104 DCS codes as three octal digits
-    QStringList StepTable;                          // 19 slots, 0..6 filled, the rest ""
+    QStringList ModeTable;                            // 6 mode names by mode byte
+    QStringList ToneTable;                            // 39 tone texts, "67.0Hz" .. "250.3Hz"
+    QStringList DcsTable;                             // 104 DCS codes as three octal digits
+    QStringList StepTable;                            // 19 slots, 0..6 filled, the rest ""
     std::array<std::array<QString, 2>, 4> FileHeader; // [variant][WideRange]
     QString FileEndLine;
     QString AppTitle;

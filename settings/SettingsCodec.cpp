@@ -6,8 +6,7 @@ const int ElekeyList = 13; // byte 23, bit 0
 const int PaddleList = 14; // byte 23, bit 7
 } // namespace
 
-int UpdateSetData(CloneImage &image)
-{
+int UpdateSetData(CloneImage &image) {
     const RecordBytes blocks[2] = {ReadRecordBytes(image.SetData1), ReadRecordBytes(image.SetData2)};
     const auto &lists = SettingsLists();
     for (int i = 0; i < SettingsListCount; ++i) {
@@ -16,15 +15,13 @@ int UpdateSetData(CloneImage &image)
             value %= 2;
         else if (i == PaddleList)
             value /= 128; // bits 1 to 6 of byte 23 are not looked at
-        if (value >= lists[i].items.size())
-            return i;
+        if (value >= lists[i].items.size()) return i;
         image.Settings[i] = value;
     }
     return -1;
 }
 
-void MakeSetData(CloneImage &image)
-{
+void MakeSetData(CloneImage &image) {
     RecordBytes blocks[2] = {};
     blocks[0][0] = 0xA5; // the fixed bytes; every other byte no list owns is 00
     blocks[0][5] = 0x03;

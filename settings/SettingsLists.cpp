@@ -2,16 +2,14 @@
 #include "image/TextTables.h"
 
 namespace {
-QStringList numbers(int from, int to, int width = 0, const QString &suffix = {}, int step = 1)
-{
+QStringList numbers(int from, int to, int width = 0, const QString &suffix = {}, int step = 1) {
     QStringList items;
     for (int i = from; i <= to; i += step)
         items << QString::number(i).rightJustified(width, QLatin1Char('0')) + suffix;
     return items;
 }
 
-std::vector<SettingsList> make()
-{
+std::vector<SettingsList> make() {
     const QStringList offOn = {"Off", "On"};
     return {
         {"cmbRit", "RIT / TXIT", {"Off", "RIT", "TXIT", "RIT/TXIT"}, 0, 6, 0},
@@ -24,8 +22,8 @@ std::vector<SettingsList> make()
         {"cmbMrAccess", "Memory Access", {"On", "Off"}, 0, 17, 0},
         {"cmbScanType",
          "Scan Time",
-         {" Off", "  0", "  1S", "  2S", "  3S", "  5S", "  7S", " 10S", " B0", " B1S", " B2S", " B3S", " B5S",
-          "B10S", "B20S", "B30S", " B1M", " B2M", " B3M", " B5M", "B10M", "B20M", "B30M"},
+         {" Off", "  0",  "  1S", "  2S", "  3S", "  5S", "  7S", " 10S", " B0",  " B1S", " B2S", " B3S",
+          " B5S", "B10S", "B20S", "B30S", " B1M", " B2M", " B3M", " B5M", "B10M", "B20M", "B30M"},
          0,
          18,
          0},
@@ -53,23 +51,19 @@ std::vector<SettingsList> make()
 }
 } // namespace
 
-const std::vector<SettingsList> &SettingsLists()
-{
+const std::vector<SettingsList> &SettingsLists() {
     static const std::vector<SettingsList> lists = make();
     return lists;
 }
 
-int SettingsListIndex(const QString &name)
-{
+int SettingsListIndex(const QString &name) {
     const auto &lists = SettingsLists();
     for (int i = 0; i < int(lists.size()); ++i)
-        if (lists[i].name == name)
-            return i;
+        if (lists[i].name == name) return i;
     return -1;
 }
 
-SettingsSelection InitialSettingsSelection()
-{
+SettingsSelection InitialSettingsSelection() {
     SettingsSelection s;
     const auto &lists = SettingsLists();
     for (int i = 0; i < SettingsListCount; ++i)

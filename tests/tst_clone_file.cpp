@@ -1,0 +1,212 @@
+// The clone file: save, open, every format check and what a refused file leaves behind.
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "files/CloneFile.h"
+#include "image/TextTables.h"
+#include "settings/SettingsCodec.h"
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString Example = "88010201010001850001000000000000"
+                        "3899D800"
+                        "3C4A543A3B583900"
+                        "B0A96D00";
+
+CloneImage sample() {
+    CloneImage image;
+    image.Variant = VariantT;
+    image.WideRange = true;
+    NewImage(image);
+    image.Settings.byName("cmbDimmer") = 64;
+    image.Settings.byName("cmbFunc") = 1;
+    UpdateMemData(image, Example, 0);
+    UpdateMemData(image, Example, 603);
+    UpdateVFORecord(image,
+                    "80050000000000000000000000000000"
+                    "3899D800" +
+                        QString(24, '0'),
+                    1);
+    return image;
+}
+
+QList<QByteArray> lines(const QByteArray &bytes) {
+    QList<QByteArray> out = bytes.split('\n');
+    out.removeLast();
+    for (QByteArray &l : out)
+        l.chop(1);
+    return out;
+}
+
+QByteArray join(const QList<QByteArray> &ls, const char *end = "\r\n") {
+    QByteArray out;
+    for (const QByteArray &l : ls)
+        out += l + end;
+    return out;
+}
+} // namespace
+
+class TestCloneFile : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir;
+
+  private slots:
+    void layoutOfASavedFile() {
+        CloneImage image = sample();
+        const QByteArray bytes = CloneFileBytes(image);
+        const QList<QByteArray> ls = lines(bytes);
+        QCOMPARE(ls.size(), 610);
+        QVERIFY(bytes.endsWith("Korvan  KT-M40  Clone  File  End\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 610);
+        QCOMPARE(ls[0], QByteArray("Korvan KT-M40T Clone A FileStart"));
+        QCOMPARE(ls[1].mid(38, 2), QByteArray("40")); // dimmer 64 encoded on save
+        QCOMPARE(ls[5], Example.toLatin1());
+        QCOMPARE(ls[608], Example.toLatin1());
+        QCOMPARE(ls[6], QByteArray(64, '0'));
+    }
+
+    void saveThenOpenRestoresEverythingByteForByte() {
+        CloneImage image = sample();
+        const QString path = dir.filePath("round.M40");
+        QCOMPARE(SaveCloneFile(path, image), FileStatus::Ok);
+        CloneImage back;
+        ClearTables(back);
+        NewImage(back);
+        const CloneFileLoad load = LoadCloneFile(path, back);
+        QCOMPARE(load.status, FileStatus::Ok);
+        QVERIFY(load.variantSelected);
+        QCOMPARE(back, image);
+        const QString again = dir.filePath("again.M40");
+        QCOMPARE(SaveCloneFile(again, back), FileStatus::Ok);
+        QFile a(path), b(again);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll());
+    }
+
+    void refusedFilesChangeNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("status");
+        CloneImage image = sample();
+        QList<QByteArray> ls = lines(CloneFileBytes(image));
+
+        QList<QByteArray> other = ls;
+        other[0] = "Korvan KT-M40X Clone 0 FileStart";
+        QTest::newRow("unknown header") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[0] = "Korvan KT-M40T Clone 0 FileStar";
+        QTest::newRow("31-character header") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[300].chop(1);
+        QTest::newRow("63-character line") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[2] += "0";
+        QTest::newRow("65-character line") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other.removeLast();
+        QTest::newRow("609 lines") << join(other) << int(FileStatus::FileOpenError);
+        QTest::newRow("empty") << QByteArray() << int(FileStatus::FileOpenError);
+        other = ls;
+        other[100] = QByteArray(100000, 'A');
+        QTest::newRow("a very long line") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[200].replace(0, 4, "8006"); // used channel, mode 6
+        QTest::newRow("mode beyond the table") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[4].replace(2, 2, "09");
+        QTest::newRow("VFO mode beyond the table") << join(other) << int(FileStatus::DataError);
+        other = ls;
+        other[1].replace(38, 2, "41");
+        QTest::newRow("dimmer beyond its list") << join(other) << int(FileStatus::DataError);
+    }
+    void refusedFilesChangeNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, status);
+        CloneImage image;
+        ClearTables(image);
+        NewImage(image);
+        const CloneImage before = image;
+        const CloneFileLoad load = ParseCloneFile(bytes, image);
+        QCOMPARE(int(load.status), status);
+        QVERIFY(!load.variantSelected);
+        QCOMPARE(image, before);
+    }
+
+    void aWrongEndLineStillMovesTheVariant() {
+        CloneImage image = sample();
+        QList<QByteArray> ls = lines(CloneFileBytes(image));
+        ls[609] = "Korvan  KT-M40  Clone  File  Enx";
+        CloneImage target;
+        ClearTables(target);
+        NewImage(target);
+        CloneImage expected = target;
+        expected.Variant = VariantT;
+        expected.WideRange = true;
+        const CloneFileLoad load = ParseCloneFile(join(ls), target);
+        QCOMPARE(load.status, FileStatus::DataError);
+        QVERIFY(load.variantSelected);
+        QCOMPARE(target, expected); // variant and range follow the header, nothing else changed
+    }
+
+    void tolerantReading() {
+        CloneImage image = sample();
+        QList<QByteArray> ls = lines(CloneFileBytes(image));
+        CloneImage a;
+        QCOMPARE(ParseCloneFile(join(ls, "\n"), a).status, FileStatus::Ok); // LF only
+        QCOMPARE(a, image);
+        CloneImage b;
+        QCOMPARE(ParseCloneFile(join(ls) + "extra line\r\nmore\r\n", b).status, FileStatus::Ok);
+        QCOMPARE(b, image);
+        QByteArray noFinalEnd = join(ls);
+        noFinalEnd.chop(2);
+        CloneImage c;
+        QCOMPARE(ParseCloneFile(noFinalEnd, c).status, FileStatus::Ok);
+        QList<QByteArray> lower = ls;
+        lower[5] = lower[5].toLower();
+        CloneImage d;
+        QCOMPARE(ParseCloneFile(join(lower), d).status, FileStatus::Ok);
+        QCOMPARE(d.ChannelTable[0], image.ChannelTable[0]);
+    }
+
+    void fileErrors() {
+        CloneImage image = sample();
+        const CloneImage before = image;
+        QCOMPARE(LoadCloneFile(dir.filePath("missing.M40"), image).status, FileStatus::FileOpenError);
+        QCOMPARE(image, before);
+        QString detail;
+        QCOMPARE(SaveCloneFile(dir.filePath("no/such/folder/x.M40"), image, &detail),
+                 FileStatus::FileOpenError);
+        QVERIFY(!detail.isEmpty());
+    }
+
+    void failedSaveKeepsThePreviousFile() {
+        CloneImage image = sample();
+        const CloneImage before = image;
+        const QString path = dir.filePath("kept.M40");
+        QCOMPARE(SaveCloneFile(path, image), FileStatus::Ok);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(dir.filePath("probe"));
+        if (probe.open(QIODevice::WriteOnly)) { // root ignores the folder's modes
+            probe.remove();
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("the folder stays writable for this user");
+        }
+        image.ChannelUsed[0] = false;
+        const FileStatus status = SaveCloneFile(path, image);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(status, FileStatus::FileOpenError);
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(path, back).status, FileStatus::Ok);
+        QCOMPARE(back, before);
+    }
+
+    void variantAHeaderWhenNoOtherIsSelected() {
+        CloneImage image;
+        NewImage(image);
+        image.Variant = VariantA;
+        QVERIFY(CloneFileBytes(image).startsWith("Korvan KT-M40A Clone 0 FileStart\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCloneFile)
+#include "tst_clone_file.moc"

@@ -1,0 +1,157 @@
+// The clone image: addresses, defaults, variants, file texts and the hexadecimal text rules.
+#include "channels/ChannelRecord.h"
+#include "image/CloneImage.h"
+#include "image/HexText.h"
+#include "image/TextTables.h"
+#include "settings/SettingsCodec.h"
+#include <QtTest>
+
+class TestCloneImage : public QObject {
+    Q_OBJECT
+  private slots:
+    void blockAddresses() {
+        QCOMPARE(BlockAddress(0), QString("0600"));
+        QCOMPARE(BlockAddress(1), QString("0620"));
+        QCOMPARE(BlockAddress(79), QString("0FE0"));
+        QCOMPARE(BlockAddress(80), QString("1000"));
+        QCOMPARE(BlockAddress(603), QString("5160"));
+        // every address equals 0x600 + 0x20 k, four digits
+        for (int k = 0; k < ChannelCount; ++k)
+            QCOMPARE(BlockAddress(k).toInt(nullptr, 16), 0x600 + 0x20 * k);
+    }
+
+    void defaultVfoFollowsVariant_data() {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("J") << int(VariantJ) << "7.050.000";
+        QTest::newRow("T") << int(VariantT) << "7.100.000";
+        QTest::newRow("E") << int(VariantE) << "7.100.000";
+        QTest::newRow("A") << int(VariantA) << "7.100.000";
+    }
+    void defaultVfoFollowsVariant() {
+        QFETCH(int, variant);
+        QFETCH(QString, text);
+        CloneImage image;
+        image.Variant = variant;
+        LoadDefaultVfo(image);
+        for (int n = 0; n < VfoCount; ++n) {
+            const VfoRecord &r = image.VfoTable[n];
+            QCOMPARE(r.field[FieldFrequency].text, text);
+            QCOMPARE(r.field[FieldMode].text, QString("LSB"));
+            QCOMPARE(r.field[FieldMode].value, 1.0);
+            QCOMPARE(r.field[FieldAGC].text, QString("Slow"));
+            QCOMPARE(r.field[FieldAGC].value, 1.0);
+            QCOMPARE(r.field[FieldPwr].text, QString("High"));
+            QCOMPARE(r.field[FieldTone].text, QString("Off"));
+        }
+    }
+
+    void fileHeadersAndMatching() {
+        const TextTables &t = Tables();
+        QCOMPARE(t.FileHeader[2][1], QString("Korvan KT-M40E Clone A FileStart"));
+        QCOMPARE(t.FileHeader[0][0], QString("Korvan KT-M40J Clone 0 FileStart"));
+        QCOMPARE(t.FileEndLine, QString("Korvan  KT-M40  Clone  File  End"));
+        QCOMPARE(t.AppTitle, QString("Korvan KT-M40 Clone Utility"));
+        for (int v = 0; v < 4; ++v)
+            for (int w = 0; w < 2; ++w) {
+                QCOMPARE(t.FileHeader[v][w].size(), 32);
+                int variant = -1;
+                bool wide = !w;
+                QVERIFY(MatchFileHeader(t.FileHeader[v][w], variant, wide));
+                QCOMPARE(variant, v);
+                QCOMPARE(wide, w == 1);
+            }
+        int variant = 9;
+        bool wide = true;
+        QVERIFY(!MatchFileHeader("Korvan KT-M40X Clone 0 FileStart", variant, wide));
+        QVERIFY(!MatchFileHeader("korvan KT-M40J Clone 0 FileStart", variant, wide));
+        QCOMPARE(variant, 9); // a failed match leaves the outputs alone
+    }
+
+    void valueTables() {
+        const TextTables &t = Tables();
+        QCOMPARE(t.ModeTable.size(), 6);
+        QCOMPARE(t.ModeTable[1], QString("LSB"));
+        QCOMPARE(t.ToneTable.size(), 39);
+        QCOMPARE(t.ToneTable.first(), QString("67.0Hz"));
+        QCOMPARE(t.ToneTable[8], QString("88.5Hz"));
+        QCOMPARE(t.ToneTable[12], QString("100.0Hz"));
+        QCOMPARE(t.ToneTable.last(), QString("250.3Hz"));
+        QCOMPARE(t.DcsTable.size(), 104);
+        QCOMPARE(t.DcsTable.first(), QString("023"));
+        QCOMPARE(t.DcsTable.last(), QString("754"));
+        QCOMPARE(t.StepTable.size(), 19);
+        QCOMPARE(t.StepTable[6], QString("30KHz"));
+        QCOMPARE(t.StepTable[7], QString());
+        // tones and DCS codes ascend, so a look-up by number finds one entry at most
+        for (int i = 1; i < t.ToneTable.size(); ++i)
+            QVERIFY(t.ToneTable[i - 1].chopped(2).toDouble() < t.ToneTable[i].chopped(2).toDouble());
+        for (int i = 1; i < t.DcsTable.size(); ++i)
+            QVERIFY(t.DcsTable[i - 1].toInt() < t.DcsTable[i].toInt());
+    }
+
+    void lenientHexPairs() {
+        QCOMPARE(ReadHexPair("0e", 0), 14);
+        QCOMPARE(ReadHexPair("1G", 0), 1);
+        QCOMPARE(ReadHexPair("G1", 0), 0);
+        QCOMPARE(ReadHexPair(" 5", 0), 5);
+        QCOMPARE(ReadHexPair("5 ", 0), 5);
+        QCOMPARE(ReadHexPair("ffA5", 1), 0xA5);
+        QCOMPARE(ReadHexPair("A5", 1), 0); // beyond a short text
+        QCOMPARE(ReadHexPair("A5B", 1), 0xB);
+        QCOMPARE(HexByte(0xA5), QString("A5"));
+        QCOMPARE(HexByte(14), QString("0E"));
+        QCOMPARE(HexByte(0), QString("00"));
+    }
+
+    void newImageAndEmptying() {
+        CloneImage image;
+        image.Variant = VariantE;
+        image.WideRange = true;
+        image.ChannelUsed[5] = true;
+        image.ChannelTable[5].field[FieldName] = {"X", 0};
+        image.Settings[0] = 3;
+        NewImage(image);
+        QCOMPARE(image.Variant, int(VariantE)); // New keeps variant and range
+        QVERIFY(image.WideRange);
+        QCOMPARE(image.SetData1, QString(DefaultSetData1));
+        QCOMPARE(image.SetData2, QString(DefaultSetData2));
+        QCOMPARE(image.Settings[0], 0);
+        QVERIFY(!image.ChannelUsed[5]);
+        QCOMPARE(image.ChannelTable[5], ChannelEntry{});
+        QCOMPARE(image.VfoTable[1].field[FieldFrequency].text, QString("7.100.000"));
+
+        ClearTables(image);
+        QVERIFY(!image.WideRange);
+        QCOMPARE(image.VfoTable[0], VfoRecord{});
+    }
+
+    void frequencyRanges() {
+        const FrequencyRange narrow = FrequencyRangeFor(false);
+        QVERIFY(narrow.contains(1600000));
+        QVERIFY(narrow.contains(29999999));
+        QVERIFY(!narrow.contains(30000000));
+        QVERIFY(!narrow.contains(1599999));
+        QCOMPARE(narrow.text, QString("(1.6MHz - 30MHz)"));
+        const FrequencyRange wide = FrequencyRangeFor(true);
+        QVERIFY(wide.contains(150000));
+        QVERIFY(!wide.contains(149999));
+        QVERIFY(!wide.contains(35000000));
+        QCOMPARE(wide.text, QString("(150KHz - 35MHz)"));
+    }
+
+    void variants() {
+        QCOMPARE(VariantCaption(1), QString("KTM-40T"));
+        QCOMPARE(VariantCaption(3), QString("KT-M40A"));
+        QCOMPARE(VariantFromIdCode("CC"), 3);
+        QCOMPARE(VariantFromIdCode("66"), 1);
+        QCOMPARE(VariantFromIdCode("44"), -1);
+        QCOMPARE(VariantFromIdCode("cc"), -1);
+        QCOMPARE(VariantFromLetter("e"), 2);
+        QCOMPARE(VariantFromLetter("X"), -1);
+        QCOMPARE(VariantFromLetter("JT"), -1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCloneImage)
+#include "tst_clone_image.moc"
