@@ -1,0 +1,102 @@
+#include "link/PortSettings.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+const QString PortFileName = QStringLiteral("KT-M40.ini");
+const QString DevicePathKey = QStringLiteral("Port/DevicePath");
+
+QString programFolderFile() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(PortFileName);
+}
+
+QString userFolderFile() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(PortFileName);
+}
+
+bool allDigits(const QString &s) {
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c.isDigit(); });
+}
+} // namespace
+
+QString PortFileForReading() {
+    for (const QString &path : {programFolderFile(), userFolderFile()})
+        if (QFileInfo(path).isFile()) return path;
+    return {};
+}
+
+QString PortFileForWriting() {
+    const QString program = programFolderFile();
+    const QFileInfo file(program);
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isWritable() && (!file.exists() || file.isWritable())) return program;
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return userFolderFile();
+}
+
+int ReadPortNumber(const QString &path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return DefaultCommPort;
+    // the first field: blanks before it skipped, the digits up to the first other character
+    const QByteArray head = file.read(64).trimmed();
+    qsizetype end = 0;
+    while (end < head.size() && end < 9 && head[end] >= '0' && head[end] <= '9')
+        ++end;
+    const int n = end > 0 ? head.left(end).toInt() : 0;
+    return n >= 1 && n < 15 ? n : DefaultCommPort;
+}
+
+bool WritePortNumber(const QString &path, int port) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const QByteArray line = QByteArray::number(port) + "\r\n";
+    return file.write(line) == line.size() && file.flush();
+}
+
+QString PortDeviceName(int portNumber) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(portNumber);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+#endif
+}
+
+QString ResolvePortName(const QString &text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || std::any_of(t.begin(), t.end(), [](QChar c) { return c.isSpace(); })) return {};
+    if (allDigits(t)) {
+        bool ok = false;
+        const int n = t.toInt(&ok);
+        return ok && n >= 1 ? PortDeviceName(n) : QString();
+    }
+    if (t.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && allDigits(t.mid(3))) return t.toUpper();
+#ifdef Q_OS_WIN
+    return t;
+#else
+    return t.startsWith(QLatin1Char('/')) ? t : QStringLiteral("/dev/") + t;
+#endif
+}
+
+QString StoredDevicePath() {
+    return QSettings().value(DevicePathKey).toString();
+}
+
+void StoreDevicePath(const QString &path) {
+    QSettings settings;
+    if (path.isEmpty())
+        settings.remove(DevicePathKey);
+    else
+        settings.setValue(DevicePathKey, path);
+}
+
+QStringList AvailablePorts() {
+    QStringList ports;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        ports << info.systemLocation();
+    return ports;
+}

@@ -1,0 +1,173 @@
+#include "link/RadioSession.h"
+#include "link/Link.h"
+#include "link/TransferSteps.h"
+#include "link/WaitReply.h"
+#include <QElapsedTimer>
+#include <QTimer>
+#include <deque>
+
+namespace {
+constexpr qint64 NsPerMs = 1000000;
+}
+
+struct RadioSession::Private {
+    RadioSession *q;
+    CloneImage *image;
+    std::unique_ptr<Link> link;
+    bool busy = false;
+    std::deque<Procedure> queue; // what the run still has to do after the current procedure
+    Procedure current = Procedure::ReadMemory;
+    std::vector<TransferStep> steps;
+    std::size_t next = 0;
+    WaitReply waitReply;
+    QTimer pauseTimer;
+    QElapsedTimer pauseClock;
+    QString portFailure; // the link's own words for its last failure
+
+    void startRun(std::deque<Procedure> procedures);
+    void beginProcedure();
+    void runSteps();
+    void exchangeFinished(const QByteArray &result);
+    void pauseElapsed();
+    void endProcedure(Ending ending, const QString &detail);
+};
+
+RadioSession::RadioSession(CloneImage *image, QObject *parent)
+    : QObject(parent), d(std::make_unique<Private>()) {
+    d->q = this;
+    d->image = image;
+    d->pauseTimer.setSingleShot(true);
+    d->pauseTimer.setTimerType(Qt::PreciseTimer);
+    connect(&d->pauseTimer, &QTimer::timeout, this, [this] { d->pauseElapsed(); });
+    connect(&d->waitReply, &WaitReply::finished, this,
+            [this](const QByteArray &r) { d->exchangeFinished(r); });
+}
+
+RadioSession::~RadioSession() {
+    d->waitReply.cancel();
+    d->pauseTimer.stop();
+}
+
+bool RadioSession::setLink(std::unique_ptr<Link> link) {
+    if (d->busy) return false;
+    if (d->link) d->link->close();
+    d->link = std::move(link);
+    if (d->link)
+        connect(d->link.get(), &Link::failed, this,
+                [this](const QString &reason) { d->portFailure = reason; });
+    return true;
+}
+
+Link *RadioSession::link() const {
+    return d->link.get();
+}
+
+bool RadioSession::busy() const {
+    return d->busy;
+}
+
+bool RadioSession::start(Procedure procedure) {
+    if (d->busy || !d->link) return false;
+    d->startRun({procedure});
+    return true;
+}
+
+bool RadioSession::startReadAll() {
+    if (d->busy || !d->link) return false;
+    d->startRun({Procedure::ReadSettings, Procedure::ReadMemory});
+    return true;
+}
+
+bool RadioSession::startWriteAll() {
+    if (d->busy || !d->link) return false;
+    d->startRun({Procedure::WriteSettings, Procedure::WriteMemory});
+    return true;
+}
+
+void RadioSession::Private::startRun(std::deque<Procedure> procedures) {
+    busy = true;
+    queue = std::move(procedures);
+    // the run begins from the event loop: the caller has its answer before the first signal
+    QMetaObject::invokeMethod(
+        q, [this] { beginProcedure(); }, Qt::QueuedConnection);
+}
+
+void RadioSession::Private::beginProcedure() {
+    current = queue.front();
+    queue.pop_front();
+    emit q->procedureStarted(current);
+    if (!link->isOpen()) {
+        QString reason;
+        if (!link->open(&reason)) {
+            endProcedure(Ending::ProcedureFailure, reason.isEmpty() ? link->name() : reason);
+            return;
+        }
+    }
+    portFailure.clear();
+    steps = BuildProcedure(current, *image, *q);
+    next = 0;
+    runSteps();
+}
+
+void RadioSession::Private::runSteps() {
+    while (next < steps.size()) {
+        const TransferStep &step = steps[next];
+        switch (step.kind) {
+        case TransferStep::Kind::Action: {
+            const StepOutcome outcome = step.then({});
+            if (!outcome.ok) {
+                endProcedure(outcome.ending, outcome.detail);
+                return;
+            }
+            ++next;
+            break;
+        }
+        case TransferStep::Kind::Pause:
+            pauseClock.start();
+            pauseTimer.start(PauseMs);
+            return;
+        case TransferStep::Kind::Exchange:
+            waitReply.start(link.get(), step.command());
+            return;
+        }
+    }
+    endProcedure(Ending::Success, {});
+}
+
+void RadioSession::Private::pauseElapsed() {
+    const qint64 left = PauseMs - pauseClock.nsecsElapsed() / NsPerMs;
+    if (left > 0) { // a timer may fire a fraction early; the pause is kept whole
+        pauseTimer.start(int(left));
+        return;
+    }
+    ++next;
+    runSteps();
+}
+
+void RadioSession::Private::exchangeFinished(const QByteArray &result) {
+    if (next >= steps.size()) return;
+    const TransferStep &step = steps[next];
+    StepOutcome outcome = CheckReply(step, result);
+    if (outcome.ok && step.then && step.replyLength > 0) outcome = step.then(result);
+    if (!outcome.ok) {
+        if (outcome.ending == Ending::ComPortError && !portFailure.isEmpty())
+            outcome.detail += QStringLiteral(" (%1)").arg(portFailure);
+        endProcedure(outcome.ending, outcome.detail);
+        return;
+    }
+    ++next;
+    runSteps();
+}
+
+void RadioSession::Private::endProcedure(Ending ending, const QString &detail) {
+    steps.clear();
+    next = 0;
+    emit q->procedureFinished(current, ending, detail);
+    if (ending == Ending::Success && !queue.empty()) {
+        beginProcedure();
+        return;
+    }
+    queue.clear();
+    busy = false;
+    emit q->runFinished(ending == Ending::Success);
+}

@@ -1,0 +1,234 @@
+#include "link/TransferSteps.h"
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "link/WaitReply.h"
+#include "settings/SettingsCodec.h"
+#include <memory>
+
+namespace {
+using Kind = TransferStep::Kind;
+
+QString replyData(const QByteArray &reply) {
+    return QString::fromLatin1(reply.mid(11, 64));
+}
+
+TransferStep pause() {
+    return {Kind::Pause, {}, {}, 0, false, {}};
+}
+
+TransferStep action(std::function<StepOutcome(const QByteArray &)> work) {
+    return {Kind::Action, {}, {}, 0, false, std::move(work)};
+}
+
+TransferStep blockRead(const QString &address, std::function<StepOutcome(const QByteArray &)> then) {
+    const QByteArray command = BlockReadCommand(address);
+    return {Kind::Exchange,
+            QStringLiteral("block read of %1").arg(address),
+            [command] { return command; },
+            BlockReadReplyLength,
+            false,
+            std::move(then)};
+}
+
+TransferStep blockWrite(const QString &address, std::function<QString()> digits) {
+    return {Kind::Exchange,
+            QStringLiteral("block write of %1").arg(address),
+            [address, digits] { return BlockWriteCommand(address, digits()); },
+            BlockWriteReplyLength,
+            true,
+            {}};
+}
+
+TransferStep writeAccess() {
+    return {Kind::Exchange,
+            QStringLiteral("write access"),
+            [] { return WriteAccessCommand; },
+            WriteAccessReplyLength,
+            true,
+            {}};
+}
+
+// TxEnd: the end command, whatever its reply, then the pause.
+void appendTxEnd(std::vector<TransferStep> &steps) {
+    steps.push_back({Kind::Exchange, QStringLiteral("end command"), [] { return EndCommand; }, 0, false, {}});
+    steps.push_back(pause());
+}
+
+StepOutcome codecFailure(const QString &what) {
+    return StepOutcome::fail(Ending::ProcedureFailure, what);
+}
+
+std::vector<TransferStep> readMemory(CloneImage &image, RadioSession &session) {
+    std::vector<TransferStep> steps;
+    steps.reserve(ChannelCount * 3 + 2);
+    for (int k = 0; k < ChannelCount; ++k) {
+        steps.push_back(action([&session, k](const QByteArray &) {
+            emit session.progress(k);
+            return StepOutcome{};
+        }));
+        const QString address = BlockAddress(k);
+        steps.push_back(blockRead(address, [&image, &session, k, address](const QByteArray &reply) {
+            if (!UpdateMemData(image, replyData(reply), k))
+                return codecFailure(
+                    QStringLiteral("the channel record at %1 has no valid mode").arg(address));
+            emit session.channelDecoded(k);
+            return StepOutcome{};
+        }));
+        steps.push_back(pause());
+    }
+    appendTxEnd(steps);
+    return steps;
+}
+
+std::vector<TransferStep> writeMemory(CloneImage &image, RadioSession &session) {
+    std::vector<TransferStep> steps;
+    steps.reserve(ChannelCount * 3 + 5);
+    steps.push_back(action([&session](const QByteArray &) {
+        emit session.progress(0);
+        return StepOutcome{};
+    }));
+    steps.push_back(writeAccess());
+    steps.push_back(pause());
+    for (int k = 0; k < ChannelCount; ++k) {
+        steps.push_back(action([&session, k](const QByteArray &) {
+            emit session.progress(k);
+            return StepOutcome{};
+        }));
+        steps.push_back(pause());
+        steps.push_back(blockWrite(BlockAddress(k), [&image, k] { return MakeMemData(image, k); }));
+    }
+    steps.push_back(pause());
+    appendTxEnd(steps);
+    return steps;
+}
+
+std::vector<TransferStep> readSettings(CloneImage &image, RadioSession &session) {
+    // the VFO records are decoded only once both have arrived
+    auto vfo = std::make_shared<std::array<QString, VfoCount>>();
+    std::vector<TransferStep> steps;
+    steps.push_back(blockRead(QStringLiteral("0300"), [&image](const QByteArray &reply) {
+        image.SetData1 = replyData(reply);
+        return StepOutcome{};
+    }));
+    steps.push_back(pause());
+    steps.push_back(blockRead(QStringLiteral("0320"), [&image, &session](const QByteArray &reply) {
+        image.SetData2 = replyData(reply);
+        const int failing = UpdateSetData(image);
+        emit session.settingsDecoded();
+        if (failing >= 0)
+            return codecFailure(QStringLiteral("setting %1 is beyond its list").arg(failing + 1));
+        return StepOutcome{};
+    }));
+    steps.push_back(pause());
+    steps.push_back(blockRead(QStringLiteral("0400"), [vfo](const QByteArray &reply) {
+        (*vfo)[0] = replyData(reply);
+        return StepOutcome{};
+    }));
+    steps.push_back(pause());
+    steps.push_back(blockRead(QStringLiteral("0500"), [vfo](const QByteArray &reply) {
+        (*vfo)[1] = replyData(reply);
+        return StepOutcome{};
+    }));
+    steps.push_back(action([&image, &session, vfo](const QByteArray &) {
+        for (int n = 0; n < VfoCount; ++n)
+            if (!UpdateVFORecord(image, (*vfo)[n], n))
+                return codecFailure(QStringLiteral("%1 has no valid mode").arg(VfoLabel(n)));
+        emit session.vfoDecoded();
+        return StepOutcome{};
+    }));
+    steps.push_back(pause());
+    appendTxEnd(steps);
+    return steps;
+}
+
+std::vector<TransferStep> writeSettings(CloneImage &image) {
+    std::vector<TransferStep> steps;
+    steps.push_back(writeAccess());
+    steps.push_back(pause());
+    steps.push_back(blockWrite(QStringLiteral("0300"), [&image] {
+        MakeSetData(image);
+        return image.SetData1;
+    }));
+    steps.push_back(pause());
+    steps.push_back(blockWrite(QStringLiteral("0320"), [&image] { return image.SetData2; }));
+    steps.push_back(pause());
+    steps.push_back(blockWrite(QStringLiteral("0400"), [&image] { return MakeVFOData(image, 0); }));
+    steps.push_back(pause());
+    steps.push_back(blockWrite(QStringLiteral("0500"), [&image] { return MakeVFOData(image, 1); }));
+    steps.push_back(pause());
+    appendTxEnd(steps);
+    return steps;
+}
+
+std::vector<TransferStep> identify(CloneImage &image, RadioSession &session) {
+    TransferStep step{Kind::Exchange,
+                      QStringLiteral("identification"),
+                      [] { return IdentifyCommand; },
+                      IdentifyReplyLength,
+                      false,
+                      {}};
+    step.then = [&image, &session](const QByteArray &reply) {
+        const QString text = QString::fromLatin1(reply);
+        const QString model = text.mid(8, 5);
+        if (model != QLatin1String("KTM40"))
+            return StepOutcome::fail(Ending::CommunicationError,
+                                     QStringLiteral("the radio calls itself '%1', not KTM40").arg(model));
+        image.WideRange = false;
+        const QString code = text.mid(13, 2);
+        const int variant = VariantFromIdCode(code);
+        if (variant < 0)
+            return StepOutcome::fail(Ending::CommunicationError,
+                                     QStringLiteral("unknown variant code '%1'").arg(code));
+        image.Variant = variant;
+        image.WideRange = text.mid(17, 2) == QLatin1String("AA");
+        emit session.variantIdentified(variant, image.WideRange);
+        return StepOutcome{};
+    };
+    return {step};
+}
+} // namespace
+
+QByteArray BlockReadCommand(const QString &address) {
+    return "RZ~F" + address.toLatin1() + "R\r\n";
+}
+
+QByteArray BlockWriteCommand(const QString &address, const QString &digits) {
+    return "RZ~F" + address.toLatin1() + "W" + digits.toLatin1() + "\r\n";
+}
+
+std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image, RadioSession &session) {
+    switch (procedure) {
+    case Procedure::ReadMemory:
+        return readMemory(image, session);
+    case Procedure::WriteMemory:
+        return writeMemory(image, session);
+    case Procedure::ReadSettings:
+        return readSettings(image, session);
+    case Procedure::WriteSettings:
+        return writeSettings(image);
+    case Procedure::Identify:
+        return identify(image, session);
+    }
+    return {};
+}
+
+StepOutcome CheckReply(const TransferStep &step, const QByteArray &result) {
+    if (step.replyLength == 0) return {};
+    if (result == PortFailureResult)
+        return StepOutcome::fail(Ending::ComPortError,
+                                 QStringLiteral("the port failed during the %1").arg(step.label));
+    if (result == TimeOutResult)
+        return StepOutcome::fail(
+            Ending::CommunicationError,
+            QStringLiteral("no reply to the %1 within %2 ms").arg(step.label).arg(WaitReply::ReplyTimeoutMs));
+    if (result.size() != step.replyLength)
+        return StepOutcome::fail(Ending::CommunicationError,
+                                 QStringLiteral("the reply to the %1 has %2 characters, not %3")
+                                     .arg(step.label)
+                                     .arg(result.size())
+                                     .arg(step.replyLength));
+    if (step.needsOk && !result.endsWith("OK\r\n"))
+        return StepOutcome::fail(Ending::CommunicationError,
+                                 QStringLiteral("the %1 was not answered OK").arg(step.label));
+    return {};
+}

@@ -1,0 +1,85 @@
+#include "link/WaitReply.h"
+#include "link/Link.h"
+
+namespace {
+constexpr qint64 NsPerMs = 1000000;
+}
+
+WaitReply::WaitReply(QObject *parent) : QObject(parent) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &WaitReply::timedOut);
+}
+
+WaitReply::~WaitReply() {
+    disconnectLink();
+}
+
+void WaitReply::start(Link *link, const QByteArray &command) {
+    cancel();
+    running_ = true;
+    link_ = link;
+    command_ = command;
+    buffer_.clear();
+    // a failure is reported from the event loop, like every other result
+    const quint64 serial = ++serial_;
+    auto failLater = [this, serial] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, serial] {
+                if (serial == serial_) finish(PortFailureResult);
+            },
+            Qt::QueuedConnection);
+    };
+    if (!link || !link->isOpen()) {
+        failLater();
+        return;
+    }
+    link->readAll(); // stale characters must not precede the reply
+    readyConnection_ = connect(link, &Link::readyRead, this, &WaitReply::collect);
+    failedConnection_ = connect(link, &Link::failed, this, [this] { finish(PortFailureResult); });
+    if (!link->write(command)) {
+        disconnectLink();
+        failLater();
+        return;
+    }
+    sinceSent_.start();
+    timer_.start(ReplyTimeoutMs);
+}
+
+void WaitReply::cancel() {
+    running_ = false;
+    timer_.stop();
+    disconnectLink();
+}
+
+void WaitReply::collect() {
+    if (!running_ || !link_) return;
+    buffer_ += link_->readAll();
+    // the echo alone ends with LF too: only more than four characters beyond the command complete a reply
+    if (buffer_.size() > command_.size() + 3 && buffer_.endsWith('\n')) finish(buffer_);
+}
+
+void WaitReply::timedOut() {
+    if (!running_) return;
+    const qint64 left = ReplyTimeoutMs - sinceSent_.nsecsElapsed() / NsPerMs;
+    if (left > 0) { // a timer may fire a fraction early; the full time is kept
+        timer_.start(int(left));
+        return;
+    }
+    collect(); // what arrived up to the last moment still counts
+    if (running_) finish(TimeOutResult);
+}
+
+void WaitReply::finish(const QByteArray &result) {
+    if (!running_) return;
+    running_ = false;
+    timer_.stop();
+    disconnectLink();
+    emit finished(result);
+}
+
+void WaitReply::disconnectLink() {
+    disconnect(readyConnection_);
+    disconnect(failedConnection_);
+}
