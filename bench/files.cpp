@@ -1,0 +1,210 @@
+// Times the file work on a full image: open, decode, encode and save a clone file, export and import a
+// CSV of the 200 plain channels, and import 5 MB and 50 MB CSV files of mixed junk and records. Prints
+// the time per operation, the peak memory, and how much the peak grew from the 5 MB to the 50 MB import.
+#include "channels/ChannelRecord.h"
+#include "files/CloneFile.h"
+#include "files/CsvExport.h"
+#include "files/CsvImport.h"
+#include "image/TextTables.h"
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <sys/resource.h>
+
+namespace {
+long peakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs op repeatedly for about half a second (at least once) and returns the mean time in milliseconds.
+double timeOp(const std::function<void()> &op) {
+    QElapsedTimer total;
+    total.start();
+    int runs = 0;
+    do {
+        op();
+        ++runs;
+    } while (total.nsecsElapsed() < 500'000'000LL && runs < 10000);
+    return double(total.nsecsElapsed()) / 1e6 / runs;
+}
+
+void report(const char *what, double ms) {
+    std::printf("  %-44s %10.3f ms\n", what, ms);
+}
+
+// Every channel in use, each on its own frequency, so that nothing is shared between records.
+CloneImage fullImage() {
+    CloneImage image;
+    NewImage(image);
+    for (int k = 0; k < ChannelCount; ++k) {
+        RecordBytes bytes = ReadRecordBytes(QStringLiteral("88010201010001850001000000000000"
+                                                           "3899D8003C4A543A3B583900B0A96D00"));
+        const quint32 hz = 1'800'000 + quint32(k) * 25'000;
+        WriteLe32(bytes, 16, hz);
+        WriteLe32(bytes, 28, hz + 5'000);
+        if (!UpdateMemData(image, RecordText(bytes), k)) std::fprintf(stderr, "record %d refused\n", k);
+    }
+    return image;
+}
+
+// One CSV record that the import takes: channel k of the plain bank.
+QByteArray importableRecord(int k) {
+    const double mhz = 1.8 + 0.025 * k;
+    return QByteArray("\"KT-M40\",\"MEMORY\",\"") + QByteArray::number(k) + "\",\"" +
+           QByteArray::number(mhz, 'f', 4) +
+           "\",\"5KHz\",\"Tone\",\"88.5\",\"88.5\",\"023\",\"None\",\"0.0000\",\"Hi\",\"Off\",\"Off\","
+           "\"Off\","
+           "\"Off\",\"CH" +
+           QByteArray::number(k) + "\",\"Off\"\r\n";
+}
+
+// Mixed junk and records: garbage fields, quoted commas, records cut short or refused, very long fields,
+// blank lines and binary bytes, with a good record now and then. Written in pieces: the file is never whole
+// in memory.
+bool writeJunkCsv(const QString &path, qint64 bytes, quint32 seed) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    std::mt19937 rng(seed);
+    QByteArray piece;
+    qint64 written = 0;
+    while (written < bytes) {
+        piece.clear();
+        while (piece.size() < 256 * 1024) {
+            switch (rng() % 10) {
+            case 0:
+                piece += importableRecord(int(rng() % 200));
+                break;
+            case 1: // a record that starts well and is dropped (tone not in the table)
+                piece += "KT-M40,MEMORY," + QByteArray::number(rng() % 200) +
+                         ",7.05,5KHz,Tone,12.3,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r\n";
+                break;
+            case 2: // start field with a bad bank or channel
+                piece += (rng() % 2) ? "KT-M40,BANK,1,\r\n" : "\"KT-M40\",\"MEMORY\",\"250\",\"1\"\r\n";
+                break;
+            case 3: { // binary bytes, separators included
+                QByteArray junk(int(rng() % 200), '\0');
+                for (char &c : junk)
+                    c = char(rng());
+                piece += junk;
+                break;
+            }
+            case 4: { // a long field without any separator
+                piece += QByteArray(int(1000 + rng() % 20000), 'x');
+                piece += "\r\n";
+                break;
+            }
+            case 5:
+                piece += "\r\n\r\n,,,\n\r";
+                break;
+            case 6:
+                piece += "\"quoted, with \"\"commas\"\", inside\",MODEL,BANK,CHANNEL\r\n";
+                break;
+            default: {
+                for (unsigned i = 0, n = 1 + rng() % 20; i < n; ++i)
+                    piece += QByteArray::number(quint32(rng())) + (i + 1 < n ? "," : "\r\n");
+                break;
+            }
+            }
+        }
+        if (file.write(piece) != piece.size()) return false;
+        written += piece.size();
+    }
+    return file.flush();
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    BuildTextTables();
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "files-bench: no temporary folder\n");
+        return 1;
+    }
+    std::printf("files-bench: clone file and CSV work on a full image (604 channels in use)\n");
+
+    CloneImage image = fullImage();
+    const QString clonePath = dir.filePath("full.M40");
+    if (SaveCloneFile(clonePath, image) != FileStatus::Ok) {
+        std::fprintf(stderr, "files-bench: cannot save %s\n", qPrintable(clonePath));
+        return 1;
+    }
+    QByteArray fileBytes;
+    report("open (read the file)", timeOp([&] {
+               QFile f(clonePath);
+               f.open(QIODevice::ReadOnly);
+               fileBytes = f.readAll();
+           }));
+    bool decodedOk = true;
+    report("decode (check and decode 610 lines)", timeOp([&] {
+               CloneImage target;
+               NewImage(target);
+               decodedOk = decodedOk && ParseCloneFile(fileBytes, target).status == FileStatus::Ok;
+           }));
+    report("encode (610 lines from the image)", timeOp([&] { fileBytes = CloneFileBytes(image); }));
+    report("save (encode and write atomically)",
+           timeOp([&] { decodedOk = decodedOk && SaveCloneFile(clonePath, image) == FileStatus::Ok; }));
+    report("open file + decode (LoadCloneFile)", timeOp([&] {
+               CloneImage target;
+               NewImage(target);
+               decodedOk = decodedOk && LoadCloneFile(clonePath, target).status == FileStatus::Ok;
+           }));
+
+    const QString exportPath = dir.filePath("export.csv");
+    report("CSV export of 200 plain channels", timeOp([&] { ExportCsv(exportPath, image); }));
+    QByteArray importable;
+    for (int k = 0; k < 200; ++k)
+        importable += importableRecord(k);
+    const QString importPath = dir.filePath("import.csv");
+    {
+        QFile f(importPath);
+        f.open(QIODevice::WriteOnly);
+        f.write(importable);
+    }
+    int taken = 0;
+    report("CSV import of 200 channel records", timeOp([&] {
+               CloneImage target = image;
+               taken = ImportCsv(importPath, target).taken;
+           }));
+    if (!decodedOk || taken != 200) {
+        std::fprintf(stderr, "files-bench: a file operation failed (records taken: %d)\n", taken);
+        return 1;
+    }
+    std::printf("  peak memory so far %ld KiB\n", peakKiB());
+
+    // Junk imports: time per MB and peak memory, 5 MB then 50 MB.
+    double msPerMb[2] = {0, 0};
+    long peakAfter[2] = {0, 0};
+    const qint64 sizes[2] = {5LL << 20, 50LL << 20};
+    for (int i = 0; i < 2; ++i) {
+        const QString junkPath = dir.filePath(QStringLiteral("junk%1.csv").arg(i));
+        if (!writeJunkCsv(junkPath, sizes[i], 7 + i)) {
+            std::fprintf(stderr, "files-bench: cannot write %s\n", qPrintable(junkPath));
+            return 1;
+        }
+        const qint64 actual = QFile(junkPath).size();
+        CloneImage target = image;
+        QElapsedTimer t;
+        t.start();
+        const CsvImportResult r = ImportCsv(junkPath, target);
+        const double ms = double(t.nsecsElapsed()) / 1e6;
+        QFile::remove(junkPath);
+        msPerMb[i] = ms / (double(actual) / double(1 << 20));
+        peakAfter[i] = peakKiB();
+        std::printf(
+            "  CSV import of %3lld MB junk: %9.1f ms (%.2f ms/MB), %d taken, %d dropped, peak %ld KiB\n",
+            actual >> 20, ms, msPerMb[i], r.taken, r.dropped, peakAfter[i]);
+    }
+    const double linearity = msPerMb[1] / msPerMb[0];
+    const long growth = peakAfter[1] - peakAfter[0];
+    std::printf("files-bench: 50 MB junk import %.2f ms/MB (x%.2f of the 5 MB rate), peak memory growth "
+                "from 5 MB to 50 MB %ld KiB, peak %ld KiB\n",
+                msPerMb[1], linearity, growth, peakKiB());
+    return 0;
+}
