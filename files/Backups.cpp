@@ -1,0 +1,57 @@
+#include "files/Backups.h"
+#include "files/CloneFile.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace {
+const QRegularExpression &backupName() {
+    static const QRegularExpression re(
+        QStringLiteral(R"(^KT-M40 (\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?: \((\d+)\))?\.M40$)"));
+    return re;
+}
+
+// Sort key: the time stamp, then the collision number, so order follows the time of saving.
+QString sortKey(const QString &name) {
+    const auto m = backupName().match(name);
+    return m.captured(1) + QLatin1Char(' ') + m.captured(2).rightJustified(6, QLatin1Char('0'));
+}
+} // namespace
+
+QString BackupFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+}
+
+QStringList ListBackups(const QString &folder) {
+    QStringList names;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        if (backupName().match(name).hasMatch()) names << name;
+    std::sort(names.begin(), names.end(),
+              [](const QString &x, const QString &y) { return sortKey(x) < sortKey(y); });
+    QStringList paths;
+    for (const QString &name : names)
+        paths << QDir(folder).filePath(name);
+    return paths;
+}
+
+BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QDateTime &when, int keep) {
+    BackupResult result;
+    if (!QDir().mkpath(folder)) {
+        result.detail = QStringLiteral("cannot create %1").arg(folder);
+        return result;
+    }
+    const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1.M40").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
+    CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
+    if (SaveCloneFile(path, copy, &result.detail) != FileStatus::Ok) return result;
+    result.ok = true;
+    result.path = path;
+    const QStringList all = ListBackups(folder);
+    for (int i = 0; i < all.size() - keep; ++i)
+        QFile::remove(all[i]);
+    return result;
+}

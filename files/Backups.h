@@ -1,0 +1,25 @@
+#pragma once
+// Automatic backups: after every successful read from the radio the whole image is kept as a clone file
+// in the user's backup folder, named by date and time; the newest ones are kept, older ones removed.
+#include "image/CloneImage.h"
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+constexpr int BackupsKept = 50;
+
+// <per-user application data>/backups
+QString BackupFolder();
+
+struct BackupResult {
+    bool ok = false;
+    QString path;   // the file written
+    QString detail; // why it failed
+};
+
+// Saves a copy of image (the image itself is not touched) as "KT-M40 yyyy-MM-dd HH-mm-ss.M40" in folder,
+// then removes the oldest backups beyond keep. A name already taken gets " (2)", " (3)", ...
+BackupResult SaveBackup(const CloneImage &image, const QString &folder = BackupFolder(),
+                        const QDateTime &when = QDateTime::currentDateTime(), int keep = BackupsKept);
+// The backups in folder, oldest first.
+QStringList ListBackups(const QString &folder = BackupFolder());

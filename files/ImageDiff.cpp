@@ -1,0 +1,74 @@
+#include "files/ImageDiff.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+
+namespace {
+// Two slots differ when the record would carry something else: the code, or for the name its text.
+bool sameSlot(const FieldSlot &x, const FieldSlot &y, int field) {
+    return field == FieldName ? x.text == y.text : x.value == y.value && x.text == y.text;
+}
+
+QString slotText(const FieldSlot &s, int field) {
+    // a code outside the lists shows the same text as another code: say the code too
+    if (field == FieldName || field == FieldFrequency || field == FieldSplitFreq || field == FieldSkip)
+        return s.text;
+    return QStringLiteral("%1 (%2)").arg(s.text).arg(s.value);
+}
+
+void diffFields(QList<ImageDifference> &out, const QString &record, const FieldSlot *a, const FieldSlot *b,
+                int count) {
+    for (int f = 0; f < count; ++f)
+        if (!sameSlot(a[f], b[f], f))
+            out.append({record, ChannelFieldNames()[f], slotText(a[f], f), slotText(b[f], f)});
+}
+
+QString yesNo(bool b) {
+    return b ? QStringLiteral("yes") : QStringLiteral("no");
+}
+} // namespace
+
+QList<ImageDifference> DiffModel(const CloneImage &a, const CloneImage &b) {
+    QList<ImageDifference> out;
+    if (a.Variant != b.Variant)
+        out.append({"Model", "Variant", VariantCaption(a.Variant), VariantCaption(b.Variant)});
+    if (a.WideRange != b.WideRange)
+        out.append(
+            {"Model", "Range", FrequencyRangeFor(a.WideRange).text, FrequencyRangeFor(b.WideRange).text});
+    return out;
+}
+
+QList<ImageDifference> DiffSettings(const CloneImage &a, const CloneImage &b) {
+    QList<ImageDifference> out;
+    const auto &lists = SettingsLists();
+    for (int i = 0; i < SettingsListCount; ++i)
+        if (a.Settings[i] != b.Settings[i])
+            out.append({"Settings", lists[i].label, lists[i].items.value(a.Settings[i]),
+                        lists[i].items.value(b.Settings[i])});
+    return out;
+}
+
+QList<ImageDifference> DiffVfo(const CloneImage &a, const CloneImage &b, int n) {
+    QList<ImageDifference> out;
+    diffFields(out, VfoLabel(n), a.VfoTable[n].field.data(), b.VfoTable[n].field.data(), VfoFieldCount);
+    return out;
+}
+
+QList<ImageDifference> DiffChannel(const CloneImage &a, const CloneImage &b, int k) {
+    QList<ImageDifference> out;
+    if (a.ChannelUsed[k] != b.ChannelUsed[k])
+        out.append({RowLabel(k), "Used", yesNo(a.ChannelUsed[k]), yesNo(b.ChannelUsed[k])});
+    else if (a.ChannelUsed[k])
+        diffFields(out, RowLabel(k), a.ChannelTable[k].field.data(), b.ChannelTable[k].field.data(),
+                   ChannelFieldCount);
+    return out;
+}
+
+QList<ImageDifference> DiffImages(const CloneImage &a, const CloneImage &b) {
+    QList<ImageDifference> out = DiffModel(a, b) + DiffSettings(a, b);
+    for (int n = 0; n < VfoCount; ++n)
+        out += DiffVfo(a, b, n);
+    for (int k = 0; k < ChannelCount; ++k)
+        out += DiffChannel(a, b, k);
+    return out;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What differs between two clone images: per setting, per VFO field and per channel field, by label.
+#include "image/CloneImage.h"
+#include <QList>
+#include <QString>
+
+struct ImageDifference {
+    QString record; // "Model", "Settings", "VFO A", "VFO B", or a channel's grid row label
+    QString field;  // a list's label, a grid column header, "Used", "Variant", "Range"
+    QString first;  // the text in the first image
+    QString second; // the text in the second image
+    bool operator==(const ImageDifference &) const = default;
+};
+
+// Differences in variant and range ("Model").
+QList<ImageDifference> DiffModel(const CloneImage &a, const CloneImage &b);
+// Differences in the 29 settings ("Settings").
+QList<ImageDifference> DiffSettings(const CloneImage &a, const CloneImage &b);
+// Differences in VFO n's eight fields.
+QList<ImageDifference> DiffVfo(const CloneImage &a, const CloneImage &b, int n);
+// Differences in channel k: "Used" when only one side holds a channel, else each field that differs.
+QList<ImageDifference> DiffChannel(const CloneImage &a, const CloneImage &b, int k);
+// All of the above, model first, channels in index order.
+QList<ImageDifference> DiffImages(const CloneImage &a, const CloneImage &b);

@@ -1,0 +1,142 @@
+// Comparing images and files, automatic backups, and the progress line of a transfer.
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "files/Backups.h"
+#include "files/CloneFile.h"
+#include "files/ImageDiff.h"
+#include "link/TransferProgress.h"
+#include "support/CliRun.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString Record = "80010000000000000000000000000000"
+                       "10936B00"
+                       "3A3B3C0000000000"
+                       "10936B00";
+
+CloneImage fresh() {
+    CloneImage image;
+    ClearTables(image);
+    NewImage(image);
+    return image;
+}
+} // namespace
+
+class TestCompareAndBackups : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir;
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void differencesByLabelAndField() {
+        CloneImage a = fresh();
+        QVERIFY(UpdateMemData(a, Record, 400));
+        CloneImage b = a;
+        QVERIFY(DiffImages(a, b).isEmpty());
+
+        b.Settings.byName("cmbBeep") = 0;
+        b.VfoTable[1].field[FieldMode] = {"USB", 0};
+        b.ChannelTable[400].field[FieldName].text = "ABD";
+        b.ChannelTable[400].field[FieldGain] = {"+10", 7}; // same text as code 3, other code
+        QVERIFY(UpdateMemData(b, Record, 5));
+        b.WideRange = true;
+        const QList<ImageDifference> d = DiffImages(a, b);
+        QCOMPARE(d.size(), 6);
+        QCOMPARE(d[0], (ImageDifference{"Model", "Range", "(1.6MHz - 30MHz)", "(150KHz - 35MHz)"}));
+        QCOMPARE(d[1], (ImageDifference{"Settings", "Beep", "On", "Off"}));
+        QCOMPARE(d[2], (ImageDifference{"VFO B", "Mode", "LSB (1)", "USB (0)"}));
+        QCOMPARE(d[3], (ImageDifference{"5", "Used", "no", "yes"}));
+        QCOMPARE(d[4], (ImageDifference{"A-P1", "Gain", "0 (0)", "+10 (7)"}));
+        QCOMPARE(d[5], (ImageDifference{"A-P1", "Name", "ABC", "ABD"}));
+
+        // slots of unused channels are not data
+        CloneImage c = a;
+        c.ChannelTable[7].field[FieldMode] = {"FM", 5};
+        QVERIFY(DiffImages(a, c).isEmpty());
+    }
+
+    void cliDiff() {
+        CloneImage a = fresh();
+        const QString fa = dir.filePath("a.M40"), fb = dir.filePath("b.M40");
+        QCOMPARE(SaveCloneFile(fa, a), FileStatus::Ok);
+        CliResult r = runCli({"diff", fa, fa});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("same data"));
+        QVERIFY(UpdateMemData(a, Record, 210));
+        QCOMPARE(SaveCloneFile(fb, a), FileStatus::Ok);
+        r = runCli({"diff", fa, fb, "--json"});
+        QCOMPARE(r.exitCode, 5);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["equal"].toBool(), false);
+        QCOMPARE(o["differences"][0]["record"].toString(), QString("A 10"));
+        QCOMPARE(o["differences"][0]["field"].toString(), QString("Used"));
+        r = runCli({"diff", fa, fb});
+        QCOMPARE(r.exitCode, 5);
+        QVERIFY(r.out.contains("A 10  Used: no -> yes"));
+        QCOMPARE(runCli({"diff", fa, dir.filePath("missing.M40")}).exitCode, 4);
+        QCOMPARE(runCli({"diff", fa}).exitCode, 64);
+    }
+
+    void backupsAreWrittenAndRotated() {
+        const QString folder = dir.filePath("backups");
+        CloneImage image = fresh();
+        QVERIFY(UpdateMemData(image, Record, 0));
+        const CloneImage before = image;
+        const QDateTime t0(QDate(2026, 1, 2), QTime(3, 4, 5));
+        BackupResult r = SaveBackup(image, folder, t0, 3);
+        QVERIFY2(r.ok, qPrintable(r.detail));
+        QCOMPARE(QFileInfo(r.path).fileName(), QString("KT-M40 2026-01-02 03-04-05.M40"));
+        QCOMPARE(image, before); // the image itself is not touched
+        CloneImage back = fresh();
+        QCOMPARE(LoadCloneFile(r.path, back).status, FileStatus::Ok);
+        QCOMPARE(back.ChannelTable[0], image.ChannelTable[0]);
+
+        r = SaveBackup(image, folder, t0, 3); // same second
+        QCOMPARE(QFileInfo(r.path).fileName(), QString("KT-M40 2026-01-02 03-04-05 (2).M40"));
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(SaveBackup(image, folder, t0.addSecs(60 * i), 3).ok);
+        QFile other(QDir(folder).filePath("notes.txt")); // not a backup: left alone
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        const QStringList kept = ListBackups(folder);
+        QCOMPARE(kept.size(), 3);
+        QVERIFY(kept.first().endsWith("2026-01-02 03-05-05.M40"));
+        QVERIFY(kept.last().endsWith("2026-01-02 03-07-05.M40"));
+        QVERIFY(QFile::exists(QDir(folder).filePath("notes.txt")));
+
+        // the default folder lies in the per-user data folder (test mode keeps it out of the real one)
+        QVERIFY(BackupFolder().endsWith("/backups"));
+        QVERIFY(BackupFolder().startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+
+        // a folder that cannot be made reports why
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        r = SaveBackup(image, dir.filePath("blocker/backups"), t0, 3);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.detail.isEmpty());
+    }
+
+    void progressLine() {
+        TransferProgress p;
+        QCOMPARE(p.text(), QString("0 of 604 records, 0:00 elapsed, --:-- left"));
+        p.done = 151;
+        p.elapsedMs = 15000;
+        QCOMPARE(p.remainingMs(), 45000);
+        QCOMPARE(p.text(), QString("151 of 604 records, 0:15 elapsed, 0:45 left"));
+        p.done = 604;
+        p.elapsedMs = 61000;
+        QCOMPARE(p.text(), QString("604 of 604 records, 1:01 elapsed, 0:00 left"));
+        QCOMPARE(FormatDuration(3723000), QString("1:02:03"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCompareAndBackups)
+#include "tst_compare_and_backups.moc"
