@@ -112,11 +112,11 @@ VirtualRadio::VirtualRadio() {
     loadImage(image);
 }
 
-VirtualRadio::VirtualRadio(CloneImage &image) {
+VirtualRadio::VirtualRadio(const CloneImage &image) {
     loadImage(image);
 }
 
-void VirtualRadio::loadImage(CloneImage &image) {
+void VirtualRadio::loadImage(const CloneImage &image) {
     CloneImage copy = image;
     MakeSetData(copy);
     memory_[SetData1Address] = copy.SetData1.toLatin1();

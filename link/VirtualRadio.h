@@ -50,7 +50,7 @@ class VirtualRadio {
     VirtualRadio();
     // The memory of an image (its settings blocks as held, VFOs and channels encoded); identity from its
     // variant and range.
-    explicit VirtualRadio(CloneImage &image);
+    explicit VirtualRadio(const CloneImage &image);
     // A radio holding a few channels and named memories, for demonstrations.
     static std::shared_ptr<VirtualRadio> withDemoContents();
     // The image of the demo radio (what withDemoContents holds), for comparisons.
@@ -87,7 +87,7 @@ class VirtualRadio {
 
   private:
     VirtualRadioReply answer(const QByteArray &line);
-    void loadImage(CloneImage &image);
+    void loadImage(const CloneImage &image);
 
     QMap<int, QByteArray> memory_;
     QByteArray pending_;
