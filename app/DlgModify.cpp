@@ -1,0 +1,308 @@
+#include "app/DlgModify.h"
+#include "app/UserPrompts.h"
+#include "channels/ChannelLabels.h"
+#include "image/Messages.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QLineEdit *makeBox(QWidget *parent, const char *name, int maxLength) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(maxLength);
+    const int chars = maxLength == 8 ? 9 : maxLength + 1;
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 14);
+    box->setAlignment(maxLength == 8 ? Qt::AlignLeft : Qt::AlignRight);
+    return box;
+}
+
+QComboBox *makeCombo(QWidget *parent, const char *name, const QStringList &items) {
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// The typed character a key stands for: backspace as code 8, nothing for keys that type nothing.
+QChar typedChar(const QKeyEvent *e) {
+    if (e->key() == Qt::Key_Backspace) return QChar(BackspaceCode);
+    if (e->text().isEmpty() || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return QChar();
+    const QChar c = e->text().at(0);
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(27) || c == QLatin1Char('\t'))
+        return QChar(); // Enter, Escape and Tab belong to the dialog
+    return c;
+}
+} // namespace
+
+DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
+    : QDialog(parent), m_image(image), m_prompts(prompts) {
+    setObjectName(QStringLiteral("dlgModify"));
+    setWindowTitle(QStringLiteral("Modify "));
+    setWindowModality(Qt::ApplicationModal);
+
+    lblMode = makeLabel(this, "lblMode", QString());
+    lblCH = makeLabel(this, "lblCH", QString());
+    QFont bold = lblMode->font();
+    bold.setBold(true);
+    lblMode->setFont(bold);
+    lblCH->setFont(bold);
+
+    txtFreq = makeBox(this, "txtFreq", MHzBoxLength);
+    txtFreq2 = makeBox(this, "txtFreq2", KHzBoxLength);
+    txtFreq3 = makeBox(this, "txtFreq3", HzBoxLength);
+    txtName = makeBox(this, "txtName", NameBoxLength);
+    txtSP1 = makeBox(this, "txtSP1", MHzBoxLength);
+    txtSP2 = makeBox(this, "txtSP2", KHzBoxLength);
+    txtSP3 = makeBox(this, "txtSP3", HzBoxLength);
+    lblName = makeLabel(this, "lblName", QStringLiteral("Name"));
+    lblSPFreq = makeLabel(this, "lblSPFreq", QStringLiteral("Split Frequency"));
+    lblMhz = makeLabel(this, "lblMhz", QStringLiteral("M"));
+    lblKHz = makeLabel(this, "lblKHz", QStringLiteral("K"));
+    lblHz = makeLabel(this, "lblHz", QStringLiteral("Hz"));
+    chkSkip = new QCheckBox(QStringLiteral("Skip"), this);
+    chkSkip->setObjectName(QStringLiteral("chkSkip"));
+
+    cmbMode = makeCombo(this, "cmbMode", EditModeItems());
+    cmbGain = makeCombo(this, "cmbGain", EditGainItems());
+    cmbAGC = makeCombo(this, "cmbAGC", EditAGCItems());
+    cmbPower = makeCombo(this, "cmbPower", EditPowerItems());
+    cmbFilter = makeCombo(this, "cmbFilter", EditFilterItems());
+    cmbNB = makeCombo(this, "cmbNB", EditOnOffItems());
+    cmbTone = makeCombo(this, "cmbTone", EditOnOffItems());
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+
+    // Layout: the record's name, the frequency row, name and skip, the six lists, the split row, the buttons.
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblMode);
+    top->addSpacing(16);
+    top->addWidget(lblCH);
+    top->addStretch();
+
+    auto *freqRow = new QHBoxLayout;
+    freqRow->addWidget(makeLabel(this, "Label1", QStringLiteral("Frequency")));
+    freqRow->addStretch();
+    freqRow->addWidget(txtFreq);
+    freqRow->addWidget(makeLabel(this, "lblM", QStringLiteral("M")));
+    freqRow->addWidget(txtFreq2);
+    freqRow->addWidget(makeLabel(this, "lblK", QStringLiteral("K")));
+    freqRow->addWidget(txtFreq3);
+    freqRow->addWidget(makeLabel(this, "lblH", QStringLiteral("Hz")));
+
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblName);
+    nameRow->addWidget(txtName);
+    nameRow->addStretch();
+    nameRow->addWidget(chkSkip);
+
+    auto *lists = new QGridLayout;
+    const struct {
+        const char *label;
+        QComboBox *combo;
+    } rows[] = {{"Mode", cmbMode},     {"RF Gain", cmbGain},     {"AGC", cmbAGC},  {"Power", cmbPower},
+                {"Filter", cmbFilter}, {"Noise Blanker", cmbNB}, {"Tone", cmbTone}};
+    int i = 0;
+    for (const auto &r : rows) {
+        lists->addWidget(new QLabel(QLatin1String(r.label), this), i / 2, (i % 2) * 2);
+        lists->addWidget(r.combo, i / 2, (i % 2) * 2 + 1);
+        ++i;
+    }
+    lists->setColumnMinimumWidth(2, 40);
+
+    auto *splitRow = new QHBoxLayout;
+    splitRow->addWidget(lblSPFreq);
+    splitRow->addStretch();
+    splitRow->addWidget(txtSP1);
+    splitRow->addWidget(lblMhz);
+    splitRow->addWidget(txtSP2);
+    splitRow->addWidget(lblKHz);
+    splitRow->addWidget(txtSP3);
+    splitRow->addWidget(lblHz);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(freqRow);
+    layout->addLayout(nameRow);
+    layout->addLayout(lists);
+    layout->addLayout(splitRow);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab order: the frequency boxes, then the name.
+    setTabOrder(txtFreq, txtFreq2);
+    setTabOrder(txtFreq2, txtFreq3);
+    setTabOrder(txtFreq3, txtName);
+    for (QLineEdit *box : {txtFreq, txtFreq2, txtFreq3, txtName})
+        box->installEventFilter(this);
+
+    connect(OKButton, &QPushButton::clicked, this, &DlgModify::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &DlgModify::CancelButton_Click);
+}
+
+EditFields DlgModify::fields() const {
+    EditFields f;
+    f.frequency = {txtFreq->text(), txtFreq2->text(), txtFreq3->text()};
+    f.split = {txtSP1->text(), txtSP2->text(), txtSP3->text()};
+    f.mode = cmbMode->currentIndex();
+    f.gain = cmbGain->currentIndex();
+    f.agc = cmbAGC->currentIndex();
+    f.power = cmbPower->currentIndex();
+    f.filter = cmbFilter->currentIndex();
+    f.tone = cmbTone->currentIndex();
+    f.nb = cmbNB->currentIndex();
+    f.skip = chkSkip->isChecked();
+    f.name = txtName->text();
+    return f;
+}
+
+void DlgModify::setFields(const EditFields &f) {
+    txtFreq->setText(f.frequency.mhz);
+    txtFreq2->setText(f.frequency.khz);
+    txtFreq3->setText(f.frequency.hz);
+    cmbMode->setCurrentIndex(f.mode);
+    cmbGain->setCurrentIndex(f.gain);
+    cmbAGC->setCurrentIndex(f.agc);
+    cmbPower->setCurrentIndex(f.power);
+    cmbFilter->setCurrentIndex(f.filter);
+    cmbTone->setCurrentIndex(f.tone);
+    cmbNB->setCurrentIndex(f.nb);
+    if (m_source == EditSource::Memory) {
+        txtSP1->setText(f.split.mhz);
+        txtSP2->setText(f.split.khz);
+        txtSP3->setText(f.split.hz);
+        chkSkip->setChecked(f.skip);
+        txtName->setText(f.name);
+    }
+}
+
+void DlgModify::openFor(EditSource source, int index) {
+    m_source = source;
+    m_index = index;
+    const bool memory = source == EditSource::Memory;
+    for (QWidget *w : std::initializer_list<QWidget *>{lblCH, lblName, txtName, chkSkip, lblSPFreq, txtSP1,
+                                                       txtSP2, txtSP3, lblMhz, lblKHz, lblHz})
+        w->setVisible(memory);
+    if (memory) {
+        lblMode->setText(BankCaption(index));
+        lblCH->setText(ChannelLabel(index));
+    } else {
+        lblMode->setText(index == 0 ? QStringLiteral("VFO A") : QStringLiteral("VFO B"));
+    }
+    setFields(EditFieldsFor(*m_image, source, index));
+    show();
+    raise();
+    activateWindow();
+    focusFrequency();
+}
+
+void DlgModify::focusFrequency() {
+    txtFreq->setFocus(Qt::OtherFocusReason);
+    txtFreq->selectAll();
+}
+
+void DlgModify::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    focusFrequency();
+}
+
+void DlgModify::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) focusFrequency();
+}
+
+void DlgModify::OKButton_Click() {
+    emit okPressed();
+    QString message;
+    if (!ApplyEditFields(*m_image, m_source, m_index, fields(), &message)) {
+        m_prompts->critical(this, ErrorTitle, message);
+        return;
+    }
+    hide();
+    setResult(QDialog::Accepted);
+    emit stored(m_source, m_index);
+}
+
+void DlgModify::CancelButton_Click() {
+    reject();
+}
+
+bool DlgModify::frequencyKeyPress(QLineEdit *box, QLineEdit *next, QKeyEvent *event) {
+    const QChar typed = typedChar(event);
+    if (typed.isNull())
+        return false; // keys that type nothing (arrows, Delete, Enter) keep their usual meaning
+    const bool advance =
+        next && FrequencyKeyAdvances(box->maxLength(), box->text().size(), box->selectedText().size());
+    if (FrequencyKeyKept(typed))
+        static_cast<QObject *>(box)->event(event); // the key lands in this box, then the focus moves on
+    if (advance) next->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool DlgModify::nameKeyPress(QKeyEvent *event) {
+    const QChar typed = typedChar(event);
+    if (typed.isNull()) return false;
+    const QChar kept = FilterNameKey(typed);
+    if (kept.isNull()) return true;
+    if (kept == typed) {
+        static_cast<QObject *>(txtName)->event(event);
+    } else {
+        QKeyEvent upper(QEvent::KeyPress, event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        QString(kept));
+        static_cast<QObject *>(txtName)->event(&upper);
+    }
+    return true;
+}
+
+bool DlgModify::eventFilter(QObject *watched, QEvent *event) {
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (!box) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (box == txtFreq) return frequencyKeyPress(txtFreq, txtFreq2, key);
+        if (box == txtFreq2) return frequencyKeyPress(txtFreq2, txtFreq3, key);
+        if (box == txtFreq3) return frequencyKeyPress(txtFreq3, nullptr, key);
+        return nameKeyPress(key);
+    }
+    case QEvent::FocusIn:
+        if (box != txtName) {
+            static_cast<QObject *>(box)->event(event);
+            box->selectAll();
+            return true;
+        }
+        break;
+    case QEvent::FocusOut:
+        if (box == txtFreq)
+            box->setText(CompleteMHzBox(box->text()));
+        else if (box == txtFreq2 || box == txtFreq3)
+            box->setText(CompleteThreeDigitBox(box->text()));
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}

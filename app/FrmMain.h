@@ -1,0 +1,141 @@
+#pragma once
+// frmMain: the application window. It owns the clone image, the document state (CloneFileName,
+// DataChanged), the port choice and the radio session, and wires menus, tool bar and pages to them.
+#include "app/AppOptions.h"
+#include "app/PortChoice.h"
+#include "channels/ChannelEdit.h"
+#include "image/CloneImage.h"
+#include "link/RadioSession.h"
+#include <QMainWindow>
+
+class DlgCom;
+class DlgModify;
+class FrmAbout;
+class MemoryPage;
+class QAction;
+class QLabel;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class SettingsPage;
+class UserPrompts;
+
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory linkFactory,
+            QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // Form_Load: builds the defaults, reads the port file, then pauses for the splash; loaded() follows.
+    void Form_Load();
+    bool isLoaded() const { return m_loaded; }
+
+    CloneImage &image() { return m_image; }
+    bool dataChanged() const { return m_dataChanged; }
+    void setDataChanged(bool changed) { m_dataChanged = changed; }
+    QString cloneFileName() const { return m_cloneFileName; }
+    PortChoice portChoice() const { return m_port; }
+    RadioSession *session() const { return m_session; }
+    bool transferRunning() const;
+
+    SettingsPage *settingsPage() const { return m_settingsPage; }
+    MemoryPage *memoryPage() const { return m_memoryPage; }
+    QTabWidget *tabs() const { return TabStrip1; }
+    DlgModify *modifyDialog();
+    DlgCom *comDialog();
+    FrmAbout *aboutBox();
+    QAction *action(const QString &name) const;
+    QString statusText() const;
+
+    // The commands, by the names the menus and buttons use.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuEditUndo_Click();
+    void mnuToolsOptions_Click();
+    void mnuHelpAbout_Click();
+    void mnuReSet_Click();
+    void mnuReMem_Click();
+    void mnuReAll_Click();
+    void mnuWrSet_Click();
+    void mnuWrMem_Click();
+    void mnuWrAll_Click();
+    void cmbRxData_Click();
+    void cmbTxData_Click();
+    void cmbRxData1_Click();
+    void cmbTxData1_Click();
+    void cmdAuto_Click();
+    void cmbInsert_Click();
+    void cmbDelete_Click();
+    void cmbClear_Click();
+    void cmbClAll_Click();
+    void Command5_Click(); // Up
+    void Command4_Click(); // Down
+
+    // LoadCloneFile with its messages: true when the file was taken.
+    bool openCloneFile(const QString &path);
+    // Opens the edit dialog for a channel (memory grid) or a VFO (VFO grid).
+    void openEditor(EditSource source, int index);
+    void showMemoryPage();
+
+  signals:
+    // The load (with its pause) has ended: the splash may close and the window show.
+    void loaded();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    void buildMenus();
+    void finishLoad();
+    void Form_Unload();
+    void updateCaption(const QString &fileName);
+    void setStatusText(const QString &text);
+    bool askSaveChanges(); // false when the user cancels
+    bool writeCloneFile(const QString &path);
+    void refreshAllViews();
+    bool ensureLink();
+    void startRun(const std::function<bool()> &start);
+    void setRunning(bool running);
+    void onProcedureStarted(Procedure procedure);
+    void onProcedureFinished(Procedure procedure, Ending ending, const QString &detail);
+    void endRun();
+    void updateClock();
+
+    AppOptions m_options;
+    UserPrompts *m_prompts;
+    LinkFactory m_linkFactory;
+    CloneImage m_image;
+    bool m_dataChanged = false;
+    QString m_cloneFileName;
+    PortChoice m_port;
+    bool m_linkMatchesPort = false;
+    RadioSession *m_session;
+    bool m_loaded = false;
+    bool m_running = false;
+    bool m_hourglass = false;
+    QString m_pendingError;
+    Procedure m_failedProcedure = Procedure::ReadMemory;
+    Ending m_failedEnding = Ending::Success;
+
+    QTabWidget *TabStrip1;
+    SettingsPage *m_settingsPage;
+    MemoryPage *m_memoryPage;
+    QToolBar *tbToolBar;
+    QLabel *m_statusText, *m_statusDate, *m_statusTime;
+    QTimer *Timer1;
+    QTimer *m_clock;
+    DlgModify *m_modify = nullptr;
+    DlgCom *m_com = nullptr;
+    FrmAbout *m_about = nullptr;
+};
+
+inline const QString CloneFileFilter =
+    QStringLiteral("Korvan KT-M40 Clone Files (*.M40)|*.M40|All Files (*.*)|*.*");
+inline const QString CsvFileFilter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
+inline const QString BusyCloseText = QStringLiteral(
+    "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.");

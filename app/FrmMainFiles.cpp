@@ -1,0 +1,89 @@
+// frmMain's File menu: New, Open, Save, Save As, and the save question before data are replaced.
+#include "app/FrmMain.h"
+#include "app/GridModels.h"
+#include "app/MemoryPage.h"
+#include "app/SettingsPage.h"
+#include "app/UserPrompts.h"
+#include "files/CloneFile.h"
+#include "image/Messages.h"
+#include "image/TextTables.h"
+#include <QFileInfo>
+
+bool FrmMain::askSaveChanges() {
+    switch (m_prompts->askYesNoCancel(this, SaveQuestionTitle, SaveQuestionText)) {
+    case UserPrompts::Answer::Cancel:
+        return false;
+    case UserPrompts::Answer::Yes:
+        mnuFileSave_Click(); // goes on even when the save dialog is cancelled
+        return true;
+    default:
+        return true;
+    }
+}
+
+void FrmMain::mnuFileNew_Click() {
+    if (transferRunning()) return;
+    if (m_dataChanged && !askSaveChanges()) return;
+    NewImage(m_image);
+    refreshAllViews();
+    m_cloneFileName.clear();
+    updateCaption(QString());
+    m_dataChanged = false;
+}
+
+void FrmMain::mnuFileOpen_Click() {
+    if (transferRunning()) return;
+    if (m_dataChanged && !askSaveChanges()) return;
+    const QString path = m_prompts->openFileName(this, QStringLiteral("Open"), CloneFileFilter);
+    if (path.isEmpty()) return;
+    openCloneFile(path);
+}
+
+bool FrmMain::openCloneFile(const QString &path) {
+    const CloneFileLoad result = LoadCloneFile(path, m_image);
+    if (result.variantSelected) // the option button follows the header, as a click would
+        m_settingsPage->selectVariant(m_image.Variant);
+    if (result.status != FileStatus::Ok) {
+        setStatusText(QFileInfo(path).fileName() + QStringLiteral(": ") + result.detail);
+        m_prompts->critical(this, ErrorTitle, FileStatusText(result.status));
+        return false;
+    }
+    refreshAllViews();
+    m_cloneFileName = path;
+    updateCaption(QFileInfo(path).fileName());
+    m_dataChanged = false;
+    setStatusText(QString());
+    return true;
+}
+
+void FrmMain::mnuFileSave_Click() {
+    if (transferRunning()) return;
+    if (m_cloneFileName.isEmpty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    writeCloneFile(m_cloneFileName);
+}
+
+void FrmMain::mnuFileSaveAs_Click() {
+    if (transferRunning()) return;
+    const QString path = m_prompts->saveFileName(this, QStringLiteral("Save As"), CloneFileFilter);
+    if (path.isEmpty()) return;
+    writeCloneFile(path);
+}
+
+bool FrmMain::writeCloneFile(const QString &path) {
+    m_image.Variant = m_settingsPage->selectedVariant();
+    QString detail;
+    const FileStatus status = SaveCloneFile(path, m_image, &detail);
+    if (status != FileStatus::Ok) {
+        setStatusText(QFileInfo(path).fileName() + QStringLiteral(": ") + detail);
+        m_prompts->critical(this, ErrorTitle, FileStatusText(status));
+        return false;
+    }
+    m_cloneFileName = path;
+    updateCaption(QFileInfo(path).fileName());
+    m_dataChanged = false;
+    setStatusText(QString());
+    return true;
+}

@@ -1,0 +1,92 @@
+// frmMain's memory list operations: Insert, Delete, Clear, Clear All, Up and Down.
+#include "app/FrmMain.h"
+#include "app/GridModels.h"
+#include "app/MemoryPage.h"
+#include "app/UserPrompts.h"
+#include "channels/ChannelRecord.h"
+
+namespace {
+// Insert and Delete shift channels only inside the plain bank, grid rows 1 to 200.
+constexpr int PlainBankRows = 200;
+// The scroll rules count on 13 visible data rows.
+constexpr int ScrollRows = 13;
+
+const QString DeleteQuestion =
+    QStringLiteral("Delete cannot be undone.\r\nAre you sure that you want to do the delete?");
+const QString ClearQuestion =
+    QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to do the clear?");
+const QString ClearAllQuestion =
+    QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?");
+
+void copyChannel(CloneImage &image, int from, int to) {
+    image.ChannelTable[to] = image.ChannelTable[from];
+    image.ChannelUsed[to] = image.ChannelUsed[from];
+}
+} // namespace
+
+void FrmMain::cmbInsert_Click() {
+    if (transferRunning()) return;
+    const int r = m_memoryPage->currentRow();
+    m_dataChanged = true;
+    if (r > PlainBankRows) return;
+    const int k = r - 1;
+    for (int j = PlainBankRows - 1; j >= k + 1; --j)
+        copyChannel(m_image, j - 1, j);
+    EmptyChannel(m_image, k);
+    m_memoryPage->model->refreshRows(k, PlainBankRows - 1);
+}
+
+void FrmMain::cmbDelete_Click() {
+    if (transferRunning()) return;
+    const int r = m_memoryPage->currentRow();
+    if (m_prompts->confirm(this, QStringLiteral("DELETE OK"), DeleteQuestion) != UserPrompts::Answer::Ok)
+        return;
+    m_dataChanged = true;
+    if (r > PlainBankRows) return;
+    for (int j = r - 1; j <= PlainBankRows - 2; ++j)
+        copyChannel(m_image, j + 1, j);
+    EmptyChannel(m_image, PlainBankRows - 1);
+    m_memoryPage->model->refreshRows(r - 1, PlainBankRows - 1);
+}
+
+void FrmMain::cmbClear_Click() {
+    if (transferRunning()) return;
+    if (m_prompts->confirm(this, QStringLiteral("CLEAR OK"), ClearQuestion) != UserPrompts::Answer::Ok)
+        return;
+    const int r = m_memoryPage->currentRow();
+    m_dataChanged = true;
+    EmptyChannel(m_image, r - 1);
+    m_memoryPage->model->refreshRows(r - 1, r - 1);
+}
+
+void FrmMain::cmbClAll_Click() {
+    if (transferRunning()) return;
+    if (m_prompts->confirm(this, QStringLiteral("CLEAR OK"), ClearAllQuestion) != UserPrompts::Answer::Ok)
+        return;
+    m_dataChanged = true;
+    EmptyMemory(m_image);
+    m_memoryPage->model->refreshAll();
+}
+
+void FrmMain::Command5_Click() {
+    MemoryPage *page = m_memoryPage;
+    int r = page->currentRow();
+    if (r > 1) page->setCurrentRow(--r);
+    const int top = page->topRow();
+    if (r < top)
+        page->setTopRow(r);
+    else if (r >= top + ScrollRows)
+        page->setTopRow(r - (ScrollRows - 1));
+}
+
+void FrmMain::Command4_Click() {
+    MemoryPage *page = m_memoryPage;
+    int r = page->currentRow();
+    if (r < PlainBankRows) page->setCurrentRow(++r);
+    const int top = page->topRow();
+    const bool visible = r >= top && r < top + page->visibleRowCount();
+    if (!visible)
+        page->setTopRow(r < top ? r : r - (ScrollRows - 1));
+    else if (r == ChannelCount)
+        page->setTopRow(ChannelCount + 1 - ScrollRows);
+}

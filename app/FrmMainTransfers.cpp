@@ -1,0 +1,147 @@
+// frmMain's side of the radio transfers: starting them, following their progress, and the endings.
+#include "app/FrmMain.h"
+#include "app/MemoryPage.h"
+#include "app/SettingsPage.h"
+#include "app/UserPrompts.h"
+#include "image/Messages.h"
+#include "link/Link.h"
+#include <QAction>
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+bool isMemoryProcedure(Procedure p) {
+    return p == Procedure::ReadMemory || p == Procedure::WriteMemory;
+}
+} // namespace
+
+bool FrmMain::transferRunning() const {
+    return m_running || m_session->busy();
+}
+
+bool FrmMain::ensureLink() {
+    if (m_session->link() && m_linkMatchesPort) return true;
+    std::unique_ptr<Link> link = m_linkFactory ? m_linkFactory(m_port) : nullptr;
+    if (!link) return false;
+    if (!m_session->setLink(std::move(link))) return false;
+    m_linkMatchesPort = true;
+    return true;
+}
+
+void FrmMain::startRun(const std::function<bool()> &start) {
+    if (transferRunning()) return;
+    if (!ensureLink() || !start()) {
+        // No line to the radio at all: the procedure's own failure path.
+        setStatusText(QStringLiteral("No port to open"));
+        m_prompts->critical(this, ErrorTitle, ComPortErrorText);
+    }
+}
+
+void FrmMain::cmbRxData_Click() {
+    startRun([this] { return m_session->start(Procedure::ReadMemory); });
+}
+
+void FrmMain::cmbTxData_Click() {
+    startRun([this] { return m_session->start(Procedure::WriteMemory); });
+}
+
+void FrmMain::cmbRxData1_Click() {
+    startRun([this] { return m_session->start(Procedure::ReadSettings); });
+}
+
+void FrmMain::cmbTxData1_Click() {
+    startRun([this] { return m_session->start(Procedure::WriteSettings); });
+}
+
+void FrmMain::cmdAuto_Click() {
+    startRun([this] { return m_session->start(Procedure::Identify); });
+}
+
+void FrmMain::mnuReSet_Click() {
+    cmbRxData1_Click();
+}
+
+void FrmMain::mnuReMem_Click() {
+    if (transferRunning()) return;
+    showMemoryPage();
+    cmbRxData_Click();
+}
+
+void FrmMain::mnuReAll_Click() {
+    startRun([this] { return m_session->startReadAll(); });
+}
+
+void FrmMain::mnuWrSet_Click() {
+    cmbTxData1_Click();
+}
+
+void FrmMain::mnuWrMem_Click() {
+    if (transferRunning()) return;
+    showMemoryPage();
+    cmbTxData_Click();
+}
+
+void FrmMain::mnuWrAll_Click() {
+    startRun([this] { return m_session->startWriteAll(); });
+}
+
+void FrmMain::setRunning(bool running) {
+    m_running = running;
+    const bool idle = !running;
+    // Nothing may start another radio command or change the data a transfer moves while one runs.
+    for (QPushButton *b : {m_settingsPage->cmbRxData1, m_settingsPage->cmbTxData1, m_settingsPage->cmdAuto,
+                           m_memoryPage->cmbRxData, m_memoryPage->cmbTxData, m_memoryPage->cmbInsert,
+                           m_memoryPage->cmbDelete, m_memoryPage->cmbClear, m_memoryPage->cmbClAll})
+        b->setEnabled(idle);
+    m_settingsPage->setInputEnabled(idle);
+    for (const char *name :
+         {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImport", "mnuExport",
+          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll",
+          "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
+        if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
+    if (running && !m_hourglass) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_hourglass = true;
+    } else if (!running && m_hourglass) {
+        QApplication::restoreOverrideCursor();
+        m_hourglass = false;
+    }
+}
+
+void FrmMain::onProcedureStarted(Procedure procedure) {
+    setRunning(true);
+    m_pendingError.clear();
+    setStatusText(QString());
+    if (isMemoryProcedure(procedure)) {
+        showMemoryPage();
+        m_memoryPage->ProgressBar1->setValue(0);
+        m_memoryPage->ProgressBar1->setVisible(true);
+    }
+}
+
+void FrmMain::onProcedureFinished(Procedure procedure, Ending ending, const QString &detail) {
+    if (ending == Ending::Success) return;
+    m_failedProcedure = procedure;
+    m_failedEnding = ending;
+    m_pendingError = ending == Ending::CommunicationError ? CommunicationErrorText : ComPortErrorText;
+    setStatusText(detail);
+}
+
+void FrmMain::endRun() {
+    if (m_session->busy()) return; // a further run has begun meanwhile
+    if (!m_pendingError.isEmpty()) {
+        const QString message = m_pendingError;
+        m_pendingError.clear();
+        if (m_failedEnding == Ending::ProcedureFailure && m_failedProcedure == Procedure::ReadSettings) {
+            QTableView *vfo = m_settingsPage->MSFlexGrid2;
+            vfo->selectRow(0);
+        }
+        m_prompts->critical(this, ErrorTitle, message);
+    }
+    // ComEnd: buttons back, default pointer, progress bar hidden and at 0.
+    setRunning(false);
+    m_memoryPage->ProgressBar1->setVisible(false);
+    m_memoryPage->ProgressBar1->setValue(0);
+}

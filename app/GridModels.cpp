@@ -1,0 +1,88 @@
+#include "app/GridModels.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "image/Startup.h"
+#include <QHeaderView>
+#include <QTableView>
+
+ChannelTableModel::ChannelTableModel(const CloneImage *image, QObject *parent)
+    : QAbstractTableModel(parent), m_image(image) {}
+
+int ChannelTableModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ChannelCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ChannelFieldCount;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
+    const int k = index.row();
+    if (!m_image->ChannelUsed[k]) return QString();
+    return m_image->ChannelTable[k].field[index.column()].text;
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QVariant();
+    if (orientation == Qt::Horizontal) return ChannelFieldNames().value(section);
+    return RowLabel(section);
+}
+
+void ChannelTableModel::refreshRows(int first, int last) {
+    emit dataChanged(index(first, 0), index(last, ChannelFieldCount - 1), {Qt::DisplayRole});
+}
+
+VfoTableModel::VfoTableModel(const CloneImage *image, QObject *parent)
+    : QAbstractTableModel(parent), m_image(image) {}
+
+int VfoTableModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : VfoCount;
+}
+
+int VfoTableModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : VfoFieldCount;
+}
+
+QVariant VfoTableModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
+    return m_image->VfoTable[index.row()].field[index.column()].text;
+}
+
+QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QVariant();
+    if (orientation == Qt::Horizontal) return ChannelFieldNames().value(section);
+    return VfoLabel(section);
+}
+
+void VfoTableModel::refreshRow(int n) {
+    emit dataChanged(index(n, 0), index(n, VfoFieldCount - 1), {Qt::DisplayRole});
+}
+
+void VfoTableModel::refreshAll() {
+    emit dataChanged(index(0, 0), index(VfoCount - 1, VfoFieldCount - 1), {Qt::DisplayRole});
+}
+
+void SetUpGridView(QTableView *view, int dataColumns) {
+    // Twips are 1/1440 inch: 15 to a pixel at 96 dots per inch, more on a denser screen. The widths were
+    // made for a font about 6 pixels a character; a wider font widens them alike so the texts still fit.
+    const double scale = qMax(view->logicalDpiX() / 96.0, view->fontMetrics().averageCharWidth() / 6.0);
+    auto px = [scale](int twips) { return int(TwipsToPixels(twips) * scale + 0.5); };
+    const auto &widths = ColumnWidths();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setFixedWidth(px(widths[0]));
+    view->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->verticalHeader()->setHighlightSections(false);
+    for (int c = 0; c < dataColumns; ++c)
+        view->setColumnWidth(c, px(widths[c + 1]));
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+}

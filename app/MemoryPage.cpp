@@ -1,0 +1,100 @@
+#include "app/MemoryPage.h"
+#include "app/GridModels.h"
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption) {
+    auto *b = new QPushButton(QLatin1String(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+} // namespace
+
+MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MemoryPage"));
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    model = new ChannelTableModel(image, this);
+    MSFlexGrid1->setModel(model);
+    SetUpGridView(MSFlexGrid1, ChannelFieldCount);
+    MSFlexGrid1->setCurrentIndex(model->index(0, 0));
+
+    cmbRxData = makeButton(this, "cmbRxData", "Read Memory");
+    cmbTxData = makeButton(this, "cmbTxData", "Write Memory");
+    cmbInsert = makeButton(this, "cmbInsert", "Insert");
+    cmbDelete = makeButton(this, "cmbDelete", "Delete");
+    cmbClear = makeButton(this, "cmbClear", "Clear");
+    cmbClAll = makeButton(this, "cmbClAll", "Clear All");
+    Command5 = makeButton(this, "Command5", "Up");
+    Command4 = makeButton(this, "Command4", "Down");
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, ChannelCount - 1);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setVisible(false);
+    // Keep the bar's room while it is hidden, so the grid does not jump at each transfer.
+    QSizePolicy keep = ProgressBar1->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    ProgressBar1->setSizePolicy(keep);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmbRxData);
+    buttons->addWidget(cmbTxData);
+    buttons->addSpacing(14);
+    buttons->addWidget(cmbInsert);
+    buttons->addWidget(cmbDelete);
+    buttons->addWidget(cmbClear);
+    buttons->addWidget(cmbClAll);
+    buttons->addSpacing(14);
+    buttons->addWidget(Command5);
+    buttons->addWidget(Command4);
+    buttons->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(MSFlexGrid1, 1);
+    left->addWidget(ProgressBar1);
+    auto *row = new QHBoxLayout;
+    row->addLayout(left, 1);
+    row->addLayout(buttons);
+
+    auto *box = new QGroupBox(QStringLiteral("Memorys"), this);
+    box->setLayout(row);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(box);
+}
+
+int MemoryPage::currentRow() const {
+    const QModelIndex current = MSFlexGrid1->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void MemoryPage::setCurrentRow(int r) {
+    const bool autoScroll = MSFlexGrid1->hasAutoScroll();
+    MSFlexGrid1->setAutoScroll(false);
+    MSFlexGrid1->selectionModel()->setCurrentIndex(
+        model->index(r - 1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    MSFlexGrid1->setAutoScroll(autoScroll);
+}
+
+int MemoryPage::topRow() const {
+    return MSFlexGrid1->verticalScrollBar()->value() + 1;
+}
+
+void MemoryPage::setTopRow(int r) {
+    MSFlexGrid1->verticalScrollBar()->setValue(qMax(0, r - 1));
+}
+
+int MemoryPage::visibleRowCount() const {
+    const int rowHeight = qMax(1, MSFlexGrid1->verticalHeader()->defaultSectionSize());
+    return qMax(1, MSFlexGrid1->viewport()->height() / rowHeight);
+}

@@ -1,0 +1,154 @@
+#include "app/SettingsPage.h"
+#include "app/GridModels.h"
+#include "settings/SettingsLists.h"
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// Where each list sits: column 0..2 and row (its top in the window's design, 360 twips a row).
+struct Place {
+    const char *name;
+    int column;
+    int row;
+};
+// First column from the fifth row down, the middle column's first three at rows 1..3 and the rest from
+// row 5, the third column from row 5.
+const Place places[] = {
+    {"cmbSSBStep", 0, 5},  {"cmbAMStep", 0, 6},    {"cmbFMStep", 0, 7},    {"cmbMrDisable", 0, 8},
+    {"cmbMrAccess", 0, 9}, {"cmbScanType", 0, 10}, {"cmbScanMode", 0, 11}, {"cmbScanRange", 0, 12},
+    {"cmbKeyLock", 1, 1},  {"cmbRit", 1, 2},       {"cmbSplit", 1, 3},     {"cmbScanSkip", 1, 5},
+    {"cmbDimmer", 1, 6},   {"cmbBeep", 1, 7},      {"cmbSSBAuto", 1, 8},   {"cmbAGCAuto", 1, 9},
+    {"cmbTXIT", 1, 10},    {"cmbElekey", 1, 11},   {"cmbWPM", 1, 12},      {"cmbPaddle", 2, 5},
+    {"cmbSideTone", 2, 6}, {"cmbBreakIn", 2, 7},   {"cmbKeyRatio", 2, 8},  {"cmbTone", 2, 9},
+    {"cmbComp", 2, 10},    {"cmbPTTL", 2, 11},     {"cmbAPO", 2, 12},      {"cmbUD", 2, 13},
+    {"cmbFunc", 2, 14},
+};
+} // namespace
+
+SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent), m_image(image) {
+    setObjectName(QStringLiteral("SettingsPage"));
+    m_listArea = new QWidget(this);
+    auto *grid = new QGridLayout(m_listArea);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    const auto &lists = SettingsLists();
+    for (const Place &p : places) {
+        const int i = SettingsListIndex(QLatin1String(p.name));
+        auto *combo = new QComboBox(m_listArea);
+        combo->setObjectName(lists[i].name);
+        combo->addItems(lists[i].items);
+        combo->setMaxVisibleItems(12);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto *label = new QLabel(lists[i].label, m_listArea);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setBuddy(combo);
+        grid->addWidget(label, p.row, p.column * 3);
+        grid->addWidget(combo, p.row, p.column * 3 + 1, Qt::AlignLeft);
+        m_combos[i] = combo;
+        // The lists are views of the image's selection; picking an item changes no block and no flag.
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (!m_showing && index >= 0) m_image->Settings[i] = index;
+        });
+    }
+    grid->setColumnMinimumWidth(2, 12);
+    grid->setColumnMinimumWidth(5, 12);
+    grid->setRowMinimumHeight(4, 6);
+    grid->setColumnStretch(8, 1);
+
+    // The model frame, over the first column's empty top rows.
+    auto *frame = new QGroupBox(QStringLiteral("Model"), m_listArea);
+    frame->setObjectName(QStringLiteral("fraModel"));
+    auto *frameLayout = new QGridLayout(frame);
+    m_modelGroup = new QButtonGroup(this);
+    for (int v = 0; v < 4; ++v) {
+        auto *option = new QRadioButton(VariantCaption(v), frame);
+        option->setObjectName(QStringLiteral("opbModel%1").arg(v));
+        m_modelGroup->addButton(option, v);
+        frameLayout->addWidget(option, v / 2, v % 2);
+        m_options[v] = option;
+    }
+    cmdAuto = new QPushButton(QStringLiteral("Auto Select"), frame);
+    cmdAuto->setObjectName(QStringLiteral("cmdAuto"));
+    frameLayout->addWidget(cmdAuto, 0, 2, 2, 1, Qt::AlignVCenter);
+    grid->addWidget(frame, 0, 0, 4, 2);
+    m_options[m_image->Variant]->setChecked(true);
+    connect(m_modelGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked) return;
+        m_image->Variant = id;
+        emit variantSelected(id);
+    });
+
+    MSFlexGrid2 = new QTableView(this);
+    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    vfoModel = new VfoTableModel(m_image, this);
+    MSFlexGrid2->setModel(vfoModel);
+    SetUpGridView(MSFlexGrid2, VfoFieldCount);
+    MSFlexGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = MSFlexGrid2->verticalHeader()->width() + 2 * MSFlexGrid2->frameWidth();
+    for (int c = 0; c < VfoFieldCount; ++c)
+        width += MSFlexGrid2->columnWidth(c);
+    MSFlexGrid2->setFixedSize(width, MSFlexGrid2->horizontalHeader()->sizeHint().height() +
+                                         2 * MSFlexGrid2->verticalHeader()->defaultSectionSize() +
+                                         2 * MSFlexGrid2->frameWidth());
+    MSFlexGrid2->setCurrentIndex(vfoModel->index(0, 0));
+
+    cmbRxData1 = new QPushButton(QStringLiteral("Read Settings"), this);
+    cmbRxData1->setObjectName(QStringLiteral("cmbRxData1"));
+    cmbTxData1 = new QPushButton(QStringLiteral("Write Settings"), this);
+    cmbTxData1->setObjectName(QStringLiteral("cmbTxData1"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmbRxData1);
+    buttons->addWidget(cmbTxData1);
+    buttons->addStretch();
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(MSFlexGrid2, 0, Qt::AlignTop);
+    bottom->addSpacing(16);
+    bottom->addLayout(buttons);
+    bottom->addStretch();
+
+    auto *box = new QGroupBox(QStringLiteral("Settings 1"), this);
+    auto *boxLayout = new QVBoxLayout(box);
+    boxLayout->addWidget(m_listArea);
+    boxLayout->addSpacing(8);
+    boxLayout->addLayout(bottom);
+    boxLayout->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(box);
+}
+
+void SettingsPage::showSettings() {
+    m_showing = true;
+    for (int i = 0; i < SettingsListCount; ++i)
+        m_combos[i]->setCurrentIndex(m_image->Settings[i]);
+    m_showing = false;
+}
+
+void SettingsPage::selectVariant(int variant) {
+    if (variant >= 0 && variant < 4) m_options[variant]->setChecked(true);
+}
+
+int SettingsPage::selectedVariant() const {
+    for (int v = 0; v < 3; ++v)
+        if (m_options[v]->isChecked()) return v;
+    return 3;
+}
+
+void SettingsPage::setInputEnabled(bool enabled) {
+    for (QComboBox *c : m_combos)
+        c->setEnabled(enabled);
+    for (QRadioButton *o : m_options)
+        o->setEnabled(enabled);
+}

@@ -1,0 +1,5 @@
+#pragma once
+// frmSplash: the picture shown while the program starts.
+#include <QSplashScreen>
+
+QSplashScreen *CreateSplash();

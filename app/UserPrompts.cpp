@@ -1,0 +1,73 @@
+#include "app/UserPrompts.h"
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+QString DialogNameFilter(const QString &filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList names;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        names << parts[i];
+    return names.join(QStringLiteral(";;"));
+}
+
+QString DefaultSuffixOf(const QString &filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2) return QString();
+    const QString pattern = parts[1].section(QLatin1Char(';'), 0, 0);
+    const QString suffix = pattern.section(QLatin1Char('.'), 1);
+    return pattern.startsWith(QStringLiteral("*.")) && suffix != QStringLiteral("*") ? suffix : QString();
+}
+
+void QtUserPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+}
+
+void QtUserPrompts::information(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+UserPrompts::Answer QtUserPrompts::askYesNoCancel(QWidget *parent, const QString &title,
+                                                  const QString &text) {
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int r = box.exec();
+    return r == QMessageBox::Yes ? Answer::Yes : r == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+namespace {
+QString runFileDialog(QWidget *parent, const QString &title, const QString &filter, bool save) {
+    QFileDialog dialog(parent, title);
+    dialog.setNameFilter(DialogNameFilter(filter));
+    dialog.setNameFilters(DialogNameFilter(filter).split(QStringLiteral(";;")));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(DefaultSuffixOf(filter));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+} // namespace
+
+QString QtUserPrompts::openFileName(QWidget *parent, const QString &title, const QString &filter) {
+    return runFileDialog(parent, title, filter, false);
+}
+
+QString QtUserPrompts::saveFileName(QWidget *parent, const QString &title, const QString &filter) {
+    return runFileDialog(parent, title, filter, true);
+}

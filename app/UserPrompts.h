@@ -1,0 +1,39 @@
+#pragma once
+// The message boxes and file dialogs the windows ask through, so that a test can answer them.
+#include <QString>
+
+class QWidget;
+
+class UserPrompts {
+  public:
+    enum class Answer { Ok, Cancel, Yes, No };
+    virtual ~UserPrompts() = default;
+
+    // Title "ERROR" and the like: critical-stop icon, OK button.
+    virtual void critical(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A plain message with an OK button.
+    virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
+    // OK and Cancel, exclamation icon, Cancel the default: Ok or Cancel.
+    virtual Answer confirm(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Yes, No and Cancel with the question icon.
+    virtual Answer askYesNoCancel(QWidget *parent, const QString &title, const QString &text) = 0;
+    // File dialogs with a filter written "Description|pattern|Description|pattern"; "" when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+};
+
+// Message boxes and the platform's file dialogs.
+class QtUserPrompts : public UserPrompts {
+  public:
+    void critical(QWidget *parent, const QString &title, const QString &text) override;
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    Answer confirm(QWidget *parent, const QString &title, const QString &text) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &title, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
+};
+
+// "A (*.x)|*.x|B (*.*)|*.*" as a file dialog's name filter "A (*.x);;B (*.*)".
+QString DialogNameFilter(const QString &filter);
+// The first pattern's extension ("M40" of "*.M40"), "" when it has none or it is "*".
+QString DefaultSuffixOf(const QString &filter);

@@ -1,0 +1,52 @@
+// kt-m40: the desktop program. Shows the splash, loads the main window (which holds the splash for its
+// pause), then shows the window and runs until it closes.
+#include "app/AppOptions.h"
+#include "app/FrmMain.h"
+#include "app/Splash.h"
+#include "app/UserPrompts.h"
+#include "link/PortSettings.h"
+#include "link/SerialLink.h"
+#include "link/VirtualRadio.h"
+#include "link/VirtualRadioLink.h"
+#include <QApplication>
+#include <QLocale>
+#include <QSplashScreen>
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kt-m40"));
+
+    QString error;
+    bool help = false;
+    const AppOptions options =
+        ParseAppArguments(QCoreApplication::arguments(), QLocale::system().name(), &error, &help);
+    if (help || !error.isEmpty()) {
+        if (!error.isEmpty()) std::fprintf(stderr, "kt-m40: %s\n", qPrintable(error));
+        std::fputs(AppUsageText, help ? stdout : stderr);
+        return help ? 0 : 2;
+    }
+
+    QSplashScreen *splash = CreateSplash();
+    splash->show();
+    app.processEvents(); // paint the splash at once, before the window is built
+
+    // One virtual radio for the whole run, so that what is written to it can be read back.
+    std::shared_ptr<VirtualRadio> demoRadio = options.demo ? VirtualRadio::withDemoContents() : nullptr;
+    LinkFactory links = [demoRadio](const PortChoice &choice) -> std::unique_ptr<Link> {
+        if (choice.virtualRadio && demoRadio) return MakeVirtualRadioLink(demoRadio);
+        const QString device = choice.devicePath.isEmpty() ? PortDeviceName(choice.commPort)
+                                                           : ResolvePortName(choice.devicePath);
+        return std::make_unique<SerialLink>(device);
+    };
+
+    QtUserPrompts prompts;
+    FrmMain window(options, &prompts, links);
+    QObject::connect(&window, &FrmMain::loaded, &window, [&window, splash] {
+        splash->close();
+        splash->deleteLater();
+        window.show();
+    });
+    window.Form_Load();
+    return app.exec();
+}
