@@ -1,0 +1,24 @@
+#pragma once
+// What the radio commands share: the --port option, running the radio session to its end, and the
+// endings as messages and exit statuses.
+#include "link/Link.h"
+#include "link/RadioSession.h"
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The serial link for a port as the user wrote it (number, device path or device name); null when the
+// text names no port.
+std::unique_ptr<Link> PortLink(const QString &portText);
+
+// One run of the session: starts it and says whether it started.
+using SessionRun = std::function<bool(RadioSession &)>;
+
+// Runs the runs one after another while each succeeds, in the program's event loop. A progress bar for
+// memory transfers goes to stderr when it is a terminal. Returns ExitOk, or after printing the failure's
+// message and detail, ExitCommunicationError or ExitComPortError.
+int RunSession(RadioSession &session, const std::vector<SessionRun> &runs);
+
+// The message and exit status of an ending ("Communication Error" 1; "COM Port Error" 2).
+int ReportEnding(Ending ending, const QString &detail);

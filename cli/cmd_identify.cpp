@@ -1,0 +1,41 @@
+// kt-m40-cli identify: asks the radio which variant it is and whether it covers the wide range.
+#include "cli/CliSupport.h"
+#include "cli/LinkOptions.h"
+#include <QTextStream>
+
+namespace {
+int run(const QStringList &args) {
+    QCommandLineParser p;
+    p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    p.addOption({"json", "print the answer as JSON"});
+    if (!ParseCommandLine(p, "identify", args)) return ExitUsage;
+    if (!p.positionalArguments().isEmpty()) return UsageError("identify", "unexpected argument");
+    if (!p.isSet("port")) return UsageError("identify", "--port PORT is required");
+    std::unique_ptr<Link> link = PortLink(p.value("port"));
+    if (!link) return UsageError("identify", "--port names no port");
+
+    CloneImage image = NewCloneImage(VariantJ, false);
+    RadioSession session(&image);
+    session.setLink(std::move(link));
+    const int status = RunSession(session, {[](RadioSession &s) { return s.start(Procedure::Identify); }});
+    if (status != ExitOk) return status;
+    QTextStream out(stdout);
+    if (p.isSet("json"))
+        out << "{\"variant\": \"" << VariantLetter(image.Variant)
+            << "\", \"wideRange\": " << (image.WideRange ? "true" : "false") << "}\n";
+    else
+        out << VariantCaption(image.Variant) << " (variant " << VariantLetter(image.Variant) << "), "
+            << (image.WideRange ? "wide range " : "") << FrequencyRangeFor(image.WideRange).text << "\n";
+    return ExitOk;
+}
+
+CommandRegistrar reg("identify",
+                     {"ask the radio for its variant and range",
+                      "Usage: kt-m40-cli identify --port PORT [--json]\n"
+                      "Sends the identification command and prints the radio's variant (J, T, E, A)\n"
+                      "and whether it covers the wide range (150 kHz - 35 MHz).\n"
+                      "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path\n"
+                      "(/dev/ttyUSB0, /dev/pts/3, COM17; ttyUSB0 means /dev/ttyUSB0).\n"
+                      "--json prints {\"variant\": \"T\", \"wideRange\": true}.\n",
+                      run});
+} // namespace

@@ -1,0 +1,39 @@
+// kt-m40-cli write: Write Settings then Write Memory (Tool > Write > ALL) from a clone file.
+#include "cli/CliSupport.h"
+#include "cli/LinkOptions.h"
+
+namespace {
+int run(const QStringList &args) {
+    QCommandLineParser p;
+    p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    p.addOption({"memory", "write the memory channels only"});
+    p.addOption({"settings", "write the settings and VFOs only"});
+    if (!ParseCommandLine(p, "write", args)) return ExitUsage;
+    if (p.positionalArguments().size() != 1) return UsageError("write", "one clone file is required");
+    if (!p.isSet("port")) return UsageError("write", "--port PORT is required");
+    if (p.isSet("memory") && p.isSet("settings"))
+        return UsageError("write", "--memory and --settings exclude each other");
+    std::unique_ptr<Link> link = PortLink(p.value("port"));
+    if (!link) return UsageError("write", "--port names no port");
+
+    CloneImage image = NewCloneImage(VariantJ, false);
+    const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);
+    if (opened != ExitOk) return opened;
+    RadioSession session(&image);
+    session.setLink(std::move(link));
+    SessionRun run = [](RadioSession &s) { return s.startWriteAll(); };
+    if (p.isSet("memory"))
+        run = [](RadioSession &s) { return s.start(Procedure::WriteMemory); };
+    else if (p.isSet("settings"))
+        run = [](RadioSession &s) { return s.start(Procedure::WriteSettings); };
+    return RunSession(session, {run});
+}
+
+CommandRegistrar reg("write",
+                     {"write a clone file to the radio",
+                      "Usage: kt-m40-cli write --port PORT FILE.M40 [--memory | --settings]\n"
+                      "Writes the settings and VFOs, then the 604 memory channels of FILE.M40 to the\n"
+                      "radio (Tool > Write > ALL), or only one of them.\n"
+                      "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path.\n",
+                      run});
+} // namespace
