@@ -1,0 +1,237 @@
+// What the edit dialog shows when it opens and what its OK stores, without the dialog.
+#include "channels/ChannelEdit.h"
+#include "channels/ChannelRecord.h"
+#include "image/TextTables.h"
+#include <QtTest>
+
+namespace {
+CloneImage newImage(int variant = VariantJ, bool wide = false) {
+    CloneImage image;
+    image.Variant = variant;
+    NewImage(image);
+    image.WideRange = wide;
+    return image;
+}
+
+// Boxes as one text, so that a failure shows them.
+QString boxes(const FrequencyBoxes &b) {
+    return b.mhz + QLatin1Char('/') + b.khz + QLatin1Char('/') + b.hz;
+}
+
+EditFields withFrequency(EditFields f, const QString &mhz, const QString &khz, const QString &hz) {
+    f.frequency = {mhz, khz, hz};
+    return f;
+}
+} // namespace
+
+class TestChannelEdit : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { BuildTextTables(); }
+
+    void newChannelDefaultsFollowVariant() {
+        const CloneImage j = newImage(VariantJ);
+        const EditFields fj = EditFieldsFor(j, EditSource::Memory, 5);
+        QCOMPARE(boxes(fj.frequency), QStringLiteral("7/050/000"));
+        QCOMPARE(boxes(fj.split), boxes(fj.frequency));
+        QCOMPARE(fj.mode, 1);  // LSB
+        QCOMPARE(fj.gain, 0);  // 0
+        QCOMPARE(fj.agc, 1);   // Slow
+        QCOMPARE(fj.power, 0); // High
+        QCOMPARE(fj.filter, 0);
+        QCOMPARE(fj.tone, 0);
+        QCOMPARE(fj.nb, 0);
+        QVERIFY(!fj.skip);
+        QVERIFY(fj.name.isEmpty());
+        for (int v : {VariantT, VariantE, VariantA}) {
+            const EditFields f = EditFieldsFor(newImage(v), EditSource::Memory, 0);
+            QCOMPARE(boxes(f.frequency), QStringLiteral("7/100/000"));
+            QCOMPARE(boxes(f.split), boxes(f.frequency));
+        }
+    }
+
+    void usedChannelShowsItsFields() {
+        CloneImage image = newImage();
+        // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, tone byte 0x8C, NB on, split 14.200, "DX", skip
+        const QString record = QStringLiteral("88000200020001") + QStringLiteral("8C") +
+                               QStringLiteral("0001") + QString(12, QLatin1Char('0')) +
+                               QStringLiteral("3899D800") + QStringLiteral("3D51000000000000") +
+                               QStringLiteral("C0ACD800");
+        QCOMPARE(record.size(), 64);
+        QVERIFY(UpdateMemData(image, record, 3));
+        QVERIFY(image.ChannelUsed[3]);
+        const EditFields f = EditFieldsFor(image, EditSource::Memory, 3);
+        QCOMPARE(boxes(f.frequency), QStringLiteral("14/195/000"));
+        QCOMPARE(boxes(f.split), QStringLiteral("14/200/000"));
+        QCOMPARE(f.mode, 0);
+        QCOMPARE(f.gain, 2);
+        QCOMPARE(f.power, 2);
+        QCOMPARE(f.filter, 1);
+        QCOMPARE(f.tone, 1); // 0x8C is above 127
+        QCOMPARE(f.nb, 1);
+        QVERIFY(f.skip);
+        QCOMPARE(f.name, QStringLiteral("DX"));
+    }
+
+    void outOfListCodesShowEmptyAndAreKept() {
+        CloneImage image = newImage();
+        image.VfoTable[1].field[FieldGain] = {QStringLiteral("+10"), 7};
+        image.VfoTable[1].field[FieldNB] = {QStringLiteral("On"), 5};
+        EditFields f = EditFieldsFor(image, EditSource::Vfo, 1);
+        QCOMPARE(f.gain, -1);
+        QCOMPARE(f.nb, -1);
+        QString message;
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QCOMPARE(image.VfoTable[1].field[FieldGain].value, 7.0);
+        QCOMPARE(image.VfoTable[1].field[FieldNB].value, 5.0);
+        f.gain = 2; // picking an item replaces the code
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QCOMPARE(image.VfoTable[1].field[FieldGain], (FieldSlot{"-20", 2}));
+    }
+
+    void frequencyFromBoxes() {
+        QCOMPARE(FrequencyFromBoxes({"1", "600", "000"}), qint64(1600000));
+        QCOMPARE(FrequencyFromBoxes({"29", "999", "999"}), qint64(29999999));
+        QCOMPARE(FrequencyFromBoxes({"0", "150", "000"}), qint64(150000));
+        QCOMPARE(FrequencyFromBoxes({"7", "5", "0"}), qint64(7005000));
+        QCOMPARE(FrequencyFromBoxes({"", "050", "000"}), qint64(-1));
+        QCOMPARE(FrequencyFromBoxes({"7", "", "000"}), qint64(-1));
+        QCOMPARE(FrequencyFromBoxes({"7", "05a", "000"}), qint64(-1));
+        QCOMPARE(FrequencyFromBoxes({"7", " 50", "000"}), qint64(-1));
+        QCOMPARE(FrequencyFromBoxes({"-7", "050", "000"}), qint64(-1));
+    }
+
+    void rangeLimits_data() {
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<QString>("mhz");
+        QTest::addColumn<QString>("khz");
+        QTest::addColumn<QString>("hz");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("narrow low edge") << false << "1"
+                                         << "600"
+                                         << "000" << true;
+        QTest::newRow("narrow below") << false << "1"
+                                      << "599"
+                                      << "999" << false;
+        QTest::newRow("narrow high edge") << false << "29"
+                                          << "999"
+                                          << "999" << true;
+        QTest::newRow("narrow 30 MHz") << false << "30"
+                                       << "000"
+                                       << "000" << false;
+        QTest::newRow("wide low edge") << true << "0"
+                                       << "150"
+                                       << "000" << true;
+        QTest::newRow("wide below") << true << "0"
+                                    << "149"
+                                    << "999" << false;
+        QTest::newRow("wide 34.999999") << true << "34"
+                                        << "999"
+                                        << "999" << true;
+        QTest::newRow("wide 35 MHz") << true << "35"
+                                     << "000"
+                                     << "000" << false;
+        QTest::newRow("empty box") << false << ""
+                                   << "050"
+                                   << "000" << false;
+        QTest::newRow("non-digit box") << true << "7"
+                                       << "0x0"
+                                       << "000" << false;
+    }
+    void rangeLimits() {
+        QFETCH(bool, wide);
+        QFETCH(QString, mhz);
+        QFETCH(QString, khz);
+        QFETCH(QString, hz);
+        QFETCH(bool, accepted);
+        CloneImage image = newImage(VariantJ, wide);
+        const CloneImage before = image;
+        EditFields f = withFrequency(NewChannelFields(VariantJ), mhz, khz, hz);
+        f.split = FrequencyBoxes{"7", "050", "000"};
+        QString message;
+        QCOMPARE(ApplyEditFields(image, EditSource::Memory, 10, f, &message), accepted);
+        if (accepted) {
+            QVERIFY(image.ChannelUsed[10]);
+            QCOMPARE(image.ChannelTable[10].field[FieldFrequency].value,
+                     double(FrequencyFromBoxes(f.frequency)));
+        } else {
+            QCOMPARE(message,
+                     QStringLiteral("The frequency is outside the range. \r\n\t") +
+                         (wide ? QStringLiteral("(150KHz - 35MHz)") : QStringLiteral("(1.6MHz - 30MHz)")));
+            QVERIFY(image == before);
+        }
+    }
+
+    void refusedSplitStoresNothing() {
+        CloneImage image = newImage();
+        const CloneImage before = image;
+        EditFields f = NewChannelFields(VariantJ);
+        f.split = {"31", "000", "000"};
+        QString message;
+        QVERIFY(!ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QVERIFY(message.endsWith(QStringLiteral("(1.6MHz - 30MHz)")));
+        QVERIFY(image == before);
+    }
+
+    void okStoresEveryChannelField() {
+        CloneImage image = newImage();
+        EditFields f = withFrequency(NewChannelFields(VariantJ), "29", "999", "999");
+        f.split = {"3", "500", "000"};
+        f.mode = 5;
+        f.gain = 3;
+        f.agc = 0;
+        f.power = 1;
+        f.filter = 1;
+        f.tone = 1;
+        f.nb = 1;
+        f.skip = true;
+        f.name = QStringLiteral("HOME");
+        QString message;
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
+        const ChannelEntry &c = image.ChannelTable[402];
+        QVERIFY(image.ChannelUsed[402]);
+        QCOMPARE(c.field[FieldFrequency], (FieldSlot{"29.999.999", 29999999}));
+        QCOMPARE(c.field[FieldSplitFreq], (FieldSlot{"3.500.000", 3500000}));
+        QCOMPARE(c.field[FieldMode], (FieldSlot{"FM", 5}));
+        QCOMPARE(c.field[FieldGain], (FieldSlot{"+10", 3}));
+        QCOMPARE(c.field[FieldAGC], (FieldSlot{"Fast", 0}));
+        QCOMPARE(c.field[FieldPwr], (FieldSlot{"Low", 1}));
+        QCOMPARE(c.field[FieldFilter], (FieldSlot{"Narrow", 1}));
+        QCOMPARE(c.field[FieldTone], (FieldSlot{"On", 128}));
+        QCOMPARE(c.field[FieldNB], (FieldSlot{"On", 1}));
+        QCOMPARE(c.field[FieldSkip], (FieldSlot{"Skip", 1}));
+        QCOMPARE(c.field[FieldName].text, QStringLiteral("HOME"));
+        // The record goes to the radio with status 0x88 (used, skip).
+        QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8805")));
+
+        f.skip = false;
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
+        QCOMPARE(image.ChannelTable[402].field[FieldSkip], (FieldSlot{"", 0}));
+        QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8005")));
+    }
+
+    void toneByteLosesItsOtherBitsOnOk() {
+        CloneImage image = newImage();
+        image.VfoTable[0].field[FieldTone] = {QStringLiteral("On"), 0x8C};
+        const EditFields f = EditFieldsFor(image, EditSource::Vfo, 0);
+        QCOMPARE(f.tone, 1);
+        QString message;
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 0, f, &message));
+        QCOMPARE(image.VfoTable[0].field[FieldTone], (FieldSlot{"On", 128}));
+    }
+
+    void vfoOkIgnoresSplitAndTouchesOnlyItsRecord() {
+        CloneImage image = newImage(VariantT);
+        const VfoRecord a = image.VfoTable[0];
+        EditFields f = withFrequency(EditFieldsFor(image, EditSource::Vfo, 1), "21", "074", "000");
+        f.split = {"", "", ""}; // the VFO has no split frequency: its boxes do not count
+        QString message;
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QCOMPARE(image.VfoTable[1].field[FieldFrequency], (FieldSlot{"21.074.000", 21074000}));
+        QVERIFY(image.VfoTable[0] == a);
+        QVERIFY(std::none_of(image.ChannelUsed.begin(), image.ChannelUsed.end(), [](bool u) { return u; }));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestChannelEdit)
+#include "tst_channel_edit.moc"
