@@ -1,4 +1,5 @@
 #include "files/CsvFieldReader.h"
+#include <algorithm>
 
 CsvFieldReader::CsvFieldReader(QIODevice &device, int chunkBytes)
     : device_(device), chunkBytes_(chunkBytes > 0 ? chunkBytes : DefaultChunkBytes) {}
@@ -38,12 +39,24 @@ bool CsvFieldReader::readField(std::string &field) {
     }
     qint64 length = 0; // the field's true length after the blanks, kept bytes or not
     int last = -1;
-    while (c >= 0 && c != ',' && c != '\n' && c != '\r') {
-        if (length < MaxFieldBytes) field.push_back(static_cast<char>(c));
-        ++length;
-        last = c;
-        ++pos_;
-        c = peek();
+    c = -1; // the separator, or -1 at the end
+    while (fill()) {
+        const char *data = chunk_.constData();
+        const qsizetype size = chunk_.size();
+        qsizetype i = pos_;
+        while (i < size && data[i] != ',' && data[i] != '\n' && data[i] != '\r')
+            ++i;
+        if (i > pos_) {
+            const qint64 keep = std::min<qint64>(i - pos_, MaxFieldBytes - length);
+            if (keep > 0) field.append(data + pos_, std::size_t(keep));
+            length += i - pos_;
+            last = static_cast<unsigned char>(data[i - 1]);
+        }
+        pos_ = i;
+        if (i < size) {
+            c = static_cast<unsigned char>(data[i]);
+            break;
+        }
     }
     // consume the separator: a comma, LF, CR or CR LF
     if (c >= 0) {
