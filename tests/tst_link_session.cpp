@@ -101,6 +101,9 @@ void TestLinkSession::writeMemorySendsAccessThenEveryBlock() {
         QCOMPARE(rig.radio->block(0x600 + 0x20 * k), MakeMemData(rig.image, k));
     }
     QVERIFY(rig.smallestGapMs() >= PauseMs);
+    // the access line is followed by two pauses: one after it, one before each block write
+    const auto &t = rig.link->transcript();
+    QVERIFY(t[1].sentNs - t[0].lastReplyNs >= 2 * PauseMs * 1000000LL);
     QCOMPARE(rig.progress.last().at(0).toInt(), ChannelCount - 1);
 }
 
@@ -109,6 +112,8 @@ void TestLinkSession::settingsTransfersRoundTrip() {
     VirtualRadioRig rig(std::make_shared<VirtualRadio>(changed));
     QSignalSpy settings(&rig.session, &RadioSession::settingsDecoded);
     QSignalSpy vfos(&rig.session, &RadioSession::vfoDecoded);
+    qint64 endedNs = 0;
+    connect(&rig.session, &RadioSession::runFinished, this, [&] { endedNs = rig.link->clockNs(); });
     QVERIFY(rig.session.start(Procedure::ReadSettings));
     QVERIFY(rig.waitForRun());
     QCOMPARE(rig.lastEnding(), Ending::Success);
@@ -124,6 +129,7 @@ void TestLinkSession::settingsTransfersRoundTrip() {
     QCOMPARE(vfos.size(), 1);
     QVERIFY(rig.progress.isEmpty());
     QVERIFY(rig.smallestGapMs() >= PauseMs);
+    QVERIFY(endedNs - rig.link->transcript().last().lastReplyNs >= PauseMs * 1000000LL); // TxEnd's pause
 
     // and back to a radio holding the defaults
     VirtualRadioRig back;
