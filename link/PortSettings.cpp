@@ -94,6 +94,11 @@ void StoreDevicePath(const QString &path) {
         settings.setValue(DevicePathKey, path);
 }
 
+QString CurrentPortDevice(int commPort) {
+    const QString stored = StoredDevicePath();
+    return stored.isEmpty() ? PortDeviceName(commPort) : stored;
+}
+
 QStringList AvailablePorts() {
     QStringList ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())

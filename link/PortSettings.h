@@ -25,6 +25,8 @@ QString ResolvePortName(const QString &text);
 // The device path kept in the per-user settings store ("" when the port is a number).
 QString StoredDevicePath();
 void StoreDevicePath(const QString &path);
+// The device the program talks to: the stored device path when there is one, else port commPort's device.
+QString CurrentPortDevice(int commPort);
 
 // The serial ports the system reports, as device names.
 QStringList AvailablePorts();

@@ -92,3 +92,7 @@ void SerialLink::portError(QSerialPort::SerialPortError error) {
     failed_ = true;
     emit failed(QStringLiteral("%1: %2").arg(device_, port_.errorString()));
 }
+
+std::unique_ptr<Link> MakeSerialLink(const QString &device) {
+    return std::make_unique<SerialLink>(device);
+}

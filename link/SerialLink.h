@@ -4,6 +4,7 @@
 // set them (a pseudo-terminal) still works.
 #include "link/Link.h"
 #include <QSerialPort>
+#include <memory>
 
 class SerialLink : public Link {
     Q_OBJECT
@@ -28,6 +29,9 @@ class SerialLink : public Link {
     bool failed_ = false;
     bool opening_ = false;
 };
+
+// The link the desktop program uses for a device ("/dev/ttyS0", "COM3"; see CurrentPortDevice).
+std::unique_ptr<Link> MakeSerialLink(const QString &device);
 
 // The reason a port could not be opened, for a status line: the port's name, the system's reason, and
 // where access was refused on Linux, the group that owns the device and how to join it.

@@ -209,8 +209,10 @@ void TestLinkRadio::portNames() {
 void TestLinkRadio::devicePathIsKeptPerUser() {
     StoreDevicePath("/dev/ttyUSB1");
     QCOMPARE(StoredDevicePath(), QStringLiteral("/dev/ttyUSB1"));
+    QCOMPARE(CurrentPortDevice(4), QStringLiteral("/dev/ttyUSB1"));
     StoreDevicePath({});
     QCOMPARE(StoredDevicePath(), QString());
+    QCOMPARE(CurrentPortDevice(4), PortDeviceName(4));
 }
 
 void TestLinkRadio::openFailureNamesThePortAndItsGroup() {
