@@ -1,0 +1,48 @@
+#pragma once
+// A loaded main window on the virtual radio, with its prompts scripted and its files in a temporary folder.
+#include "ScriptedPrompts.h"
+#include "app/FrmMain.h"
+#include "app/MemoryPage.h"
+#include "app/SettingsPage.h"
+#include "link/VirtualRadio.h"
+#include "link/VirtualRadioLink.h"
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+struct MainWindowFixture {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::shared_ptr<VirtualRadio> radio = VirtualRadio::withDemoContents();
+    QString openFailure; // when set, the link refuses to open with this reason
+    std::unique_ptr<FrmMain> window;
+
+    explicit MainWindowFixture(AppOptions options = AppOptions()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        options.splashPauseMs = 0;
+        options.demo = true;
+        if (options.portFileRead.isEmpty()) options.portFileRead = path(QStringLiteral("KT-M40.ini"));
+        if (options.portFileWrite.isEmpty()) options.portFileWrite = path(QStringLiteral("KT-M40.ini"));
+        LinkFactory links = [this](const PortChoice &) -> std::unique_ptr<Link> {
+            auto link = std::make_unique<VirtualRadioLink>(radio);
+            link->setOpenFailure(openFailure);
+            return link;
+        };
+        window = std::make_unique<FrmMain>(options, &prompts, links);
+        window->Form_Load();
+        window->show();
+    }
+
+    // Waits for the end of the load (the pause runs on the event loop).
+    bool load() {
+        return QTest::qWaitFor([this] { return window->isLoaded(); }, 5000) &&
+               QTest::qWaitForWindowExposed(window.get());
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    FrmMain &w() { return *window; }
+    MemoryPage *memory() { return window->memoryPage(); }
+    SettingsPage *settings() { return window->settingsPage(); }
+};
