@@ -263,7 +263,7 @@ void TestLinkSession::timeOutAtChannel300KeepsTheRest() {
     const auto &last = rig.link->transcript().last();
     QVERIFY(last.lastReplyNs >= 0);
     const qint64 waitedMs = (rig.link->clockNs() - last.sentNs) / 1000000;
-    QVERIFY2(waitedMs >= 2000 && waitedMs < 2600, qPrintable(QString::number(waitedMs)));
+    QVERIFY2(waitedMs >= 2000 && waitedMs < 3500, qPrintable(QString::number(waitedMs)));
     QVERIFY(rig.link->isOpen());
 }
 
@@ -428,7 +428,7 @@ void TestLinkSession::replyTimerIsNotRestartedByArrivingCharacters() {
     QVERIFY(rig.waitForRun());
     const qint64 ms = clock.elapsed();
     QCOMPARE(rig.lastEnding(), Ending::CommunicationError);
-    QVERIFY2(ms >= 2000 && ms < 2600, qPrintable(QString::number(ms)));
+    QVERIFY2(ms >= 2000 && ms < 3500, qPrintable(QString::number(ms)));
 }
 
 void TestLinkSession::oneRunAtATime() {
