@@ -18,11 +18,11 @@ struct MainWindowFixture {
     QString openFailure; // when set, the link refuses to open with this reason
     std::unique_ptr<FrmMain> window;
 
-    explicit MainWindowFixture(AppOptions options = AppOptions()) {
+    explicit MainWindowFixture(AppOptions options = AppOptions(), bool demo = true) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         options.splashPauseMs = 0;
-        options.demo = true;
+        options.demo = demo;
         if (options.portFileRead.isEmpty()) options.portFileRead = path(QStringLiteral("KT-M40.ini"));
         if (options.portFileWrite.isEmpty()) options.portFileWrite = path(QStringLiteral("KT-M40.ini"));
         LinkFactory links = [this](const PortChoice &) -> std::unique_ptr<Link> {
