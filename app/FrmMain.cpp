@@ -200,7 +200,9 @@ void FrmMain::buildMenus() {
 void FrmMain::Form_Load() {
     // The window's design size: 10200 x 7905 twips.
     const double scale = logicalDpiX() / 96.0;
-    resize(int(TwipsToPixels(10200) * scale), int(TwipsToPixels(7905) * scale));
+    // Wider fonts than the design's may need more room; the window never starts smaller than its contents.
+    const QSize design(int(TwipsToPixels(10200) * scale), int(TwipsToPixels(7905) * scale));
+    resize(design.expandedTo(minimumSizeHint()));
 
     const QString portFile = m_options.portFileRead.isEmpty() ? PortFileForReading() : m_options.portFileRead;
     m_port.commPort = ReadPortNumber(portFile);

@@ -3,6 +3,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "image/Startup.h"
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -65,9 +66,19 @@ void VfoTableModel::refreshAll() {
 }
 
 void SetUpGridView(QTableView *view, int dataColumns) {
+    // The grids use a small font, as the radio's own program did.
+    QFont small = view->font();
+    small.setPointSizeF(qMin(small.pointSizeF(), 8.0));
+    view->setFont(small);
+    view->horizontalHeader()->setFont(small);
+    view->verticalHeader()->setFont(small);
     // Twips are 1/1440 inch: 15 to a pixel at 96 dots per inch, more on a denser screen. The widths were
-    // made for a font about 6 pixels a character; a wider font widens them alike so the texts still fit.
-    const double scale = qMax(view->logicalDpiX() / 96.0, view->fontMetrics().averageCharWidth() / 6.0);
+    // made for a font in which "14.195.000" fits the 900-twip frequency column; a wider font widens them
+    // alike.
+    const QFontMetrics metrics(small);
+    const double fit =
+        (metrics.horizontalAdvance(QStringLiteral("14.195.000")) + 8) / double(TwipsToPixels(900));
+    const double scale = qMax(view->logicalDpiX() / 96.0, fit);
     auto px = [scale](int twips) { return int(TwipsToPixels(twips) * scale + 0.5); };
     const auto &widths = ColumnWidths();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -78,11 +89,18 @@ void SetUpGridView(QTableView *view, int dataColumns) {
     view->verticalHeader()->setHighlightSections(false);
     for (int c = 0; c < dataColumns; ++c)
         view->setColumnWidth(c, px(widths[c + 1]));
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->verticalHeader()->setDefaultSectionSize(metrics.height() + 5);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setWordWrap(false);
     view->setCornerButtonEnabled(false);
+}
+
+int GridFullWidth(const QTableView *view) {
+    int width = view->verticalHeader()->width() + 2 * view->frameWidth();
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        width += view->columnWidth(c);
+    return width;
 }

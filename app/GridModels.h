@@ -42,3 +42,5 @@ class VfoTableModel : public QAbstractTableModel {
 
 // Column widths from the twips list (label column first), scaled for the screen; whole-row selection.
 void SetUpGridView(QTableView *view, int dataColumns);
+// Label column, all data columns and the frame: the width that shows every column.
+int GridFullWidth(const QTableView *view);

@@ -25,6 +25,8 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     MSFlexGrid1->setModel(model);
     SetUpGridView(MSFlexGrid1, ChannelFieldCount);
     MSFlexGrid1->setCurrentIndex(model->index(0, 0));
+    MSFlexGrid1->setMinimumWidth(GridFullWidth(MSFlexGrid1) +
+                                 MSFlexGrid1->verticalScrollBar()->sizeHint().width());
 
     cmbRxData = makeButton(this, "cmbRxData", "Read Memory");
     cmbTxData = makeButton(this, "cmbTxData", "Write Memory");

@@ -95,12 +95,10 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     SetUpGridView(MSFlexGrid2, VfoFieldCount);
     MSFlexGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int width = MSFlexGrid2->verticalHeader()->width() + 2 * MSFlexGrid2->frameWidth();
-    for (int c = 0; c < VfoFieldCount; ++c)
-        width += MSFlexGrid2->columnWidth(c);
-    MSFlexGrid2->setFixedSize(width, MSFlexGrid2->horizontalHeader()->sizeHint().height() +
-                                         2 * MSFlexGrid2->verticalHeader()->defaultSectionSize() +
-                                         2 * MSFlexGrid2->frameWidth());
+    MSFlexGrid2->setFixedSize(GridFullWidth(MSFlexGrid2),
+                              MSFlexGrid2->horizontalHeader()->sizeHint().height() +
+                                  2 * MSFlexGrid2->verticalHeader()->defaultSectionSize() +
+                                  2 * MSFlexGrid2->frameWidth());
     MSFlexGrid2->setCurrentIndex(vfoModel->index(0, 0));
 
     cmbRxData1 = new QPushButton(QStringLiteral("Read Settings"), this);
