@@ -34,3 +34,65 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+# Measurements and robustness: `make bench`, `make soak`, `make test-asan`, `make fuzz [FUZZ_SECONDS=60]`.
+# Each has its own build folder, so that none of them disturbs build/.
+BENCH_BUILD   ?= build-bench
+ASAN_BUILD    ?= build-asan
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: deps-fuzz bench soak test-asan fuzz
+
+deps-fuzz: deps
+	@missing=""; for p in $(FUZZ_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BENCH_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+
+bench: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target bench-files bench-transfer
+	$(BENCH_BUILD)/bench/bench-files
+	QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/bench/bench-transfer
+
+soak: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target bench-soak
+	$(BENCH_BUILD)/bench/bench-soak
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKT_SANITIZE=ON
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the test.
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/.ci/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+$(FUZZ_BUILD)/CMakeCache.txt: | deps-fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKT_FUZZ=ON
+
+# Runs every target for FUZZ_SECONDS on its seed corpus (new inputs are kept in the build folder);
+# a crash, a sanitizer report or a broken invariant leaves its input in $(FUZZ_BUILD)/findings/ and fails.
+fuzz: deps-fuzz $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-all
+	@mkdir -p $(FUZZ_BUILD)/findings; status=0; \
+	for t in $$(cd fuzz/corpus && ls); do \
+	  [ -x $(FUZZ_BUILD)/fuzz/$$t ] || continue; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "== $$t: $(FUZZ_SECONDS) s"; \
+	  if $(FUZZ_BUILD)/fuzz/$$t $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t -max_total_time=$(FUZZ_SECONDS) \
+	       -timeout=30 -rss_limit_mb=2560 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/findings/$$t- \
+	       > $(FUZZ_BUILD)/$$t.log 2>&1; then \
+	    grep -E 'stat::number_of_executed_units|stat::new_units_added' $(FUZZ_BUILD)/$$t.log | tr '\n' ' '; echo; \
+	  else \
+	    status=1; echo "$$t: FINDING (see $(FUZZ_BUILD)/$$t.log)"; tail -30 $(FUZZ_BUILD)/$$t.log; \
+	  fi; \
+	done; exit $$status

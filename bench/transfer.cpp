@@ -1,0 +1,149 @@
+// Times the four transfer procedures through QSerialPort against the virtual radio on a pseudo-terminal,
+// paced at 9600 baud and unpaced, against their floors:
+//   paced:   the wire time of every character sent and received (10 bit times each) plus the 10 ms pauses
+//   unpaced: the 10 ms pauses alone
+// and the program's CPU time as a share of the wall time. During the paced memory read a 10 ms timer on
+// the main thread (what a window's event loop experiences) records the longest gap between its ticks.
+#include "BenchPtyRadio.h"
+#include "image/TextTables.h"
+#include "link/RadioSession.h"
+#include "link/SerialLink.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+constexpr int Baud = 9600;
+constexpr int PauseMs = 10;
+
+long long mainThreadCpuNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+// What a procedure moves when everything succeeds, from the protocol: characters each way, and the
+// pauses it must make (one after each exchange but the write access and block writes, which have theirs
+// before; the end command's included).
+struct Expected {
+    const char *name;
+    Procedure procedure;
+    long sent;
+    long received;
+    int pauses;
+};
+const Expected Procedures[] = {
+    {"Read Memory", Procedure::ReadMemory, 604 * 11 + 6, 604 * 77 + 10, 604 + 1},
+    {"Write Memory", Procedure::WriteMemory, 7 + 604 * 75 + 6, 11 + 604 * 79 + 10, 1 + 604 + 1 + 1},
+    {"Read Settings", Procedure::ReadSettings, 4 * 11 + 6, 4 * 77 + 10, 3 + 1 + 1},
+    {"Write Settings", Procedure::WriteSettings, 7 + 4 * 75 + 6, 11 + 4 * 79 + 10, 4 + 1 + 1},
+};
+
+struct Result {
+    double wallMs = 0;
+    double floorMs = 0;
+    double cpuShare = 0;
+    double longestTickGapMs = 0;
+    bool ok = false;
+};
+
+// Runs one procedure to its end on the main thread's event loop, with a 10 ms ticker beside it.
+Result runOne(RadioSession &session, BenchPtyRadio &radio, const Expected &e, bool paced) {
+    Result r;
+    radio.resetCounters();
+    QTimer ticker; // an ordinary (coarse) timer, as a window's would be
+    ticker.setInterval(10);
+    QElapsedTimer tickClock;
+    qint64 lastTickNs = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = tickClock.nsecsElapsed();
+        r.longestTickGapMs = std::max(r.longestTickGapMs, double(now - lastTickNs) / 1e6);
+        lastTickNs = now;
+    });
+    bool finished = false;
+    const auto connection = QObject::connect(&session, &RadioSession::runFinished, [&](bool succeeded) {
+        r.ok = succeeded;
+        finished = true;
+        QCoreApplication::exit(0);
+    });
+    const long long cpu0 = mainThreadCpuNs();
+    QElapsedTimer wall;
+    wall.start();
+    tickClock.start();
+    ticker.start();
+    if (!session.start(e.procedure)) {
+        QObject::disconnect(connection);
+        return r;
+    }
+    if (!finished) QCoreApplication::exec();
+    r.wallMs = double(wall.nsecsElapsed()) / 1e6;
+    const long long cpu = mainThreadCpuNs() - cpu0;
+    ticker.stop();
+    QObject::disconnect(connection);
+    const double charMs = 10.0 * 1000.0 / Baud;
+    r.floorMs = e.pauses * double(PauseMs) + (paced ? double(e.sent + e.received) * charMs : 0.0);
+    r.cpuShare = double(cpu) / 1e6 / r.wallMs;
+    if (radio.charsReceived() != e.sent || radio.charsSent() != e.received)
+        std::printf("  (%s moved %ld/%ld characters, expected %ld/%ld)\n", e.name, radio.charsReceived(),
+                    radio.charsSent(), e.sent, e.received);
+    return r;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    BuildTextTables();
+    QTemporaryDir dir;
+    CloneImage radioImage = VirtualRadio::demoImage();
+    auto virtualRadio = std::make_shared<VirtualRadio>(radioImage);
+    BenchPtyRadio radio(virtualRadio, Baud, dir.filePath("ttyKT"));
+    QString error;
+    if (!dir.isValid() || !radio.start(&error)) {
+        std::fprintf(stderr, "transfer-bench: cannot serve the radio: %s\n", qPrintable(error));
+        return 1;
+    }
+    CloneImage image;
+    NewImage(image);
+    RadioSession session(&image);
+    session.setLink(std::make_unique<SerialLink>(radio.linkPath()));
+    if (!session.link()->open(&error)) {
+        std::fprintf(stderr, "transfer-bench: cannot open %s: %s\n", qPrintable(radio.linkPath()),
+                     qPrintable(error));
+        return 1;
+    }
+
+    double worst[2] = {0, 0};
+    double worstCpu = 0;
+    double readMemoryGap = 0;
+    bool allOk = true;
+    for (const bool paced : {true, false}) {
+        radio.setBaud(paced ? Baud : 0);
+        std::printf("transfer-bench: %s\n", paced ? "paced at 9600 baud (floor: wire time of every character "
+                                                    "sent and received + 10 ms pauses)"
+                                                  : "unpaced (floor: the 10 ms pauses)");
+        std::printf("  %-15s %11s %11s %7s %6s %10s\n", "procedure", "wall ms", "floor ms", "ratio", "cpu",
+                    "tick gap");
+        for (const Expected &e : Procedures) {
+            const Result r = runOne(session, radio, e, paced);
+            allOk = allOk && r.ok;
+            const double ratio = r.wallMs / r.floorMs;
+            worst[paced ? 0 : 1] = std::max(worst[paced ? 0 : 1], ratio);
+            worstCpu = std::max(worstCpu, r.cpuShare);
+            if (paced && e.procedure == Procedure::ReadMemory) readMemoryGap = r.longestTickGapMs;
+            std::printf("  %-15s %11.1f %11.1f %7.4f %5.2f%% %7.1f ms%s\n", e.name, r.wallMs, r.floorMs,
+                        ratio, 100.0 * r.cpuShare, r.longestTickGapMs, r.ok ? "" : "  FAILED");
+        }
+    }
+    radio.stop();
+    std::printf("transfer-bench: longest gap between 10 ms ticks on the main thread during the paced full "
+                "memory read: %.1f ms (engine and timer on one event loop, no window)\n",
+                readMemoryGap);
+    std::printf("transfer-bench: worst ratio %.4f (paced), worst ratio %.4f (unpaced), cpu %.2f%%\n",
+                worst[0], worst[1], 100.0 * worstCpu);
+    return allOk ? 0 : 1;
+}
