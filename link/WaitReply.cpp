@@ -43,6 +43,8 @@ void WaitReply::start(Link *link, const QByteArray &command) {
         failLater();
         return;
     }
+    if (serial != serial_ || !running_)
+        return; // a link that answered within write() has already finished this exchange
     sinceSent_.start();
     timer_.start(ReplyTimeoutMs);
 }
