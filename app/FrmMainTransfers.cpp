@@ -1,5 +1,6 @@
 // frmMain's side of the radio transfers: starting them, following their progress, and the endings.
 #include "app/FrmMain.h"
+#include "app/GridModels.h"
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
@@ -140,6 +141,9 @@ void FrmMain::endRun() {
         }
         m_prompts->critical(this, ErrorTitle, message);
     }
+    // A read that stopped part-way leaves what it decoded: the lists and the VFO grid show it.
+    m_settingsPage->showSettings();
+    m_settingsPage->vfoModel->refreshAll();
     // ComEnd: buttons back, default pointer, progress bar hidden and at 0.
     setRunning(false);
     m_memoryPage->ProgressBar1->setVisible(false);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QWindow>
 
 class TestModifyDialog : public QObject {
     Q_OBJECT
@@ -36,10 +37,21 @@ class TestModifyDialog : public QObject {
         doubleClickRow(f->memory()->MSFlexGrid1, k);
         QVERIFY(QTest::qWaitFor([this] { return dlg()->isVisible(); }, 2000));
         // Focus events need the dialog to be the active window. The click on the grid asked the platform to
-        // activate the main window; let that pass first, then activate the dialog.
-        QTest::qWait(30);
-        dlg()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dlg()));
+        // activate the main window, which may arrive late; and the offscreen platform may still count a
+        // dialog hidden earlier as its focus window. Move the activation to the main window and back until
+        // the dialog stays active.
+        QVERIFY(QTest::qWaitFor(
+            [this] {
+                if (!dlg()->isActiveWindow()) {
+                    f->w().windowHandle()->requestActivate();
+                    QTest::qWait(10);
+                    dlg()->activateWindow();
+                    return false;
+                }
+                QTest::qWait(40);
+                return dlg()->isActiveWindow();
+            },
+            5000));
         QTRY_VERIFY(focused("txtFreq"));
         QCOMPARE(box("txtFreq")->selectedText(), box("txtFreq")->text());
     }
@@ -167,7 +179,7 @@ class TestModifyDialog : public QObject {
 
     void cancelLeavesEverythingAsItWas() {
         openChannel(4);
-        QTest::mouseClick(button("OKButton"), Qt::LeftButton); // a stored channel to change
+        button("OKButton")->click(); // a stored channel to change
         f->w().setDataChanged(false);
         const CloneImage before = f->w().image();
         openChannel(4);
