@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -314,6 +315,66 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.w().portChoice().virtualRadio);
         QVERIFY(f.w().close());
         QCOMPARE(readAll(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
+    }
+
+    void otherPortKeepsTheNumberInThePortFile() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
+        writeAll(ini, "3\r\n");
+        MainWindowFixture f(withPortFile(ini), false);
+        QVERIFY(f.load());
+        f.w().mnuToolsOptions_Click();
+        DlgCom *com = f.w().comDialog();
+        QTRY_VERIFY(com->isVisible());
+        QVERIFY(com->comOption(2)->isChecked());
+        com->otherPath()->setFocus();
+        com->otherPath()->lineEdit()->selectAll();
+        QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
+        QVERIFY(com->otherOption()->isChecked()); // typing a path picks the other-port choice
+        QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QCOMPARE(f.w().portChoice().devicePath, QStringLiteral("/dev/ttyUSB7"));
+        QCOMPARE(f.w().portChoice().commPort, 3);
+        QVERIFY(f.w().close());
+        QCOMPARE(readAll(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("3\r\n"));
+    }
+
+    void csvExportAndImport() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        const QString clone = f.path(QStringLiteral("base.M40"));
+        f.prompts.fileNames = {clone};
+        f.w().mnuFileSaveAs_Click();
+        editChannel(f, 2, 7040000);
+        const QString csv = f.path(QStringLiteral("list.csv"));
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuExport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
+        QCOMPARE(f.prompts.shown.last().text, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"));
+        QVERIFY(readAll(csv).contains("\"KT-M40\",\"MEMORY\",\"2\",\"7.040.000\""));
+        QCOMPARE(f.w().windowTitle(), QStringLiteral("list.csv - ") + title);
+        QVERIFY(!f.w().dataChanged());
+        // A later Save must not write the clone file over the CSV: it asks for a name.
+        QVERIFY(f.w().cloneFileName().isEmpty());
+        f.w().mnuFileSave_Click();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
+        QVERIFY(readAll(csv).startsWith("\"MODEL\""));
+
+        const QString in = f.path(QStringLiteral("in.csv"));
+        writeAll(
+            in, "\"MODEL\",\"BANK\"\r\n"
+                "\"KT-M40\",\"MEMORY\",\"199\",\"7.1\",\"\",\"\",\"67.0\",\"67.0\",\"023\",\"\",\"0\",\"Hi\","
+                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n"
+                "\"KT-M40\",\"MEMORY\",\"5\",\"7.1\",\"\",\"\",\"Slow\",\"High\",\"Wide\",\"\",\"0\",\"Hi\","
+                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n");
+        f.w().setDataChanged(true);
+        f.prompts.fileNames = {in};
+        f.w().action(QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // no question before an import
+        QCOMPARE(f.w().windowTitle(), title);
+        QVERIFY(!f.w().dataChanged());
+        QVERIFY(f.w().cloneFileName().isEmpty());
+        QVERIFY(f.w().statusText().contains(QStringLiteral("Imported")));
+        QCOMPARE(f.memory()->currentRow(), 1);
     }
 
     void geometryIsStoredAtExit() {
