@@ -98,7 +98,14 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
             [this] { QMetaObject::invokeMethod(this, &FrmMain::endRun, Qt::QueuedConnection); });
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    // The session, the pages and the dialogs look at the image: they go before it does.
+    delete m_session;
+    delete m_modify;
+    delete m_com;
+    delete m_about;
+    delete TabStrip1;
+}
 
 QAction *FrmMain::action(const QString &name) const {
     return findChild<QAction *>(name);
