@@ -2,6 +2,7 @@
 #include "link/PtyRadioServer.h"
 #include "link/RadioSession.h"
 #include "link/SerialLink.h"
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,10 +39,15 @@ struct PtyRig {
 class TestLinkPty : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void everyProcedureThroughASerialPort();
     void droppedLineIsAPortError();
     void missingPortIsTheProcedureFailure();
 };
+
+void TestLinkPty::initTestCase() {
+    if (!QFile::exists("/dev/ptmx")) QSKIP("this system has no pseudo-terminals");
+}
 
 void TestLinkPty::everyProcedureThroughASerialPort() {
     auto source = VirtualRadio::withDemoContents();
