@@ -1,0 +1,98 @@
+// Verify's comparison of records read back from the radio with what a write would send.
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "image/HexText.h"
+#include "link/VerifyRecords.h"
+#include "settings/SettingsCodec.h"
+#include <QtTest>
+
+namespace {
+const QString Record = "80010000000000000000000000000000"
+                       "10936B00"
+                       "3A3B3C0000000000"
+                       "10936B00";
+
+CloneImage sample() {
+    CloneImage image;
+    ClearTables(image);
+    NewImage(image);
+    UpdateMemData(image, Record, 0);
+    UpdateMemData(image, Record, 401);
+    return image;
+}
+
+// What the radio holds after a faithful write of image.
+RadioRecords written(const CloneImage &image) {
+    CloneImage copy = image;
+    MakeSetData(copy);
+    RadioRecords r;
+    r[0x300] = copy.SetData1;
+    r[0x320] = copy.SetData2;
+    r[0x400] = MakeVFOData(copy, 0);
+    r[0x500] = MakeVFOData(copy, 1);
+    for (int k = 0; k < ChannelCount; ++k)
+        r[0x600 + 0x20 * k] = MakeMemData(copy, k);
+    return r;
+}
+
+QString withByte(QString record, int byte, int value) {
+    record.replace(2 * byte, 2, HexByte(value));
+    return record;
+}
+} // namespace
+
+class TestVerifyRecords : public QObject {
+    Q_OBJECT
+  private slots:
+    void aFaithfulRadioMatches() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        radio[0x600] = radio[0x600].toLower(); // the radio's case does not matter
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        QVERIFY(CompareWithRadio(image, {}).isEmpty()); // nothing read, nothing compared
+    }
+
+    void theSettingsPageIsWhatAWriteSends() {
+        CloneImage image = sample();
+        const RadioRecords radio = written(image);
+        image.Settings.byName("cmbAPO") = 4; // changed on the page after the radio was written
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Auto Power Off", "120", "Off"}));
+    }
+
+    void differencesByRecordAndField() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x600 + 0x20 * 401] = withByte(radio[0x600 + 0x20 * 401], 4, 1); // power Low in A-P2
+        radio[0x600 + 0x20 * 7] = Record;                                      // a channel the PC has empty
+        radio[0x500] = withByte(radio[0x500], 9, 1);                           // NB on in VFO B
+        radio[0x400] = withByte(radio[0x400], 12, 0x55);                       // a byte no field shows
+        radio[0x600] = withByte(radio[0x600], 1, 7);                           // no such mode
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 5);
+        QCOMPARE(d[0].record, QString("VFO A"));
+        QCOMPARE(d[0].field, QString("Other bytes"));
+        QCOMPARE(d[1], (ImageDifference{"VFO B", "NB", "Off (0)", "On (1)"}));
+        QCOMPARE(d[2], (ImageDifference{"0", "Mode", "LSB", "code 7 (no such mode)"}));
+        QCOMPARE(d[3], (ImageDifference{"7", "Used", "no", "yes"}));
+        QCOMPARE(d[4], (ImageDifference{"A-P2", "Pwr", "High (0)", "Low (1)"}));
+    }
+
+    void settingsBlocksBeyondTheirListsOrInFixedBytes() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x300] = withByte(radio[0x300], 1, 0x12); // a fixed byte
+        QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0].record, QString("Settings block 0300"));
+        radio[0x320] = withByte(radio[0x320], 12, 9); // key ratio beyond its list
+        d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Key Ratio", "3.0", "value beyond the list"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVerifyRecords)
+#include "tst_verify_records.moc"
