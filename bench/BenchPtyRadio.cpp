@@ -73,6 +73,8 @@ void BenchPtyRadio::withRadio(const std::function<void(VirtualRadio &)> &f) {
 void BenchPtyRadio::resetCounters() {
     charsIn_ = 0;
     charsOut_ = 0;
+    turnSumNs_ = turnMaxNs_ = turnCount_ = 0;
+    lastWriteNs_ = 0;
 }
 
 bool BenchPtyRadio::openPty(QString *error) {
@@ -235,6 +237,13 @@ void BenchPtyRadio::run() {
                 charsIn_ += long(n);
                 const int baud = baud_;
                 const long long charNs = baud > 0 ? 10 * 1000000000LL / baud : 0;
+                if (lastWriteNs_ > 0 && line_.isEmpty()) {
+                    const long long turn = now - lastWriteNs_;
+                    turnSumNs_ += turn;
+                    ++turnCount_;
+                    turnMaxNs_ = std::max<long long>(turnMaxNs_, turn);
+                    lastWriteNs_ = 0;
+                }
                 for (ssize_t i = 0; i < n; ++i) {
                     // paced, a character has arrived when its tenth bit has
                     rxFreeNs_ = std::max(now, rxFreeNs_) + charNs;
@@ -275,6 +284,7 @@ void BenchPtyRadio::run() {
         if (!out.isEmpty() && master_ >= 0) {
             const ssize_t n = ::write(master_, out.constData(), size_t(out.size()));
             if (n > 0) charsOut_ += long(n);
+            if (queue_.empty()) lastWriteNs_ = MonotonicNs(); // a reply's last character
         }
         if (hangUp) {
             // the program's port fails; the next transfer finds a new device under the same name

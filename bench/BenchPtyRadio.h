@@ -53,6 +53,10 @@ class BenchPtyRadio {
     long charsSent() const { return charsOut_; }
     int hangUps() const { return hangUps_; }
     void resetCounters();
+    // From the last character of a reply written to the next command line arriving: the program's pause
+    // and its own work in between (mean and longest, nanoseconds).
+    long long turnaroundMeanNs() const { return turnCount_ ? turnSumNs_ / turnCount_ : 0; }
+    long long turnaroundMaxNs() const { return turnMaxNs_; }
     // CPU time of the radio's thread in nanoseconds.
     long long threadCpuNs() const { return cpuNs_; }
 
@@ -86,6 +90,8 @@ class BenchPtyRadio {
     std::vector<Out> queue_; // ordered by dueNs
     std::atomic<long> charsIn_{0}, charsOut_{0};
     std::atomic<int> hangUps_{0};
+    std::atomic<long long> turnSumNs_{0}, turnMaxNs_{0}, turnCount_{0};
+    long long lastWriteNs_ = 0;
     std::atomic<long long> cpuNs_{0};
 };
 
