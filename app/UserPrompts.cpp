@@ -19,17 +19,25 @@ QString DefaultSuffixOf(const QString &filter) {
     return pattern.startsWith(QStringLiteral("*.")) && suffix != QStringLiteral("*") ? suffix : QString();
 }
 
+namespace {
+// The texts carry CR LF line breaks; a message box wants plain line feeds.
+QString shown(const QString &text) {
+    QString t = text;
+    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
 void QtUserPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+    QMessageBox::critical(parent, title, shown(text), QMessageBox::Ok);
 }
 
 void QtUserPrompts::information(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
@@ -37,7 +45,7 @@ UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title
 
 UserPrompts::Answer QtUserPrompts::askYesNoCancel(QWidget *parent, const QString &title,
                                                   const QString &text) {
-    QMessageBox box(QMessageBox::Question, title, text,
+    QMessageBox box(QMessageBox::Question, title, shown(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);

@@ -1,5 +1,6 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
+#include "channels/NameCharset.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
 #include <cmath>
@@ -124,7 +125,9 @@ bool ApplyEditFields(CloneImage &image, EditSource source, int index, const Edit
     storeRadioFields(fields, hz, c.field.data());
     c.field[FieldSplitFreq] = {FormatFrequencyText(splitHz), double(splitHz)};
     c.field[FieldSkip] = fields.skip ? FieldSlot{QStringLiteral("Skip"), 1} : FieldSlot{QString(), 0};
-    c.field[FieldName] = {fields.name, 0};
+    // Typing keeps the name to the radio's characters; a pasted name is cut where the radio could not store
+    // it.
+    c.field[FieldName] = {StorableName(fields.name.toUpper()), 0};
     image.ChannelUsed[index] = true;
     return true;
 }

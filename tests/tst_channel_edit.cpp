@@ -210,6 +210,18 @@ class TestChannelEdit : public QObject {
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8005")));
     }
 
+    void pastedNameIsCutToWhatTheRadioStores() {
+        CloneImage image = newImage();
+        EditFields f = NewChannelFields(VariantJ);
+        f.name = QStringLiteral("ab.cdefghij");
+        QString message;
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("AB"));
+        f.name = QStringLiteral("LONGNAME9");
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("LONGNAME"));
+    }
+
     void toneByteLosesItsOtherBitsOnOk() {
         CloneImage image = newImage();
         image.VfoTable[0].field[FieldTone] = {QStringLiteral("On"), 0x8C};
