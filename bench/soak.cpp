@@ -45,6 +45,10 @@ const char *procedureName(Procedure p) {
         return "Write Settings";
     case Procedure::Identify:
         return "Identify";
+    case Procedure::VerifySettings:
+        return "Verify Settings";
+    case Procedure::VerifyMemory:
+        return "Verify Memory";
     }
     return "?";
 }

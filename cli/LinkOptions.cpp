@@ -2,6 +2,8 @@
 #include "cli/CliSupport.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
+#include "link/TransferProgress.h"
+#include <QElapsedTimer>
 #include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
@@ -12,18 +14,25 @@ class ProgressBar {
     ProgressBar() : enabled_(isatty(fileno(stderr)) != 0) {}
 
     void begin(Procedure procedure) {
-        active_ = enabled_ && (procedure == Procedure::ReadMemory || procedure == Procedure::WriteMemory);
-        title_ = procedure == Procedure::ReadMemory ? "Reading memory" : "Writing memory";
+        active_ = enabled_ && (procedure == Procedure::ReadMemory || procedure == Procedure::WriteMemory ||
+                               procedure == Procedure::VerifyMemory);
+        title_ = procedure == Procedure::ReadMemory    ? "Reading memory"
+                 : procedure == Procedure::WriteMemory ? "Writing memory"
+                                                       : "Verifying memory";
+        clock_.start();
     }
+    // k: the channel being moved, so k records are done
     void show(int k) {
         if (!active_) return;
-        constexpr int width = 40;
-        const int filled = (k * width) / (ChannelCount - 1);
-        std::fprintf(stderr, "\r%s [%s%s] %3d/%d", title_, std::string(filled, '#').c_str(),
-                     std::string(width - filled, '.').c_str(), k, ChannelCount - 1);
+        constexpr int width = 30;
+        const int filled = (k * width) / ChannelCount;
+        const TransferProgress progress{k, ChannelCount, clock_.elapsed()};
+        std::fprintf(stderr, "\r%s [%s%s] %s ", title_, std::string(filled, '#').c_str(),
+                     std::string(width - filled, '.').c_str(), qPrintable(progress.text()));
         std::fflush(stderr);
     }
-    void end() {
+    void end(bool succeeded) {
+        if (active_ && succeeded) show(ChannelCount);
         if (active_) std::fputs("\n", stderr);
         active_ = false;
     }
@@ -32,6 +41,7 @@ class ProgressBar {
     bool enabled_;
     bool active_ = false;
     const char *title_ = "";
+    QElapsedTimer clock_;
 };
 } // namespace
 
@@ -67,7 +77,7 @@ int RunSession(RadioSession &session, const std::vector<SessionRun> &runs) {
     QObject::connect(&session, &RadioSession::progress, &guard, [&bar](int k) { bar.show(k); });
     QObject::connect(&session, &RadioSession::procedureFinished, &guard,
                      [&](Procedure, Ending ending, const QString &detail) {
-                         bar.end();
+                         bar.end(ending == Ending::Success);
                          lastEnding = ending;
                          lastDetail = detail;
                      });

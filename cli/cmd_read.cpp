@@ -1,6 +1,7 @@
 // kt-m40-cli read: Read Settings then Read Memory (Tool > Read > ALL) into a clone file.
 #include "cli/CliSupport.h"
 #include "cli/LinkOptions.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 
 namespace {
@@ -49,6 +50,9 @@ int run(const QStringList &args) {
     session.setLink(std::move(link));
     const int status = RunSession(session, runs);
     if (status != ExitOk) return status; // nothing is written after a failed read
+    const BackupResult backup = SaveBackup(image);
+    PrintMessage(backup.ok ? QStringLiteral("Backup: %1").arg(backup.path)
+                           : QStringLiteral("No backup was saved: %1").arg(backup.detail));
     QString detail;
     const FileStatus saved = SaveCloneFile(p.value("output"), image, &detail);
     return ReportFileStatus(saved, detail.isEmpty() ? QString() : p.value("output") + ": " + detail);
@@ -62,6 +66,7 @@ CommandRegistrar reg("read",
                       "or only one of them, and writes the clone file OUT.M40. The image starts as\n"
                       "BASE.M40 or as a new image; its header comes from --variant/--wide, from\n"
                       "BASE.M40, or with --identify from the radio. On any failure nothing is written.\n"
+                      "After a successful read a copy is also kept in the backup folder (the newest 50).\n"
                       "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path.\n",
                       run});
 } // namespace

@@ -1,6 +1,7 @@
 // kt-m40-cli write: Write Settings then Write Memory (Tool > Write > ALL) from a clone file.
 #include "cli/CliSupport.h"
 #include "cli/LinkOptions.h"
+#include "cli/VerifyRun.h"
 
 namespace {
 int run(const QStringList &args) {
@@ -8,6 +9,7 @@ int run(const QStringList &args) {
     p.addOption({"port", "serial port: a number or a device path", "PORT"});
     p.addOption({"memory", "write the memory channels only"});
     p.addOption({"settings", "write the settings and VFOs only"});
+    p.addOption({"verify", "read the radio back afterwards and compare"});
     if (!ParseCommandLine(p, "write", args)) return ExitUsage;
     if (p.positionalArguments().size() != 1) return UsageError("write", "one clone file is required");
     if (!p.isSet("port")) return UsageError("write", "--port PORT is required");
@@ -26,14 +28,17 @@ int run(const QStringList &args) {
         run = [](RadioSession &s) { return s.start(Procedure::WriteMemory); };
     else if (p.isSet("settings"))
         run = [](RadioSession &s) { return s.start(Procedure::WriteSettings); };
-    return RunSession(session, {run});
+    const int status = RunSession(session, {run});
+    if (status != ExitOk || !p.isSet("verify")) return status;
+    return VerifyAgainstRadio(session, image, !p.isSet("memory"), !p.isSet("settings"), false);
 }
 
 CommandRegistrar reg("write",
                      {"write a clone file to the radio",
-                      "Usage: kt-m40-cli write --port PORT FILE.M40 [--memory | --settings]\n"
+                      "Usage: kt-m40-cli write --port PORT FILE.M40 [--memory | --settings] [--verify]\n"
                       "Writes the settings and VFOs, then the 604 memory channels of FILE.M40 to the\n"
-                      "radio (Tool > Write > ALL), or only one of them.\n"
+                      "radio (Tool > Write > ALL), or only one of them. With --verify the radio is then\n"
+                      "read back and compared, as 'kt-m40-cli verify' does (exit 5 when it differs).\n"
                       "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path.\n",
                       run});
 } // namespace

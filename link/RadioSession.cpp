@@ -23,6 +23,7 @@ struct RadioSession::Private {
     QTimer pauseTimer;
     QElapsedTimer pauseClock;
     QString portFailure; // the link's own words for its last failure
+    RadioRecords records; // what a Verify run read
 
     void startRun(std::deque<Procedure> procedures);
     void beginProcedure();
@@ -82,6 +83,24 @@ bool RadioSession::startWriteAll() {
     if (d->busy || !d->link) return false;
     d->startRun({Procedure::WriteSettings, Procedure::WriteMemory});
     return true;
+}
+
+bool RadioSession::startVerify(bool settings, bool memory) {
+    if (d->busy || !d->link || (!settings && !memory)) return false;
+    d->records.clear();
+    std::deque<Procedure> run;
+    if (settings) run.push_back(Procedure::VerifySettings);
+    if (memory) run.push_back(Procedure::VerifyMemory);
+    d->startRun(std::move(run));
+    return true;
+}
+
+const RadioRecords &RadioSession::radioRecords() const {
+    return d->records;
+}
+
+RadioRecords &RadioSession::radioRecords() {
+    return d->records;
 }
 
 void RadioSession::Private::startRun(std::deque<Procedure> procedures) {

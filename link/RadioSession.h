@@ -2,12 +2,15 @@
 // Runs the transfer procedures and the identification on one link, one at a time, driven by signals and
 // timers (never blocking, no nested event loops). It owns the link and leaves it open between runs.
 #include "image/CloneImage.h"
+#include "link/VerifyRecords.h"
 #include <QObject>
 #include <memory>
 
 class Link;
 
-enum class Procedure { ReadMemory, WriteMemory, ReadSettings, WriteSettings, Identify };
+// VerifySettings and VerifyMemory read the radio's records back without changing the image: the block reads
+// of ReadSettings or ReadMemory, then the end command; radioRecords() holds what they read.
+enum class Procedure { ReadMemory, WriteMemory, ReadSettings, WriteSettings, Identify, VerifySettings, VerifyMemory };
 
 // How a run ended:
 //   Success            - ComEnd3 (after the end command; Identify sends none)
@@ -34,6 +37,12 @@ class RadioSession : public QObject {
     // Read ALL / Write ALL: settings first, memory only when the settings half succeeded.
     bool startReadAll();
     bool startWriteAll();
+    // Verify: reads back the settings and VFO records, the memory channels, or both (memory only when the
+    // settings half succeeded). Compare radioRecords() with the image afterwards (CompareWithRadio).
+    bool startVerify(bool settings, bool memory);
+    // The records the current or last Verify run read, by address.
+    const RadioRecords &radioRecords() const;
+    RadioRecords &radioRecords();
 
   signals:
     // A procedure begins (also each half of an ALL run): the window disables its buttons, sets the hourglass,

@@ -160,6 +160,39 @@ std::vector<TransferStep> writeSettings(CloneImage &image) {
     return steps;
 }
 
+// Verify: the block reads alone, each record kept as read; the image is not touched.
+std::vector<TransferStep> verifyReads(const std::vector<int> &addresses, RadioSession &session, bool withProgress) {
+    std::vector<TransferStep> steps;
+    steps.reserve(addresses.size() * 3 + 2);
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        const int address = addresses[i];
+        if (withProgress)
+            steps.push_back(action([&session, i](const QByteArray &) {
+                emit session.progress(int(i));
+                return StepOutcome{};
+            }));
+        const QString text = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+        steps.push_back(blockRead(text, [&session, address](const QByteArray &reply) {
+            session.radioRecords()[address] = replyData(reply);
+            return StepOutcome{};
+        }));
+        steps.push_back(pause());
+    }
+    appendTxEnd(steps);
+    return steps;
+}
+
+std::vector<TransferStep> verifySettings(RadioSession &session) {
+    return verifyReads({0x300, 0x320, 0x400, 0x500}, session, false);
+}
+
+std::vector<TransferStep> verifyMemory(RadioSession &session) {
+    std::vector<int> addresses;
+    for (int k = 0; k < ChannelCount; ++k)
+        addresses.push_back(0x600 + 0x20 * k);
+    return verifyReads(addresses, session, true);
+}
+
 std::vector<TransferStep> identify(CloneImage &image, RadioSession &session) {
     TransferStep step{Kind::Exchange,
                       QStringLiteral("identification"),
@@ -208,6 +241,10 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
         return writeSettings(image);
     case Procedure::Identify:
         return identify(image, session);
+    case Procedure::VerifySettings:
+        return verifySettings(session);
+    case Procedure::VerifyMemory:
+        return verifyMemory(session);
     }
     return {};
 }
