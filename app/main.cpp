@@ -14,18 +14,26 @@
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kt-m40"));
-
+    // The options are read before any window exists, so that --help works without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QString error;
     bool help = false;
-    const AppOptions options =
-        ParseAppArguments(QCoreApplication::arguments(), QLocale::system().name(), &error, &help);
+    AppOptions options = ParseAppArguments(arguments, QLocale::system().name(), &error, &help);
     if (help || !error.isEmpty()) {
         if (!error.isEmpty()) std::fprintf(stderr, "kt-m40: %s\n", qPrintable(error));
         std::fputs(AppUsageText, help ? stdout : stderr);
         return help ? 0 : 2;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kt-m40"));
+    // Qt takes its own options (-platform, -style, ...) out of argv: what is left names the file.
+    arguments.clear();
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    options = ParseAppArguments(arguments, QLocale::system().name(), &error);
 
     QSplashScreen *splash = CreateSplash();
     splash->show();
