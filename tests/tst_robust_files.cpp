@@ -148,8 +148,10 @@ class TestRobustFiles : public QObject {
         std::mt19937 rng(77);
         for (int i = 0; i < 200; ++i) {
             QByteArray junk(int(rng() % 400), '\0');
-            for (char &c : junk)
-                c = "KT-M40,\"\r\n VFOMEMORY0123456789."[rng() % 36];
+            for (char &c : junk) {
+                static const char alphabet[] = "KT-M40,\"\r\n VFOMEMORY0123456789.";
+                c = alphabet[rng() % (sizeof alphabet - 1)];
+            }
             CloneImage image = base;
             if (ImportCsvBytes(junk, image).taken == 0) QVERIFY(image == base);
         }
