@@ -11,6 +11,7 @@ struct AppOptions {
     int splashPauseMs = 2000; // the pause at load that keeps the splash on screen
     QString portFileRead;     // "" for the usual places
     QString portFileWrite;
+    QString backupFolder; // where reads keep their backups; "" for the per-user backup folder
 };
 
 // Options first (--demo, --lang=en|ja, --help), then the clone file: the rest of the arguments, taken whole.

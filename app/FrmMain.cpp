@@ -83,8 +83,7 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
 
     // The radio session reports back.
     connect(m_session, &RadioSession::procedureStarted, this, &FrmMain::onProcedureStarted);
-    connect(m_session, &RadioSession::progress, this,
-            [this](int k) { m_memoryPage->ProgressBar1->setValue(k); });
+    connect(m_session, &RadioSession::progress, this, &FrmMain::showTransferProgress);
     connect(m_session, &RadioSession::channelDecoded, this,
             [this](int k) { m_memoryPage->model->refreshRows(k, k); });
     connect(m_session, &RadioSession::settingsDecoded, m_settingsPage, &SettingsPage::showSettings);
@@ -180,6 +179,11 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, &FrmMain::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, &FrmMain::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, &FrmMain::mnuWrAll_Click));
+    QAction *mnuVerify = new QAction(QStringLiteral("Verify(&V)"), this);
+    mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
+    mnuVerify->setToolTip(QStringLiteral("Read the radio back and compare it with the window's data"));
+    connect(mnuVerify, &QAction::triggered, this, &FrmMain::mnuVerify_Click);
+    mnuTools->addAction(mnuVerify);
     mnuTools->addAction(make("mnuToolsOptions", 1013, &FrmMain::mnuToolsOptions_Click));
 
     QMenu *mnuHelp = bar->addMenu(text(1014));

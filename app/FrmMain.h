@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 // frmMain: the application window. It owns the clone image, the document state (CloneFileName,
 // DataChanged), the port choice and the radio session, and wires menus, tool bar and pages to them.
 #include "app/AppOptions.h"
@@ -64,6 +65,7 @@ class FrmMain : public QMainWindow {
     void mnuWrSet_Click();
     void mnuWrMem_Click();
     void mnuWrAll_Click();
+    void mnuVerify_Click();
     void cmbRxData_Click();
     void cmbTxData_Click();
     void cmbRxData1_Click();
@@ -104,6 +106,9 @@ class FrmMain : public QMainWindow {
     void onProcedureStarted(Procedure procedure);
     void onProcedureFinished(Procedure procedure, Ending ending, const QString &detail);
     void endRun();
+    // After a run: the backup of a successful read, the result of a Verify.
+    void finishReadOrVerify(bool succeeded);
+    void showTransferProgress(int k);
     void updateClock();
 
     AppOptions m_options;
@@ -121,6 +126,9 @@ class FrmMain : public QMainWindow {
     QString m_pendingError;
     Procedure m_failedProcedure = Procedure::ReadMemory;
     Ending m_failedEnding = Ending::Success;
+    bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
+    bool m_runVerifies = false; // the run is a Verify (its result follows)
+    QElapsedTimer m_transferClock;
 
     QTabWidget *TabStrip1;
     SettingsPage *m_settingsPage;

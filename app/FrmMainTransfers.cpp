@@ -14,7 +14,7 @@
 
 namespace {
 bool isMemoryProcedure(Procedure p) {
-    return p == Procedure::ReadMemory || p == Procedure::WriteMemory;
+    return p == Procedure::ReadMemory || p == Procedure::WriteMemory || p == Procedure::VerifyMemory;
 }
 } // namespace
 
@@ -99,7 +99,7 @@ void FrmMain::setRunning(bool running) {
     m_settingsPage->setInputEnabled(idle);
     for (const char *name :
          {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImport", "mnuExport",
-          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll",
+          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuVerify",
           "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
     if (running && !m_hourglass) {
@@ -112,6 +112,13 @@ void FrmMain::setRunning(bool running) {
 }
 
 void FrmMain::onProcedureStarted(Procedure procedure) {
+    if (!m_running) {
+        m_runReads = false;
+        m_runVerifies = false;
+    }
+    m_runReads = m_runReads || procedure == Procedure::ReadMemory || procedure == Procedure::ReadSettings;
+    m_runVerifies = m_runVerifies || procedure == Procedure::VerifySettings || procedure == Procedure::VerifyMemory;
+    m_transferClock.start();
     setRunning(true);
     m_pendingError.clear();
     setStatusText(QString());
@@ -132,6 +139,7 @@ void FrmMain::onProcedureFinished(Procedure procedure, Ending ending, const QStr
 
 void FrmMain::endRun() {
     if (m_session->busy()) return; // a further run has begun meanwhile
+    const bool succeeded = m_pendingError.isEmpty();
     if (!m_pendingError.isEmpty()) {
         const QString message = m_pendingError;
         m_pendingError.clear();
@@ -148,4 +156,5 @@ void FrmMain::endRun() {
     setRunning(false);
     m_memoryPage->ProgressBar1->setVisible(false);
     m_memoryPage->ProgressBar1->setValue(0);
+    finishReadOrVerify(succeeded);
 }

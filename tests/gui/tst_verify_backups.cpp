@@ -1,0 +1,97 @@
+// Around the transfers in the window: the backup after a successful read, the progress line in the status
+// bar, and Tool > Verify against the virtual radio.
+#include "MainWindowFixture.h"
+#include "channels/ChannelRecord.h"
+#include "files/Backups.h"
+#include "files/CloneFile.h"
+#include <QAction>
+#include <QProgressBar>
+#include <QRegularExpression>
+
+class TestVerifyBackups : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir backups;
+    std::unique_ptr<MainWindowFixture> f;
+
+    bool waitIdle(int ms) {
+        return QTest::qWaitFor([this] { return !f->w().transferRunning(); }, ms);
+    }
+
+  private slots:
+    void init() {
+        AppOptions options;
+        options.backupFolder = backups.path();
+        f = std::make_unique<MainWindowFixture>(options);
+        QVERIFY(f->load());
+    }
+    void cleanup() {
+        waitIdle(30000);
+        f->w().setDataChanged(false);
+        f.reset();
+        for (const QString &file : ListBackups(backups.path()))
+            QFile::remove(file);
+    }
+
+    void aSuccessfulReadLeavesABackupAndShowsProgress() {
+        f->w().action(QStringLiteral("mnuReMem"))->trigger();
+        // the status bar counts records with the time spent and left
+        const QRegularExpression line(
+            QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        QVERIFY(QTest::qWaitFor([&] { return line.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+        const QStringList saved = ListBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(f->w().statusText(), QStringLiteral("Backup saved: %1").arg(saved.first()));
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        for (int k = 0; k < ChannelCount; ++k)
+            QCOMPARE(back.ChannelTable[k], f->w().image().ChannelTable[k]);
+        QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
+    }
+
+    void aFailedReadLeavesNoBackup() {
+        f->radio->faults.timeoutAt = {QStringLiteral("0400")};
+        f->w().action(QStringLiteral("mnuReSet"))->trigger();
+        QVERIFY(waitIdle(10000));
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QVERIFY(ListBackups(backups.path()).isEmpty());
+    }
+
+    void verifyMatchesAfterAWriteAndListsDifferences() {
+        f->w().action(QStringLiteral("mnuWrAll"))->trigger();
+        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+
+        QAction *verify = f->w().action(QStringLiteral("mnuVerify"));
+        QVERIFY(verify);
+        verify->trigger();
+        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(!verify->isEnabled()); // no second run while one is under way
+        QVERIFY(waitIdle(60000));
+        QCOMPARE(f->prompts.kinds(), QStringList{"information"});
+        QCOMPARE(f->prompts.lastText(), QStringLiteral("The radio holds what Write would send."));
+        QVERIFY(verify->isEnabled());
+
+        CloneImage &image = f->w().image();
+        image.ChannelUsed[3] = true;
+        image.ChannelTable[3].field[FieldFrequency] = {QStringLiteral("7.123.000"), 7123000};
+        image.ChannelTable[3].field[FieldMode] = {QStringLiteral("LSB"), 1};
+        const CloneImage before = image;
+        const QString radioBefore = f->radio->block(0x660);
+        verify->trigger();
+        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(waitIdle(60000));
+        QCOMPARE(f->prompts.shown.size(), 2);
+        QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
+        QVERIFY(f->prompts.lastText().contains("3  Used: window yes, radio no"));
+        QCOMPARE(f->w().image(), before); // Verify changes nothing
+        QCOMPARE(f->radio->block(0x660), radioBefore);
+        QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data
+    }
+};
+
+QTEST_MAIN(TestVerifyBackups)
+#include "tst_verify_backups.moc"
