@@ -1,10 +1,6 @@
 // kt-m40-cli diff: what differs between two clone files.
 #include "cli/CliSupport.h"
-#include "files/ImageDiff.h"
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTextStream>
+#include "cli/DifferenceReport.h"
 
 namespace {
 int run(const QStringList &args) {
@@ -19,22 +15,9 @@ int run(const QStringList &args) {
     if (const int status = OpenCloneFileOrReport(p.positionalArguments()[0], a)) return status;
     if (const int status = OpenCloneFileOrReport(p.positionalArguments()[1], b)) return status;
     const QList<ImageDifference> diffs = DiffImages(a, b);
-    QTextStream out(stdout);
-    if (p.isSet("json")) {
-        QJsonArray list;
-        for (const ImageDifference &d : diffs)
-            list.append(
-                QJsonObject{{"record", d.record}, {"field", d.field}, {"a", d.first}, {"b", d.second}});
-        out << QJsonDocument(QJsonObject{{"equal", diffs.isEmpty()}, {"differences", list}})
-                   .toJson(QJsonDocument::Compact)
-            << "\n";
-    } else {
-        for (const ImageDifference &d : diffs)
-            out << d.record << "  " << d.field << ": " << d.first << " -> " << d.second << "\n";
-        out << (diffs.isEmpty() ? QStringLiteral("The files hold the same data.")
-                                : QStringLiteral("%1 difference(s).").arg(diffs.size()))
-            << "\n";
-    }
+    PrintDifferences(diffs, p.isSet("json"),
+                     {"a", "b", QStringLiteral("%1  %2: %3 -> %4"),
+                      QStringLiteral("The files hold the same data."), QStringLiteral("%1 difference(s).")});
     return diffs.isEmpty() ? ExitOk : ExitDifferent;
 }
 

@@ -1,23 +1,11 @@
 // kt-m40-cli on clone files: new, show, save-as, and the messages and exit statuses of its failures.
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
 
 class TestCliFiles : public QObject {
     Q_OBJECT
@@ -29,7 +17,7 @@ class TestCliFiles : public QObject {
         const QString a = dir.filePath("a.M40"), b = dir.filePath("b.M40");
         CliResult r = runCli({"new", "-o", a, "--variant", "E", "--wide"});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(readAll(a).startsWith("Korvan KT-M40E Clone A FileStart\r\n"));
+        QVERIFY(readFile(a).startsWith("Korvan KT-M40E Clone A FileStart\r\n"));
 
         r = runCli({"show", a, "--json"});
         QCOMPARE(r.exitCode, 0);
@@ -58,7 +46,7 @@ class TestCliFiles : public QObject {
 
         r = runCli({"save-as", a, "-o", b});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(readAll(b), readAll(a));
+        QCOMPARE(readFile(b), readFile(a));
 
         r = runCli({"show", a});
         QCOMPARE(r.exitCode, 0);
@@ -69,21 +57,21 @@ class TestCliFiles : public QObject {
     void failuresSayTheirMessageAndStatus() {
         const QString good = dir.filePath("good.M40");
         QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
-        QByteArray bytes = readAll(good);
+        QByteArray bytes = readFile(good);
 
         CliResult r = runCli({"show", dir.filePath("missing.M40")});
         QCOMPARE(r.exitCode, 4);
         QVERIFY(r.err.startsWith("File Open Error\n"));
 
         const QString bad = dir.filePath("bad.M40");
-        writeAll(bad, QByteArray(bytes).replace("KT-M40J Clone", "KT-M40Q Clone"));
+        QVERIFY(writeFile(bad, QByteArray(bytes).replace("KT-M40J Clone", "KT-M40Q Clone")));
         r = runCli({"save-as", bad, "-o", dir.filePath("never.M40")});
         QCOMPARE(r.exitCode, 3);
         QVERIFY(r.err.startsWith("Data Error\n"));
         QVERIFY(!QFile::exists(dir.filePath("never.M40")));
 
         const QString shortFile = dir.filePath("short.M40");
-        writeAll(shortFile, bytes.left(bytes.size() - 34)); // drops the end line
+        QVERIFY(writeFile(shortFile, bytes.left(bytes.size() - 34))); // drops the end line
         QCOMPARE(runCli({"show", shortFile, "--json"}).exitCode, 4);
 
         r = runCli({"new", "-o", dir.filePath("no/such/dir/x.M40")});

@@ -3,28 +3,12 @@
 #include "files/CloneFile.h"
 #include "files/CsvExport.h"
 #include "image/TextTables.h"
-#include "support/TestPaths.h"
-#include <QProcess>
+#include "support/CliRun.h"
+#include "support/TestFiles.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-struct Run {
-    int status = -1;
-    QByteArray out, err;
-};
-
-Run cli(const QStringList &args) {
-    QProcess p;
-    p.start(cliPath(), args);
-    Run r;
-    if (!p.waitForFinished(30000)) return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
 // A clone file of variant E with channels 3 and 150 used.
 CloneImage writeBase(const QString &path) {
     CloneImage image;
@@ -37,11 +21,6 @@ CloneImage writeBase(const QString &path) {
     return image;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class TestCsvCli : public QObject {
@@ -53,8 +32,8 @@ class TestCsvCli : public QObject {
         QTemporaryDir dir;
         const QString base = dir.filePath("base.M40"), csv = dir.filePath("out.csv");
         CloneImage image = writeBase(base);
-        const Run r = cli({"export-csv", base, "-o", csv});
-        QCOMPARE(r.status, 0);
+        const CliResult r = runCli({"export-csv", base, "-o", csv});
+        QCOMPARE(r.exitCode, 0);
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
@@ -62,12 +41,12 @@ class TestCsvCli : public QObject {
         QCOMPARE(bytes.count("\r\n"), 5);
 
         // an unreadable clone file and an unwritable CSV are both "File Open Error"
-        const Run missing = cli({"export-csv", dir.filePath("none.M40"), "-o", csv});
-        QCOMPARE(missing.status, 4);
+        const CliResult missing = runCli({"export-csv", dir.filePath("none.M40"), "-o", csv});
+        QCOMPARE(missing.exitCode, 4);
         QVERIFY(missing.err.contains("File Open Error"));
-        const Run unwritable = cli({"export-csv", base, "-o", dir.filePath("no/such/dir.csv")});
-        QCOMPARE(unwritable.status, 4);
-        QCOMPARE(cli({"export-csv", base}).status, 64);
+        const CliResult unwritable = runCli({"export-csv", base, "-o", dir.filePath("no/such/dir.csv")});
+        QCOMPARE(unwritable.exitCode, 4);
+        QCOMPARE(runCli({"export-csv", base}).exitCode, 64);
     }
 
     void importTakesRecordsIntoTheBase() {
@@ -75,15 +54,15 @@ class TestCsvCli : public QObject {
         const QString base = dir.filePath("base.M40"), csv = dir.filePath("in.csv"),
                       out = dir.filePath("out.M40");
         writeBase(base);
-        writeFile(
+        QVERIFY(writeFile(
             csv,
             "\"MODEL\",\"BANK\"\r\n"
             "\"KT-M40\",\"MEMORY\",\"3\",\"14.2\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
             "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"cq dx\",\"Off\"\r\n"
             "\"KT-M40\",\"MEMORY\",\"4\",\"40\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
-            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"OUT\",\"Off\"\r\n");
-        const Run r = cli({"import-csv", csv, "--into", base, "-o", out, "--json"});
-        QCOMPARE(r.status, 0);
+            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"OUT\",\"Off\"\r\n"));
+        const CliResult r = runCli({"import-csv", csv, "--into", base, "-o", out, "--json"});
+        QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.trimmed(), QByteArray("{\"taken\": 1, \"dropped\": 1}"));
         CloneImage image;
         ClearTables(image);
@@ -95,8 +74,8 @@ class TestCsvCli : public QObject {
         QVERIFY(!image.ChannelUsed[4]);
         QVERIFY(image.ChannelUsed[150]);
 
-        const Run plain = cli({"import-csv", csv, "--into", base, "-o", out});
-        QCOMPARE(plain.status, 0);
+        const CliResult plain = runCli({"import-csv", csv, "--into", base, "-o", out});
+        QCOMPARE(plain.exitCode, 0);
         QVERIFY(plain.out.contains("1 records taken, 1 dropped"));
     }
 
@@ -104,19 +83,19 @@ class TestCsvCli : public QObject {
         QTemporaryDir dir;
         const QString base = dir.filePath("base.M40"), out = dir.filePath("out.M40");
         writeBase(base);
-        const Run missing = cli({"import-csv", dir.filePath("none.csv"), "--into", base, "-o", out});
-        QCOMPARE(missing.status, 4);
+        const CliResult missing = runCli({"import-csv", dir.filePath("none.csv"), "--into", base, "-o", out});
+        QCOMPARE(missing.exitCode, 4);
         QVERIFY(missing.err.contains("File Open Error"));
         QVERIFY(!QFile::exists(out));
         QFile good(base);
         QVERIFY(good.open(QIODevice::ReadOnly));
         // a header naming another variant letter fails the format check
-        writeFile(dir.filePath("bad.M40"), good.readAll().replace("KT-M40E", "KT-M40X"));
-        writeFile(dir.filePath("in.csv"), "");
-        const Run badBase =
-            cli({"import-csv", dir.filePath("in.csv"), "--into", dir.filePath("bad.M40"), "-o", out});
-        QCOMPARE(badBase.status, 3);
-        QCOMPARE(cli({"import-csv", dir.filePath("in.csv"), "-o", out}).status, 64);
+        QVERIFY(writeFile(dir.filePath("bad.M40"), good.readAll().replace("KT-M40E", "KT-M40X")));
+        QVERIFY(writeFile(dir.filePath("in.csv"), ""));
+        const CliResult badBase =
+            runCli({"import-csv", dir.filePath("in.csv"), "--into", dir.filePath("bad.M40"), "-o", out});
+        QCOMPARE(badBase.exitCode, 3);
+        QCOMPARE(runCli({"import-csv", dir.filePath("in.csv"), "-o", out}).exitCode, 64);
     }
 };
 

@@ -1,17 +1,11 @@
 // The radio commands of kt-m40-cli against virtual radios served by 'kt-m40-cli sim'.
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
+#include "support/TestFiles.h"
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 class TestLinkCli : public QObject {
     Q_OBJECT
@@ -46,16 +40,16 @@ void TestLinkCli::readFromOneRadioWriteToAnother() {
         QCOMPARE(one.stop(), 0);
         QCOMPARE(two.stop(), 0);
     }
-    const QByteArray first = contents(saved1);
+    const QByteArray first = readFile(saved1);
     QCOMPARE(first.count('\n'), 610);
-    QCOMPARE(contents(saved2), first);
-    QCOMPARE(contents(read), first);
-    const QList<QByteArray> lines = contents(log).split('\n');
+    QCOMPARE(readFile(saved2), first);
+    QCOMPARE(readFile(read), first);
+    const QList<QByteArray> lines = readFile(log).split('\n');
     // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; then the empty tail
     QCOMPARE(lines.size(), 6 + 606 + 1);
     QVERIFY(lines[0].endsWith(" KTM40"));
     QVERIFY(lines[0].startsWith(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
-    QVERIFY(lines[1].endsWith(" RZ~F0300W" + contents(read).split('\n')[1].trimmed()));
+    QVERIFY(lines[1].endsWith(" RZ~F0300W" + readFile(read).split('\n')[1].trimmed()));
 }
 
 void TestLinkCli::identifyAndReadWithIdentify() {
@@ -66,7 +60,7 @@ void TestLinkCli::identifyAndReadWithIdentify() {
     const QString out = dir_.filePath("identified.M40");
     const CliResult read = runCli({"read", "--port", sim.port(), "--settings", "--identify", "-o", out});
     QVERIFY2(read.exitCode == 0, read.err.constData());
-    QVERIFY(contents(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
+    QVERIFY(readFile(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
 
     Sim unknown({"--variant-code", "44"});
     const CliResult bad = runCli({"identify", "--port", unknown.port()});
@@ -98,7 +92,7 @@ void TestLinkCli::failuresGiveTheirEndingAndWriteNothing() {
         const CliResult r = runCli({"write", "--port", sim.port(), file});
         QCOMPARE(r.exitCode, 1);
         sim.stop();
-        QCOMPARE(contents(log).count('\n'), 1); // the access line only, no block write
+        QCOMPARE(readFile(log).count('\n'), 1); // the access line only, no block write
     }
     const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
     QCOMPARE(missing.exitCode, 2);
@@ -107,7 +101,8 @@ void TestLinkCli::failuresGiveTheirEndingAndWriteNothing() {
 
 void TestLinkCli::usageErrors() {
     QCOMPARE(runCli({"read", "-o", dir_.filePath("x.M40")}).exitCode, 64);
-    QCOMPARE(runCli({"read", "--port", "1", "--memory", "--settings", "-o", dir_.filePath("x.M40")}).exitCode, 64);
+    QCOMPARE(runCli({"read", "--port", "1", "--memory", "--settings", "-o", dir_.filePath("x.M40")}).exitCode,
+             64);
     QCOMPARE(runCli({"write", "--port", "1"}).exitCode, 64);
     QCOMPARE(runCli({"identify", "--port", ""}).exitCode, 64);
     QCOMPARE(runCli({"sim", "--fault", "explode"}).exitCode, 64);

@@ -2,6 +2,7 @@
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/VirtualRadio.h"
+#include "support/TestFiles.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -22,11 +23,6 @@ QByteArray writeLine(const QByteArray &address, char fill) {
     return "RZ~F" + address + "W" + QByteArray(64, fill) + "\r\n";
 }
 
-void writeText(const QString &path, const QByteArray &text) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
 } // namespace
 
 class TestLinkRadio : public QObject {
@@ -138,7 +134,7 @@ void TestLinkRadio::cloneFileRoundTrip() {
     radio->setIdentity(VariantA, true);
     const QString path = dir.filePath("radio.M40");
     const QByteArray bytes = radio->cloneFileBytes();
-    writeText(path, bytes);
+    QVERIFY(writeFile(path, bytes));
     QVERIFY(bytes.startsWith("Korvan KT-M40A Clone A FileStart\r\n"));
 
     VirtualRadio copy;
@@ -150,7 +146,7 @@ void TestLinkRadio::cloneFileRoundTrip() {
     QVERIFY(copy.toImage(image));
     QVERIFY(image.ChannelTable == VirtualRadio::demoImage().ChannelTable);
 
-    writeText(path, bytes.left(bytes.size() / 2));
+    QVERIFY(writeFile(path, bytes.left(bytes.size() / 2)));
     QVERIFY(!copy.loadCloneFile(path, &error));
     QCOMPARE(copy.cloneFileBytes(), bytes); // a refused file changes nothing
 }
@@ -165,7 +161,7 @@ void TestLinkRadio::portFile() {
                                      {"  7\r\n", 7},
                                      {"x\r\n", 1},
                                      {"-3\r\n", 1}}) {
-        writeText(path, text);
+        QVERIFY(writeFile(path, text));
         QCOMPARE(ReadPortNumber(path), port);
     }
     QVERIFY(WritePortNumber(path, 5));
@@ -218,7 +214,7 @@ void TestLinkRadio::devicePathIsKeptPerUser() {
 void TestLinkRadio::openFailureNamesThePortAndItsGroup() {
     QTemporaryDir dir;
     const QString device = dir.filePath("ttyFAKE");
-    writeText(device, "");
+    QVERIFY(writeFile(device, ""));
     // serial devices belong to a group such as dialout; so does this stand-in where we may give it one
     if (const group *dialout = getgrnam("dialout")) [[maybe_unused]]
         const int changed = chown(QFile::encodeName(device).constData(), uid_t(-1), dialout->gr_gid);
