@@ -70,6 +70,11 @@ void BenchPtyRadio::withRadio(const std::function<void(VirtualRadio &)> &f) {
     f(*radio_);
 }
 
+bool BenchPtyRadio::idle() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return queue_.empty();
+}
+
 void BenchPtyRadio::resetCounters() {
     charsIn_ = 0;
     charsOut_ = 0;

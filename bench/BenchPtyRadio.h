@@ -53,6 +53,8 @@ class BenchPtyRadio {
     long charsSent() const { return charsOut_; }
     int hangUps() const { return hangUps_; }
     void resetCounters();
+    // Nothing scheduled: every reply, gap and hang-up planned so far has happened.
+    bool idle();
     // From the last character of a reply written to the next command line arriving: the program's pause
     // and its own work in between (mean and longest, nanoseconds).
     long long turnaroundMeanNs() const { return turnCount_ ? turnSumNs_ / turnCount_ : 0; }
