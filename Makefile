@@ -9,12 +9,16 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 all: build
 
 # apt-get only when a package is missing, so that a ready machine starts at once
-deps:
-	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+define install-missing
+	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -22,9 +26,10 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@if [ -x $(BUILD)/kt-m40 ]; then $(BUILD)/kt-m40 --demo; \
-	else echo "The desktop program is not built yet; try $(BUILD)/kt-m40-cli --help"; $(BUILD)/kt-m40-cli --help; fi
+# only the two programs: the tests and benchmarks are built by `make test` and `make bench`
+run: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target kt-m40 kt-m40-cli
+	$(BUILD)/kt-m40 --demo
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -46,11 +51,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 .PHONY: deps-fuzz bench soak test-asan fuzz
 
 deps-fuzz: deps
-	@missing=""; for p in $(FUZZ_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
-	if [ -n "$$missing" ]; then \
-	  echo "installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	$(call install-missing,$(FUZZ_PACKAGES))
 
 $(BENCH_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
