@@ -117,7 +117,8 @@ void FrmMain::onProcedureStarted(Procedure procedure) {
         m_runVerifies = false;
     }
     m_runReads = m_runReads || procedure == Procedure::ReadMemory || procedure == Procedure::ReadSettings;
-    m_runVerifies = m_runVerifies || procedure == Procedure::VerifySettings || procedure == Procedure::VerifyMemory;
+    m_runVerifies =
+        m_runVerifies || procedure == Procedure::VerifySettings || procedure == Procedure::VerifyMemory;
     m_transferClock.start();
     setRunning(true);
     m_pendingError.clear();

@@ -3,8 +3,8 @@
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/TransferProgress.h"
-#include <QElapsedTimer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cstdio>
 #include <unistd.h>
 

@@ -22,7 +22,7 @@ struct RadioSession::Private {
     WaitReply waitReply;
     QTimer pauseTimer;
     QElapsedTimer pauseClock;
-    QString portFailure; // the link's own words for its last failure
+    QString portFailure;  // the link's own words for its last failure
     RadioRecords records; // what a Verify run read
 
     void startRun(std::deque<Procedure> procedures);

@@ -10,13 +10,21 @@ class Link;
 
 // VerifySettings and VerifyMemory read the radio's records back without changing the image: the block reads
 // of ReadSettings or ReadMemory, then the end command; radioRecords() holds what they read.
-enum class Procedure { ReadMemory, WriteMemory, ReadSettings, WriteSettings, Identify, VerifySettings, VerifyMemory };
+enum class Procedure {
+    ReadMemory,
+    WriteMemory,
+    ReadSettings,
+    WriteSettings,
+    Identify,
+    VerifySettings,
+    VerifyMemory
+};
 
 // How a run ended:
 //   Success            - ComEnd3 (after the end command; Identify sends none)
-//   CommunicationError - ComEnd1: time-out, wrong reply length, write not answered "OK", unknown model or code
-//   ComPortError       - ComEnd2: the port failed during an exchange ("False00")
-//   ProcedureFailure   - the procedure's own failure path: the port could not be opened, or a codec refused a
+//   CommunicationError - ComEnd1: time-out, wrong reply length, write not answered "OK", unknown model or
+//   code ComPortError       - ComEnd2: the port failed during an exchange ("False00") ProcedureFailure   -
+//   the procedure's own failure path: the port could not be opened, or a codec refused a
 //                        record (mode above 5, setting beyond its list); shown as "COM Port Error" as well
 enum class Ending { Success, CommunicationError, ComPortError, ProcedureFailure };
 

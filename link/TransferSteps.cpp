@@ -161,7 +161,8 @@ std::vector<TransferStep> writeSettings(CloneImage &image) {
 }
 
 // Verify: the block reads alone, each record kept as read; the image is not touched.
-std::vector<TransferStep> verifyReads(const std::vector<int> &addresses, RadioSession &session, bool withProgress) {
+std::vector<TransferStep> verifyReads(const std::vector<int> &addresses, RadioSession &session,
+                                      bool withProgress) {
     std::vector<TransferStep> steps;
     steps.reserve(addresses.size() * 3 + 2);
     for (std::size_t i = 0; i < addresses.size(); ++i) {
