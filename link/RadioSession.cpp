@@ -1,5 +1,6 @@
 #include "link/RadioSession.h"
 #include "link/Link.h"
+#include "link/PrecisePause.h"
 #include "link/TransferSteps.h"
 #include "link/WaitReply.h"
 #include <QElapsedTimer>
@@ -20,7 +21,9 @@ struct RadioSession::Private {
     std::vector<TransferStep> steps;
     std::size_t next = 0;
     WaitReply waitReply;
-    QTimer pauseTimer;
+    PrecisePause pauseTimer;
+    // When the line last fell quiet for the program: the end of a reply or of a pause. A pause lasts until
+    // 10 ms after it, so the decoding done meanwhile is part of the pause, and pauses in a row add up.
     QElapsedTimer pauseClock;
     QString portFailure;  // the link's own words for its last failure
     RadioRecords records; // what a Verify run read
@@ -37,9 +40,7 @@ RadioSession::RadioSession(CloneImage *image, QObject *parent)
     : QObject(parent), d(std::make_unique<Private>()) {
     d->q = this;
     d->image = image;
-    d->pauseTimer.setSingleShot(true);
-    d->pauseTimer.setTimerType(Qt::PreciseTimer);
-    connect(&d->pauseTimer, &QTimer::timeout, this, [this] { d->pauseElapsed(); });
+    connect(&d->pauseTimer, &PrecisePause::timeout, this, [this] { d->pauseElapsed(); });
     connect(&d->waitReply, &WaitReply::finished, this,
             [this](const QByteArray &r) { d->exchangeFinished(r); });
 }
@@ -142,8 +143,8 @@ void RadioSession::Private::runSteps() {
             break;
         }
         case TransferStep::Kind::Pause:
-            pauseClock.start();
-            pauseTimer.start(PauseMs);
+            if (!pauseClock.isValid()) pauseClock.start();
+            pauseTimer.start(PauseMs * NsPerMs - pauseClock.nsecsElapsed());
             return;
         case TransferStep::Kind::Exchange:
             waitReply.start(link.get(), step.command());
@@ -154,11 +155,12 @@ void RadioSession::Private::runSteps() {
 }
 
 void RadioSession::Private::pauseElapsed() {
-    const qint64 left = PauseMs - pauseClock.nsecsElapsed() / NsPerMs;
+    const qint64 left = PauseMs * NsPerMs - pauseClock.nsecsElapsed();
     if (left > 0) { // a timer may fire a fraction early; the pause is kept whole
-        pauseTimer.start(int(left));
+        pauseTimer.start(left);
         return;
     }
+    pauseClock.start(); // the next pause in a row counts from here
     ++next;
     runSteps();
 }
@@ -166,6 +168,7 @@ void RadioSession::Private::pauseElapsed() {
 void RadioSession::Private::exchangeFinished(const QByteArray &result) {
     if (next >= steps.size()) return;
     const TransferStep &step = steps[next];
+    pauseClock.start(); // the reply has ended: the pause after it counts from now
     StepOutcome outcome = CheckReply(step, result);
     if (outcome.ok && step.then && step.replyLength > 0) outcome = step.then(result);
     if (!outcome.ok) {
