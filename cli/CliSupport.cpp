@@ -44,16 +44,3 @@ int OpenCloneFileOrReport(const QString &path, CloneImage &image) {
     return ReportFileStatus(load.status,
                             load.detail.isEmpty() ? path : path + QStringLiteral(": ") + load.detail);
 }
-
-CloneImage NewCloneImage(int variant, bool wideRange) {
-    CloneImage image;
-    ClearTables(image);
-    image.Variant = variant;
-    image.WideRange = wideRange;
-    NewImage(image);
-    return image;
-}
-
-int ParseVariantOption(const QString &text) {
-    return VariantFromLetter(text);
-}

@@ -18,7 +18,3 @@ int ReportFileStatus(FileStatus status, const QString &detail);
 
 // Opens a clone file into image exactly as File > Open does; the exit status on failure, else ExitOk.
 int OpenCloneFileOrReport(const QString &path, CloneImage &image);
-// The image File > New gives for a variant and range.
-CloneImage NewCloneImage(int variant, bool wideRange);
-// --variant J|T|E|A into 0..3; -1 when the text names none.
-int ParseVariantOption(const QString &text);

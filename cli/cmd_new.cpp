@@ -11,7 +11,7 @@ int run(const QStringList &args) {
     if (!ParseCommandLine(p, "new", args)) return ExitUsage;
     if (!p.isSet("output") || !p.positionalArguments().isEmpty())
         return UsageError("new", p.isSet("output") ? "unexpected argument" : "-o OUT.M40 is required");
-    const int variant = ParseVariantOption(p.value("variant"));
+    const int variant = VariantFromLetter(p.value("variant"));
     if (variant < 0) return UsageError("new", "--variant takes J, T, E or A");
     CloneImage image = NewCloneImage(variant, p.isSet("wide"));
     QString detail;

@@ -24,7 +24,7 @@ int run(const QStringList &args) {
     if (p.isSet("identify") && (p.isSet("variant") || p.isSet("wide")))
         return UsageError("read", "--identify takes the variant and range from the radio");
     int variant = -1;
-    if (p.isSet("variant") && (variant = ParseVariantOption(p.value("variant"))) < 0)
+    if (p.isSet("variant") && (variant = VariantFromLetter(p.value("variant"))) < 0)
         return UsageError("read", "--variant takes J, T, E or A");
     std::unique_ptr<Link> link = PortLink(p.value("port"));
     if (!link) return UsageError("read", "--port names no port");

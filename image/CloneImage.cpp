@@ -47,6 +47,15 @@ void NewImage(CloneImage &image) {
     EmptyMemory(image);
 }
 
+CloneImage NewCloneImage(int variant, bool wideRange) {
+    CloneImage image;
+    ClearTables(image);
+    image.Variant = variant;
+    image.WideRange = wideRange;
+    NewImage(image);
+    return image;
+}
+
 FrequencyRange FrequencyRangeFor(bool wideRange) {
     if (wideRange) return {150000, 35000000, QStringLiteral("(150KHz - 35MHz)")};
     return {1600000, 30000000, QStringLiteral("(1.6MHz - 30MHz)")};

@@ -73,6 +73,9 @@ void EmptyMemory(CloneImage &image);
 void ClearTables(CloneImage &image);
 // The image File > New gives: default settings decoded, default VFOs, empty memory; variant and range kept.
 void NewImage(CloneImage &image);
+// A whole new image as the program starts it (tables cleared) and File > New fills it, for a variant and
+// range.
+CloneImage NewCloneImage(int variant = VariantJ, bool wideRange = false);
 
 // Entry range of the channel editor for the range flag: [low, high) in hertz, and its text.
 struct FrequencyRange {

@@ -19,12 +19,6 @@ const QString Record = "80010000000000000000000000000000"
                        "3A3B3C0000000000"
                        "10936B00";
 
-CloneImage fresh() {
-    CloneImage image;
-    ClearTables(image);
-    NewImage(image);
-    return image;
-}
 } // namespace
 
 class TestCompareAndBackups : public QObject {
@@ -36,7 +30,7 @@ class TestCompareAndBackups : public QObject {
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void differencesByLabelAndField() {
-        CloneImage a = fresh();
+        CloneImage a = NewCloneImage();
         QVERIFY(UpdateMemData(a, Record, 400));
         CloneImage b = a;
         QVERIFY(DiffImages(a, b).isEmpty());
@@ -63,7 +57,7 @@ class TestCompareAndBackups : public QObject {
     }
 
     void cliDiff() {
-        CloneImage a = fresh();
+        CloneImage a = NewCloneImage();
         const QString fa = dir.filePath("a.M40"), fb = dir.filePath("b.M40");
         QCOMPARE(SaveCloneFile(fa, a), FileStatus::Ok);
         CliResult r = runCli({"diff", fa, fa});
@@ -86,7 +80,7 @@ class TestCompareAndBackups : public QObject {
 
     void backupsAreWrittenAndRotated() {
         const QString folder = dir.filePath("backups");
-        CloneImage image = fresh();
+        CloneImage image = NewCloneImage();
         QVERIFY(UpdateMemData(image, Record, 0));
         const CloneImage before = image;
         const QDateTime t0(QDate(2026, 1, 2), QTime(3, 4, 5));
@@ -94,7 +88,7 @@ class TestCompareAndBackups : public QObject {
         QVERIFY2(r.ok, qPrintable(r.detail));
         QCOMPARE(QFileInfo(r.path).fileName(), QString("KT-M40 2026-01-02 03-04-05.M40"));
         QCOMPARE(image, before); // the image itself is not touched
-        CloneImage back = fresh();
+        CloneImage back = NewCloneImage();
         QCOMPARE(LoadCloneFile(r.path, back).status, FileStatus::Ok);
         QCOMPARE(back.ChannelTable[0], image.ChannelTable[0]);
 

@@ -54,15 +54,6 @@ QByteArray quotedLine(const QStringList &fields) {
     return line + "\r\n";
 }
 
-CloneImage freshImage(int variant = VariantJ, bool wide = false) {
-    CloneImage image;
-    ClearTables(image);
-    image.Variant = variant;
-    image.WideRange = wide;
-    NewImage(image);
-    return image;
-}
-
 std::vector<std::string> allFields(const QByteArray &data, int chunk) {
     QBuffer buffer;
     buffer.setData(data);
@@ -139,7 +130,7 @@ class TestCsvImport : public QObject {
     }
 
     void everyMappedFieldOfAChannel() {
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         QStringList r = memoryRecord("17");
         r[Freq] = "14.195";
         r[Shift] = "+Shift";
@@ -208,7 +199,7 @@ class TestCsvImport : public QObject {
     void columnMapping() {
         QFETCH(QStringList, record);
         QFETCH(int, field);
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         QCOMPARE(ImportCsvBytes(quotedLine(record), image).taken, 1);
         QTEST(image.ChannelTable[3].field[field].text, "text");
         QTEST(image.ChannelTable[3].field[field].value, "value");
@@ -216,7 +207,7 @@ class TestCsvImport : public QObject {
 
     void aRecordReplacesTheWholeEntry() {
         // A channel that was there gets the new-channel values wherever the file has no field for them.
-        CloneImage image = freshImage(VariantE);
+        CloneImage image = NewCloneImage(VariantE);
         QVERIFY(UpdateMemData(image, "8805030102000101000100000000000038995800414243444546474838995800", 9));
         QCOMPARE(ImportCsvBytes(quotedLine(with(memoryRecord("9"), Name, "")), image).taken, 1);
         QCOMPARE(MakeMemData(image, 9), QString("80010001000000000000000000000000"
@@ -224,7 +215,7 @@ class TestCsvImport : public QObject {
     }
 
     void vfoRecords() {
-        CloneImage image = freshImage(VariantT);
+        CloneImage image = NewCloneImage(VariantT);
         const QByteArray data =
             quotedLine(with(with(vfoRecord("VFO B"), Freq, "3.5"), Att, "10")) +
             quotedLine(vfoRecord("VFO C")) + quotedLine(vfoRecord("vfo a")) +
@@ -294,7 +285,7 @@ class TestCsvImport : public QObject {
         QFETCH(QString, shift);
         QFETCH(QString, offset);
         QFETCH(bool, taken);
-        CloneImage image = freshImage(VariantA, wide);
+        CloneImage image = NewCloneImage(VariantA, wide);
         const CloneImage before = image;
         QStringList r =
             with(with(with(memoryRecord("120"), Freq, frequency), Shift, shift), ShiftFreq, offset);
@@ -306,7 +297,7 @@ class TestCsvImport : public QObject {
     }
 
     void whichRecordsAreTaken() {
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         QVERIFY(UpdateMemData(image, "8001000000000000000000000000000010936B003A3B3C000000000010936B00", 50));
         const ChannelEntry kept = image.ChannelTable[50];
         const QByteArray data =
@@ -333,7 +324,7 @@ class TestCsvImport : public QObject {
 
     void readingGoesOnAfterARefusedField() {
         // The field after a refused BANK or CHANNEL is looked at again as a possible record start.
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         const QByteArray data =
             "\"KT-M40\",\"BANKX\"," + quotedLine(memoryRecord("4")) + "KT-M40,MEMORY,300," +
             quotedLine(memoryRecord("5")) +
@@ -357,7 +348,7 @@ class TestCsvImport : public QObject {
             header +
             "\"KT-M40\",  \"MEMORY\",\"12\",\"7.2\",\"\",\"\",\"67.0Hz\",\"67\",\"023\","
             "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         const CsvImportResult result = ImportCsvBytes(data, image);
         QCOMPARE(result.taken, 3);
         QCOMPARE(result.dropped, 0);
@@ -365,12 +356,12 @@ class TestCsvImport : public QObject {
         QCOMPARE(image.ChannelTable[11].field[FieldFrequency].value, 7100000.0);
         QCOMPARE(image.ChannelTable[12].field[FieldFrequency].value, 7200000.0);
         // a blank after a value is part of it: "KT-M40 " starts no record
-        CloneImage other = freshImage();
+        CloneImage other = NewCloneImage();
         QCOMPARE(ImportCsvBytes("KT-M40 ," + quotedLine(memoryRecord("13")).mid(9), other).taken, 0);
     }
 
     void recordCutShortByTheEndOfTheFile() {
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         const QByteArray whole = quotedLine(memoryRecord("20"));
         const QByteArray cut = whole.left(whole.indexOf("\"Hi\""));
         CsvImportResult result = ImportCsvBytes(whole + cut, image);
@@ -387,7 +378,7 @@ class TestCsvImport : public QObject {
     }
 
     void exportedFileTakesNoRecord() {
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         for (int k : {0, 7, 199})
             QVERIFY(
                 UpdateMemData(image, "8001000000000000000000000000000010936B003A3B3C000000000010936B00", k));
@@ -405,7 +396,7 @@ class TestCsvImport : public QObject {
                 with(with(memoryRecord(QString::number(k % 200)), Freq, QString::number(2 + k % 20)), Name,
                      QString("N%1").arg(k)));
         data += quotedLine(memoryRecord("7")).left(40);
-        CloneImage fromBytes = freshImage();
+        CloneImage fromBytes = NewCloneImage();
         const CsvImportResult whole = ImportCsvBytes(data, fromBytes);
         QCOMPARE(whole.taken, 2000);
         QCOMPARE(whole.dropped, 1);
@@ -415,7 +406,7 @@ class TestCsvImport : public QObject {
             QBuffer buffer;
             buffer.setData(data);
             buffer.open(QIODevice::ReadOnly);
-            CloneImage image = freshImage();
+            CloneImage image = NewCloneImage();
             const CsvImportResult r = ImportCsvDevice(buffer, image, chunk);
             QCOMPARE(r.taken, whole.taken);
             QCOMPARE(r.dropped, whole.dropped);
@@ -427,7 +418,7 @@ class TestCsvImport : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(data);
         file.close();
-        CloneImage image = freshImage();
+        CloneImage image = NewCloneImage();
         const CsvImportResult r = ImportCsv(file.fileName(), image);
         QCOMPARE(r.status, FileStatus::Ok);
         QCOMPARE(r.taken, whole.taken);
