@@ -8,6 +8,7 @@
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include "link/Link.h"
 #include "link/PortSettings.h"
 #include "settings/SettingsCodec.h"
@@ -31,6 +32,7 @@
 FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory linkFactory, QWidget *parent)
     : QMainWindow(parent), m_options(options), m_prompts(prompts), m_linkFactory(std::move(linkFactory)) {
     setObjectName(QStringLiteral("frmMain"));
+    SetUiLanguage(m_options.language);
     BuildTextTables();
     ClearTables(m_image);
     m_session = new RadioSession(&m_image, this);
