@@ -28,27 +28,58 @@ void VirtualRadioPort::schedule(const VirtualRadioReply &reply, qint64 nowNs) {
     const VirtualRadioFaults &f = radio_->faults;
     const qint64 charNs = f.baud > 0 ? 10 * 1000000000LL / f.baud : 0;
     qint64 t = std::max(nowNs, lineFreeNs_);
+    // an earlier reply still under way reaches the program before the echo of its new command
+    if (!reply.earlier.isEmpty()) {
+        if (charNs > 0) {
+            bool first = true;
+            for (const char c : reply.earlier) {
+                enqueue({t += charNs, QByteArray(1, c), false, first});
+                first = false;
+            }
+        } else {
+            enqueue({t, reply.earlier, false, true});
+        }
+    }
     // paced: the radio echoes each character as it arrives, so the echo ends when the command has arrived
     if (charNs > 0) {
         for (const char c : reply.echo)
-            queue_.push_back({t += charNs, QByteArray(1, c)});
+            enqueue({t += charNs, QByteArray(1, c)});
     } else if (!reply.echo.isEmpty()) {
-        queue_.push_back({t, reply.echo});
+        enqueue({t, reply.echo});
     }
-    t += f.delayMs * NsPerMs;
+    t += (f.delayMs + reply.lateMs) * NsPerMs;
     if (reply.dropLine) {
-        queue_.push_back({t, {}, true, true});
+        enqueue({t, {}, true, true});
     } else if (charNs > 0) {
         bool first = true;
         for (const char c : reply.answer) {
-            queue_.push_back({t += charNs, QByteArray(1, c), false, first});
+            enqueue({t += charNs, QByteArray(1, c), false, first});
             first = false;
         }
     } else if (!reply.answer.isEmpty()) {
-        queue_.push_back({t, reply.answer, false, true});
+        enqueue({t, reply.answer, false, true});
     }
-    if (f.stale && !reply.answer.isEmpty()) queue_.push_back({t + NsPerMs, staleBytes(), false, true});
+    if (f.stale && !reply.answer.isEmpty()) enqueue({t + NsPerMs, staleBytes(), false, true});
+    if (reply.strayAfter) enqueue({t + NsPerMs, staleBytes(), false, true});
+    // noise falls in the pause after the reply, before the program's next command
+    if (f.noise && !reply.answer.isEmpty()) {
+        static const char alphabet[] = "0123456789ABCDEFRZ~\r\n\x00\xff";
+        QByteArray junk;
+        const int n = 1 + int(noiseRng_() % 6);
+        for (int i = 0; i < n; ++i)
+            junk += alphabet[noiseRng_() % (sizeof alphabet - 1)];
+        enqueue({t + NsPerMs * qint64(1 + noiseRng_() % 5), junk, false, true});
+    }
+    if (reply.lateMs > 0) t -= reply.lateMs * NsPerMs; // the line stays free for the next exchanges
     lineFreeNs_ = t;
+}
+
+void VirtualRadioPort::enqueue(Item item) {
+    // in time order; a late answer lets the exchanges after it go first
+    auto at = queue_.end();
+    while (at != queue_.begin() && std::prev(at)->dueNs > item.dueNs)
+        --at;
+    queue_.insert(at, std::move(item));
 }
 
 void VirtualRadioPort::deliver() {
