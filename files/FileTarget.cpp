@@ -11,11 +11,6 @@
 #endif
 
 namespace {
-// the callers name the file: the reason is the system's words alone
-QString named(const QString &, const QString &reason) {
-    return reason;
-}
-
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -32,48 +27,50 @@ bool isSpecial(const QString &path) {
 #endif
 }
 
-bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, QString *reason) {
-    QFile file(path);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
-    if (truncate)
-        mode |= QIODevice::Truncate;
-    else
-        mode |= QIODevice::ExistingOnly;
-    errno = 0;
-    if (!file.open(mode)) {
-        if (reason) *reason = named(path, file.errorString());
-        return false;
-    }
+// Writes all of bytes, unbuffered: a short write (a full disk, a size limit) shows at once, with the
+// system's reason, instead of vanishing in a final flush.
+bool writeAll(QFileDevice &file, const QByteArray &bytes, QString *reason) {
     qint64 done = 0;
     while (done < bytes.size()) {
         errno = 0;
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0) {
             const int error = errno;
-            if (reason) *reason = named(path, error ? systemReason(error) : file.errorString());
+            if (reason) *reason = error ? systemReason(error) : file.errorString();
             return false;
         }
         done += n;
     }
     return true;
 }
+
+bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, QString *reason) {
+    QFile file(path);
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+    mode |= truncate ? QIODevice::Truncate : QIODevice::ExistingOnly;
+    if (!file.open(mode)) {
+        if (reason) *reason = file.errorString();
+        return false;
+    }
+    return writeAll(file, bytes, reason);
+}
 } // namespace
 
 bool CheckWritable(const QString &path, QString *reason) {
     const QFileInfo info(path);
     if (path.isEmpty()) {
-        if (reason) *reason = named(path, systemReason(ENOENT));
+        if (reason) *reason = systemReason(ENOENT);
         return false;
     }
     if (info.isDir()) {
-        if (reason) *reason = named(path, systemReason(EISDIR));
+        if (reason) *reason = systemReason(EISDIR);
         return false;
     }
 #ifdef Q_OS_UNIX
     const QByteArray target = QFile::encodeName(path);
     if (info.exists()) {
         if (::access(target.constData(), W_OK) != 0) {
-            if (reason) *reason = named(path, systemReason(errno));
+            if (reason) *reason = systemReason(errno);
             return false;
         }
         return true;
@@ -82,28 +79,28 @@ bool CheckWritable(const QString &path, QString *reason) {
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     struct stat st {};
     if (::stat(folder.constData(), &st) != 0) {
-        if (reason) *reason = named(path, systemReason(errno));
+        if (reason) *reason = systemReason(errno);
         return false;
     }
     if (!S_ISDIR(st.st_mode)) {
-        if (reason) *reason = named(path, systemReason(ENOTDIR));
+        if (reason) *reason = systemReason(ENOTDIR);
         return false;
     }
     if (::access(folder.constData(), W_OK | X_OK) != 0) {
-        if (reason) *reason = named(path, systemReason(errno));
+        if (reason) *reason = systemReason(errno);
         return false;
     }
     return true;
 #else
     if (info.exists()) {
         if (!info.isWritable()) {
-            if (reason) *reason = named(path, QStringLiteral("Permission denied"));
+            if (reason) *reason = QStringLiteral("Permission denied");
             return false;
         }
         return true;
     }
     if (!QFileInfo(info.absolutePath()).isDir()) {
-        if (reason) *reason = named(path, QStringLiteral("No such file or directory"));
+        if (reason) *reason = QStringLiteral("No such file or directory");
         return false;
     }
     return true;
@@ -113,23 +110,21 @@ bool CheckWritable(const QString &path, QString *reason) {
 bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *reason) {
     if (isSpecial(path)) return writeInPlace(path, bytes, false, reason);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QString why = file.errorString();
         // the folder refuses a new file beside it, but the file itself may be written
         const QFileInfo info(path);
         if (info.isFile() && info.isWritable()) return writeInPlace(path, bytes, true, reason);
-        if (reason) *reason = named(path, why);
+        if (reason) *reason = why;
         return false;
     }
-    errno = 0;
-    const bool written = file.write(bytes) == bytes.size();
-    int error = errno;
-    if (written && file.commit()) return true;
-    if (!error) error = errno;
-    QString why = file.errorString();
-    // a failed flush (a full disk) leaves QSaveFile with no words of its own
-    if ((why.isEmpty() || why == QLatin1String("Unknown error")) && error) why = systemReason(error);
-    file.cancelWriting();
-    if (reason) *reason = named(path, why);
-    return false;
+    if (!writeAll(file, bytes, reason)) {
+        file.cancelWriting(); // the old file stays whole
+        return false;
+    }
+    if (!file.commit()) {
+        if (reason) *reason = file.errorString();
+        return false;
+    }
+    return true;
 }

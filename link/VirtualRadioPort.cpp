@@ -41,11 +41,17 @@ void VirtualRadioPort::schedule(const VirtualRadioReply &reply, qint64 nowNs) {
         }
     }
     // paced: the radio echoes each character as it arrives, so the echo ends when the command has arrived
+    // after an earlier reply the echo comes apart from it, a moment later
+    const bool afterEarlier = !reply.earlier.isEmpty();
+    if (afterEarlier) t += NsPerMs;
     if (charNs > 0) {
-        for (const char c : reply.echo)
-            enqueue({t += charNs, QByteArray(1, c)});
+        bool first = afterEarlier;
+        for (const char c : reply.echo) {
+            enqueue({t += charNs, QByteArray(1, c), false, first});
+            first = false;
+        }
     } else if (!reply.echo.isEmpty()) {
-        enqueue({t, reply.echo});
+        enqueue({t, reply.echo, false, afterEarlier});
     }
     t += (f.delayMs + reply.lateMs) * NsPerMs;
     if (reply.dropLine) {
@@ -68,7 +74,7 @@ void VirtualRadioPort::schedule(const VirtualRadioReply &reply, qint64 nowNs) {
         const int n = 1 + int(noiseRng_() % 6);
         for (int i = 0; i < n; ++i)
             junk += alphabet[noiseRng_() % (sizeof alphabet - 1)];
-        enqueue({t + NsPerMs * qint64(1 + noiseRng_() % 5), junk, false, true});
+        enqueue({t + NsPerMs * qint64(2 + noiseRng_() % 6), junk, false, true});
     }
     if (reply.lateMs > 0) t -= reply.lateMs * NsPerMs; // the line stays free for the next exchanges
     lineFreeNs_ = t;
@@ -98,6 +104,9 @@ void VirtualRadioPort::deliver() {
         out += item.bytes;
     }
     arm();
+    // what comes apart goes a moment later, also when it is overdue: the program reads in between
+    if (!out.isEmpty() && !queue_.empty() && queue_.front().separate && timer_.interval() < 1)
+        timer_.start(1);
     if (!out.isEmpty()) emit output(out);
     if (dropped) emit lineDropped();
 }
