@@ -288,10 +288,15 @@ struct Soak {
                 break;
             case Fault::Waiting:
                 break;
-            case Fault::Noise: // in the pause it is discarded; later it spoils the next exchange's reply
-                if (ending == Ending::CommunicationError && !lastData) {
-                    expected = Ending::CommunicationError;
-                    failedLine = at + 1;
+            case Fault::Noise:
+                // in a pause it is discarded; right behind its reply it spoils that one, later it spoils the
+                // next exchange's or the one after (it may come up to 25 ms after the reply)
+                if (ending == Ending::CommunicationError) {
+                    const int failed = int(seen.size()) - 1;
+                    if (failed >= at && failed <= at + 2 && failed < total - 1) {
+                        expected = Ending::CommunicationError;
+                        failedLine = failed;
+                    }
                 }
                 break;
             default:
