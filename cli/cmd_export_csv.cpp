@@ -8,10 +8,10 @@ int run(const QStringList &args) {
     p.addOption({{"o", "output"}, "CSV file to write", "OUT.csv"});
     p.addPositionalArgument("FILE.M40", "clone file to export");
     if (!ParseCommandLine(p, "export-csv", args)) return ExitUsage;
-    if (!p.isSet("output") || p.positionalArguments().size() != 1)
-        return UsageError("export-csv", "needs FILE.M40 and -o OUT.csv");
+    if (const int usage = RequireArguments(p, "export-csv", {"FILE.M40"}, {"o"})) return usage;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
+    if (IsStandardStream(p.value("output"))) return WriteOutputOrReport("-", CsvExportBytes(image));
     QString detail;
     const FileStatus status = ExportCsv(p.value("output"), image, &detail);
     return ReportFileStatus(status, detail.isEmpty() ? p.value("output") : p.value("output") + ": " + detail);
@@ -22,6 +22,6 @@ CommandRegistrar reg("export-csv",
                       "Usage: kt-m40-cli export-csv FILE.M40 -o OUT.csv\n"
                       "Opens FILE.M40 with every check of File > Open and writes what File > Export\n"
                       "writes: the header line, VFO A, VFO B and each used channel 0 to 199, every\n"
-                      "value in double quotes, CR LF line ends.\n",
+                      "value in double quotes, CR LF line ends. OUT.csv '-' is standard output.\n",
                       run});
 } // namespace
