@@ -1,8 +1,9 @@
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
+#include "files/FileTarget.h"
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTextStream>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,7 +43,9 @@ void printHelp(const QCommandLineParser &parser, const QString &command) {
     static const QRegularExpression column(QStringLiteral("^(  \\S.*?  +)\\S"));
     const QRegularExpressionMatch m = column.match(rest.section(QLatin1Char('\n'), 0, 0));
     const int width = m.hasMatch() ? int(m.capturedLength(1)) : 12;
-    Out() << "\nOptions:\n" << QStringLiteral("  -h, --help").leftJustified(width) << "show this help\n" << rest;
+    Out() << "\nOptions:\n"
+          << QStringLiteral("  -h, --help").leftJustified(width) << "show this help\n"
+          << rest;
 }
 } // namespace
 
@@ -141,6 +144,12 @@ int OpenCloneFileOrReport(const QString &path, CloneImage &image) {
                             load.detail.isEmpty() ? path : path + QStringLiteral(": ") + load.detail);
 }
 
+int CheckOutputOrReport(const QString &path) {
+    QString reason;
+    if (IsStandardStream(path) || CheckWritable(path, &reason)) return ExitOk;
+    return ReportFileStatus(FileStatus::FileOpenError, path + QStringLiteral(": ") + reason);
+}
+
 int SaveCloneFileOrReport(const QString &path, CloneImage &image) {
     if (IsStandardStream(path)) return WriteOutputOrReport(path, CloneFileBytes(image));
     QString detail;
@@ -157,8 +166,8 @@ int WriteOutputOrReport(const QString &path, const QByteArray &bytes) {
             outputErrno = errno;
         return ExitOk;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return ReportFileStatus(FileStatus::FileOpenError, path + QStringLiteral(": ") + file.errorString());
+    QString reason;
+    if (!WriteFileBytes(path, bytes, &reason))
+        return ReportFileStatus(FileStatus::FileOpenError, path + QStringLiteral(": ") + reason);
     return ExitOk;
 }

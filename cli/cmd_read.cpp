@@ -27,6 +27,8 @@ int run(const QStringList &args) {
         return UsageError("read", "--variant takes J, T, E or A");
     std::unique_ptr<Link> link = PortLink("read", p.value("port"));
     if (!link) return ExitUsage;
+    // a read takes a minute at 9600 baud: a file that cannot be written is found before it starts
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     if (p.isSet("into")) {

@@ -9,6 +9,7 @@ int run(const QStringList &args) {
     p.addPositionalArgument("IN.M40", "clone file to open");
     if (!ParseCommandLine(p, "save-as", args)) return ExitUsage;
     if (const int usage = RequireArguments(p, "save-as", {"IN.M40"}, {"o"})) return usage;
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     return SaveCloneFileOrReport(p.value("output"), image);
