@@ -200,9 +200,11 @@ struct Soak {
         ++runs;
         const bool write = isWrite(p);
         // what the radio still had to do for the run before (a hang-up after the reply) happens first
+        // a late answer is meant for the run right after its own, and for no later one
+        const bool mayMeetLate = std::exchange(afterLate, plan.fault == Fault::Late && at >= 0);
         QElapsedTimer settle;
         settle.start();
-        while (!radio.idle() && settle.elapsed() < 3000) {
+        while (!(mayMeetLate ? radio.idle() : radio.quiet()) && settle.elapsed() < 3000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::msleep(1);
         }
@@ -217,7 +219,6 @@ struct Soak {
             radio.inject(QByteArrayLiteral("RZ~F0620R\r\n") + fixture.radioBlocks[0x620].toLatin1() + "\r\n");
             QThread::msleep(2);
         }
-        const bool mayMeetLate = std::exchange(afterLate, plan.fault == Fault::Late && at >= 0);
         {
             std::lock_guard<std::mutex> lock(linesMutex);
             lines.clear();
