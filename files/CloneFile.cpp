@@ -64,10 +64,12 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     const auto &lines = collector.lines();
     if (int(lines.size()) < LineCount)
         return {FileStatus::FileOpenError, false, QStringLiteral("the file ends before line 610")};
-    if (lines[0].length != 32 || lines[LineCount - 1].length != 32) return {FileStatus::DataError, false, {}};
-    for (int i = 1; i < LineCount - 1; ++i)
-        if (lines[i].length != 64)
-            return {FileStatus::DataError, false, QStringLiteral("line %1 is not 64 characters").arg(i + 1)};
+    for (int i = 0; i < LineCount; ++i) {
+        const int length = i == 0 || i == LineCount - 1 ? 32 : 64;
+        if (lines[i].length != length)
+            return {FileStatus::DataError, false,
+                    QStringLiteral("line %1 is not %2 characters").arg(i + 1).arg(length)};
+    }
 
     int variant = 0;
     bool wide = false;
