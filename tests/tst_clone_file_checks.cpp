@@ -72,7 +72,8 @@ class TestCloneFileChecks : public QObject {
         const CloneFileLoad load = ParseCloneFile(join(lines), image);
         QCOMPARE(load.status, FileStatus::DataError);
         QCOMPARE(FileStatusText(load.status), QString("Data Error"));
-        QCOMPARE(load.detail, QString("line %1 is not %2 characters").arg(line).arg(length));
+        const QString which = line == 1 ? " (the header)" : line == 610 ? " (the end line)" : "";
+        QCOMPARE(load.detail, QString("line %1%2 is not %3 characters").arg(line).arg(which).arg(length));
         QVERIFY(!load.variantSelected);
         QCOMPARE(image, before());
     }
