@@ -26,10 +26,10 @@ QList<Exchange> exchangesOf(Procedure procedure) {
             const QByteArray tail = step.needsOk ? "OK\r\n" : "\r\n";
             const QByteArray good =
                 line + QByteArray(step.replyLength - line.size() - tail.size(), '0') + tail;
-            if (!CheckReply(step, good).ok || CheckReply(step, good.mid(1)).ok ||
-                CheckReply(step, "0" + good).ok)
+            if (!CheckReply(step, line, good).ok || CheckReply(step, line, good.mid(1)).ok ||
+                CheckReply(step, line, "0" + good).ok)
                 return {};
-            if (step.needsOk && CheckReply(step, good.chopped(4) + "NO\r\n").ok) return {};
+            if (step.needsOk && CheckReply(step, line, good.chopped(4) + "NO\r\n").ok) return {};
         }
     return out;
 }
