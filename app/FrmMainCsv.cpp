@@ -53,8 +53,8 @@ void FrmMain::mnuExport_Click() {
         return;
     }
     // The new layouts are no save of the clone file: its name, the caption and the unsaved flag stay.
-    setStatusText(UiText("Exported to %1 (%2)", "%1 にエクスポートしました (%2)")
-                      .arg(QFileInfo(path).fileName(), CsvLayoutTitle(layout)));
+    setStatusText(UiText("Exported to %1, %2", "%1 にエクスポートしました、%2")
+                      .arg(QFileInfo(path).fileName(), CsvLayoutShortTitle(layout)));
     if (notCarried.itemCount() > 0)
         m_prompts->report(this, UiText("Export", "エクスポート"),
                           UiText("%1 channels written to %2. %3 values are not carried by CHIRP CSV:",
@@ -102,9 +102,9 @@ void FrmMain::mnuImport_Click() {
     // The new layouts take lines into the open image: its file name stays, and it now differs from the file.
     const CsvReport &r = result.report;
     if (r.taken > 0) m_dataChanged = true;
-    const QString summary = UiText("%1 (%2): %3 lines taken, %4 of them changed; %5 lines refused.",
-                                   "%1 (%2): %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。")
-                                .arg(name, CsvLayoutTitle(result.layout))
+    const QString summary = UiText("%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.",
+                                   "%1、%2: %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。")
+                                .arg(name, CsvLayoutShortTitle(result.layout))
                                 .arg(r.taken)
                                 .arg(r.changed)
                                 .arg(r.refused);
