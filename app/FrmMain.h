@@ -8,6 +8,7 @@
 #include "image/CloneImage.h"
 #include "link/RadioSession.h"
 #include <QMainWindow>
+#include <QPointer>
 
 class DlgCom;
 class DlgModify;
@@ -87,6 +88,8 @@ class FrmMain : public QMainWindow {
   signals:
     // The load (with its pause) has ended: the splash may close and the window show.
     void loaded();
+    // The status bar's text panel shows text ("" when it was cleared).
+    void statusTextChanged(const QString &text);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -96,7 +99,11 @@ class FrmMain : public QMainWindow {
     void finishLoad();
     void Form_Unload();
     void updateCaption(const QString &fileName);
+    // The message of a finished action: it gives way to the next action or fades after a while.
     void setStatusText(const QString &text);
+    // A line of a running action: it stays until the next line or the outcome replaces it.
+    void setProgressText(const QString &text);
+    void clearStatusText() { setStatusText(QString()); }
     bool askSaveChanges(); // false when the user cancels
     bool writeCloneFile(const QString &path);
     void refreshAllViews();
@@ -128,6 +135,8 @@ class FrmMain : public QMainWindow {
     Ending m_failedEnding = Ending::Success;
     bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
     bool m_runVerifies = false; // the run is a Verify (its result follows)
+    bool m_runWrites = false;   // the run writes to the radio
+    QElapsedTimer m_runClock;   // since the run began
     QElapsedTimer m_transferClock;
 
     QTabWidget *TabStrip1;
@@ -137,6 +146,8 @@ class FrmMain : public QMainWindow {
     QLabel *m_statusText, *m_statusDate, *m_statusTime;
     QTimer *Timer1;
     QTimer *m_clock;
+    QTimer *m_statusFade;
+    QPointer<QWidget> m_busyNotice; // "a transfer is under way", up until the transfer ends
     DlgModify *m_modify = nullptr;
     DlgCom *m_com = nullptr;
     FrmAbout *m_about = nullptr;
@@ -145,5 +156,5 @@ class FrmMain : public QMainWindow {
 inline const QString CloneFileFilter =
     QStringLiteral("Korvan KT-M40 Clone Files (*.M40)|*.M40|All Files (*.*)|*.*");
 inline const QString CsvFileFilter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
-inline const QString BusyCloseText = QStringLiteral(
-    "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.");
+// Closing while a transfer runs.
+QString BusyCloseText();

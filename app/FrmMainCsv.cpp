@@ -8,12 +8,13 @@
 #include "files/CsvImport.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include <QFileInfo>
 #include <QTableView>
 
 void FrmMain::mnuExport_Click() {
     if (transferRunning()) return;
-    const QString path = m_prompts->saveFileName(this, QStringLiteral("Export"), CsvFileFilter);
+    const QString path = m_prompts->saveFileName(this, UiText("Export", "エクスポート"), CsvFileFilter);
     if (path.isEmpty()) return;
     QString detail;
     const FileStatus status = ExportCsv(path, m_image, &detail);
@@ -31,7 +32,7 @@ void FrmMain::mnuExport_Click() {
 
 void FrmMain::mnuImport_Click() {
     if (transferRunning()) return;
-    const QString path = m_prompts->openFileName(this, QStringLiteral("Import"), CsvFileFilter);
+    const QString path = m_prompts->openFileName(this, UiText("Import", "インポート"), CsvFileFilter);
     if (path.isEmpty()) return;
     const CsvImportResult result = ImportCsv(path, m_image);
     m_settingsPage->vfoModel->refreshAll();
@@ -46,5 +47,7 @@ void FrmMain::mnuImport_Click() {
     m_cloneFileName.clear();
     updateCaption(QString());
     m_dataChanged = false;
-    setStatusText(QStringLiteral("Imported %1 records, %2 dropped").arg(result.taken).arg(result.dropped));
+    setStatusText(UiText("Imported %1 records, %2 dropped", "%1 件を取り込み、%2 件を除外しました")
+                      .arg(result.taken)
+                      .arg(result.dropped));
 }
