@@ -2,6 +2,7 @@
 // The message boxes and file dialogs the windows ask through, so that a test can answer them.
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class UserPrompts {
@@ -26,6 +27,13 @@ class UserPrompts {
     // File dialogs with a filter written "Description|pattern|Description|pattern"; "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // One of items, the first preselected: its index, -1 when cancelled. Without an answer: cancelled.
+    virtual int chooseItem(QWidget *parent, const QString &title, const QString &text,
+                           const QStringList &items);
+    // A summary with a list the user can unfold (it may be long); an OK button. Without a window of its
+    // own: an information message with the list below the summary.
+    virtual void report(QWidget *parent, const QString &title, const QString &summary,
+                        const QStringList &lines);
 };
 
 // Message boxes and the platform's file dialogs.
@@ -44,6 +52,10 @@ class QtUserPrompts : public UserPrompts {
     Answer askYesNoCancel(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    int chooseItem(QWidget *parent, const QString &title, const QString &text,
+                   const QStringList &items) override;
+    void report(QWidget *parent, const QString &title, const QString &summary,
+                const QStringList &lines) override;
 
   private:
     QPointer<QWidget> m_standIn;
