@@ -25,4 +25,5 @@ inline const char *const AppUsageText =
     "  --demo       use the built-in virtual radio instead of a serial port\n"
     "  --lang=LANG  menus in English (en) or Japanese (ja); default: the system language\n"
     "  --           ends the options: what follows is the file name\n"
-    "  FILE.M40     clone file to open at start; options may also follow it\n";
+    "  FILE.M40     clone file to open at start; options may also follow it\n"
+    "  --version    show the program's version\n";

@@ -120,7 +120,12 @@ int QtUserPrompts::chooseItem(QWidget *parent, const QString &title, const QStri
 
 void QtUserPrompts::report(QWidget *parent, const QString &title, const QString &summary,
                            const QStringList &lines) {
-    QMessageBox box(QMessageBox::Information, title, shown(summary), QMessageBox::Ok, parent);
-    if (!lines.isEmpty()) box.setDetailedText(lines.join(QLatin1Char('\n')));
+    // the first lines in view, all of them behind Show Details
+    constexpr int InView = 12;
+    QString text = shown(summary);
+    if (!lines.isEmpty()) text += QStringLiteral("\n\n") + lines.mid(0, InView).join(QLatin1Char('\n'));
+    if (lines.size() > InView) text += QStringLiteral("\n...");
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    if (lines.size() > InView) box.setDetailedText(lines.join(QLatin1Char('\n')));
     box.exec();
 }
