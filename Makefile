@@ -2,6 +2,8 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev
+# only what the tests use: pdfinfo and pdftotext read the printed PDFs back
+TEST_PACKAGES := poppler-utils
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test clean format
@@ -32,6 +34,7 @@ run: deps $(BUILD)/CMakeCache.txt
 	$(BUILD)/kt-m40 --demo
 
 test: build
+	$(call install-missing,$(TEST_PACKAGES))
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 format:

@@ -136,11 +136,14 @@ void FrmMain::buildMenus() {
     mnuFile->addAction(make("mnuImport", 1201, &FrmMain::mnuImport_Click));
     mnuFile->addAction(make("mnuExport", 1202, &FrmMain::mnuExport_Click));
     mnuFile->addSeparator();
-    // The print items have no action.
-    for (QAction *print : {make("mnuFilePageSetup", 1005, nullptr), make("mnuFilePrint", 1006, nullptr)}) {
-        print->setEnabled(false);
-        mnuFile->addAction(print);
-    }
+    mnuFile->addAction(make("mnuFilePageSetup", 1005, &FrmMain::mnuFilePageSetup_Click));
+    QAction *mnuFilePrintPreview = new QAction(UiText("Print Preview(&V)...", "印刷プレビュー(&V)..."), this);
+    mnuFilePrintPreview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
+    connect(mnuFilePrintPreview, &QAction::triggered, this, &FrmMain::mnuFilePrintPreview_Click);
+    mnuFile->addAction(mnuFilePrintPreview);
+    QAction *mnuFilePrint = make("mnuFilePrint", 1006, &FrmMain::mnuFilePrint_Click);
+    mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFile->addAction(mnuFilePrint);
     mnuFile->addSeparator();
     mnuFile->addAction(make("mnuFileExit", 1007, nullptr));
     connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);

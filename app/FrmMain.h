@@ -13,6 +13,7 @@ class DlgCom;
 class DlgModify;
 class FrmAbout;
 class MemoryPage;
+class PrintCommands;
 class QAction;
 class QLabel;
 class QTabWidget;
@@ -56,6 +57,10 @@ class FrmMain : public QMainWindow {
     void mnuFileSaveAs_Click();
     void mnuImport_Click();
     void mnuExport_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    PrintCommands *printCommands();
     void mnuEditUndo_Click();
     void mnuToolsOptions_Click();
     void mnuHelpAbout_Click();
@@ -140,6 +145,7 @@ class FrmMain : public QMainWindow {
     DlgModify *m_modify = nullptr;
     DlgCom *m_com = nullptr;
     FrmAbout *m_about = nullptr;
+    PrintCommands *m_print = nullptr;
 };
 
 inline const QString CloneFileFilter =

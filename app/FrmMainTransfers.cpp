@@ -102,6 +102,9 @@ void FrmMain::setRunning(bool running) {
           "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuVerify",
           "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
+    // Printing waits too: the document would show a memory half read.
+    for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+        if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
     if (running && !m_hourglass) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_hourglass = true;
