@@ -31,10 +31,10 @@ PrintCommands::PrintCommands(QWidget *window, UserPrompts *prompts, std::functio
 PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::pageSetup() {
-    auto *dialog = new QPageSetupDialog(m_printer.get(), m_window);
-    dialog->setObjectName(QStringLiteral("dlgPageSetup"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open(); // the printer takes the settings when the dialog is accepted
+    // exec(), not open(): Qt's page setup dialog hands its settings to the printer only from exec().
+    QPageSetupDialog dialog(m_printer.get(), m_window);
+    dialog.setObjectName(QStringLiteral("dlgPageSetup"));
+    dialog.exec();
 }
 
 void PrintCommands::preview() {

@@ -1,7 +1,8 @@
 #pragma once
 // File > Print Setup, Print Preview and Print: the window's image as a printed document, on the printer the
 // user picks or, through the print dialog's "Print to File (PDF)", as a PDF. The page setup is kept for the
-// next print. The dialogs open with open() and report back by signal: nothing here waits in a loop.
+// next print. Print and Print Preview open with open() and report back by signal; only Page Setup runs
+// modally (exec()), as Qt's page setup dialog takes its settings over to the printer from exec() alone.
 #include "files/PrintDocument.h"
 #include <QObject>
 #include <functional>
