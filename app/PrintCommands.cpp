@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 namespace {
 // Paints the pages the printer's range names (all of them unless a page range was chosen); returns how
@@ -43,6 +44,11 @@ void PrintCommands::preview() {
     dialog->setObjectName(QStringLiteral("dlgPrintPreview"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(UiText("Print Preview", "印刷プレビュー"));
+    // Big enough to read a page, never bigger than the screen.
+    QSize size(900, 1000);
+    if (const QScreen *screen = m_window->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    dialog->resize(size);
     // Painted anew on every change of the page setup, and once more when printed from the preview.
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { paintRange(m_document(), printer); });
