@@ -18,6 +18,7 @@ int run(const QStringList &args) {
     if (!CsvLayoutFromName(p.value("layout"), layout))
         return UsageError("export-csv", "--layout is original, full or chirp, not " + p.value("layout"));
     CloneImage image = NewCloneImage(VariantJ, false);
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     QString detail;
     CsvReport notCarried;

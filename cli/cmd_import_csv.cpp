@@ -57,6 +57,7 @@ int run(const QStringList &args) {
     if (!ParseCommandLine(p, "import-csv", args)) return ExitUsage;
     if (!p.isSet("into") || !p.isSet("output") || p.positionalArguments().size() != 1)
         return UsageError("import-csv", "needs IN.csv, --into BASE.M40 and -o OUT.M40");
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.value("into"), image)) return status;
     const QString in = p.positionalArguments().first();
@@ -64,9 +65,7 @@ int run(const QStringList &args) {
     if (result.status() != FileStatus::Ok)
         return ReportFileStatus(result.status(),
                                 result.detail().isEmpty() ? in : in + ": " + result.detail());
-    QString detail;
-    if (const int status = ReportFileStatus(SaveCloneFile(p.value("output"), image, &detail), detail))
-        return status;
+    if (const int status = SaveCloneFileOrReport(p.value("output"), image)) return status;
     printReport(result, p.isSet("json"));
     if (result.taken() == 0 && !result.fileEmpty) {
         QTextStream err(stderr);

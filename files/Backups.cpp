@@ -47,7 +47,10 @@ BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QD
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
     CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
-    if (SaveCloneFile(path, copy, &result.detail) != FileStatus::Ok) return result;
+    if (SaveCloneFile(path, copy, &result.detail) != FileStatus::Ok) {
+        result.detail = QStringLiteral("%1: %2").arg(path, result.detail); // which file, and why
+        return result;
+    }
     result.ok = true;
     result.path = path;
     const QStringList all = ListBackups(folder);
