@@ -8,7 +8,7 @@
 PrintCommands *FrmMain::printCommands() {
     if (!m_print) {
         m_print = new PrintCommands(this, m_prompts, [this] {
-            return BuildPrintDocument(m_image, m_cloneFileName, QDate::currentDate());
+            return BuildPrintDocument(m_image, m_document.cloneFileName(), QDate::currentDate());
         });
         connect(m_print, &PrintCommands::printed, this, [this](int pages, const QString &file) {
             setStatusText(file.isEmpty() ? UiText("Printed %1 page(s)", "%1 ページを印刷しました").arg(pages)

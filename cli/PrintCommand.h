@@ -10,7 +10,7 @@ inline const QString PrintUsage =
                    "Opens FILE.M40 as File > Open does and writes the document File > Print\n"
                    "prints: the used channels with every field, the settings and the VFOs, with\n"
                    "the file name, model and date on top of every page and page numbers beneath.\n"
-                   "-o - writes the PDF to standard output. Needs no display.\n");
+                   "OUT.pdf '-' is standard output. Needs no display.\n");
 inline const QString PrintProgramName = QStringLiteral("kt-m40-cli-print");
 
 // The print command itself (in kt-m40-cli-print): the arguments after "print"; the exit status.

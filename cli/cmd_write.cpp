@@ -11,12 +11,12 @@ int run(const QStringList &args) {
     p.addOption({"settings", "write the settings and VFOs only"});
     p.addOption({"verify", "read the radio back afterwards and compare"});
     if (!ParseCommandLine(p, "write", args)) return ExitUsage;
-    if (p.positionalArguments().size() != 1) return UsageError("write", "one clone file is required");
-    if (!p.isSet("port")) return UsageError("write", "--port PORT is required");
+    if (const int usage = RequirePositionals(p, "write", {"FILE.M40"})) return usage;
+    if (const int usage = RequireOptions(p, "write", {"port"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError("write", "--memory and --settings exclude each other");
-    std::unique_ptr<Link> link = PortLink(p.value("port"));
-    if (!link) return UsageError("write", "--port names no port");
+    std::unique_ptr<Link> link = PortLink("write", p.value("port"));
+    if (!link) return ExitUsage;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);

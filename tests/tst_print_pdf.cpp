@@ -163,11 +163,10 @@ class TestPrintPdf : public QObject {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no output") << QStringList{"print", "@in"} << 64 << "needs FILE.M40 and -o OUT.pdf";
-        QTest::newRow("no file") << QStringList{"print", "-o", "@out"} << 64
-                                 << "needs FILE.M40 and -o OUT.pdf";
+        QTest::newRow("no output") << QStringList{"print", "@in"} << 64 << "-o is missing";
+        QTest::newRow("no file") << QStringList{"print", "-o", "@out"} << 64 << "FILE.M40 is missing";
         QTest::newRow("page size") << QStringList{"print", "@in", "-o", "@out", "--page-size", "B7"} << 64
-                                   << "unknown page size 'B7'";
+                                   << "--page-size is A4, Letter, Legal, A3 or A5, not B7";
         QTest::newRow("missing clone file")
             << QStringList{"print", "@missing", "-o", "@out"} << 4 << "File Open Error";
         QTest::newRow("output folder missing")

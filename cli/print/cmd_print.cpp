@@ -7,8 +7,6 @@
 #include <QBuffer>
 #include <QDate>
 #include <QPdfWriter>
-#include <cstdio>
-#include <memory>
 
 namespace {
 bool pageSizeFor(const QString &name, QPageSize &size) {
@@ -29,39 +27,32 @@ bool pageSizeFor(const QString &name, QPageSize &size) {
 
 int RunPrintCommand(const QStringList &args) {
     QCommandLineParser p;
-    p.addOption({{"o", "output"}, "PDF file to write (- for standard output)", "OUT.pdf"});
+    p.addOption({{"o", "output"}, "PDF file to write ('-' for standard output)", "OUT.pdf"});
     p.addOption({"page-size", "A4 (default), Letter, Legal, A3 or A5", "SIZE", "A4"});
     p.addPositionalArgument("FILE.M40", "clone file to print");
     if (!ParseCommandLine(p, "print", args)) return ExitUsage;
-    if (!p.isSet("output") || p.positionalArguments().size() != 1)
-        return UsageError("print", "needs FILE.M40 and -o OUT.pdf");
+    if (const int usage = RequireArguments(p, "print", {"FILE.M40"}, {"o"})) return usage;
     QPageSize size;
     if (!pageSizeFor(p.value("page-size"), size))
-        return UsageError("print", "unknown page size '" + p.value("page-size") + "'");
+        return UsageError("print", "--page-size is A4, Letter, Legal, A3 or A5, not " + p.value("page-size"));
+    const QString output = p.value("output");
+    if (const int status = CheckOutputOrReport(output)) return status;
 
     const QString path = p.positionalArguments().first();
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(path, image)) return status;
     const PrintDocument doc = BuildPrintDocument(image, path, QDate::currentDate());
 
-    const QString output = p.value("output");
-    const bool toStdout = output == QLatin1String("-");
-    QBuffer buffer;
-    std::unique_ptr<QPdfWriter> writer =
-        toStdout ? std::make_unique<QPdfWriter>(&buffer) : std::make_unique<QPdfWriter>(output);
-    writer->setPageSize(size);
-    writer->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer->setTitle(doc.fileName);
-    writer->setCreator(QStringLiteral("kt-m40-cli"));
-    if (toStdout) buffer.open(QIODevice::WriteOnly);
-    if (PaintPrintDocument(doc, writer.get()) == 0)
-        return ReportFileStatus(FileStatus::FileOpenError, output);
-    writer.reset(); // the PDF is complete once its writer is gone
-    if (toStdout) {
-        const QByteArray &bytes = buffer.data();
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
-            std::fflush(stdout) != 0)
-            return ReportFileStatus(FileStatus::FileOpenError, QStringLiteral("standard output"));
-    }
-    return ExitOk;
+    // Painted into memory (a PDF of 600 channels is some 100 KB), then written as every command writes.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setPageSize(size);
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(doc.fileName);
+        writer.setCreator(QStringLiteral("kt-m40-cli"));
+        if (PaintPrintDocument(doc, &writer) == 0) return ReportFileStatus(FileStatus::FileOpenError, output);
+    } // the PDF is complete once its writer is gone
+    return WriteOutputOrReport(output, pdf.data());
 }

@@ -1,10 +1,10 @@
 // kt-m40-cli-print: kt-m40-cli's print command, a program of its own because it needs Qt Gui. kt-m40-cli
 // print runs it with the command's arguments.
-#include "cli/Command.h"
+#include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
 #include "image/TextTables.h"
 #include <QGuiApplication>
-#include <QTextStream>
+#include <csignal>
 
 std::map<QString, Command> &Commands() {
     static std::map<QString, Command> commands;
@@ -16,6 +16,8 @@ CommandRegistrar reg("print", {PrintSummary, PrintUsage, RunPrintCommand});
 }
 
 int main(int argc, char **argv) {
+    // A reader that went away (kt-m40-cli print x.M40 -o - | head) is a write error to report.
+    std::signal(SIGPIPE, SIG_IGN);
     // A PDF needs no screen: without a platform chosen the command paints offscreen, so it runs where no
     // display is and never waits for one.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -24,10 +26,6 @@ int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
     BuildTextTables();
-    const QStringList args = app.arguments().mid(1);
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        QTextStream(stdout) << PrintUsage;
-        return ExitOk;
-    }
-    return RunPrintCommand(args);
+    const int status = RunPrintCommand(app.arguments().mid(1));
+    return FinishStandardOutput(HelpWasShown() ? ExitOk : status);
 }
