@@ -86,6 +86,7 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     // The radio session reports back.
     connect(m_session, &RadioSession::procedureStarted, this, &FrmMain::onProcedureStarted);
     connect(m_session, &RadioSession::progress, this, &FrmMain::showTransferProgress);
+    connect(m_session, &RadioSession::changesProgress, this, &FrmMain::showChangesProgress);
     connect(m_session, &RadioSession::channelDecoded, this,
             [this](int k) { m_memoryPage->model->refreshRows(k, k); });
     connect(m_session, &RadioSession::settingsDecoded, m_settingsPage, &SettingsPage::showSettings);
@@ -181,6 +182,12 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, &FrmMain::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, &FrmMain::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, &FrmMain::mnuWrAll_Click));
+    QAction *mnuWrChg = new QAction(UiText("Changes(&C)", "変更分(&C)"), this);
+    mnuWrChg->setObjectName(QStringLiteral("mnuWrChg"));
+    mnuWrChg->setToolTip(UiText("Read the radio, keep it as a backup, write only what differs and check it",
+                                "無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します"));
+    connect(mnuWrChg, &QAction::triggered, this, &FrmMain::mnuWrChg_Click);
+    mnuWr->addAction(mnuWrChg);
     QAction *mnuVerify = new QAction(QStringLiteral("Verify(&V)"), this);
     mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
     mnuVerify->setToolTip(QStringLiteral("Read the radio back and compare it with the window's data"));

@@ -65,6 +65,7 @@ class FrmMain : public QMainWindow {
     void mnuWrSet_Click();
     void mnuWrMem_Click();
     void mnuWrAll_Click();
+    void mnuWrChg_Click();
     void mnuVerify_Click();
     void cmbRxData_Click();
     void cmbTxData_Click();
@@ -109,6 +110,9 @@ class FrmMain : public QMainWindow {
     // After a run: the backup of a successful read, the result of a Verify.
     void finishReadOrVerify(bool succeeded);
     void showTransferProgress(int k);
+    // Write Changes: the whole run's progress; after it, the closing line (and what the radio did not take).
+    void showChangesProgress(const WriteChangesProgress &progress);
+    void finishWriteChanges(bool succeeded);
     void updateClock();
 
     AppOptions m_options;
@@ -128,6 +132,7 @@ class FrmMain : public QMainWindow {
     Ending m_failedEnding = Ending::Success;
     bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
     bool m_runVerifies = false; // the run is a Verify (its result follows)
+    bool m_runChanges = false;  // the run is a Write Changes (its closing line follows)
     QElapsedTimer m_transferClock;
 
     QTabWidget *TabStrip1;

@@ -62,6 +62,9 @@ int ReportEnding(Ending ending, const QString &detail) {
     case Ending::ProcedureFailure:
         PrintMessage(ComPortErrorText, detail);
         return ExitComPortError;
+    case Ending::FileError:
+        PrintMessage(FileOpenErrorText, detail);
+        return ExitFileOpenError;
     }
     return ExitComPortError;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -37,6 +38,12 @@ QStringList ListBackups(const QString &folder) {
 }
 
 BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QDateTime &when, int keep) {
+    CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
+    return SaveBackupBytes(CloneFileBytes(copy), folder, when, keep);
+}
+
+BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder, const QDateTime &when,
+                             int keep) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
         result.detail = QStringLiteral("cannot create %1").arg(folder);
@@ -46,8 +53,11 @@ BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QD
     QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1.M40").arg(stamp));
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
-    CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
-    if (SaveCloneFile(path, copy, &result.detail) != FileStatus::Ok) return result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(cloneFile) != cloneFile.size() || !file.commit()) {
+        result.detail = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return result;
+    }
     result.ok = true;
     result.path = path;
     const QStringList all = ListBackups(folder);

@@ -74,11 +74,9 @@ bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *er
             return true;
         }
     }
-    const std::pair<const char *, QSet<QString> *> keyed[] = {{"timeout", &faults.timeoutAt},
-                                                              {"short", &faults.shortAt},
-                                                              {"long", &faults.longAt},
-                                                              {"notok", &faults.notOkAt},
-                                                              {"drop", &faults.dropAt}};
+    const std::pair<const char *, QSet<QString> *> keyed[] = {
+        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt}, {"long", &faults.longAt},
+        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},   {"corrupt", &faults.corruptAt}};
     for (const auto &[kind, set] : keyed) {
         bool matched = false;
         const QString key = takeFaultKey(s, QLatin1String(kind), &matched);
@@ -99,6 +97,7 @@ QString FaultSpecHelp() {
                           "  long@AT      answer one character long\n"
                           "  notok@AT     a write (or the access line) answered NG instead of OK\n"
                           "  drop@AT      the line is dropped when the command arrives (port failure)\n"
+                          "  corrupt@AT   a write is answered OK but stored with one digit changed\n"
                           "  deny-access  the write-access line is refused\n"
                           "  stale        stray characters arrive after every reply\n"
                           "  delay=MS     every answer comes MS milliseconds after its echo\n"
@@ -197,6 +196,11 @@ VirtualRadioReply VirtualRadio::answer(const QByteArray &received) {
         } else if (line.size() == 73 && line[8] == 'W' && valid && memory_.contains(address)) {
             if (access_ && !faults.hits(faults.notOkAt, reply.key)) {
                 memory_[address] = line.mid(9, 64);
+                if (faults.hits(faults.corruptAt, reply.key)) {
+                    // a digit of byte 16 (a channel's frequency) stored wrong, and the write still "OK"
+                    char &digit = memory_[address][33];
+                    digit = digit == '0' ? '1' : '0';
+                }
                 body = ok;
             }
         }
