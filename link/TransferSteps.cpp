@@ -260,10 +260,16 @@ std::vector<TransferStep> changesCheck(RadioSession &session) {
     for (const ChangedRecord &record : run.changed)
         addresses.push_back(record.address);
     emit session.changesProgress(run.progress(Phase::Checking));
-    return verifyReads(addresses, session, false, [&session, &run](int, const QString &) {
-        ++run.checked;
+    std::vector<TransferStep> steps =
+        verifyReads(addresses, session, false, [&session, &run](int, const QString &) {
+            ++run.checked;
+            if (run.checked < run.changed.size()) emit session.changesProgress(run.progress(Phase::Checking));
+        });
+    steps.push_back(action([&session, &run](const QByteArray &) { // the whole run is done
         emit session.changesProgress(run.progress(Phase::Checking));
-    });
+        return StepOutcome{};
+    }));
+    return steps;
 }
 
 std::vector<TransferStep> identify(CloneImage &image, RadioSession &session) {

@@ -138,7 +138,8 @@ WriteChangesProgress WriteChangesRun::progress(WriteChangesProgress::Phase phase
     case Phase::Checking:
         p.done = checked;
         p.total = int(changed.size());
-        p.workDone = reads + writes + checked * ReadWork;
+        // the end command closes the checks
+        p.workDone = reads + writes + checked * ReadWork + (checked == changed.size() ? EndWork : 0);
         break;
     }
     return p;

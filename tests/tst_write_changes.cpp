@@ -4,13 +4,20 @@
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
+#include "files/ImageDiff.h"
 #include "image/HexText.h"
 #include "link/PtyRadioServer.h"
+#include "link/RadioSession.h"
 #include "link/SerialLink.h"
 #include "link/VirtualRadioLink.h"
 #include "settings/SettingsCodec.h"
+#include "support/CliRun.h"
+#include "support/SimProcess.h"
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -242,7 +249,7 @@ class TestWriteChanges : public QObject {
             QTest::addRow("%s: write not OK", l)
                 << line << "notok@0640" << int(Ending::CommunicationError) << "RZ~F0640W" << 1 << true;
             QTest::addRow("%s: line dropped at a write", l)
-                << line << "drop@1F00" << int(Ending::ComPortError) << "RZ~F1F00W" << 2 << true;
+                << line << "drop-write" << int(Ending::ComPortError) << "RZ~F1F00W" << 2 << true;
             QTest::addRow("%s: check read times out", l)
                 << line << "check" << int(Ending::CommunicationError) << "RZ~F0640R" << 3 << true;
         }
@@ -256,7 +263,13 @@ class TestWriteChanges : public QObject {
         QFETCH(bool, backup);
         Rig rig(line);
         editThree(rig.image);
-        if (fault == "check") {
+        if (fault == "drop-write") {
+            // once the writes begin, the line goes at the write of 1F00 (its read went well)
+            VirtualRadio *radio = rig.radio.get();
+            radio->commandObserver = [radio](const QByteArray &l) {
+                if (l == "KTM40") radio->faults.dropAt.insert("1F00");
+            };
+        } else if (fault == "check") {
             // the second end command closes the writes: from then on 0640 stays silent
             int ends = 0;
             VirtualRadio *radio = rig.radio.get();
@@ -313,6 +326,88 @@ class TestWriteChanges : public QObject {
         CloneImage file = rig.image;
         QCOMPARE(rig.radio->cloneFileBytes(), CloneFileBytes(file));
         QCOMPARE(backupsIn(rig.backups).size(), 2);
+    }
+
+    // kt-m40-cli write --changed against 'kt-m40-cli sim': the commands the radio logged, the closing line,
+    // --json, exit 5 for a record stored wrong, a failure's message and status with nothing claimed.
+    void theCommandLine() {
+        QTemporaryDir dir;
+        CloneImage edited = VirtualRadio::demoImage();
+        editThree(edited);
+        const QString file = dir.filePath("edited.M40"), saved = dir.filePath("saved.M40"),
+                      log = dir.filePath("log.txt");
+        QCOMPARE(SaveCloneFile(file, edited), FileStatus::Ok);
+        auto loggedCommands = [&log] {
+            QStringList out;
+            for (const QByteArray &line : fileBytes(log).split('\n'))
+                if (!line.isEmpty()) out << QString::fromLatin1(line.mid(line.indexOf(' ') + 1));
+            return out;
+        };
+        {
+            Sim sim({"--demo", "--log", log, "--save", saved});
+            QVERIFY(!sim.port().isEmpty());
+            CliResult r = runCli({"write", "--port", sim.port(), file, "--changed", "--json"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY2(r.err.contains("3 records differed, 3 written, all verified\n"), r.err.constData());
+            QVERIFY(r.err.contains("Backup: "));
+            const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+            QCOMPARE(o["differed"].toInt(), 3);
+            QCOMPARE(o["written"].toInt(), 3);
+            QCOMPARE(o["verified"].toBool(), true);
+            const QJsonArray records = o["records"].toArray();
+            QCOMPARE(records.size(), 3);
+            QCOMPARE(records[0]["address"].toString(), QString("0300"));
+            QCOMPARE(records[1]["address"].toString(), QString("0640"));
+            QCOMPARE(records[1]["record"].toString(), QString("2"));
+            QCOMPARE(records[2]["address"].toString(), QString("1F00"));
+            QCOMPARE(records[2]["record"].toString(), QString("A  0"));
+            QVERIFY(QFile::exists(o["backup"].toString()));
+
+            // a second run finds nothing left to write and sends no write at all
+            const qsizetype before = loggedCommands().size();
+            r = runCli({"write", "--port", sim.port(), file, "--changed"});
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(r.err.contains("0 records differed, 0 written, all verified"));
+            const QStringList second = loggedCommands().mid(before);
+            QCOMPARE(second.size(), 608 + 1);
+            QVERIFY(!second.contains("KTM40"));
+            sim.stop();
+        }
+        const QStringList all = loggedCommands();
+        QCOMPARE(all.mid(608, 6), QStringList({"RZ~E", "KTM40", all[610], all[611], all[612], "RZ~E"}));
+        QCOMPARE(all[610].left(9), QString("RZ~F0300W"));
+        QCOMPARE(all.mid(614, 4), QStringList({"RZ~F0300R", "RZ~F0640R", "RZ~F1F00R", "RZ~E"}));
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved, back).status, FileStatus::Ok);
+        QVERIFY(DiffImages(back, edited).isEmpty());
+
+        {
+            Sim sim({"--demo", "--fault", "corrupt@0640"});
+            const CliResult r = runCli({"write", "--port", sim.port(), file, "--changed", "--memory"});
+            QCOMPARE(r.exitCode, 5);
+            QVERIFY2(r.err.contains("2 records differed, 2 written, 1 differ after writing"),
+                     r.err.constData());
+            QVERIFY(r.out.contains("0640  2  written, reads back differently"));
+            QVERIFY(r.out.contains("2  Frequency: file 7.074.000, radio 7.074.001"));
+        }
+        {
+            Sim sim({"--demo", "--fault", "timeout@0400"});
+            const CliResult r = runCli({"write", "--port", sim.port(), file, "--changed"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.startsWith("Communication Error\n"));
+            QVERIFY(!r.err.contains("written"));
+            QVERIFY(!r.err.contains("Backup"));
+        }
+        {
+            Sim sim({"--demo", "--fault", "notok@0640"});
+            const CliResult r = runCli({"write", "--port", sim.port(), file, "--changed", "--json"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.contains("Communication Error\n"));
+            QVERIFY(r.err.contains("Backup: ")); // what the radio held was kept before the write began
+            QVERIFY(r.out.isEmpty());
+        }
+        const CliResult usage = runCli({"write", "--port", "/dev/null", file, "--json"});
+        QCOMPARE(usage.exitCode, 64);
     }
 
     void theTimeLeftAcrossThePhases() {
