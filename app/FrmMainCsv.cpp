@@ -1,50 +1,113 @@
-// frmMain's CSV commands: File > Export and File > Import.
+// frmMain's CSV commands: File > Export and File > Import, in the original, the full and the CHIRP layout.
 #include "app/FrmMain.h"
 #include "app/GridModels.h"
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
 #include "files/CsvExport.h"
-#include "files/CsvImport.h"
+#include "files/CsvLayoutFiles.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include <QFileInfo>
 #include <QTableView>
 
+namespace {
+QStringList reportLines(const CsvReport &report) {
+    QStringList lines;
+    for (const CsvReportItem &item : report.items)
+        lines << CsvReportItemText(item);
+    if (report.itemsLeftOut > 0)
+        lines << UiText("... and %1 more", "... ほか %1 件").arg(report.itemsLeftOut);
+    return lines;
+}
+} // namespace
+
 void FrmMain::mnuExport_Click() {
     if (transferRunning()) return;
+    const QList<CsvLayout> layouts = {CsvLayout::Original, CsvLayout::Full, CsvLayout::Chirp};
+    QStringList titles;
+    for (CsvLayout l : layouts)
+        titles << CsvLayoutTitle(l);
+    const int choice = m_prompts->chooseItem(this, UiText("Export", "エクスポート"),
+                                             UiText("Layout of the CSV file:", "CSVファイルの形式:"), titles);
+    if (choice < 0 || choice >= layouts.size()) return;
+    const CsvLayout layout = layouts[choice];
     const QString path = m_prompts->saveFileName(this, QStringLiteral("Export"), CsvFileFilter);
     if (path.isEmpty()) return;
     QString detail;
-    const FileStatus status = ExportCsv(path, m_image, &detail);
+    CsvReport notCarried;
+    const FileStatus status = ExportCsvLayout(path, m_image, layout, &notCarried, &detail);
     if (status != FileStatus::Ok) {
         setStatusText(QFileInfo(path).fileName() + QStringLiteral(": ") + detail);
         m_prompts->critical(this, ErrorTitle, FileStatusText(status));
         return;
     }
-    // The caption names the CSV, but a later Save must not write the clone file over it: no clone file name.
-    m_cloneFileName.clear();
-    updateCaption(QFileInfo(path).fileName());
-    m_dataChanged = false;
-    setStatusText(QString());
+    if (layout == CsvLayout::Original) {
+        // The caption names the CSV, but a later Save must not write the clone file over it: no clone file
+        // name.
+        m_cloneFileName.clear();
+        updateCaption(QFileInfo(path).fileName());
+        m_dataChanged = false;
+        setStatusText(QString());
+        return;
+    }
+    // The new layouts are no save of the clone file: its name, the caption and the unsaved flag stay.
+    setStatusText(UiText("Exported to %1 (%2)", "%1 にエクスポートしました (%2)")
+                      .arg(QFileInfo(path).fileName(), CsvLayoutTitle(layout)));
+    if (notCarried.itemCount() > 0)
+        m_prompts->report(this, UiText("Export", "エクスポート"),
+                          UiText("%1 channels written to %2. %3 values are not carried by CHIRP CSV:",
+                                 "%1 チャンネルを %2 に書き込みました。%3 個の値は CHIRP CSV で運べません:")
+                              .arg(notCarried.taken)
+                              .arg(QFileInfo(path).fileName())
+                              .arg(notCarried.itemCount()),
+                          reportLines(notCarried));
 }
 
 void FrmMain::mnuImport_Click() {
     if (transferRunning()) return;
     const QString path = m_prompts->openFileName(this, QStringLiteral("Import"), CsvFileFilter);
     if (path.isEmpty()) return;
-    const CsvImportResult result = ImportCsv(path, m_image);
+    const CsvFileImport result = ImportCsvFile(path, m_image);
     m_settingsPage->vfoModel->refreshAll();
     m_memoryPage->setCurrentRow(1);
     m_memoryPage->setTopRow(1);
     m_memoryPage->model->refreshAll();
-    if (result.status != FileStatus::Ok) {
-        setStatusText(QFileInfo(path).fileName() + QStringLiteral(": ") + result.detail);
-        m_prompts->critical(this, ErrorTitle, FileStatusText(result.status));
+    const QString name = QFileInfo(path).fileName();
+    if (result.status() != FileStatus::Ok) {
+        setStatusText(name + QStringLiteral(": ") + result.detail());
+        m_prompts->critical(this, ErrorTitle, FileStatusText(result.status()));
         return;
     }
-    m_cloneFileName.clear();
-    updateCaption(QString());
-    m_dataChanged = false;
-    setStatusText(QStringLiteral("Imported %1 records, %2 dropped").arg(result.taken).arg(result.dropped));
+    if (result.layout == CsvLayout::Original) {
+        m_cloneFileName.clear();
+        updateCaption(QString());
+        m_dataChanged = false;
+        if (result.ownOriginalExport)
+            setStatusText(
+                UiText("Nothing was taken from %1: it is this program's export in the original layout, "
+                       "whose columns the import reads as another vocabulary. Export in the full "
+                       "layout to bring channels back.",
+                       "%1 から何も取り込みませんでした: このプログラムが従来の形式で書き出したファイル"
+                       "で、その列はインポートでは別の意味に読まれます。チャンネルを戻すには完全な形式"
+                       "でエクスポートしてください。")
+                    .arg(name));
+        else
+            setStatusText(QStringLiteral("Imported %1 records, %2 dropped")
+                              .arg(result.original.taken)
+                              .arg(result.original.dropped));
+        return;
+    }
+    // The new layouts take lines into the open image: its file name stays, and it now differs from the file.
+    const CsvReport &r = result.report;
+    if (r.taken > 0) m_dataChanged = true;
+    const QString summary = UiText("%1 (%2): %3 lines taken, %4 of them changed; %5 lines refused.",
+                                   "%1 (%2): %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。")
+                                .arg(name, CsvLayoutTitle(result.layout))
+                                .arg(r.taken)
+                                .arg(r.changed)
+                                .arg(r.refused);
+    setStatusText(summary);
+    m_prompts->report(this, UiText("Import", "インポート"), summary, reportLines(r));
 }

@@ -1,5 +1,6 @@
 #include "app/UserPrompts.h"
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -78,4 +79,32 @@ QString QtUserPrompts::openFileName(QWidget *parent, const QString &title, const
 
 QString QtUserPrompts::saveFileName(QWidget *parent, const QString &title, const QString &filter) {
     return runFileDialog(parent, title, filter, true);
+}
+
+int UserPrompts::chooseItem(QWidget *, const QString &, const QString &, const QStringList &) {
+    return -1;
+}
+
+void UserPrompts::report(QWidget *parent, const QString &title, const QString &summary,
+                         const QStringList &lines) {
+    information(parent, title, summary + QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")));
+}
+
+int QtUserPrompts::chooseItem(QWidget *parent, const QString &title, const QString &text,
+                              const QStringList &items) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(items.value(0));
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return int(items.indexOf(dialog.textValue()));
+}
+
+void QtUserPrompts::report(QWidget *parent, const QString &title, const QString &summary,
+                           const QStringList &lines) {
+    QMessageBox box(QMessageBox::Information, title, shown(summary), QMessageBox::Ok, parent);
+    if (!lines.isEmpty()) box.setDetailedText(lines.join(QLatin1Char('\n')));
+    box.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The message boxes and file dialogs the windows ask through, so that a test can answer them.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -20,6 +21,13 @@ class UserPrompts {
     // File dialogs with a filter written "Description|pattern|Description|pattern"; "" when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // One of items, the first preselected: its index, -1 when cancelled. Without an answer: cancelled.
+    virtual int chooseItem(QWidget *parent, const QString &title, const QString &text,
+                           const QStringList &items);
+    // A summary with a list the user can unfold (it may be long); an OK button. Without a window of its
+    // own: an information message with the list below the summary.
+    virtual void report(QWidget *parent, const QString &title, const QString &summary,
+                        const QStringList &lines);
 };
 
 // Message boxes and the platform's file dialogs.
@@ -31,6 +39,10 @@ class QtUserPrompts : public UserPrompts {
     Answer askYesNoCancel(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    int chooseItem(QWidget *parent, const QString &title, const QString &text,
+                   const QStringList &items) override;
+    void report(QWidget *parent, const QString &title, const QString &summary,
+                const QStringList &lines) override;
 };
 
 // "A (*.x)|*.x|B (*.*)|*.*" as a file dialog's name filter "A (*.x);;B (*.*)".

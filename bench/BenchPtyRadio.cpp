@@ -45,6 +45,14 @@ const char *FaultName(ExchangePlan::Fault fault) {
         return "NG instead of OK";
     case ExchangePlan::Fault::Split:
         return "reply in single characters with gaps";
+    case ExchangePlan::Fault::Waiting:
+        return "characters waiting before the port opens";
+    case ExchangePlan::Fault::Late:
+        return "answer after the time-out";
+    case ExchangePlan::Fault::Earlier:
+        return "an earlier run's reply still arriving";
+    case ExchangePlan::Fault::Noise:
+        return "noise after the reply";
     }
     return "?";
 }
@@ -72,7 +80,15 @@ void BenchPtyRadio::withRadio(const std::function<void(VirtualRadio &)> &f) {
 
 bool BenchPtyRadio::idle() {
     std::lock_guard<std::mutex> lock(mutex_);
-    return queue_.empty();
+    return std::all_of(queue_.begin(), queue_.end(), [](const Out &o) { return o.late; });
+}
+
+void BenchPtyRadio::inject(const QByteArray &bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (master_ >= 0) {
+        const ssize_t n = ::write(master_, bytes.constData(), size_t(bytes.size()));
+        if (n > 0) charsOut_ += long(n);
+    }
 }
 
 void BenchPtyRadio::resetCounters() {
@@ -159,6 +175,19 @@ void BenchPtyRadio::lineArrived(const QByteArray &received, long long atNs) {
     if (replies.empty()) return;
     VirtualRadioReply &r = replies.front();
     QByteArray answer = r.answer;
+    if (plan.fault == ExchangePlan::Fault::Earlier) {
+        // the reply to the next record's read, asked for by a run that is gone
+        bool ok = false;
+        const int address = QByteArray(line.mid(4, 4)).toInt(&ok, 16);
+        const int other = ok && radio_->hasBlock(address + 0x20) ? address + 0x20 : 0x600;
+        const QByteArray key = QByteArray::number(other, 16).toUpper().rightJustified(4, '0');
+        schedule("RZ~F" + key + "R\r\n" + radio_->block(other).toLatin1() + "\r\n", atNs, {});
+    }
+    if (plan.fault == ExchangePlan::Fault::Late) {
+        schedule(r.echo, atNs, plan);
+        queue_.push_back({atNs + 2000000000LL + plan.afterUs * 1000LL, answer, false, false, 0, true});
+        return;
+    }
     switch (plan.fault) {
     case ExchangePlan::Fault::Silent:
         answer.clear();
@@ -176,6 +205,13 @@ void BenchPtyRadio::lineArrived(const QByteArray &received, long long atNs) {
         break;
     }
     schedule(r.echo + answer, atNs, plan);
+    if (plan.fault == ExchangePlan::Fault::Noise) {
+        static const char junk[] = "0\r\nRZ~F\xff"
+                                   "\x00"
+                                   "A";
+        const QByteArray noise(junk + plan.afterUs % 6, 1 + plan.afterUs % 4);
+        queue_.push_back({txFreeNs_ + plan.afterUs * 1000LL, noise, false});
+    }
 }
 
 void BenchPtyRadio::schedule(const QByteArray &bytes, long long fromNs, const ExchangePlan &plan) {

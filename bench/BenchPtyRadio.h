@@ -21,10 +21,29 @@
 #include <thread>
 
 struct ExchangePlan {
-    enum class Fault { None, DropBefore, DropDuring, DropAfter, Silent, Short, Long, NotOk, Split };
+    // The dirty line: Waiting - characters wait in the line before the program opens it (not a fault of
+    // an exchange: the soak puts them there with inject()); Late - the answer after the program's 2000 ms
+    // time-out; Earlier - an earlier run's whole reply (another record's) arrives before the echo; Noise -
+    // junk characters some time after the reply.
+    enum class Fault {
+        None,
+        DropBefore,
+        DropDuring,
+        DropAfter,
+        Silent,
+        Short,
+        Long,
+        NotOk,
+        Split,
+        Waiting,
+        Late,
+        Earlier,
+        Noise
+    };
     Fault fault = Fault::None;
     int dropAfterChars = 0; // DropDuring: reply characters sent before the line goes
     int gapUs = 0;          // Split: the time between two characters
+    int afterUs = 0;        // Late: beyond the time-out; Noise: after the reply's last character
 };
 const char *FaultName(ExchangePlan::Fault fault);
 
@@ -45,6 +64,8 @@ class BenchPtyRadio {
     void setPlanner(std::function<ExchangePlan(const QByteArray &line)> planner);
     void setBaud(int baud);
 
+    // Writes bytes into the line at once, as if the radio had sent them earlier.
+    void inject(const QByteArray &bytes);
     // Runs f on the radio with the radio's thread held off.
     void withRadio(const std::function<void(VirtualRadio &)> &f);
 
@@ -53,7 +74,8 @@ class BenchPtyRadio {
     long charsSent() const { return charsOut_; }
     int hangUps() const { return hangUps_; }
     void resetCounters();
-    // Nothing scheduled: every reply, gap and hang-up planned so far has happened.
+    // Nothing scheduled: every reply, gap and hang-up planned so far has happened (late answers aside: they
+    // are meant to land in whatever comes next).
     bool idle();
     // From the last character of a reply written to the next command line arriving: the program's pause
     // and its own work in between (mean and longest, nanoseconds).
@@ -69,6 +91,7 @@ class BenchPtyRadio {
         bool hangUp;
         bool whenRead = false;  // hang up only once the program has read everything sent before
         long long giveUpNs = 0; // or at this time
+        bool late = false;      // a late answer: idle() does not wait for it
     };
     bool openPty(QString *error);
     void closePty();

@@ -1,10 +1,12 @@
 // Times the file work on a full image: open, decode, encode and save a clone file, export and import a
-// CSV of the 200 plain channels, and import 5 MB and 50 MB CSV files of mixed junk and records. Prints
-// the time per operation, the peak memory, and how much the peak grew from the 5 MB to the 50 MB import.
+// CSV of the 200 plain channels, export and import the full and the CHIRP layouts, and import 5 MB and
+// 50 MB CSV files of mixed junk and records in each of the three layouts. Prints the time per operation,
+// the peak memory, and how much the peak grew from the 5 MB to the 50 MB import.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "files/CsvExport.h"
 #include "files/CsvImport.h"
+#include "files/CsvLayoutFiles.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -118,6 +120,64 @@ bool writeJunkCsv(const QString &path, qint64 bytes, quint32 seed) {
     }
     return file.flush();
 }
+
+// The same for the full and the CHIRP layout: their first lines, then lines the import takes, lines it
+// refuses for a rule, rows given again, quoted fields with commas, doubled quotes and line breaks, binary
+// bytes (an odd quote among them swallows text up to the next one) and blank lines.
+bool writeLayoutJunk(const QString &path, qint64 bytes, quint32 seed, CsvLayout layout) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    std::mt19937 rng(seed);
+    const bool full = layout == CsvLayout::Full;
+    QByteArray piece =
+        full ? QByteArray("KT-M40 full CSV,variant J,range (1.6MHz - 30MHz)\r\n"
+                          "Row,Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,NB,Split Freq.,Name,Skip,Codes\r\n")
+             : QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                          "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,"
+                          "RPT1CALL,RPT2CALL,DVCODE\r\n");
+    qint64 written = 0;
+    while (written < bytes) {
+        while (piece.size() < 256 * 1024) {
+            const int k = int(rng() % 200);
+            switch (rng() % 8) {
+            case 0:
+            case 1:
+                piece +=
+                    full ? QByteArray::number(k) + ",7.050.000,LSB,0,Fast,High,Wide,On,Off,7.060.000,CH" +
+                               QByteArray::number(k) + ",,Gain=7\r\n"
+                         : QByteArray::number(k) + ",\"Rep, " + QByteArray::number(k) +
+                               "\",29.620000,-,0.100000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,10.00,,High,"
+                               "\"say \"\"hi\"\"\",,,,\r\n";
+                break;
+            case 2: // refused for a rule
+                piece += full ? QByteArray::number(k) + ",31.000.000,XYZ,0,Fast,High,Wide,On,Off,,,,\r\n"
+                              : QByteArray::number(k) + ",X,146.520000,,,,,,,,,,WFM,,,,,,,,\r\n";
+                break;
+            case 3: { // binary bytes, separators and quotes included
+                QByteArray junk(int(rng() % 200), '\0');
+                for (char &c : junk)
+                    c = char(rng());
+                piece += junk + "\r\n";
+                break;
+            }
+            case 4:
+                piece += "\"quoted, with \"\"commas\"\"\r\nand a line break\",x,y\r\n";
+                break;
+            case 5:
+                piece += "\r\n\n,,,,\r\n";
+                break;
+            default:
+                for (unsigned i = 0, n = 1 + rng() % 20; i < n; ++i)
+                    piece += QByteArray::number(quint32(rng())) + (i + 1 < n ? "," : "\r\n");
+                break;
+            }
+        }
+        if (file.write(piece) != piece.size()) return false;
+        written += piece.size();
+        piece.clear();
+    }
+    return file.flush();
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -177,40 +237,77 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "files-bench: a file operation failed (records taken: %d)\n", taken);
         return 1;
     }
+    // The full and CHIRP layouts of the full image, both ways.
+    const QString fullPath = dir.filePath("full.csv"), chirpPath = dir.filePath("chirp.csv");
+    report("full layout export of 2 VFOs and 604 channels", timeOp([&] {
+               decodedOk = decodedOk && ExportCsvLayout(fullPath, image, CsvLayout::Full) == FileStatus::Ok;
+           }));
+    report("full layout import of them", timeOp([&] {
+               CloneImage target = image;
+               taken = ImportCsvFile(fullPath, target).report.taken;
+           }));
+    const int fullTaken = taken;
+    report("CHIRP export of 604 channels", timeOp([&] {
+               CsvReport notCarried;
+               decodedOk = decodedOk &&
+                           ExportCsvLayout(chirpPath, image, CsvLayout::Chirp, &notCarried) == FileStatus::Ok;
+           }));
+    report("CHIRP import of them", timeOp([&] {
+               CloneImage target = image;
+               taken = ImportCsvFile(chirpPath, target).report.taken;
+           }));
+    if (!decodedOk || fullTaken != 606 || taken != 604) {
+        std::fprintf(stderr, "files-bench: a layout failed (taken: full %d, CHIRP %d)\n", fullTaken, taken);
+        return 1;
+    }
     std::printf("  peak memory so far %ld KiB\n", peakKiB());
 
-    // Junk imports: time per MB and peak memory, 5 MB then 50 MB.
-    double msPerMb[2] = {0, 0};
-    long peakAfter[2] = {0, 0};
-    const qint64 sizes[2] = {5LL << 20, 50LL << 20};
-    for (int i = 0; i < 2; ++i) {
-        const QString junkPath = dir.filePath(QStringLiteral("junk%1.csv").arg(i));
-        if (!writeJunkCsv(junkPath, sizes[i], 7 + i)) {
-            std::fprintf(stderr, "files-bench: cannot write %s\n", qPrintable(junkPath));
-            return 1;
+    // Junk imports per layout: time per MB and peak memory, 5 MB then 50 MB.
+    for (CsvLayout layout : {CsvLayout::Original, CsvLayout::Full, CsvLayout::Chirp}) {
+        const QByteArray name = CsvLayoutName(layout).toLatin1();
+        double msPerMb[2] = {0, 0};
+        long peakAfter[2] = {0, 0};
+        const qint64 sizes[2] = {5LL << 20, 50LL << 20};
+        for (int i = 0; i < 2; ++i) {
+            const QString junkPath = dir.filePath(QStringLiteral("junk%1.csv").arg(i));
+            const bool written = layout == CsvLayout::Original
+                                     ? writeJunkCsv(junkPath, sizes[i], 7 + i)
+                                     : writeLayoutJunk(junkPath, sizes[i], 7 + i, layout);
+            if (!written) {
+                std::fprintf(stderr, "files-bench: cannot write %s\n", qPrintable(junkPath));
+                return 1;
+            }
+            const qint64 actual = QFile(junkPath).size();
+            // the best of three, so that a cold start does not count against the smaller file
+            CsvFileImport r;
+            double ms = 1e300;
+            for (int run = 0; run < 3; ++run) {
+                CloneImage target = image;
+                QElapsedTimer t;
+                t.start();
+                r = ImportCsvFile(junkPath, target);
+                ms = std::min(ms, double(t.nsecsElapsed()) / 1e6);
+            }
+            QFile::remove(junkPath);
+            if (r.layout != layout) {
+                std::fprintf(stderr, "files-bench: %s junk read as another layout\n", name.constData());
+                return 1;
+            }
+            msPerMb[i] = ms / (double(actual) / double(1 << 20));
+            peakAfter[i] = peakKiB();
+            const int takenLines = layout == CsvLayout::Original ? r.original.taken : r.report.taken;
+            const int refusedLines = layout == CsvLayout::Original ? r.original.dropped : r.report.refused;
+            std::printf("  %-8s CSV import of %3lld MB junk: %9.1f ms (%.2f ms/MB), %d taken, %d dropped or "
+                        "refused, peak %ld KiB\n",
+                        name.constData(), actual >> 20, ms, msPerMb[i], takenLines, refusedLines,
+                        peakAfter[i]);
         }
-        const qint64 actual = QFile(junkPath).size();
-        // the best of three, so that a cold start does not count against the smaller file
-        CsvImportResult r;
-        double ms = 1e300;
-        for (int run = 0; run < 3; ++run) {
-            CloneImage target = image;
-            QElapsedTimer t;
-            t.start();
-            r = ImportCsv(junkPath, target);
-            ms = std::min(ms, double(t.nsecsElapsed()) / 1e6);
-        }
-        QFile::remove(junkPath);
-        msPerMb[i] = ms / (double(actual) / double(1 << 20));
-        peakAfter[i] = peakKiB();
+        const double linearity = msPerMb[1] / msPerMb[0];
+        const long growth = peakAfter[1] - peakAfter[0];
         std::printf(
-            "  CSV import of %3lld MB junk: %9.1f ms (%.2f ms/MB), %d taken, %d dropped, peak %ld KiB\n",
-            actual >> 20, ms, msPerMb[i], r.taken, r.dropped, peakAfter[i]);
+            "files-bench: %s layout, 50 MB junk import %.2f ms/MB (x%.2f of the 5 MB rate), peak memory "
+            "growth from 5 MB to 50 MB %ld KiB, peak %ld KiB\n",
+            name.constData(), msPerMb[1], linearity, growth, peakKiB());
     }
-    const double linearity = msPerMb[1] / msPerMb[0];
-    const long growth = peakAfter[1] - peakAfter[0];
-    std::printf("files-bench: 50 MB junk import %.2f ms/MB (x%.2f of the 5 MB rate), peak memory growth "
-                "from 5 MB to 50 MB %ld KiB, peak %ld KiB\n",
-                msPerMb[1], linearity, growth, peakKiB());
     return 0;
 }

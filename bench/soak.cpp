@@ -4,9 +4,13 @@
 //      each procedure (every exchange of the settings procedures);
 //   2. every reply split into single characters with gaps;
 //   3. at least 1000 random faults over repeated transfers, weighted toward the fast ones (a silent radio
-//      costs the full 2000 ms).
+//      costs the full 2000 ms), with the dirty line among them: characters waiting before the port opens,
+//      an answer after the time-out (the run after it meets the late answer), an earlier run's reply still
+//      arriving, noise after a reply.
 // After each run: the ending and its message are the right ones, no end command followed a failure, the
 // records before the failure are new and those after it unchanged, and the port serves the next run.
+// After every successful read the records are compared with the radio's memory one by one: a difference
+// there is a silent mismatch, the worst thing a clone utility can do, and the summary line counts them.
 #include "BenchPtyRadio.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
@@ -169,6 +173,11 @@ struct Soak {
 
     int runs = 0;
     int problems = 0;
+    int successfulReads = 0;
+    long recordsCompared = 0;
+    int silentMismatches = 0;
+    // the run before was given a late answer: this one may meet it (success or "Communication Error")
+    bool afterLate = false;
     std::map<std::string, int> faultMix;
     std::map<std::string, double> faultSeconds;
     std::map<std::string, int> endings;
@@ -206,10 +215,17 @@ struct Soak {
                 r.setBlock(it.key(), it.value());
         });
         image = write ? fixture.writeImage : fixture.readImage;
+        const bool waiting = plan.fault == Fault::Waiting;
+        if (waiting) { // left over from before, in the line when the program opens it
+            session.link()->close();
+            radio.inject(QByteArrayLiteral("RZ~F0620R\r\n") + fixture.radioBlocks[0x620].toLatin1() + "\r\n");
+            QThread::msleep(2);
+        }
+        const bool mayMeetLate = std::exchange(afterLate, plan.fault == Fault::Late && at >= 0);
         {
             std::lock_guard<std::mutex> lock(linesMutex);
             lines.clear();
-            faultLine = at;
+            faultLine = waiting ? -1 : at;
             faultPlan = plan;
         }
         const std::string kind = label ? label : FaultName(plan.fault);
@@ -274,11 +290,27 @@ struct Soak {
                     failedLine = at + 1;
                 }
                 break;
+            case Fault::Waiting:
+                break;
+            case Fault::Noise: // in the pause it is discarded; later it spoils the next exchange's reply
+                if (ending == Ending::CommunicationError && !lastData) {
+                    expected = Ending::CommunicationError;
+                    failedLine = at + 1;
+                }
+                break;
             default:
                 expected = Ending::CommunicationError;
                 failedLine = at;
                 break;
             }
+        }
+        if (mayMeetLate && at < 0 && ending == Ending::CommunicationError) {
+            // the late answer spoiled some exchange: refused, and nothing taken from it
+            endings["Communication Error (a late answer)"]++;
+            if (seen.contains("RZ~E")) problem(what + QStringLiteral(": end command after a failure"));
+            checkEitherOldOrNew(p, what);
+            previous = what;
+            return;
         }
         endings[messageFor(ending).isEmpty() ? std::string("success") : messageFor(ending).toStdString()]++;
         if (ending != expected)
@@ -311,6 +343,7 @@ struct Soak {
             checkWrite(p, newBefore, unchangedFrom, what);
         else
             checkRead(p, newBefore, what);
+        if (!write && ending == Ending::Success) compareWithRadio(p, what);
         if (image.WideRange != (write ? fixture.writeImage : fixture.readImage).WideRange)
             problem(what + QStringLiteral(": the range flag changed"));
         previous = what;
@@ -339,6 +372,61 @@ struct Soak {
             (!settingsNew && image.Settings != old.Settings) || (!vfoNew && image.VfoTable != old.VfoTable))
             problem(what +
                     QStringLiteral(": settings records not as far as the read went (%1)").arg(newBefore));
+    }
+
+    // A successful read against the radio's memory, record by record, as the records would be written back.
+    void compareWithRadio(Procedure p, const QString &what) {
+        ++successfulReads;
+        int wrong = 0;
+        auto compare = [&](int address, const QString &record) {
+            ++recordsCompared;
+            if (record != fixture.radioBlocks[address]) ++wrong;
+        };
+        if (p == Procedure::ReadMemory) {
+            for (int k = 0; k < ChannelCount; ++k)
+                compare(0x600 + 0x20 * k, MakeMemData(image, k));
+        } else {
+            compare(0x300, image.SetData1);
+            compare(0x320, image.SetData2);
+            compare(0x400, MakeVFOData(image, 0));
+            compare(0x500, MakeVFOData(image, 1));
+        }
+        if (wrong > 0) {
+            ++silentMismatches;
+            problem(what +
+                    QStringLiteral(": SILENT MISMATCH, %1 records differ from the radio's").arg(wrong));
+        }
+    }
+
+    // After a failure that may have come at any exchange: every record is the old one or the right new one.
+    void checkEitherOldOrNew(Procedure p, const QString &what) {
+        if (isWrite(p)) {
+            QMap<int, QString> now;
+            radio.withRadio([&](VirtualRadio &r) {
+                for (auto it = fixture.radioBlocks.begin(); it != fixture.radioBlocks.end(); ++it)
+                    now[it.key()] = r.block(it.key());
+            });
+            for (auto it = now.begin(); it != now.end(); ++it)
+                if (it.value() != fixture.radioBlocks[it.key()] &&
+                    it.value() != fixture.writeBlocks[it.key()])
+                    problem(
+                        what +
+                        QStringLiteral(": radio block %1 is neither old nor new").arg(addressText(it.key())));
+            return;
+        }
+        if (p == Procedure::ReadMemory) {
+            for (int k = 0; k < ChannelCount; ++k) {
+                const auto &c = image.ChannelTable[std::size_t(k)];
+                if (c != fixture.readImage.ChannelTable[std::size_t(k)] &&
+                    c != fixture.readAllNew.ChannelTable[std::size_t(k)])
+                    problem(what + QStringLiteral(": channel %1 is neither old nor the radio's").arg(k));
+            }
+            return;
+        }
+        if ((image.SetData1 != fixture.readImage.SetData1 && image.SetData1 != fixture.readAllNew.SetData1) ||
+            (image.SetData2 != fixture.readImage.SetData2 && image.SetData2 != fixture.readAllNew.SetData2) ||
+            (image.VfoTable != fixture.readImage.VfoTable && image.VfoTable != fixture.readAllNew.VfoTable))
+            problem(what + QStringLiteral(": settings records neither old nor the radio's"));
     }
 
     void checkWrite(Procedure p, int newBefore, int unchangedFrom, const QString &what) {
@@ -431,7 +519,8 @@ int main(int argc, char **argv) {
     };
     const Weighted mix[] = {{Fault::DropBefore, 12}, {Fault::DropDuring, 12}, {Fault::DropAfter, 12},
                             {Fault::Short, 18},      {Fault::Long, 18},       {Fault::NotOk, 10},
-                            {Fault::Split, 15},      {Fault::Silent, 3}};
+                            {Fault::Split, 15},      {Fault::Silent, 3},      {Fault::Waiting, 8},
+                            {Fault::Late, 3},        {Fault::Earlier, 14},    {Fault::Noise, 14}};
     int weightSum = 0;
     for (const Weighted &w : mix)
         weightSum += w.weight;
@@ -465,8 +554,18 @@ int main(int argc, char **argv) {
             at = int(rng() % unsigned(total));
         }
         if (f == Fault::NotOk && at == total - 1) at = total - 2;
-        ExchangePlan plan{f, int(rng() % 70), int(rng() % 3000)};
+        ExchangePlan plan{f, int(rng() % 70), int(rng() % 3000), 0};
+        if (f == Fault::Late) plan.afterUs = int(rng() % 400000); // lands in the next run
+        if (f == Fault::Noise) plan.afterUs = int(rng() % 25000); // in the pause or in the next exchange
+        if (f == Fault::Waiting) at = 0;
         soak.run(p, at, plan);
+        if (f == Fault::Late) { // the next run meets the late answer: a clean one, so that is all it meets
+            const int next = int(rng() % 4);
+            soak.run(next == 0   ? Procedure::ReadMemory
+                     : next == 1 ? Procedure::WriteSettings
+                                 : Procedure::ReadSettings,
+                     -1, {});
+        }
         if (++faults % 200 == 0)
             std::printf("  %d faults, %d runs, %d problems, %.0f s so far\n", faults, soak.runs,
                         soak.problems, clock.elapsed() / 1000.0);
@@ -486,7 +585,9 @@ int main(int argc, char **argv) {
     std::printf("soak: endings:\n");
     for (const auto &[name, count] : soak.endings)
         std::printf("  %5d  %s\n", count, name.c_str());
-    std::printf("soak: %d runs, %d line drops, %d problems, %.0f s\n", soak.runs, radio.hangUps(),
-                soak.problems, clock.elapsed() / 1000.0);
-    return soak.problems == 0 ? 0 : 1;
+    std::printf("soak: %d runs, %d faults, %d line drops, %d problems, %d silent mismatches in %d successful "
+                "reads (%ld records compared with the radio's), %.0f s\n",
+                soak.runs, injected, radio.hangUps(), soak.problems, soak.silentMismatches,
+                soak.successfulReads, soak.recordsCompared, clock.elapsed() / 1000.0);
+    return soak.problems == 0 && soak.silentMismatches == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
+#include "files/FileTarget.h"
 #include <QTextStream>
 #include <cstdio>
 
@@ -43,4 +44,16 @@ int OpenCloneFileOrReport(const QString &path, CloneImage &image) {
     const CloneFileLoad load = LoadCloneFile(path, image);
     return ReportFileStatus(load.status,
                             load.detail.isEmpty() ? path : path + QStringLiteral(": ") + load.detail);
+}
+
+int CheckOutputOrReport(const QString &path) {
+    QString reason;
+    if (CheckWritable(path, &reason)) return ExitOk;
+    return ReportFileStatus(FileStatus::FileOpenError, path + QStringLiteral(": ") + reason);
+}
+
+int SaveCloneFileOrReport(const QString &path, CloneImage &image) {
+    QString detail;
+    const FileStatus status = SaveCloneFile(path, image, &detail);
+    return ReportFileStatus(status, detail.isEmpty() ? path : path + QStringLiteral(": ") + detail);
 }

@@ -16,5 +16,11 @@ void PrintMessage(const QString &message, const QString &detail = {});
 // Exit status for a file outcome (0, 3 or 4), after printing its message.
 int ReportFileStatus(FileStatus status, const QString &detail);
 
+// Before any long work: whether the output path can be written ("File Open Error", exit 4, naming the file
+// and the system's reason when it cannot); ExitOk when it can.
+int CheckOutputOrReport(const QString &path);
+// Saves image as a clone file; the exit status (the failure reported, naming the file), else ExitOk.
+int SaveCloneFileOrReport(const QString &path, CloneImage &image);
+
 // Opens a clone file into image exactly as File > Open does; the exit status on failure, else ExitOk.
 int OpenCloneFileOrReport(const QString &path, CloneImage &image);

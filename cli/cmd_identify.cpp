@@ -23,9 +23,14 @@ int run(const QStringList &args) {
     if (p.isSet("json"))
         out << "{\"variant\": \"" << VariantLetter(image.Variant)
             << "\", \"wideRange\": " << (image.WideRange ? "true" : "false") << "}\n";
-    else
+    else {
+        // the range text comes in parentheses: "KT-M40J (variant J), 1.6MHz - 30MHz"
+        QString range = FrequencyRangeFor(image.WideRange).text;
+        if (range.startsWith(QLatin1Char('(')) && range.endsWith(QLatin1Char(')')))
+            range = range.mid(1, range.size() - 2);
         out << VariantCaption(image.Variant) << " (variant " << VariantLetter(image.Variant) << "), "
-            << (image.WideRange ? "wide range " : "") << FrequencyRangeFor(image.WideRange).text << "\n";
+            << (image.WideRange ? "wide range " : "") << range << "\n";
+    }
     return ExitOk;
 }
 

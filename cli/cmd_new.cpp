@@ -14,9 +14,7 @@ int run(const QStringList &args) {
     const int variant = VariantFromLetter(p.value("variant"));
     if (variant < 0) return UsageError("new", "--variant takes J, T, E or A");
     CloneImage image = NewCloneImage(variant, p.isSet("wide"));
-    QString detail;
-    const FileStatus status = SaveCloneFile(p.value("output"), image, &detail);
-    return ReportFileStatus(status, detail);
+    return SaveCloneFileOrReport(p.value("output"), image);
 }
 
 CommandRegistrar reg("new",

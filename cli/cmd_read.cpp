@@ -28,6 +28,8 @@ int run(const QStringList &args) {
         return UsageError("read", "--variant takes J, T, E or A");
     std::unique_ptr<Link> link = PortLink(p.value("port"));
     if (!link) return UsageError("read", "--port names no port");
+    // a read takes a minute at 9600 baud: a file that cannot be written is found before it starts
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     if (p.isSet("into")) {
@@ -53,9 +55,7 @@ int run(const QStringList &args) {
     const BackupResult backup = SaveBackup(image);
     PrintMessage(backup.ok ? QStringLiteral("Backup: %1").arg(backup.path)
                            : QStringLiteral("No backup was saved: %1").arg(backup.detail));
-    QString detail;
-    const FileStatus saved = SaveCloneFile(p.value("output"), image, &detail);
-    return ReportFileStatus(saved, detail.isEmpty() ? QString() : p.value("output") + ": " + detail);
+    return SaveCloneFileOrReport(p.value("output"), image);
 }
 
 CommandRegistrar reg("read",

@@ -10,10 +10,10 @@ int run(const QStringList &args) {
     if (!ParseCommandLine(p, "save-as", args)) return ExitUsage;
     if (!p.isSet("output") || p.positionalArguments().size() != 1)
         return UsageError("save-as", "needs IN.M40 and -o OUT.M40");
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
-    QString detail;
-    return ReportFileStatus(SaveCloneFile(p.value("output"), image, &detail), detail);
+    return SaveCloneFileOrReport(p.value("output"), image);
 }
 
 CommandRegistrar reg("save-as", {"open a clone file and save it under another name",

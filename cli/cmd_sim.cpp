@@ -1,10 +1,10 @@
 // kt-m40-cli sim: a virtual KT-M40 on a new pseudo-terminal, for trying the radio commands without a radio.
 #include "cli/CliSupport.h"
+#include "files/FileTarget.h"
 #include "link/PtyRadioServer.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
@@ -78,6 +78,10 @@ int run(const QStringList &args) {
         if (!ParseFaultSpec(spec, radio->faults, &error)) return UsageError("sim", error);
     }
 
+    // the memory is saved at the end: a path that cannot be written is refused before the radio serves
+    if (p.isSet("save"))
+        if (const int status = CheckOutputOrReport(p.value("save"))) return status;
+
     QFile log;
     if (p.isSet("log")) {
         log.setFileName(p.value("log"));
@@ -110,10 +114,9 @@ int run(const QStringList &args) {
     server.close();
 
     if (p.isSet("save")) {
-        QSaveFile file(p.value("save"));
-        const QByteArray bytes = radio->cloneFileBytes();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-            PrintMessage(FileOpenErrorText, p.value("save") + ": " + file.errorString());
+        QString reason;
+        if (!WriteFileBytes(p.value("save"), radio->cloneFileBytes(), &reason)) {
+            PrintMessage(FileOpenErrorText, p.value("save") + ": " + reason);
             return ExitFileOpenError;
         }
     }

@@ -1,9 +1,9 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
+#include "files/FileTarget.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -53,9 +53,9 @@ BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder,
     QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1.M40").arg(stamp));
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(cloneFile) != cloneFile.size() || !file.commit()) {
-        result.detail = QStringLiteral("%1: %2").arg(path, file.errorString());
+    QString reason;
+    if (!WriteFileBytes(path, cloneFile, &reason)) {
+        result.detail = QStringLiteral("%1: %2").arg(path, reason);
         return result;
     }
     result.ok = true;

@@ -1,10 +1,11 @@
 #include "files/CloneFile.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/FileTarget.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include "settings/SettingsCodec.h"
 #include <QFile>
-#include <QSaveFile>
 #include <vector>
 
 namespace {
@@ -64,10 +65,17 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     const auto &lines = collector.lines();
     if (int(lines.size()) < LineCount)
         return {FileStatus::FileOpenError, false, QStringLiteral("the file ends before line 610")};
-    if (lines[0].length != 32 || lines[LineCount - 1].length != 32) return {FileStatus::DataError, false, {}};
+    if (lines[0].length != 32)
+        return {
+            FileStatus::DataError, false,
+            UiText("line 1 (the header) is not 32 characters", "1 行目（ヘッダ）が 32 文字ではありません")};
     for (int i = 1; i < LineCount - 1; ++i)
         if (lines[i].length != 64)
             return {FileStatus::DataError, false, QStringLiteral("line %1 is not 64 characters").arg(i + 1)};
+    if (lines[LineCount - 1].length != 32)
+        return {FileStatus::DataError, false,
+                UiText("line 610 (the end line) is not 32 characters",
+                       "610 行目（終了行）が 32 文字ではありません")};
 
     int variant = 0;
     bool wide = false;
@@ -138,11 +146,5 @@ QByteArray CloneFileBytes(CloneImage &image) {
 }
 
 FileStatus SaveCloneFile(const QString &path, CloneImage &image, QString *detail) {
-    const QByteArray bytes = CloneFileBytes(image);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (detail) *detail = file.errorString();
-        return FileStatus::FileOpenError;
-    }
-    return FileStatus::Ok;
+    return WriteFileBytes(path, CloneFileBytes(image), detail) ? FileStatus::Ok : FileStatus::FileOpenError;
 }

@@ -21,5 +21,7 @@ CloneFileLoad ParseCloneFile(const QByteArray &data, CloneImage &image);
 
 // The file's bytes for the image (calls MakeSetData first, so the settings blocks follow the page).
 QByteArray CloneFileBytes(CloneImage &image);
-// Writes atomically: a failed save leaves any previous file whole. detail gets the system's reason.
+// Writes atomically where the target is an ordinary file (a failed save leaves any previous file whole), in
+// place where it is not (a pipe, /dev/stdout) or where only the file itself may be written. detail gets
+// the system's reason (the caller names the file).
 FileStatus SaveCloneFile(const QString &path, CloneImage &image, QString *detail = nullptr);

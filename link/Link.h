@@ -18,6 +18,12 @@ class Link : public QObject {
     virtual bool write(const QByteArray &bytes) = 0;
     // Everything received since the last call; never waits.
     virtual QByteArray readAll() = 0;
+    // Throws away everything received so far: what the program holds and what waits in the system's input
+    // queue. False when the line has failed.
+    virtual bool discardInput() {
+        readAll();
+        return isOpen();
+    }
     // A short name for messages ("/dev/ttyUSB0", "Virtual radio").
     virtual QString name() const = 0;
 

@@ -25,18 +25,31 @@ bool allDigits(const QString &s) {
 } // namespace
 
 QString PortFileForReading() {
-    for (const QString &path : {programFolderFile(), userFolderFile()})
-        if (QFileInfo(path).isFile()) return path;
-    return {};
+    return PortFileForReading(programFolderFile(), userFolderFile());
 }
 
 QString PortFileForWriting() {
-    const QString program = programFolderFile();
-    const QFileInfo file(program);
+    const QString path = PortFileForWriting(programFolderFile(), userFolderFile());
+    if (path != programFolderFile())
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return path;
+}
+
+QString PortFileForWriting(const QString &programFile, const QString &userFile) {
+    const QFileInfo file(programFile);
     const QFileInfo folder(file.absolutePath());
-    if (folder.isWritable() && (!file.exists() || file.isWritable())) return program;
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    return userFolderFile();
+    if (folder.isWritable() && (!file.exists() || file.isWritable())) return programFile;
+    return userFile;
+}
+
+QString PortFileForReading(const QString &programFile, const QString &userFile) {
+    // the file the choice is written to is the one read back, so that the choice made survives a restart
+    // also where the program's folder holds a file this user cannot write
+    const QString written = PortFileForWriting(programFile, userFile);
+    if (QFileInfo(written).isFile()) return written;
+    for (const QString &path : {programFile, userFile})
+        if (QFileInfo(path).isFile()) return path;
+    return {};
 }
 
 int ReadPortNumber(const QString &path) {

@@ -6,11 +6,16 @@
 
 constexpr int DefaultCommPort = 1;
 
-// The port file's path for reading: the program's folder first, then the per-user configuration folder.
-// Returns the first that exists, or "" when neither does.
-QString PortFileForReading();
-// Where the port file is written: the program's folder when it can be written there, else the user folder.
+// Where the port file is written: the program's folder when the file can be written there, else the
+// per-user configuration folder (made when missing).
 QString PortFileForWriting();
+// The port file's path for reading: the one the choice is written to when it exists (so that the choice
+// made is the one found at the next start), else the program's folder's, else the per-user one; "" when
+// there is none.
+QString PortFileForReading();
+// The same rules for given places of the program's file and the per-user file.
+QString PortFileForWriting(const QString &programFile, const QString &userFile);
+QString PortFileForReading(const QString &programFile, const QString &userFile);
 // Port number from a port file: 1..14 as written there, 1 when the file is missing or holds anything else.
 int ReadPortNumber(const QString &path);
 // Writes the number as one line ended by CR LF, replacing the file. False when it cannot be written.

@@ -61,6 +61,8 @@ bool PtyRadioServer::open(QString *error) {
     writeNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Write, this);
     writeNotifier_->setEnabled(false);
     connect(writeNotifier_, &QSocketNotifier::activated, this, &PtyRadioServer::flushPending);
+    // left over from before: they wait in the device's input queue for the first program that opens it
+    if (port_.radio()->faults.waiting) writeMaster(VirtualRadioPort::staleBytes());
     return true;
 }
 

@@ -25,8 +25,13 @@ struct RadioSession::Private {
     // When the line last fell quiet for the program: the end of a reply or of a pause. A pause lasts until
     // 10 ms after it, so the decoding done meanwhile is part of the pause, and pauses in a row add up.
     QElapsedTimer pauseClock;
-    QString portFailure;  // the link's own words for its last failure
-    RadioRecords records; // what a Verify run read
+    // When the last reply ended (or its wait ran out), kept across procedures and runs: a command never
+    // follows a reply by less than the pause, also where one run follows another (identification then a
+    // read, the halves of ALL, a write then its verify).
+    QElapsedTimer sinceReply;
+    bool holdingOff = false; // the pause timer is keeping an exchange back, not timing a pause step
+    QString portFailure;     // the link's own words for its last failure
+    RadioRecords records;    // what a Verify run read
     WriteChangesRun changes;
 
     void startRun(std::deque<Procedure> procedures);
@@ -169,6 +174,11 @@ void RadioSession::Private::runSteps() {
             pauseTimer.start(PauseMs * NsPerMs - pauseClock.nsecsElapsed());
             return;
         case TransferStep::Kind::Exchange:
+            if (sinceReply.isValid() && sinceReply.nsecsElapsed() < PauseMs * NsPerMs) {
+                holdingOff = true;
+                pauseTimer.start(PauseMs * NsPerMs - sinceReply.nsecsElapsed());
+                return;
+            }
             waitReply.start(link.get(), step.command());
             return;
         }
@@ -177,6 +187,11 @@ void RadioSession::Private::runSteps() {
 }
 
 void RadioSession::Private::pauseElapsed() {
+    if (holdingOff) {
+        holdingOff = false;
+        runSteps(); // the exchange checks the time again and goes out
+        return;
+    }
     const qint64 left = PauseMs * NsPerMs - pauseClock.nsecsElapsed();
     if (left > 0) { // a timer may fire a fraction early; the pause is kept whole
         pauseTimer.start(left);
@@ -191,7 +206,8 @@ void RadioSession::Private::exchangeFinished(const QByteArray &result) {
     if (next >= steps.size()) return;
     const TransferStep &step = steps[next];
     pauseClock.start(); // the reply has ended: the pause after it counts from now
-    StepOutcome outcome = CheckReply(step, result);
+    sinceReply.start();
+    StepOutcome outcome = CheckReply(step, waitReply.command(), result);
     if (outcome.ok && step.then && step.replyLength > 0) outcome = step.then(result);
     if (!outcome.ok) {
         if (outcome.ending == Ending::ComPortError && !portFailure.isEmpty())

@@ -1,5 +1,11 @@
 #include "link/SerialLink.h"
+#include "image/UiText.h"
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 SerialLink::SerialLink(const QString &device, QObject *parent) : Link(parent), device_(device) {
     connect(&port_, &QSerialPort::readyRead, this, &Link::readyRead);
@@ -10,23 +16,73 @@ SerialLink::~SerialLink() {
     port_.close();
 }
 
-QString PortOpenFailureReason(const QString &device, const QString &systemReason, bool permissionDenied) {
-    QString reason = QStringLiteral("%1: %2").arg(device, systemReason);
-#ifdef Q_OS_LINUX
-    if (permissionDenied) {
-        const QString group = QFileInfo(device).group();
+QString PortFailureReason(const QString &device, const QString &systemReason, PortProblem problem,
+                          const QString &group) {
+    switch (problem) {
+    case PortProblem::InUse:
+        return UiText(
+                   "%1: in use by another program (usually the desktop program kt-m40, which keeps its "
+                   "port open while it runs: close it or choose another port)",
+                   "%1: 他のプログラムが使用中です（多くはデスクトップ版 kt-m40 で、起動中はポートを開いたま"
+                   "まにします。終了するか別のポートを選んでください）")
+            .arg(device);
+    case PortProblem::AccessRefused:
         if (!group.isEmpty() && group != QLatin1String("root"))
-            reason += QStringLiteral(" (the port belongs to the group '%1': join it with "
-                                     "'sudo usermod -aG %1 $USER', then log in again)")
-                          .arg(group);
-        else
-            reason += QStringLiteral(" (your user may not use this port)");
+            return UiText(
+                       "%1: %2 (the port belongs to the group '%3': join it with 'sudo usermod -aG %3 "
+                       "$USER', then log in again)",
+                       "%1: %2（このポートはグループ '%3' のものです。'sudo usermod -aG %3 $USER' で参加し、"
+                       "ログインし直してください）")
+                .arg(device, systemReason, group);
+        return UiText("%1: %2 (your user may not use this port)",
+                      "%1: %2（このユーザーはこのポートを使えません）")
+            .arg(device, systemReason);
+    case PortProblem::HungUp:
+        return UiText("%1: disconnected (the cable or adapter was unplugged, or the line hung up)",
+                      "%1: 切断されました（ケーブルかアダプタが抜かれたか、回線が切れました）")
+            .arg(device);
+    case PortProblem::Other:
+        break;
     }
-#else
-    Q_UNUSED(permissionDenied);
-#endif
-    return reason;
+    return QStringLiteral("%1: %2").arg(device, systemReason);
 }
+
+namespace {
+#ifdef Q_OS_UNIX
+// Whether the system refuses this user the device itself (as opposed to a lock or a busy device).
+bool accessRefused(const QString &device) {
+    const QByteArray path = QFile::encodeName(device);
+    return ::access(path.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+}
+#endif
+
+PortProblem problemOf(QSerialPort::SerialPortError error, const QString &device) {
+    switch (error) {
+    case QSerialPort::PermissionError:
+        // QSerialPort reports its lock file held by another program, a busy device (EBUSY) and a refused
+        // device (EACCES) all as PermissionError: only the device's own permissions tell them apart
+#ifdef Q_OS_UNIX
+        return accessRefused(device) ? PortProblem::AccessRefused : PortProblem::InUse;
+#else
+        Q_UNUSED(device);
+        return PortProblem::InUse; // Windows: access denied means another program has the port
+#endif
+    case QSerialPort::ResourceError:
+        return PortProblem::HungUp;
+    default:
+        return PortProblem::Other;
+    }
+}
+
+QString deviceGroup(const QString &device) {
+#ifdef Q_OS_LINUX
+    return QFileInfo(device).group();
+#else
+    Q_UNUSED(device);
+    return {};
+#endif
+}
+} // namespace
 
 bool SerialLink::open(QString *reason) {
     if (port_.isOpen() && !failed_) return true;
@@ -36,12 +92,13 @@ bool SerialLink::open(QString *reason) {
     port_.setPortName(device_);
     if (!port_.open(QIODevice::ReadWrite)) {
         opening_ = false;
-        const bool denied = port_.error() == QSerialPort::PermissionError;
         const QString system =
             port_.error() == QSerialPort::DeviceNotFoundError && port_.errorString().isEmpty()
                 ? QStringLiteral("no such port")
                 : port_.errorString();
-        if (reason) *reason = PortOpenFailureReason(device_, system, denied);
+        if (reason)
+            *reason =
+                PortFailureReason(device_, system, problemOf(port_.error(), device_), deviceGroup(device_));
         port_.clearError();
         return false;
     }
@@ -50,7 +107,8 @@ bool SerialLink::open(QString *reason) {
                             port_.setStopBits(QSerialPort::OneStop) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        if (reason) *reason = PortOpenFailureReason(device_, port_.errorString(), false);
+        if (reason)
+            *reason = PortFailureReason(device_, port_.errorString(), problemOf(port_.error(), device_));
         port_.close();
         port_.clearError();
         opening_ = false;
@@ -61,6 +119,8 @@ bool SerialLink::open(QString *reason) {
     port_.setRequestToSend(true);
     port_.clearError();
     opening_ = false;
+    // whatever waited in the line before we opened it (an earlier run's replies) is not for us
+    discardInput();
     return true;
 }
 
@@ -79,6 +139,16 @@ QByteArray SerialLink::readAll() {
     return port_.isOpen() ? port_.readAll() : QByteArray();
 }
 
+bool SerialLink::discardInput() {
+    if (!port_.isOpen() || failed_) return false;
+    port_.readAll();
+    if (!port_.clear(QSerialPort::Input)) {
+        port_.clearError(); // a port without a queue to flush still works; a failed one reports itself
+        return !failed_;
+    }
+    return true;
+}
+
 void SerialLink::portError(QSerialPort::SerialPortError error) {
     switch (error) {
     case QSerialPort::NoError:
@@ -90,7 +160,7 @@ void SerialLink::portError(QSerialPort::SerialPortError error) {
     }
     if (opening_ || !port_.isOpen() || failed_) return;
     failed_ = true;
-    emit failed(QStringLiteral("%1: %2").arg(device_, port_.errorString()));
+    emit failed(PortFailureReason(device_, port_.errorString(), problemOf(error, device_)));
 }
 
 std::unique_ptr<Link> MakeSerialLink(const QString &device) {

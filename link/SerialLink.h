@@ -19,6 +19,9 @@ class SerialLink : public Link {
     bool isOpen() const override { return port_.isOpen() && !failed_; }
     bool write(const QByteArray &bytes) override;
     QByteArray readAll() override;
+    // QSerialPort::clear empties its own buffer and flushes the system's input queue (tcflush on Unix,
+    // PurgeComm on Windows): readAll() alone leaves what the system has not handed over yet.
+    bool discardInput() override;
     QString name() const override { return device_; }
 
   private:
@@ -33,6 +36,16 @@ class SerialLink : public Link {
 // The link the desktop program uses for a device ("/dev/ttyS0", "COM3"; see CurrentPortDevice).
 std::unique_ptr<Link> MakeSerialLink(const QString &device);
 
-// The reason a port could not be opened, for a status line: the port's name, the system's reason, and
-// where access was refused on Linux, the group that owns the device and how to join it.
-QString PortOpenFailureReason(const QString &device, const QString &systemReason, bool permissionDenied);
+// Why a port could not be opened or failed, as far as the program can tell.
+enum class PortProblem {
+    Other,         // the system's own reason says it
+    InUse,         // another program holds the port (its lock, or the device is busy)
+    AccessRefused, // the user may not use the device
+    HungUp         // the line went away: the cable or adapter was unplugged, the other end hung up
+};
+
+// The reason for a status line: the port's name, then what the problem means for the user: who usually
+// holds a busy port, the group to join where access is refused (group: the device's owning group), or
+// that the line is disconnected; otherwise the system's reason.
+QString PortFailureReason(const QString &device, const QString &systemReason, PortProblem problem,
+                          const QString &group = {});

@@ -334,7 +334,7 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
     return {};
 }
 
-StepOutcome CheckReply(const TransferStep &step, const QByteArray &result) {
+StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const QByteArray &result) {
     if (step.replyLength == 0) return {};
     if (result == PortFailureResult)
         return StepOutcome::fail(Ending::ComPortError,
@@ -352,5 +352,17 @@ StepOutcome CheckReply(const TransferStep &step, const QByteArray &result) {
     if (step.needsOk && !result.endsWith("OK\r\n"))
         return StepOutcome::fail(Ending::CommunicationError,
                                  QStringLiteral("the %1 was not answered OK").arg(step.label));
+    if (!result.startsWith(sent)) {
+        // the echo shows which command a reply answers; a discard cannot catch what arrives after it
+        QByteArray echo = result.left(sent.size());
+        while (echo.endsWith('\n') || echo.endsWith('\r'))
+            echo.chop(1);
+        for (char &c : echo)
+            if (uchar(c) < 0x20 || uchar(c) > 0x7E) c = '.';
+        return StepOutcome::fail(Ending::CommunicationError,
+                                 QStringLiteral("the reply to the %1 begins with '%2', the echo of another "
+                                                "command: a late answer or an earlier run's reply")
+                                     .arg(step.label, QString::fromLatin1(echo)));
+    }
     return {};
 }

@@ -44,5 +44,7 @@ struct TransferStep {
 // The steps of one procedure on image; the steps emit the session's progress and decode signals.
 std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image, RadioSession &session);
 
-// Whether an exchange's result passes its step's check; the ending and detail when it does not.
-StepOutcome CheckReply(const TransferStep &step, const QByteArray &result);
+// Whether an exchange's result passes its step's check; the ending and detail when it does not. sent is the
+// command line as sent: a reply of the right form that does not begin with its echo answers some other
+// command (a late answer, an earlier run's reply still arriving) and is refused as well.
+StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const QByteArray &result);

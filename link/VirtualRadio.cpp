@@ -60,9 +60,12 @@ bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *er
         faults.denyAccess = true;
         return true;
     }
-    if (s.compare(QLatin1String("stale"), Qt::CaseInsensitive) == 0) {
-        faults.stale = true;
-        return true;
+    for (const auto &[name, flag] : {std::pair{"stale", &faults.stale}, std::pair{"waiting", &faults.waiting},
+                                     std::pair{"noise", &faults.noise}}) {
+        if (s.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
+            *flag = true;
+            return true;
+        }
     }
     for (const auto &[name, target] :
          {std::pair{"delay=", &faults.delayMs}, std::pair{"baud=", &faults.baud}}) {
@@ -75,8 +78,9 @@ bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *er
         }
     }
     const std::pair<const char *, QSet<QString> *> keyed[] = {
-        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt}, {"long", &faults.longAt},
-        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},   {"corrupt", &faults.corruptAt}};
+        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt},    {"long", &faults.longAt},
+        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},      {"late", &faults.lateAt},
+        {"earlier", &faults.earlierAt}, {"corrupt", &faults.corruptAt}};
     for (const auto &[kind, set] : keyed) {
         bool matched = false;
         const QString key = takeFaultKey(s, QLatin1String(kind), &matched);
@@ -97,9 +101,15 @@ QString FaultSpecHelp() {
                           "  long@AT      answer one character long\n"
                           "  notok@AT     a write (or the access line) answered NG instead of OK\n"
                           "  drop@AT      the line is dropped when the command arrives (port failure)\n"
+                          "  late@AT      the answer comes after the program has stopped waiting for it\n"
+                          "               (2300 ms; the first time only): it lands in the next exchange\n"
+                          "               or the next run\n"
+                          "  earlier@AT   an earlier run's reply is still arriving when the command comes\n"
                           "  corrupt@AT   a write is answered OK but stored with one digit changed\n"
                           "  deny-access  the write-access line is refused\n"
                           "  stale        stray characters arrive after every reply\n"
+                          "  waiting      stray characters wait in the line before the port is opened\n"
+                          "  noise        junk characters on the line between replies, now and then\n"
                           "  delay=MS     every answer comes MS milliseconds after its echo\n"
                           "  baud=N       pace the replies at N baud (10 bit times per character)\n");
 }
@@ -224,10 +234,23 @@ VirtualRadioReply VirtualRadio::answer(const QByteArray &received) {
         reply.dropLine = true;
         return reply;
     }
+    if (faults.hits(faults.earlierAt, reply.key)) {
+        // what an interrupted earlier run asked for last: the record after this one
+        bool valid = false;
+        const int address = reply.key.toInt(&valid, 16);
+        const int next = valid && memory_.contains(address + 0x20) ? address + 0x20 : 0x600;
+        const QByteArray nextKey = QByteArray::number(next, 16).toUpper().rightJustified(4, '0');
+        reply.earlier = "RZ~F" + nextKey + "R\r\n" + memory_.value(next) + "\r\n";
+    }
     if (faults.hits(faults.timeoutAt, reply.key)) return reply; // echo only
+    if (faults.hits(faults.lateAt, reply.key)) {
+        reply.lateMs = 2000 + LateAnswerAfterTimeoutMs;
+        faults.lateAt.remove(reply.key); // the first time only: the next run may succeed
+    }
     if (faults.hits(faults.shortAt, reply.key)) body.chop(1);
     if (faults.hits(faults.longAt, reply.key)) body.append('0');
     reply.answer = body + "\r\n";
+    reply.strayAfter = faults.waiting && reply.key == QLatin1String("E");
     return reply;
 }
 

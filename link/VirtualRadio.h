@@ -23,6 +23,12 @@ struct VirtualRadioFaults {
     QSet<QString> corruptAt; // a write answered "OK" but stored with one digit changed (a failing cell)
     bool denyAccess = false; // the write-access line answered "NG"
     bool stale = false;      // stray characters arrive shortly after each reply
+    // The dirty line of a real cable:
+    QSet<QString> lateAt;    // the answer comes after the program's wait has run out (the first time only)
+    QSet<QString> earlierAt; // an earlier run's reply (to the next record's read) is still arriving
+    bool waiting = false;    // stray characters wait in the line before the port is opened (at the start
+                             // and after every end command, for the next run)
+    bool noise = false;      // junk characters on the line between replies, now and then
     int delayMs = 0;         // the answer (not the echo) comes this much later
     int baud = 0;            // pacing: each character takes 10 bit times at this rate; 0 = no pacing
 
@@ -32,8 +38,8 @@ struct VirtualRadioFaults {
 };
 
 // One fault as written on the command line: "timeout@0FE0", "short@0600", "long@0600", "notok@0620",
-// "drop@1000", "corrupt@0640", "deny-access", "stale", "delay=MS", "baud=N". False with a reason when it
-// names none.
+// "drop@1000", "late@0600", "earlier@0600", "corrupt@0640", "deny-access", "stale", "waiting", "noise",
+// "delay=MS", "baud=N". False with a reason when it names none.
 bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *error);
 // The SPEC syntax for usage texts.
 QString FaultSpecHelp();
@@ -44,7 +50,13 @@ struct VirtualRadioReply {
     QByteArray echo;   // the command line as received, CR LF included
     QByteArray answer; // empty when the radio stays silent after the echo
     bool dropLine = false;
+    QByteArray earlier;      // an earlier reply still on the line, sent before the echo
+    int lateMs = 0;          // the answer comes this much later than it would
+    bool strayAfter = false; // stray characters follow the answer and wait for the next run
 };
+
+// How much later than the program's reply time-out a late answer comes.
+constexpr int LateAnswerAfterTimeoutMs = 300;
 
 class VirtualRadio {
   public:

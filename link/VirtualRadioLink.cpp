@@ -17,6 +17,7 @@ bool VirtualRadioLink::open(QString *reason) {
     }
     open_ = true;
     dropped_ = false;
+    if (radio()->faults.waiting) inbox_ += VirtualRadioPort::staleBytes(); // left over from before
     return true;
 }
 
@@ -36,6 +37,11 @@ bool VirtualRadioLink::write(const QByteArray &bytes) {
 
 QByteArray VirtualRadioLink::readAll() {
     return std::exchange(inbox_, {});
+}
+
+bool VirtualRadioLink::discardInput() {
+    inbox_.clear();
+    return open_ && !dropped_;
 }
 
 void VirtualRadioLink::injectReceived(const QByteArray &bytes) {

@@ -17,6 +17,7 @@ class VirtualRadioLink : public Link {
     bool isOpen() const override { return open_; }
     bool write(const QByteArray &bytes) override;
     QByteArray readAll() override;
+    bool discardInput() override;
     QString name() const override { return QStringLiteral("Virtual radio"); }
 
     std::shared_ptr<VirtualRadio> radio() const { return port_.radio(); }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <deque>
 #include <memory>
+#include <random>
 
 class VirtualRadioPort : public QObject {
     Q_OBJECT
@@ -35,6 +36,7 @@ class VirtualRadioPort : public QObject {
         bool separate = false; // delivered apart from what came before it (an answer after its echo)
     };
     void schedule(const VirtualRadioReply &reply, qint64 nowNs);
+    void enqueue(Item item);
     void deliver();
     void arm();
 
@@ -43,4 +45,5 @@ class VirtualRadioPort : public QObject {
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 lineFreeNs_ = 0;
+    std::minstd_rand noiseRng_{20261206};
 };

@@ -35,7 +35,11 @@ void WaitReply::start(Link *link, const QByteArray &command) {
         failLater();
         return;
     }
-    link->readAll(); // stale characters must not precede the reply
+    // stale characters must not precede the reply: the program's buffer and the system's queue alike
+    if (!link->discardInput()) {
+        failLater();
+        return;
+    }
     readyConnection_ = connect(link, &Link::readyRead, this, &WaitReply::collect);
     failedConnection_ = connect(link, &Link::failed, this, [this] { finish(PortFailureResult); });
     if (!link->write(command)) {

@@ -24,6 +24,8 @@ class WaitReply : public QObject {
     // Sends command (which carries its CR LF). The link must be open; a closed one is a port failure.
     void start(Link *link, const QByteArray &command);
     bool running() const { return running_; }
+    // The command line of the current or last exchange, as sent.
+    const QByteArray &command() const { return command_; }
     // Abandons the exchange without a result.
     void cancel();
 

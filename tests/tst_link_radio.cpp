@@ -218,7 +218,8 @@ void TestLinkRadio::openFailureNamesThePortAndItsGroup() {
     // serial devices belong to a group such as dialout; so does this stand-in where we may give it one
     if (const group *dialout = getgrnam("dialout")) [[maybe_unused]]
         const int changed = chown(QFile::encodeName(device).constData(), uid_t(-1), dialout->gr_gid);
-    const QString reason = PortOpenFailureReason(device, "Permission denied", true);
+    const QString reason =
+        PortFailureReason(device, "Permission denied", PortProblem::AccessRefused, QFileInfo(device).group());
     QVERIFY(reason.startsWith(device + ": Permission denied"));
     const QString owner = QFileInfo(device).group();
     if (owner != "root") {
@@ -227,7 +228,7 @@ void TestLinkRadio::openFailureNamesThePortAndItsGroup() {
     } else {
         QVERIFY(reason.contains("may not use"));
     }
-    QCOMPARE(PortOpenFailureReason(device, "No such file or directory", false),
+    QCOMPARE(PortFailureReason(device, "No such file or directory", PortProblem::Other),
              device + ": No such file or directory");
 
     SerialLink link("/dev/kt-m40-absent");

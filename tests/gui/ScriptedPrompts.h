@@ -7,13 +7,15 @@
 class ScriptedPrompts : public UserPrompts {
   public:
     struct Shown {
-        QString kind; // "critical", "information", "confirm", "question", "open", "save"
+        QString kind; // "critical", "information", "confirm", "question", "open", "save", "choose", "report"
         QString title;
         QString text; // the message, or the file filter of a dialog
     };
     QList<Shown> shown;
-    QList<Answer> answers; // for confirm and askYesNoCancel, first first; Cancel when none is left
-    QStringList fileNames; // for the file dialogs; "" (cancelled) when none is left
+    QList<Answer> answers;   // for confirm and askYesNoCancel, first first; Cancel when none is left
+    QStringList fileNames;   // for the file dialogs; "" (cancelled) when none is left
+    QList<int> choices;      // for chooseItem, first first; -1 (cancelled) when none is left
+    QStringList reportLines; // the list of the last report
 
     void critical(QWidget *, const QString &title, const QString &text) override {
         shown.append({QStringLiteral("critical"), title, text});
@@ -36,6 +38,15 @@ class ScriptedPrompts : public UserPrompts {
     QString saveFileName(QWidget *, const QString &title, const QString &filter) override {
         shown.append({QStringLiteral("save"), title, filter});
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+    int chooseItem(QWidget *, const QString &title, const QString &text, const QStringList &items) override {
+        shown.append(
+            {QStringLiteral("choose"), title, text + QLatin1Char('\n') + items.join(QLatin1Char('\n'))});
+        return choices.isEmpty() ? -1 : choices.takeFirst();
+    }
+    void report(QWidget *, const QString &title, const QString &summary, const QStringList &lines) override {
+        shown.append({QStringLiteral("report"), title, summary});
+        reportLines = lines;
     }
 
     QStringList kinds() const {

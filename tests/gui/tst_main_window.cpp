@@ -347,6 +347,7 @@ class TestMainWindow : public QObject {
         editChannel(f, 2, 7040000);
         const QString csv = f.path(QStringLiteral("list.csv"));
         f.prompts.fileNames = {csv};
+        f.prompts.choices = {0}; // the original layout, first in the list
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"));

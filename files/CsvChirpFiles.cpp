@@ -1,0 +1,96 @@
+// CHIRP CSV files: the export of the used channels and the streaming import (the mapping is in
+// CsvChirpMapping.cpp).
+#include "channels/VfoRecordCodec.h"
+#include "files/CsvChirp.h"
+#include "files/CsvChirpLine.h"
+#include "files/CsvRecordReader.h"
+#include "files/CsvRecordWriter.h"
+#include "image/UiText.h"
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <bitset>
+
+QByteArray ChirpCsvBytes(const CloneImage &image, CsvReport *notCarried) {
+    QByteArray bytes = CsvRecordLine(ChirpColumns());
+    for (int n = 0; n < VfoCount; ++n)
+        if (notCarried)
+            notCarried->add(CsvReportItem::NotCarried, VfoLabel(n), QString(),
+                            UiText("CHIRP CSV has no VFOs", "CHIRP CSV にVFOはありません"));
+    for (int k = 0; k < ChannelCount; ++k)
+        if (image.ChannelUsed[k]) {
+            bytes += CsvRecordLine(ChirpValuesOf(image, k, notCarried));
+            if (notCarried) ++notCarried->taken;
+        }
+    return bytes;
+}
+
+FileStatus ExportChirpCsv(const QString &path, const CloneImage &image, CsvReport *notCarried,
+                          QString *detail) {
+    QSaveFile file(path);
+    const QByteArray bytes = ChirpCsvBytes(image, notCarried);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok && detail) *detail = file.errorString();
+    return ok ? FileStatus::Ok : FileStatus::FileOpenError;
+}
+
+CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+    CsvReport report;
+    CsvRecordReader reader(device, chunkBytes);
+    std::vector<std::string> fields;
+    if (!reader.readRecord(fields)) return report;
+    // the first line names the columns: by name, in the file's own order, spelled in any case
+    QHash<QString, int> columns;
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+        const QString name = QString::fromUtf8(fields[c].data(), qsizetype(fields[c].size())).trimmed();
+        for (const QString &known : ChirpColumns())
+            if (name.compare(known, Qt::CaseInsensitive) == 0 && !columns.contains(known))
+                columns.insert(known, int(c));
+    }
+    bool usable = true;
+    for (const QString &needed : {QStringLiteral("Location"), QStringLiteral("Frequency")})
+        if (!columns.contains(needed)) {
+            report.add(CsvReportItem::Refused, UiText("line 1", "1行目"), needed,
+                       UiText("the first line has no such column: nothing is taken",
+                              "1行目にこの列がありません: 何も取り込みません"));
+            usable = false;
+        }
+    static const QRegularExpression whole(QStringLiteral("^\\d{1,9}$"));
+    std::bitset<ChannelCount> seen;
+    while (usable && reader.readRecord(fields)) {
+        bool blank = true;
+        for (const std::string &f : fields)
+            blank = blank && f.find_first_not_of(" \t") == std::string::npos;
+        if (blank) continue; // a spreadsheet's empty line
+        const int lc = columns.value(QStringLiteral("Location"));
+        const QString location =
+            lc < int(fields.size())
+                ? QString::fromUtf8(fields[std::size_t(lc)].data(), qsizetype(fields[std::size_t(lc)].size()))
+                      .trimmed()
+                : QString();
+        const bool number = whole.match(location).hasMatch();
+        const int k = number ? location.toInt() : -1;
+        ChirpLine line(fields, columns,
+                       number ? location : UiText("line %1", "%1行目").arg(reader.recordLine()), report);
+        if (k < 0 || k >= ChannelCount) {
+            line.refuse(QStringLiteral("Location"), UiText("“%1” is not a channel number 0 to 603",
+                                                           "「%1」はチャンネル番号 0〜603 ではありません")
+                                                        .arg(location));
+            ++report.refused;
+            continue;
+        }
+        if (seen.test(std::size_t(k))) {
+            line.refuse(QStringLiteral("Location"),
+                        UiText("the Location came before in the file; this line is left out",
+                               "このLocationはファイルの前の方にもあります; この行は使いません"));
+            ++report.refused;
+            continue;
+        }
+        seen.set(std::size_t(k));
+        TakeChirpLine(line, k, image, report);
+    }
+    if (reader.readFailed()) {
+        report.status = FileStatus::FileOpenError;
+        report.detail = device.errorString();
+    }
+    return report;
+}

@@ -1,0 +1,283 @@
+// The one CHIRP mapping, both directions (the table is in CsvChirp.h).
+#include "channels/ChannelEdit.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/FrequencyEntry.h"
+#include "channels/NameCharset.h"
+#include "files/CsvChirp.h"
+#include "files/CsvChirpLine.h"
+#include "image/TextTables.h"
+#include "image/UiText.h"
+#include <QRegularExpression>
+#include <cmath>
+
+const QStringList &ChirpColumns() {
+    static const QStringList columns = {
+        "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+        "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+        "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
+    return columns;
+}
+
+QString ChirpMHzText(qint64 hz) {
+    return QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QLatin1Char('0'));
+}
+
+bool ChirpHz(const QString &text, qint64 &hz, bool *rounded) {
+    static const QRegularExpression number(QStringLiteral("^(\\d{0,6})(?:\\.(\\d*))?$"));
+    const QString t = text.trimmed();
+    const QRegularExpressionMatch m = number.match(t);
+    if (!m.hasMatch() || (m.captured(1).isEmpty() && m.captured(2).isEmpty())) return false;
+    QString decimals = m.captured(2);
+    bool up = false, cut = false;
+    if (decimals.size() > 6) {
+        up = decimals[6] >= QLatin1Char('5');
+        cut = decimals.mid(6).contains(QRegularExpression(QStringLiteral("[1-9]")));
+        decimals.truncate(6);
+    }
+    hz = m.captured(1).toLongLong() * 1000000 + decimals.leftJustified(6, QLatin1Char('0')).toLongLong() +
+         (up ? 1 : 0);
+    if (rounded) *rounded = cut;
+    return true;
+}
+
+namespace {
+const QStringList chirpModes = {"USB", "LSB", "CW", "CWR", "AM", "FM"}; // by mode code 0..5
+
+// The settings page's tone frequency as CHIRP writes tones ("88.5").
+QString settingsTone(const CloneImage &image) {
+    QString t = Tables().ToneTable.value(image.Settings.byName(QStringLiteral("cmbTone")));
+    return t.endsWith(QStringLiteral("Hz")) ? t.chopped(2) : t;
+}
+
+void notCarried(CsvReport *report, int k, const QString &field, const QString &shown) {
+    if (report)
+        report->add(CsvReportItem::NotCarried, QString::number(k), field,
+                    UiText("%1 is not carried by CHIRP CSV", "%1 は CHIRP CSV で運べません").arg(shown));
+}
+} // namespace
+
+QStringList ChirpValuesOf(const CloneImage &image, int k, CsvReport *report) {
+    const ChannelEntry &c = image.ChannelTable[k];
+    const qint64 hz = std::llround(c.field[FieldFrequency].value);
+    const qint64 splitHz = std::llround(c.field[FieldSplitFreq].value);
+    const int mode = int(std::llround(c.field[FieldMode].value));
+    QString duplex, offset = ChirpMHzText(0);
+    if (splitHz != hz && mode == 5) { // FM: a repeater's shift
+        duplex = splitHz > hz ? QStringLiteral("+") : QStringLiteral("-");
+        offset = ChirpMHzText(splitHz > hz ? splitHz - hz : hz - splitHz);
+    } else if (splitHz != hz) {
+        duplex = QStringLiteral("split");
+        offset = ChirpMHzText(splitHz);
+    }
+    const double toneByte = c.field[FieldTone].value;
+    const QString tone = settingsTone(image);
+    const EditFields shown = EditFieldsFor(image, EditSource::Memory, k);
+    const EditFields fresh = NewChannelFields(image.Variant);
+    const QStringList &names = ChannelFieldNames();
+    if (shown.gain != fresh.gain) notCarried(report, k, names[FieldGain], c.field[FieldGain].text);
+    if (shown.agc != fresh.agc) notCarried(report, k, names[FieldAGC], c.field[FieldAGC].text);
+    if (shown.filter != fresh.filter) notCarried(report, k, names[FieldFilter], c.field[FieldFilter].text);
+    if (shown.nb != fresh.nb) notCarried(report, k, names[FieldNB], c.field[FieldNB].text);
+    if (shown.power < 0)
+        notCarried(report, k, names[FieldPwr],
+                   UiText("power code %1", "出力コード %1").arg(c.field[FieldPwr].value));
+    if (toneByte != 0 && toneByte != 128)
+        notCarried(report, k, names[FieldTone], UiText("tone byte %1", "トーンバイト %1").arg(toneByte));
+    return {QString::number(k),
+            c.field[FieldName].text,
+            ChirpMHzText(hz),
+            duplex,
+            offset,
+            toneByte >= 128 ? QStringLiteral("Tone") : QString(),
+            tone,
+            tone,
+            QStringLiteral("023"),
+            QStringLiteral("NN"),
+            QStringLiteral("023"),
+            QStringLiteral("Tone->Tone"),
+            chirpModes.value(mode),
+            QStringLiteral("5.00"),
+            c.field[FieldSkip].value > 0 ? QStringLiteral("S") : QString(),
+            c.field[FieldPwr].text,
+            RowLabel(k),
+            QString(),
+            QString(),
+            QString(),
+            QString()};
+}
+
+namespace {
+qint64 hzOf(ChirpLine &line, const QString &column, const FrequencyRange &range, bool checkRange) {
+    const QString t = line.text(column);
+    qint64 hz = -1;
+    bool rounded = false;
+    if (!ChirpHz(t, hz, &rounded)) {
+        line.refuse(
+            column,
+            t.isEmpty()
+                ? UiText("empty", "空欄")
+                : UiText("“%1” is not a frequency in MHz", "「%1」は MHz の周波数ではありません").arg(t));
+        return -1;
+    }
+    if (rounded)
+        line.change(column, UiText("rounded to %1 MHz", "%1 MHz に丸めました").arg(ChirpMHzText(hz)));
+    if (checkRange && !range.contains(hz))
+        line.refuse(column, UiText("%1 MHz is outside the range %2", "%1 MHz は範囲 %2 の外です")
+                                .arg(ChirpMHzText(hz), range.text));
+    return hz;
+}
+
+// The tone switch from Tone (and CrossMode); a tone other than the settings page's is listed.
+void takeTone(ChirpLine &line, const QString &pageTone, EditFields &e) {
+    if (!line.has(QStringLiteral("Tone"))) return;
+    const QString mode = line.text(QStringLiteral("Tone"));
+    QString sent; // the column whose frequency the radio would send
+    if (mode.isEmpty()) {
+        e.tone = 0;
+    } else if (mode == QStringLiteral("Tone")) {
+        e.tone = 1;
+        sent = QStringLiteral("rToneFreq");
+    } else if (mode == QStringLiteral("TSQL")) {
+        e.tone = 1;
+        sent = QStringLiteral("cToneFreq");
+        line.change(QStringLiteral("Tone"),
+                    UiText("TSQL: the radio sends the tone but does not squelch on it",
+                           "TSQL: 無線機はトーンを送出しますがトーンスケルチはありません"));
+    } else if (mode == QStringLiteral("DTCS")) {
+        e.tone = 0;
+        line.change(QStringLiteral("Tone"), UiText("DTCS: the radio has no DCS; tone off",
+                                                   "DTCS: 無線機にDCSはありません; トーンはオフ"));
+    } else if (mode == QStringLiteral("Cross")) {
+        const QString cross = line.text(QStringLiteral("CrossMode"));
+        e.tone = cross.startsWith(QStringLiteral("Tone->")) ? 1 : 0;
+        if (e.tone) sent = QStringLiteral("rToneFreq");
+        line.change(QStringLiteral("Tone"),
+                    UiText("Cross %1: stored as tone %2", "Cross %1: トーン %2 として記憶")
+                        .arg(cross, EditOnOffItems()[e.tone]));
+    } else {
+        line.refuse(QStringLiteral("Tone"),
+                    UiText("“%1” is not a tone mode", "「%1」はトーンモードではありません").arg(mode));
+        return;
+    }
+    if (sent.isEmpty() || !line.has(sent)) return;
+    const QString given = line.text(sent);
+    bool ok = false;
+    const double hz = given.toDouble(&ok);
+    if (!ok || std::fabs(hz - pageTone.toDouble()) > 0.05)
+        line.change(sent, UiText("%1 Hz: the radio sends the settings page's tone, %2 Hz",
+                                 "%1 Hz: 無線機は設定ページのトーン %2 Hz を送出します")
+                              .arg(given, pageTone));
+}
+
+void takeMode(ChirpLine &line, EditFields &e) {
+    const QString mode = line.text(QStringLiteral("Mode")).trimmed();
+    if (mode.isEmpty()) return; // no column or no value: the channel keeps its mode
+    int code = int(chirpModes.indexOf(mode));
+    if (code < 0) {
+        static const QHash<QString, QString> near = {{"NFM", "FM"}, {"DIG", "USB"}, {"RTTY", "LSB"}};
+        const QString to = near.value(mode);
+        if (to.isEmpty()) {
+            line.refuse(QStringLiteral("Mode"),
+                        UiText("the radio has no mode %1", "無線機にモード %1 はありません").arg(mode));
+            return;
+        }
+        code = int(chirpModes.indexOf(to));
+        line.change(QStringLiteral("Mode"), UiText("%1 stored as %2", "%1 を %2 として記憶").arg(mode, to));
+    }
+    e.mode = code;
+}
+
+void takeName(ChirpLine &line, EditFields &e) {
+    if (!line.has(QStringLiteral("Name"))) return;
+    const QString given = line.text(QStringLiteral("Name"));
+    QString stored;
+    for (QChar c : given) {
+        const QChar upper = c.toUpper(); // one character for one, so that ß stays one character
+        if (NameCode(upper) >= 0 && stored.size() < NameBoxLength) stored += upper;
+    }
+    if (stored != given)
+        line.change(QStringLiteral("Name"),
+                    UiText("“%1” stored as “%2”", "「%1」を「%2」として記憶").arg(given, stored));
+    e.name = stored;
+}
+
+void takeSkipAndPower(ChirpLine &line, EditFields &e) {
+    if (line.has(QStringLiteral("Skip"))) {
+        const QString skip = line.text(QStringLiteral("Skip")).trimmed();
+        if (skip == QStringLiteral("S"))
+            e.skip = true;
+        else if (skip.isEmpty() || skip == QStringLiteral("P")) {
+            e.skip = false;
+            if (!skip.isEmpty())
+                line.change(QStringLiteral("Skip"),
+                            UiText("P: the radio has no priority scan; not skipped",
+                                   "P: 無線機に優先スキャンはありません; スキップしません"));
+        } else {
+            line.refuse(
+                QStringLiteral("Skip"),
+                UiText("“%1” is not S, P or empty", "「%1」は S、P、空欄のいずれでもありません").arg(skip));
+        }
+    }
+    const QString power = line.text(QStringLiteral("Power")).trimmed();
+    if (power.isEmpty()) return;
+    for (int i = 0; i < EditPowerItems().size(); ++i)
+        if (power.compare(EditPowerItems()[i], Qt::CaseInsensitive) == 0) {
+            e.power = i;
+            return;
+        }
+    line.change(QStringLiteral("Power"),
+                UiText("%1 is no power level of the radio; the channel keeps %2",
+                       "%1 は無線機の出力ではありません; チャンネルは %2 のままです")
+                    .arg(power, e.power >= 0 ? EditPowerItems()[e.power] : QString()));
+}
+} // namespace
+
+void TakeChirpLine(ChirpLine &line, int k, CloneImage &image, CsvReport &report) {
+    const FrequencyRange range = FrequencyRangeFor(image.WideRange);
+    EditFields e = EditFieldsFor(image, EditSource::Memory, k);
+    const qint64 hz = hzOf(line, QStringLiteral("Frequency"), range, true);
+    qint64 splitHz = hz;
+    const QString duplex = line.text(QStringLiteral("Duplex")).trimmed();
+    if (duplex == QStringLiteral("+") || duplex == QStringLiteral("-")) {
+        const qint64 shift = line.text(QStringLiteral("Offset")).trimmed().isEmpty()
+                                 ? 0
+                                 : hzOf(line, QStringLiteral("Offset"), range, false);
+        splitHz = duplex == QStringLiteral("+") ? hz + shift : hz - shift;
+        if (hz >= 0 && shift >= 0 && !range.contains(splitHz))
+            line.refuse(QStringLiteral("Offset"),
+                        UiText("the transmit frequency %1 MHz is outside the range %2",
+                               "送信周波数 %1 MHz は範囲 %2 の外です")
+                            .arg(ChirpMHzText(splitHz), range.text));
+    } else if (duplex == QStringLiteral("split")) {
+        splitHz = hzOf(line, QStringLiteral("Offset"), range, true);
+    } else if (duplex == QStringLiteral("off")) {
+        line.change(QStringLiteral("Duplex"),
+                    UiText("off: the radio cannot forbid sending; stored as simplex",
+                           "off: 無線機は送信を禁止できません; シンプレックスとして記憶"));
+    } else if (!duplex.isEmpty()) {
+        line.refuse(QStringLiteral("Duplex"), UiText("“%1” is not +, -, split, off or empty",
+                                                     "「%1」は +、-、split、off、空欄のいずれでもありません")
+                                                  .arg(duplex));
+    }
+    takeTone(line, settingsTone(image), e);
+    takeMode(line, e);
+    takeName(line, e);
+    takeSkipAndPower(line, e);
+    if (line.refused()) {
+        ++report.refused;
+        return;
+    }
+    e.frequency = SplitFrequency(hz);
+    e.split = SplitFrequency(splitHz);
+    QString message;
+    if (!ApplyEditFields(image, EditSource::Memory, k, e,
+                         &message)) { // the checks above make this not happen
+        line.refuse(QString(), message);
+        ++report.refused;
+        return;
+    }
+    line.reportChanges();
+    ++report.taken;
+    if (line.changed()) ++report.changed;
+}

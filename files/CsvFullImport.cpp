@@ -1,0 +1,292 @@
+#include "channels/ChannelEdit.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/FrequencyEntry.h"
+#include "channels/NameCharset.h"
+#include "channels/VfoRecordCodec.h"
+#include "files/CsvFullColumns.h"
+#include "files/CsvFullLayout.h"
+#include "files/CsvRecordReader.h"
+#include "image/UiText.h"
+#include <QHash>
+#include <QRegularExpression>
+#include <bitset>
+#include <optional>
+
+qint64 GridFrequencyHz(const QString &text) {
+    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,4})\\.(\\d{3})\\.(\\d{3})$"));
+    static const QRegularExpression plain(QStringLiteral("^\\d{1,10}$"));
+    const QString t = text.trimmed();
+    if (plain.match(t).hasMatch()) return t.toLongLong();
+    const QRegularExpressionMatch m = dotted.match(t);
+    if (!m.hasMatch()) return -1;
+    return m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong() * 1000 +
+           m.captured(3).toLongLong();
+}
+
+namespace {
+constexpr int VfoRow = -1; // row numbers: channels 0..603, VFO n as -1 - n
+
+// Row label to channel index, VFO as -1 - n.
+const QHash<QString, int> &rowsByLabel() {
+    static const QHash<QString, int> rows = [] {
+        QHash<QString, int> h;
+        for (int k = 0; k < ChannelCount; ++k)
+            h.insert(RowLabel(k), k);
+        for (int n = 0; n < VfoCount; ++n)
+            h.insert(VfoLabel(n), VfoRow - n);
+        return h;
+    }();
+    return rows;
+}
+
+QString utf8(const std::string &s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// One line of the file and what is wrong with it.
+class FullLine {
+  public:
+    FullLine(const std::vector<std::string> &fields, const std::vector<int> &columns, const QString &row,
+             CsvReport &report)
+        : fields_(fields), columns_(columns), row_(row), report_(report) {}
+
+    // The text under a title (column index of FullCsvTitles), "" when the line or the file has none.
+    QString text(int title) const {
+        const int c = columns_[title];
+        return c >= 0 && c < int(fields_.size()) ? utf8(fields_[c]) : QString();
+    }
+    void refuse(const QString &field, const QString &reason) {
+        report_.add(CsvReportItem::Refused, row_, field, reason);
+        refused_ = true;
+    }
+    void change(const QString &field, const QString &reason) { changes_.append({field, reason}); }
+    bool refused() const { return refused_; }
+    // The changes are reported only when the line is stored.
+    void reportChanges() {
+        for (const auto &c : changes_)
+            report_.add(CsvReportItem::Changed, row_, c.first, c.second);
+    }
+    bool changed() const { return !changes_.isEmpty(); }
+
+  private:
+    const std::vector<std::string> &fields_;
+    const std::vector<int> &columns_;
+    QString row_;
+    CsvReport &report_;
+    bool refused_ = false;
+    QList<QPair<QString, QString>> changes_;
+};
+
+QString title(ChannelField f) {
+    return ChannelFieldNames()[f];
+}
+
+qint64 frequencyOf(FullLine &line, ChannelField f, const FrequencyRange &range) {
+    const QString t = line.text(1 + f);
+    const qint64 hz = GridFrequencyHz(t);
+    if (hz < 0) {
+        line.refuse(title(f), t.isEmpty()
+                                  ? UiText("empty", "空欄")
+                                  : UiText("“%1” is not a frequency", "「%1」は周波数ではありません").arg(t));
+    } else if (!range.contains(hz)) {
+        line.refuse(
+            title(f),
+            UiText("%1 Hz is outside the range %2", "%1 Hz は範囲 %2 の外です").arg(hz).arg(range.text));
+    }
+    return hz;
+}
+
+int listIndexOf(FullLine &line, ChannelField f, const QStringList &items) {
+    const QString t = line.text(1 + f);
+    int index = int(items.indexOf(t));
+    if (index < 0 && f == FieldGain && t == QStringLiteral("10")) index = 3; // a spreadsheet's "+10"
+    if (index < 0)
+        line.refuse(title(f), UiText("“%1” is not one of %2", "「%1」は %2 のいずれでもありません")
+                                  .arg(t, items.join(QStringLiteral(" "))));
+    return index;
+}
+
+QString nameOf(FullLine &line) {
+    const QString t = line.text(1 + FieldName);
+    if (t.size() > NameBoxLength) {
+        line.refuse(title(FieldName),
+                    UiText("“%1” is longer than 8 characters", "「%1」は8文字を超えています").arg(t));
+        return QString();
+    }
+    QString stored;
+    for (QChar c : t) {
+        const QChar kept = FilterNameKey(c); // the name box's own filter: lower case becomes upper case
+        if (kept.isNull() || NameCode(kept) < 0) {
+            line.refuse(title(FieldName),
+                        UiText("the radio cannot store “%1”", "無線機は「%1」を記憶できません").arg(c));
+            return QString();
+        }
+        stored += kept;
+    }
+    if (stored != t) line.change(title(FieldName), UiText("stored as “%1”", "「%1」として記憶").arg(stored));
+    return stored;
+}
+
+// The Codes column: field to code.
+QHash<int, int> codesOf(FullLine &line) {
+    static const QRegularExpression entry(QStringLiteral("^([A-Za-z.]+)=(\\d{1,3})$"));
+    QHash<int, int> codes;
+    const QStringList parts = line.text(1 + ChannelFieldCount).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        const QRegularExpressionMatch m = entry.match(part);
+        const int field = m.hasMatch() ? int(ChannelFieldNames().indexOf(m.captured(1))) : -1;
+        const int code = m.hasMatch() ? m.captured(2).toInt() : -1;
+        if (field < 0 || !CodedFields().contains(ChannelField(field)) || code > 255) {
+            line.refuse(FullCsvCodesTitle, UiText("“%1” is not a code such as Gain=7",
+                                                  "「%1」は Gain=7 のようなコードではありません")
+                                               .arg(part));
+            continue;
+        }
+        codes.insert(field, code);
+    }
+    return codes;
+}
+
+bool allEmpty(const FullLine &line) {
+    for (int t = 1; t < FullCsvTitles().size(); ++t)
+        if (!line.text(t).isEmpty()) return false;
+    return true;
+}
+
+// Takes one VFO or channel line through the edit dialog's rules; stores it only when nothing is broken.
+void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
+    const bool vfo = row < 0;
+    const EditSource source = vfo ? EditSource::Vfo : EditSource::Memory;
+    const int index = vfo ? VfoRow - row : row;
+    if (!vfo && allEmpty(line)) {
+        EmptyChannel(image, index);
+        ++report.taken;
+        return;
+    }
+    const FrequencyRange range = FrequencyRangeFor(image.WideRange);
+    EditFields e;
+    const qint64 hz = frequencyOf(line, FieldFrequency, range);
+    e.frequency = SplitFrequency(hz);
+    e.mode = listIndexOf(line, FieldMode, EditModeItems());
+    e.gain = listIndexOf(line, FieldGain, EditGainItems());
+    e.agc = listIndexOf(line, FieldAGC, EditAGCItems());
+    e.power = listIndexOf(line, FieldPwr, EditPowerItems());
+    e.filter = listIndexOf(line, FieldFilter, EditFilterItems());
+    e.tone = listIndexOf(line, FieldTone, EditOnOffItems());
+    e.nb = listIndexOf(line, FieldNB, EditOnOffItems());
+    if (vfo) {
+        for (ChannelField f : {FieldSplitFreq, FieldName, FieldSkip})
+            if (!line.text(1 + f).isEmpty())
+                line.refuse(title(f), UiText("a VFO has no such field", "VFOにはこの項目がありません"));
+    } else {
+        e.split = SplitFrequency(frequencyOf(line, FieldSplitFreq, range));
+        e.name = nameOf(line);
+        const QString skip = line.text(1 + FieldSkip);
+        if (!skip.isEmpty() && skip != QStringLiteral("Skip"))
+            line.refuse(
+                title(FieldSkip),
+                UiText("“%1” is not empty or Skip", "「%1」は空欄でも Skip でもありません").arg(skip));
+        e.skip = !skip.isEmpty();
+    }
+    const QHash<int, int> codes = codesOf(line);
+    if (line.refused()) {
+        ++report.refused;
+        return;
+    }
+    QString message;
+    if (!ApplyEditFields(image, source, index, e, &message)) { // the checks above make this not happen
+        line.refuse(QString(), message);
+        ++report.refused;
+        return;
+    }
+    FieldSlot *fields = vfo ? image.VfoTable[index].field.data() : image.ChannelTable[index].field.data();
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
+        FieldSlot &slot = fields[it.key()];
+        if (CodedFieldText(ChannelField(it.key()), it.value()) == slot.text)
+            slot.value = it.value();
+        else
+            line.change(FullCsvCodesTitle, UiText("%1=%2 left out: the text now says %3",
+                                                  "%1=%2 は使いません: 表示は %3 になっています")
+                                               .arg(title(ChannelField(it.key())))
+                                               .arg(it.value())
+                                               .arg(slot.text));
+    }
+    line.reportChanges();
+    ++report.taken;
+    if (line.changed()) ++report.changed;
+}
+
+// The first line names the export's variant and range; the image keeps its own, a difference is noted.
+void compareFirstLine(const std::vector<std::string> &fields, const CloneImage &image, CsvReport &report) {
+    const QStringList own = FullCsvFirstLine(image.Variant, image.WideRange);
+    const QString line1 = UiText("line 1", "1行目");
+    if (fields.size() < 2 || utf8(fields[1]).trimmed() != own[1])
+        report.add(CsvReportItem::Changed, line1, QStringLiteral("variant"),
+                   UiText("the file names %1; the image keeps %2", "ファイルは %1、イメージは %2 のままです")
+                       .arg(fields.size() >= 2 ? utf8(fields[1]) : QString(), own[1]));
+    if (fields.size() < 3 || utf8(fields[2]).trimmed() != own[2])
+        report.add(CsvReportItem::Changed, line1, QStringLiteral("range"),
+                   UiText("the file names %1; frequencies are checked against %2",
+                          "ファイルは %1、周波数は %2 で確認します")
+                       .arg(fields.size() >= 3 ? utf8(fields[2]) : QString(), own[2]));
+}
+} // namespace
+
+CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+    CsvReport report;
+    CsvRecordReader reader(device, chunkBytes);
+    std::vector<std::string> fields;
+    if (!reader.readRecord(fields)) return report;
+    compareFirstLine(fields, image, report);
+    // line 2: the titles, read by name
+    std::vector<int> columns(std::size_t(FullCsvTitles().size()), -1);
+    if (reader.readRecord(fields)) {
+        for (std::size_t c = 0; c < fields.size(); ++c) {
+            const int t = int(FullCsvTitles().indexOf(utf8(fields[c]).trimmed()));
+            if (t >= 0 && columns[std::size_t(t)] < 0) columns[std::size_t(t)] = int(c);
+        }
+    }
+    bool titlesWhole = true;
+    for (int t = 0; t + 1 < FullCsvTitles().size(); ++t) // Codes may be missing
+        if (columns[std::size_t(t)] < 0) {
+            report.add(CsvReportItem::Refused, UiText("line 2", "2行目"), FullCsvTitles()[t],
+                       UiText("the title line has no such column: nothing is taken",
+                              "見出し行にこの列がありません: 何も取り込みません"));
+            titlesWhole = false;
+        }
+    std::bitset<ChannelCount + VfoCount> seen;
+    while (titlesWhole && reader.readRecord(fields)) {
+        bool blank = true;
+        for (const std::string &f : fields)
+            blank = blank && f.find_first_not_of(" \t") == std::string::npos;
+        if (blank) continue; // a spreadsheet's empty line
+        const std::size_t rowColumn = std::size_t(columns[0]);
+        const QString label = rowColumn < fields.size() ? utf8(fields[rowColumn]) : QString();
+        const auto found = rowsByLabel().constFind(label);
+        const QString lineName = UiText("line %1", "%1行目").arg(reader.recordLine());
+        FullLine line(fields, columns, found == rowsByLabel().cend() ? lineName : label, report);
+        if (found == rowsByLabel().cend()) {
+            line.refuse(
+                FullCsvRowTitle,
+                UiText("“%1” is no row of the grids", "「%1」はグリッドの行ではありません").arg(label));
+            ++report.refused;
+            continue;
+        }
+        const int row = found.value();
+        const std::size_t bit = row < 0 ? std::size_t(ChannelCount + (VfoRow - row)) : std::size_t(row);
+        if (seen.test(bit)) {
+            line.refuse(FullCsvRowTitle, UiText("the row came before in the file; this line is left out",
+                                                "この行はファイルの前の方にもあります; この行は使いません"));
+            ++report.refused;
+            continue;
+        }
+        seen.set(bit);
+        takeLine(line, row, image, report);
+    }
+    if (reader.readFailed()) {
+        report.status = FileStatus::FileOpenError;
+        report.detail = device.errorString();
+    }
+    return report;
+}

@@ -1,0 +1,67 @@
+#include "files/CsvLayoutFiles.h"
+#include "files/CsvChirp.h"
+#include "files/CsvExport.h"
+#include "files/CsvFullLayout.h"
+#include <QBuffer>
+#include <QFile>
+
+CsvFileImport ImportCsvFileDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+    CsvFileImport result;
+    const QByteArray firstLine = FirstLineOfDevice(device);
+    result.fileEmpty = device.peek(1).isEmpty();
+    result.layout = CsvLayoutOfFirstLine(firstLine);
+    switch (result.layout) {
+    case CsvLayout::Original:
+        result.original = ImportCsvDevice(device, image, chunkBytes);
+        result.ownOriginalExport = result.original.taken == 0 && IsOriginalExportHeader(firstLine);
+        break;
+    case CsvLayout::Full:
+        result.report = ImportFullCsvDevice(device, image, chunkBytes);
+        break;
+    case CsvLayout::Chirp:
+        result.report = ImportChirpCsvDevice(device, image, chunkBytes);
+        break;
+    }
+    return result;
+}
+
+CsvFileImport ImportCsvFile(const QString &path, CloneImage &image) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CsvFileImport result;
+        result.original.status = FileStatus::FileOpenError;
+        result.original.detail = file.errorString();
+        return result;
+    }
+    return ImportCsvFileDevice(file, image);
+}
+
+CsvFileImport ImportCsvFileBytes(const QByteArray &data, CloneImage &image) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return ImportCsvFileDevice(buffer, image);
+}
+
+QByteArray CsvLayoutBytes(const CloneImage &image, CsvLayout layout, CsvReport *notCarried) {
+    switch (layout) {
+    case CsvLayout::Full:
+        return FullCsvBytes(image);
+    case CsvLayout::Chirp:
+        return ChirpCsvBytes(image, notCarried);
+    default:
+        return CsvExportBytes(image);
+    }
+}
+
+FileStatus ExportCsvLayout(const QString &path, const CloneImage &image, CsvLayout layout,
+                           CsvReport *notCarried, QString *detail) {
+    switch (layout) {
+    case CsvLayout::Full:
+        return ExportFullCsv(path, image, detail);
+    case CsvLayout::Chirp:
+        return ExportChirpCsv(path, image, notCarried, detail);
+    default:
+        return ExportCsv(path, image, detail);
+    }
+}
