@@ -22,4 +22,5 @@ inline const char *const AppUsageText =
     "Usage: kt-m40 [--demo] [--lang=en|ja] [FILE.M40]\n"
     "  --demo       use the built-in virtual radio instead of a serial port\n"
     "  --lang=LANG  menus in English (en) or Japanese (ja); default: the system language\n"
-    "  FILE.M40     clone file to open at start\n";
+    "  FILE.M40     clone file to open at start\n"
+    "  --version    show the program's version\n";

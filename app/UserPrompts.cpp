@@ -1,4 +1,5 @@
 #include "app/UserPrompts.h"
+#include "image/UiText.h"
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -98,13 +99,20 @@ int QtUserPrompts::chooseItem(QWidget *parent, const QString &title, const QStri
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(items.value(0));
+    dialog.setOkButtonText(UiText("OK", "OK"));
+    dialog.setCancelButtonText(UiText("Cancel", "キャンセル"));
     if (dialog.exec() != QDialog::Accepted) return -1;
     return int(items.indexOf(dialog.textValue()));
 }
 
 void QtUserPrompts::report(QWidget *parent, const QString &title, const QString &summary,
                            const QStringList &lines) {
-    QMessageBox box(QMessageBox::Information, title, shown(summary), QMessageBox::Ok, parent);
-    if (!lines.isEmpty()) box.setDetailedText(lines.join(QLatin1Char('\n')));
+    // the first lines in view, all of them behind Show Details
+    constexpr int InView = 12;
+    QString text = shown(summary);
+    if (!lines.isEmpty()) text += QStringLiteral("\n\n") + lines.mid(0, InView).join(QLatin1Char('\n'));
+    if (lines.size() > InView) text += QStringLiteral("\n...");
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    if (lines.size() > InView) box.setDetailedText(lines.join(QLatin1Char('\n')));
     box.exec();
 }

@@ -1,5 +1,6 @@
 // kt-m40: the desktop program. Shows the splash, loads the main window (which holds the splash for its
 // pause), then shows the window and runs until it closes.
+#include "Version.h"
 #include "app/AppOptions.h"
 #include "app/FrmMain.h"
 #include "app/Splash.h"
@@ -18,17 +19,23 @@ int main(int argc, char *argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < arguments.size() && arguments[i] != QStringLiteral("--"); ++i)
+        if (arguments[i] == QStringLiteral("--version")) {
+            std::printf("kt-m40 %s\n", ProgramVersion);
+            return 0;
+        }
     QString error;
     bool help = false;
     AppOptions options = ParseAppArguments(arguments, QLocale::system().name(), &error, &help);
     if (help || !error.isEmpty()) {
         if (!error.isEmpty()) std::fprintf(stderr, "kt-m40: %s\n", qPrintable(error));
         std::fputs(AppUsageText, help ? stdout : stderr);
-        return help ? 0 : 2;
+        return help ? 0 : 64; // 64: bad usage, as the command-line tool says it
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kt-m40"));
+    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     // Qt takes its own options (-platform, -style, ...) out of argv: what is left names the file.
     arguments.clear();
     for (int i = 0; i < argc; ++i)

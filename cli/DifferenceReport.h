@@ -9,5 +9,7 @@ struct DifferenceWording {
     QString countFormat;         // the closing line otherwise, %1 the count
 };
 
-// Lines on stdout, or {"equal": bool, "differences": [{"record", "field", firstKey, secondKey}]} with json.
+// Lines, or {"equal": bool, "differences": [{"record", "field", firstKey, secondKey}]} with json.
+QString DifferencesText(const QList<ImageDifference> &diffs, bool json, const DifferenceWording &wording);
+// The same on standard output.
 void PrintDifferences(const QList<ImageDifference> &diffs, bool json, const DifferenceWording &wording);

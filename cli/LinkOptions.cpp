@@ -1,5 +1,7 @@
 #include "cli/LinkOptions.h"
 #include "cli/CliSupport.h"
+#include "cli/Interrupt.h"
+#include "link/PortNameHint.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/TransferProgress.h"
@@ -36,6 +38,11 @@ class ProgressBar {
         if (active_) std::fputs("\n", stderr);
         active_ = false;
     }
+    // the line stays as it was (the terminal has echoed ^C into it); the message starts on a new one
+    void interrupt() {
+        if (active_) std::fputs("\n", stderr);
+        active_ = false;
+    }
 
   private:
     bool enabled_;
@@ -45,10 +52,48 @@ class ProgressBar {
 };
 } // namespace
 
-std::unique_ptr<Link> PortLink(const QString &portText) {
+std::unique_ptr<Link> PortLink(const QString &command, const QString &portText) {
     const QString device = ResolvePortName(portText);
-    if (device.isEmpty()) return nullptr;
+    if (device.isEmpty()) {
+        UsageError(command, QStringLiteral("--port '%1' names no port").arg(portText));
+        return nullptr;
+    }
+    if (const QString hint = PortNameHint(portText); !hint.isEmpty()) {
+        UsageError(command,
+                   QStringLiteral("--port %1: no such port on this system\n  %2").arg(portText, hint));
+        return nullptr;
+    }
     return std::make_unique<SerialLink>(device);
+}
+
+QString InterruptedDetail(Procedure procedure, int k) {
+    switch (procedure) {
+    case Procedure::ReadMemory:
+        return QStringLiteral("Read Memory stopped at channel %1 of %2; nothing was written")
+            .arg(k)
+            .arg(ChannelCount);
+    case Procedure::ReadSettings:
+        return QStringLiteral("Read Settings stopped; nothing was written");
+    case Procedure::Identify:
+        return QStringLiteral("the identification stopped; nothing was written");
+    case Procedure::VerifySettings:
+    case Procedure::VerifyMemory:
+        return QStringLiteral("Verify stopped; nothing was compared and nothing written");
+    case Procedure::WriteSettings:
+        return QStringLiteral("Write Settings stopped: the radio's settings and VFOs may be partly written, "
+                              "its memory channels are as they were");
+    case Procedure::WriteMemory:
+        return k == 0 ? QStringLiteral(
+                            "Write Memory stopped before channel 0: the radio's memory channels are as "
+                            "they were")
+                      : QStringLiteral("Write Memory stopped at channel %1 of %2: channels 0 to %3 hold the "
+                                       "file's records, %1 to %4 the radio's old ones")
+                            .arg(k)
+                            .arg(ChannelCount)
+                            .arg(k - 1)
+                            .arg(ChannelCount - 1);
+    }
+    return {};
 }
 
 int ReportEnding(Ending ending, const QString &detail) {
@@ -74,10 +119,23 @@ int RunSession(RadioSession &session, const std::vector<SessionRun> &runs) {
     Ending lastEnding = Ending::Success;
     QString lastDetail;
     std::size_t next = 0;
+    Procedure current = Procedure::Identify;
+    int channel = 0;
     QObject guard; // ends the connections with this function
-    QObject::connect(&session, &RadioSession::procedureStarted, &guard,
-                     [&bar](Procedure p) { bar.begin(p); });
-    QObject::connect(&session, &RadioSession::progress, &guard, [&bar](int k) { bar.show(k); });
+    InterruptWatch interrupt;
+    QObject::connect(&interrupt, &InterruptWatch::interrupted, &guard, [&bar] {
+        bar.interrupt();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&session, &RadioSession::procedureStarted, &guard, [&](Procedure p) {
+        current = p;
+        channel = 0;
+        bar.begin(p);
+    });
+    QObject::connect(&session, &RadioSession::progress, &guard, [&](int k) {
+        channel = k;
+        bar.show(k);
+    });
     QObject::connect(&session, &RadioSession::procedureFinished, &guard,
                      [&](Procedure, Ending ending, const QString &detail) {
                          bar.end(ending == Ending::Success);
@@ -95,5 +153,9 @@ int RunSession(RadioSession &session, const std::vector<SessionRun> &runs) {
     });
     if (!startNext()) return ExitOk;
     QCoreApplication::exec();
+    if (interrupt.signalNumber() != 0) {
+        PrintMessage(QStringLiteral("Interrupted"), InterruptedDetail(current, channel));
+        return ExitInterruptedBy(interrupt.signalNumber());
+    }
     return ReportEnding(lastEnding, lastDetail);
 }

@@ -8,17 +8,23 @@
 #include <memory>
 #include <vector>
 
-// The serial link for a port as the user wrote it (number, device path or device name); null when the
-// text names no port.
-std::unique_ptr<Link> PortLink(const QString &portText);
+// The serial link for a port as the user wrote it (number, device path or device name). Null, after a usage
+// error of command, when the text names no port or a port that cannot exist here ("COM3" on Linux, with a
+// hint naming the local devices).
+std::unique_ptr<Link> PortLink(const QString &command, const QString &portText);
 
 // One run of the session: starts it and says whether it started.
 using SessionRun = std::function<bool(RadioSession &)>;
 
 // Runs the runs one after another while each succeeds, in the program's event loop. A progress bar for
 // memory transfers goes to stderr when it is a terminal. Returns ExitOk, or after printing the failure's
-// message and detail, ExitCommunicationError or ExitComPortError.
+// message and detail, ExitCommunicationError or ExitComPortError. Ctrl+C (or SIGTERM) ends the progress
+// line, says what was left ("Interrupted" and what the radio and the files now hold) and returns 128 + the
+// signal's number.
 int RunSession(RadioSession &session, const std::vector<SessionRun> &runs);
+
+// What an interruption during procedure leaves, k the channel under way.
+QString InterruptedDetail(Procedure procedure, int k);
 
 // The message and exit status of an ending ("Communication Error" 1; "COM Port Error" 2).
 int ReportEnding(Ending ending, const QString &detail);

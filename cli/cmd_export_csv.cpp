@@ -12,16 +12,19 @@ int run(const QStringList &args) {
     p.addOption({"layout", "original (default), full or chirp", "LAYOUT", "original"});
     p.addPositionalArgument("FILE.M40", "clone file to export");
     if (!ParseCommandLine(p, "export-csv", args)) return ExitUsage;
-    if (!p.isSet("output") || p.positionalArguments().size() != 1)
-        return UsageError("export-csv", "needs FILE.M40 and -o OUT.csv");
+    if (const int usage = RequireArguments(p, "export-csv", {"FILE.M40"}, {"o"})) return usage;
     CsvLayout layout = CsvLayout::Original;
     if (!CsvLayoutFromName(p.value("layout"), layout))
         return UsageError("export-csv", "--layout is original, full or chirp, not " + p.value("layout"));
     CloneImage image = NewCloneImage(VariantJ, false);
+    if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     QString detail;
     CsvReport notCarried;
-    const FileStatus status = ExportCsvLayout(p.value("output"), image, layout, &notCarried, &detail);
+    const bool toStdout = IsStandardStream(p.value("output"));
+    const FileStatus status =
+        toStdout ? (WriteOutputOrReport("-", CsvLayoutBytes(image, layout, &notCarried)), FileStatus::Ok)
+                 : ExportCsvLayout(p.value("output"), image, layout, &notCarried, &detail);
     if (status == FileStatus::Ok && notCarried.itemCount() > 0) {
         // what the CHIRP layout cannot carry is never dropped silently
         QTextStream err(stderr);
@@ -42,6 +45,6 @@ CommandRegistrar reg("export-csv",
                       "  full      every VFO and all 604 channels under the grid titles, lossless\n"
                       "  chirp     the used channels as CHIRP CSV; what it cannot carry is listed on\n"
                       "            stderr\n"
-                      "CR LF line ends.\n",
+                      "CR LF line ends. OUT.csv '-' is standard output.\n",
                       run});
 } // namespace

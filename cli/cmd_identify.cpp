@@ -9,10 +9,10 @@ int run(const QStringList &args) {
     p.addOption({"port", "serial port: a number or a device path", "PORT"});
     p.addOption({"json", "print the answer as JSON"});
     if (!ParseCommandLine(p, "identify", args)) return ExitUsage;
-    if (!p.positionalArguments().isEmpty()) return UsageError("identify", "unexpected argument");
-    if (!p.isSet("port")) return UsageError("identify", "--port PORT is required");
-    std::unique_ptr<Link> link = PortLink(p.value("port"));
-    if (!link) return UsageError("identify", "--port names no port");
+    if (const int usage = RequirePositionals(p, "identify", {})) return usage;
+    if (const int usage = RequireOptions(p, "identify", {"port"})) return usage;
+    std::unique_ptr<Link> link = PortLink("identify", p.value("port"));
+    if (!link) return ExitUsage;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     RadioSession session(&image);

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
 #include "files/CsvLayoutFiles.h"
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,8 +29,9 @@ QByteArray reportJson(const CsvFileImport &r) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-void printReport(const CsvFileImport &r, bool json) {
-    QTextStream out(stdout);
+// toStderr: the clone file itself goes to standard output
+void printReport(const CsvFileImport &r, bool json, bool toStderr) {
+    QTextStream out(toStderr ? stderr : stdout);
     if (r.layout == CsvLayout::Original) {
         if (json)
             out << "{\"taken\": " << r.original.taken << ", \"dropped\": " << r.original.dropped << "}\n";
@@ -55,18 +57,25 @@ int run(const QStringList &args) {
     p.addOption({"json", "print the outcome as JSON on stdout"});
     p.addPositionalArgument("IN.csv", "CSV file to import");
     if (!ParseCommandLine(p, "import-csv", args)) return ExitUsage;
-    if (!p.isSet("into") || !p.isSet("output") || p.positionalArguments().size() != 1)
-        return UsageError("import-csv", "needs IN.csv, --into BASE.M40 and -o OUT.M40");
+    if (const int usage = RequireArguments(p, "import-csv", {"IN.csv"}, {"into", "o"})) return usage;
     if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.value("into"), image)) return status;
     const QString in = p.positionalArguments().first();
-    const CsvFileImport result = ImportCsvFile(in, image);
+    CsvFileImport result;
+    if (IsStandardStream(in)) {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            return ReportFileStatus(FileStatus::FileOpenError, "standard input: " + input.errorString());
+        result = ImportCsvFileDevice(input, image);
+    } else {
+        result = ImportCsvFile(in, image);
+    }
     if (result.status() != FileStatus::Ok)
         return ReportFileStatus(result.status(),
                                 result.detail().isEmpty() ? in : in + ": " + result.detail());
     if (const int status = SaveCloneFileOrReport(p.value("output"), image)) return status;
-    printReport(result, p.isSet("json"));
+    printReport(result, p.isSet("json"), IsStandardStream(p.value("output")));
     if (result.taken() == 0 && !result.fileEmpty) {
         QTextStream err(stderr);
         err << "kt-m40-cli import-csv: nothing was taken from " << in << "\n";
@@ -89,6 +98,8 @@ CommandRegistrar reg("import-csv",
                       "For full and chirp it prints the lines taken, changed and refused and each\n"
                       "change and refusal by row and field (--json: {\"layout\", \"taken\", \"changed\",\n"
                       "\"refused\", \"items\": [{\"row\", \"field\", \"reason\", \"kind\"}]}).\n"
-                      "An import that takes nothing from a non-empty file says so on stderr.\n",
+                      "An import that takes nothing from a non-empty file says so on stderr.\n"
+                      "IN.csv '-' reads standard input; OUT.M40 '-' writes standard output (the\n"
+                      "counts and lists then go to stderr).\n",
                       run});
 } // namespace

@@ -16,9 +16,8 @@ int run(const QStringList &args) {
     p.addOption({"wide", "wide-range radio (150 kHz - 35 MHz) for the header"});
     p.addOption({"identify", "ask the radio for its variant and range first"});
     if (!ParseCommandLine(p, "read", args)) return ExitUsage;
-    if (!p.positionalArguments().isEmpty()) return UsageError("read", "unexpected argument");
-    if (!p.isSet("port") || !p.isSet("output"))
-        return UsageError("read", "--port PORT and -o OUT.M40 are required");
+    if (const int usage = RequirePositionals(p, "read", {})) return usage;
+    if (const int usage = RequireOptions(p, "read", {"port", "o"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError("read", "--memory and --settings exclude each other");
     if (p.isSet("identify") && (p.isSet("variant") || p.isSet("wide")))
@@ -26,8 +25,8 @@ int run(const QStringList &args) {
     int variant = -1;
     if (p.isSet("variant") && (variant = VariantFromLetter(p.value("variant"))) < 0)
         return UsageError("read", "--variant takes J, T, E or A");
-    std::unique_ptr<Link> link = PortLink(p.value("port"));
-    if (!link) return UsageError("read", "--port names no port");
+    std::unique_ptr<Link> link = PortLink("read", p.value("port"));
+    if (!link) return ExitUsage;
     // a read takes a minute at 9600 baud: a file that cannot be written is found before it starts
     if (const int status = CheckOutputOrReport(p.value("output"))) return status;
 

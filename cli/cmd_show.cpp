@@ -23,7 +23,8 @@ QJsonObject imageJson(const CloneImage &image, const QString &header) {
     const auto &lists = SettingsLists();
     for (int i = 0; i < SettingsListCount; ++i) {
         const int index = image.Settings[i];
-        settings[lists[i].name] = QJsonObject{{"index", index}, {"text", lists[i].items.value(index)}};
+        settings[lists[i].name] =
+            QJsonObject{{"label", lists[i].label}, {"index", index}, {"text", lists[i].items.value(index)}};
     }
     QJsonArray vfo;
     for (int n = 0; n < VfoCount; ++n)
@@ -84,25 +85,30 @@ void printTable(QTextStream &out, const CloneImage &image, const QString &header
 int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({"json", "print one JSON object"});
+    p.addOption({{"o", "output"}, "file to write instead of standard output", "OUT", "-"});
     p.addPositionalArgument("FILE.M40", "clone file to show");
     if (!ParseCommandLine(p, "show", args)) return ExitUsage;
-    if (p.positionalArguments().size() != 1) return UsageError("show", "needs one FILE.M40");
+    if (const int usage = RequirePositionals(p, "show", {"FILE.M40"})) return usage;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     const QString header = Tables().FileHeader[image.Variant][image.WideRange ? 1 : 0];
-    QTextStream out(stdout);
+    QString text;
+    QTextStream out(&text);
     if (p.isSet("json"))
         out << QJsonDocument(imageJson(image, header)).toJson(QJsonDocument::Compact) << "\n";
     else
         printTable(out, image, header);
-    return ExitOk;
+    out.flush();
+    return WriteOutputOrReport(p.value("output"), text.toUtf8());
 }
 
 CommandRegistrar reg("show",
                      {"print a clone file's settings, VFOs and channels",
-                      "Usage: kt-m40-cli show FILE.M40 [--json]\n"
+                      "Usage: kt-m40-cli show FILE.M40 [--json] [-o OUT]\n"
                       "Opens FILE.M40 as File > Open does and prints what it holds: a readable table,\n"
                       "or with --json one object with the header, variant, range, both settings blocks,\n"
-                      "the 29 settings, both VFOs and all 604 channels (record text and fields).\n",
+                      "the 29 settings (control name, label, index, text), both VFOs and all 604\n"
+                      "channels (record text and fields). -o OUT writes into a file ('-', the\n"
+                      "default, is standard output).\n",
                       run});
 } // namespace

@@ -49,7 +49,7 @@ int run(const QStringList &args) {
     p.addOption({"log", "record every command line received, with a timestamp", "FILE"});
     p.addOption({"save", "save the memory as a clone file on exit", "FILE.M40"});
     if (!ParseCommandLine(p, "sim", args)) return ExitUsage;
-    if (!p.positionalArguments().isEmpty()) return UsageError("sim", "unexpected argument");
+    if (const int usage = RequirePositionals(p, "sim", {})) return usage;
     if (p.isSet("image") && p.isSet("demo"))
         return UsageError("sim", "--image and --demo exclude each other");
 
@@ -71,9 +71,16 @@ int run(const QStringList &args) {
         if (!isTwoChars(p.value("range-code"))) return UsageError("sim", "--range-code takes two characters");
         radio->rangeCode = p.value("range-code");
     }
-    QStringList faults = p.values("fault");
-    if (p.isSet("baud")) faults << "baud=" + p.value("baud");
-    for (const QString &spec : faults) {
+    if (p.isSet("baud")) {
+        bool ok = false;
+        const int baud = p.value("baud").toInt(&ok);
+        if (!ok || baud < 1 || baud > 1000000)
+            return UsageError(
+                "sim",
+                QStringLiteral("--baud takes a rate from 1 to 1000000, not '%1'").arg(p.value("baud")));
+        radio->faults.baud = baud;
+    }
+    for (const QString &spec : p.values("fault")) {
         QString error;
         if (!ParseFaultSpec(spec, radio->faults, &error)) return UsageError("sim", error);
     }

@@ -11,12 +11,12 @@ int run(const QStringList &args) {
     p.addOption({"settings", "verify the settings and VFOs only"});
     p.addOption({"json", "print the differences as one JSON object"});
     if (!ParseCommandLine(p, "verify", args)) return ExitUsage;
-    if (p.positionalArguments().size() != 1) return UsageError("verify", "one clone file is required");
-    if (!p.isSet("port")) return UsageError("verify", "--port PORT is required");
+    if (const int usage = RequirePositionals(p, "verify", {"FILE.M40"})) return usage;
+    if (const int usage = RequireOptions(p, "verify", {"port"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError("verify", "--memory and --settings exclude each other");
-    std::unique_ptr<Link> link = PortLink(p.value("port"));
-    if (!link) return UsageError("verify", "--port names no port");
+    std::unique_ptr<Link> link = PortLink("verify", p.value("port"));
+    if (!link) return ExitUsage;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);

@@ -15,13 +15,13 @@ int run(const QStringList &args) {
     p.addOption({"changed", "write only the records the radio holds differently, then read them back"});
     p.addOption({"json", "with --changed: the records written as one JSON object"});
     if (!ParseCommandLine(p, "write", args)) return ExitUsage;
-    if (p.positionalArguments().size() != 1) return UsageError("write", "one clone file is required");
-    if (!p.isSet("port")) return UsageError("write", "--port PORT is required");
+    if (const int usage = RequirePositionals(p, "write", {"FILE.M40"})) return usage;
+    if (const int usage = RequireOptions(p, "write", {"port"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError("write", "--memory and --settings exclude each other");
     if (p.isSet("json") && !p.isSet("changed")) return UsageError("write", "--json goes with --changed");
-    std::unique_ptr<Link> link = PortLink(p.value("port"));
-    if (!link) return UsageError("write", "--port names no port");
+    std::unique_ptr<Link> link = PortLink("write", p.value("port"));
+    if (!link) return ExitUsage;
 
     CloneImage image = NewCloneImage(VariantJ, false);
     const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);

@@ -1,8 +1,10 @@
 // kt-m40-cli: the clone utility without windows.
-#include "cli/Command.h"
+#include "Version.h"
+#include "cli/CliSupport.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 
 std::map<QString, Command> &Commands() {
@@ -16,37 +18,60 @@ void overview(QTextStream &out) {
            "The Korvan KT-M40 clone utility on the command line.\n\nCommands:\n";
     for (const auto &[name, command] : Commands())
         out << "  " << name.leftJustified(12) << command.summary << "\n";
-    out << "\n'kt-m40-cli COMMAND --help' describes a command.\n"
-           "Exit status: 0 success, 1 Communication Error, 2 COM Port Error, 3 Data Error,\n"
-           "4 File Open Error, 5 differences found, 64 bad usage.\n";
+    out << "\nOptions:\n"
+           "  -h, --help     show this help; 'kt-m40-cli COMMAND --help' or\n"
+           "                 'kt-m40-cli help COMMAND' describes a command\n"
+           "  --version      show the program's version\n"
+           "\nA file name '-' means standard output (standard input for import-csv).\n"
+           "\nExit status: 0 success, 1 Communication Error, 2 COM Port Error, 3 Data Error,\n"
+           "4 File Open Error (also a failure writing standard output), 5 differences found,\n"
+           "64 bad usage, 130 interrupted (Ctrl+C).\n";
 }
-} // namespace
 
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
-    BuildTextTables();
-    QStringList args = app.arguments().mid(1);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+bool isHelp(const QString &a) {
+    return a == QLatin1String("--help") || a == QLatin1String("-h");
+}
+
+int runCommand(QStringList args) {
+    QTextStream &out = Out();
     if (args.isEmpty()) {
+        QTextStream err(stderr);
         overview(err);
         return ExitUsage;
     }
-    const QString name = args.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    QString name = args.takeFirst();
+    if (name == QLatin1String("--version")) {
+        out << "kt-m40-cli " << ProgramVersion << "\n";
+        return ExitOk;
+    }
+    if (name == QLatin1String("help")) {
+        if (args.size() > 1) return UsageError(QStringLiteral("help"), QStringLiteral("takes one command"));
+        if (args.isEmpty()) {
+            overview(out);
+            return ExitOk;
+        }
+        name = args.first(); // 'help COMMAND' is 'COMMAND --help'
+        args = QStringList{QStringLiteral("--help")};
+    }
+    if (isHelp(name)) {
         overview(out);
         return ExitOk;
     }
     const auto it = Commands().find(name);
-    if (it == Commands().end()) {
-        err << "kt-m40-cli: unknown command '" << name << "'\n\n";
-        overview(err);
-        return ExitUsage;
-    }
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out << it->second.usage;
-        return ExitOk;
-    }
-    return it->second.run(args);
+    if (it == Commands().end())
+        return UsageError(QString(), QStringLiteral("unknown command '%1'").arg(name));
+    // COMMAND --help is answered by the command's own parsing, which knows its options
+    const int status = it->second.run(args);
+    return HelpWasShown() ? ExitOk : status;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    // A reader that went away (kt-m40-cli show x.M40 | head) is a write error to report, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    BuildTextTables();
+    return FinishStandardOutput(runCommand(app.arguments().mid(1)));
 }

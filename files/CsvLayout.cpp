@@ -39,6 +39,18 @@ QString CsvLayoutTitle(CsvLayout layout) {
     return QString();
 }
 
+QString CsvLayoutShortTitle(CsvLayout layout) {
+    switch (layout) {
+    case CsvLayout::Original:
+        return UiText("original layout", "従来の形式");
+    case CsvLayout::Full:
+        return UiText("full layout", "完全な形式");
+    case CsvLayout::Chirp:
+        return QStringLiteral("CHIRP CSV");
+    }
+    return QString();
+}
+
 QByteArray FirstLineOfDevice(QIODevice &device) {
     QByteArray head = device.peek(4096);
     if (head.startsWith("\xEF\xBB\xBF")) head.remove(0, 3);

@@ -16,6 +16,8 @@ QString CsvLayoutName(CsvLayout layout);
 bool CsvLayoutFromName(const QString &name, CsvLayout &layout);
 // What the window's choice shows: "Original (18 columns)", "Full (every channel, lossless)", "CHIRP CSV".
 QString CsvLayoutTitle(CsvLayout layout);
+// The same in short, for summaries: "original layout", "full layout", "CHIRP CSV".
+QString CsvLayoutShortTitle(CsvLayout layout);
 
 // The first field of the full layout's first line.
 inline const QString FullCsvTag = QStringLiteral("KT-M40 full CSV");

@@ -23,8 +23,23 @@ void diffFields(QList<ImageDifference> &out, const QString &record, const FieldS
             out.append({record, ChannelFieldNames()[f], slotText(a[f], f), slotText(b[f], f)});
 }
 
-QString yesNo(bool b) {
-    return b ? QStringLiteral("yes") : QStringLiteral("no");
+// A channel held on one side only: every field, so that a new or lost channel can be seen whole.
+ImageDifference usedDifference(const QString &record, const ChannelEntry &channel, bool inFirst) {
+    ImageDifference d{record, QStringLiteral("Used"), {}, {}, {}};
+    QStringList parts;
+    for (int f = 0; f < ChannelFieldCount; ++f) {
+        const QString &name = ChannelFieldNames()[f];
+        const QString &text = channel.field[f].text;
+        d.content.append({name, text});
+        // the name quoted (it may hold blanks or nothing), other empty texts as "-" (Skip when not skipped)
+        parts << name + QLatin1Char(' ') +
+                     (f == FieldName   ? QLatin1Char('"') + text + QLatin1Char('"')
+                      : text.isEmpty() ? QStringLiteral("-")
+                                       : text);
+    }
+    (inFirst ? d.first : d.second) = parts.join(QStringLiteral(", "));
+    (inFirst ? d.second : d.first) = QStringLiteral("empty");
+    return d;
 }
 } // namespace
 
@@ -57,7 +72,8 @@ QList<ImageDifference> DiffVfo(const CloneImage &a, const CloneImage &b, int n) 
 QList<ImageDifference> DiffChannel(const CloneImage &a, const CloneImage &b, int k) {
     QList<ImageDifference> out;
     if (a.ChannelUsed[k] != b.ChannelUsed[k])
-        out.append({RowLabel(k), "Used", yesNo(a.ChannelUsed[k]), yesNo(b.ChannelUsed[k])});
+        out.append(usedDifference(RowLabel(k), a.ChannelUsed[k] ? a.ChannelTable[k] : b.ChannelTable[k],
+                                  a.ChannelUsed[k]));
     else if (a.ChannelUsed[k])
         diffFields(out, RowLabel(k), a.ChannelTable[k].field.data(), b.ChannelTable[k].field.data(),
                    ChannelFieldCount);

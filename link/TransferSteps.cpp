@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/Backups.h"
+#include "image/UiText.h"
 #include "link/WaitReply.h"
 #include "link/WriteChanges.h"
 #include "settings/SettingsCodec.h"
@@ -359,10 +360,14 @@ StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const Q
             echo.chop(1);
         for (char &c : echo)
             if (uchar(c) < 0x20 || uchar(c) > 0x7E) c = '.';
-        return StepOutcome::fail(Ending::CommunicationError,
-                                 QStringLiteral("the reply to the %1 begins with '%2', the echo of another "
-                                                "command: a late answer or an earlier run's reply")
-                                     .arg(step.label, QString::fromLatin1(echo)));
+        return StepOutcome::fail(
+            Ending::CommunicationError,
+            UiText("the reply to the %1 begins with '%2', the echo of another command: a late answer or an "
+                   "earlier run's reply",
+                   "%1 への応答が '%2' で始まっています（別のコマンドのエコーです）: "
+                   "遅れた応答か、前回の実行の応答"
+                   "です")
+                .arg(step.label, QString::fromLatin1(echo)));
     }
     return {};
 }

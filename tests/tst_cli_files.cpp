@@ -30,6 +30,9 @@ class TestCliFiles : public QObject {
         QCOMPARE(o["settings"]["cmbWPM"]["text"].toString(), QString("20"));
         QCOMPARE(o["settings"]["cmbScanType"]["index"].toInt(), 3);
         QCOMPARE(o["settings"].toObject().size(), 29);
+        // each setting with the settings page's label beside its control name
+        QCOMPARE(o["settings"]["cmbRit"]["label"].toString(), QString("RIT / TXIT"));
+        QCOMPARE(o["settings"]["cmbBeep"]["label"].toString(), QString("Beep"));
         const QJsonArray vfo = o["vfo"].toArray();
         QCOMPARE(vfo.size(), 2);
         QCOMPARE(vfo[1]["label"].toString(), QString("VFO B"));
@@ -86,7 +89,8 @@ class TestCliFiles : public QObject {
         QCOMPARE(r.exitCode, 64);
         r = runCli({"new"});
         QCOMPARE(r.exitCode, 64);
-        QVERIFY(r.err.contains("Usage: kt-m40-cli new"));
+        QCOMPARE(r.err, QByteArray("kt-m40-cli: new: -o is missing\n"
+                                   "Try 'kt-m40-cli new --help' for more information.\n"));
         r = runCli({"new", "-o", dir.filePath("v.M40"), "--variant", "Q"});
         QCOMPARE(r.exitCode, 64);
         r = runCli({"show", "--bogus", "x.M40"});

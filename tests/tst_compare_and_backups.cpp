@@ -46,7 +46,22 @@ class TestCompareAndBackups : public QObject {
         QCOMPARE(d[0], (ImageDifference{"Model", "Range", "(1.6MHz - 30MHz)", "(150KHz - 35MHz)"}));
         QCOMPARE(d[1], (ImageDifference{"Settings", "Beep", "On", "Off"}));
         QCOMPARE(d[2], (ImageDifference{"VFO B", "Mode", "LSB (1)", "USB (0)"}));
-        QCOMPARE(d[3], (ImageDifference{"5", "Used", "no", "yes"}));
+        // a channel on one side only is shown whole on that side
+        QCOMPARE(d[3].record, QString("5"));
+        QCOMPARE(d[3].field, QString("Used"));
+        QCOMPARE(d[3].first, QString("empty"));
+        QCOMPARE(d[3].second,
+                 QString("Frequency 7.050.000, Mode LSB, Gain 0, AGC Fast, Pwr High, Filter Wide, "
+                         "Tone Off, NB Off, Split Freq. 7.050.000, Name \"ABC\", Skip -"));
+        QCOMPARE(d[3].content.size(), 11);
+        QCOMPARE(d[3].content[0], (QPair<QString, QString>{"Frequency", "7.050.000"}));
+        QCOMPARE(d[3].content[9], (QPair<QString, QString>{"Name", "ABC"}));
+        QCOMPARE(d[3].content[10], (QPair<QString, QString>{"Skip", ""}));
+        // and the other way round: the side that lost it holds the content
+        const QList<ImageDifference> back = DiffChannel(b, a, 5);
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back[0].first, d[3].second);
+        QCOMPARE(back[0].second, QString("empty"));
         QCOMPARE(d[4], (ImageDifference{"A-P1", "Gain", "0 (0)", "+10 (7)"}));
         QCOMPARE(d[5], (ImageDifference{"A-P1", "Name", "ABC", "ABD"}));
 
@@ -71,9 +86,13 @@ class TestCompareAndBackups : public QObject {
         QCOMPARE(o["equal"].toBool(), false);
         QCOMPARE(o["differences"][0]["record"].toString(), QString("A 10"));
         QCOMPARE(o["differences"][0]["field"].toString(), QString("Used"));
+        QCOMPARE(o["differences"][0]["a"].toString(), QString("empty"));
+        QCOMPARE(o["differences"][0]["channel"]["Frequency"].toString(), QString("7.050.000"));
+        QCOMPARE(o["differences"][0]["channel"]["Name"].toString(), QString("ABC"));
+        QCOMPARE(o["differences"][0]["channel"].toObject().size(), 11);
         r = runCli({"diff", fa, fb});
         QCOMPARE(r.exitCode, 5);
-        QVERIFY(r.out.contains("A 10  Used: no -> yes"));
+        QVERIFY(r.out.contains("A 10  Used: empty -> Frequency 7.050.000, Mode LSB, "));
         QCOMPARE(runCli({"diff", fa, dir.filePath("missing.M40")}).exitCode, 4);
         QCOMPARE(runCli({"diff", fa}).exitCode, 64);
     }

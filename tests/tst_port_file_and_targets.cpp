@@ -261,10 +261,10 @@ void TestPortFileAndTargets::cliDetailsNameTheFile() {
     const QString good = dir_.filePath("good.M40");
     QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
     QVERIFY(writeFile(dir_.filePath("list.csv"), ""));
-    const QList<QStringList> commands = {
-        {"new", "-o", bad},
-        {"save-as", good, "-o", bad},
-        {"import-csv", dir_.filePath("list.csv"), "--into", good, "-o", bad}};
+    const QList<QStringList> commands = {{"new", "-o", bad},
+                                         {"save-as", good, "-o", bad},
+                                         {"import-csv", dir_.filePath("list.csv"), "--into", good, "-o", bad},
+                                         {"export-csv", good, "-o", bad}};
     for (const QStringList &args : commands) {
         const CliResult r = runCli(args);
         QCOMPARE(r.exitCode, 4);

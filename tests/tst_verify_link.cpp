@@ -106,7 +106,14 @@ class TestVerifyLink : public QObject {
             QCOMPARE(o["differences"].toArray().size(), 1);
             QCOMPARE(o["differences"][0]["record"].toString(), QString("0"));
             QCOMPARE(o["differences"][0]["field"].toString(), QString("Used"));
-            QCOMPARE(o["differences"][0]["radio"].toString(), QString("yes"));
+            // the channel the file lacks, whole, on the radio's side
+            QCOMPARE(o["differences"][0]["file"].toString(), QString("empty"));
+            QCOMPARE(o["differences"][0]["channel"]["Frequency"].toString(),
+                     demo.ChannelTable[0].field[FieldFrequency].text);
+            QCOMPARE(o["differences"][0]["channel"]["Name"].toString(),
+                     demo.ChannelTable[0].field[FieldName].text);
+            QVERIFY(o["differences"][0]["radio"].toString().startsWith(
+                "Frequency " + demo.ChannelTable[0].field[FieldFrequency].text + ", Mode "));
         }
         {
             Sim sim({"--save", saved});

@@ -76,7 +76,11 @@ class TestVerifyRecords : public QObject {
         QCOMPARE(d[0].field, QString("Other bytes"));
         QCOMPARE(d[1], (ImageDifference{"VFO B", "NB", "Off (0)", "On (1)"}));
         QCOMPARE(d[2], (ImageDifference{"0", "Mode", "LSB", "code 7 (no such mode)"}));
-        QCOMPARE(d[3], (ImageDifference{"7", "Used", "no", "yes"}));
+        QCOMPARE(d[3].record, QString("7"));
+        QCOMPARE(d[3].field, QString("Used"));
+        QCOMPARE(d[3].first, QString("empty"));
+        QVERIFY(d[3].second.startsWith("Frequency 7.050.000, Mode LSB, "));
+        QVERIFY(d[3].second.endsWith(", Name \"ABC\", Skip -"));
         QCOMPARE(d[4], (ImageDifference{"A-P2", "Pwr", "High (0)", "Low (1)"}));
     }
 

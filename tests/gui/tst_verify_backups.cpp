@@ -86,7 +86,8 @@ class TestVerifyBackups : public QObject {
         QVERIFY(waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 2);
         QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
-        QVERIFY(f->prompts.lastText().contains("3  Used: window yes, radio no"));
+        QVERIFY(f->prompts.lastText().contains("3  Used: window Frequency 7.123.000, Mode LSB, "));
+        QVERIFY(f->prompts.lastText().endsWith(", radio empty"));
         QCOMPARE(f->w().image(), before); // Verify changes nothing
         QCOMPARE(f->radio->block(0x660), radioBefore);
         QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data

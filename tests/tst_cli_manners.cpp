@@ -1,0 +1,325 @@
+// What kt-m40-cli and kt-m40 share with the good command-line tools: --version, help COMMAND, one style of
+// usage error, '-' for standard output and input, write errors on standard output, Ctrl+C, port-name hints.
+#include "link/PortNameHint.h"
+#include "support/CliRun.h"
+#include "support/SimProcess.h"
+#include "support/TestFiles.h"
+#include "support/TestPaths.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+// The version as the build file writes it, read independently of the generated header.
+QString projectVersion() {
+    const QByteArray cmake = readFile(sourceDir() + "/CMakeLists.txt");
+    const QRegularExpressionMatch m =
+        QRegularExpression(R"(project\(kt-m40 VERSION ([0-9.]+))").match(QString::fromLatin1(cmake));
+    return m.captured(1);
+}
+
+// Runs kt-m40-cli with a prepared child: setup runs in the child before the program starts.
+CliResult runWith(const QStringList &args, const std::function<void()> &setup,
+                  const QString &stdoutFile = {}) {
+    QProcess p;
+    p.setChildProcessModifier(setup);
+    if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
+    p.start(cliPath(), args);
+    CliResult r;
+    if (!p.waitForFinished(60000)) return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QStringList commandNames() {
+    const CliResult r = runCli({"--help"});
+    QStringList names;
+    bool inList = false;
+    for (const QByteArray &line : r.out.split('\n')) {
+        if (line == "Commands:")
+            inList = true;
+        else if (line.isEmpty())
+            inList = false;
+        else if (inList)
+            names << QString::fromLatin1(line.trimmed().split(' ').first());
+    }
+    return names;
+}
+
+bool noPath(const QString &) {
+    return false;
+}
+bool anyPath(const QString &) {
+    return true;
+}
+} // namespace
+
+class TestCliManners : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir;
+    QString base;
+
+  private slots:
+    void initTestCase() {
+        base = dir.filePath("base.M40");
+        QCOMPARE(runCli({"new", "-o", base, "--variant", "T"}).exitCode, 0);
+    }
+
+    void versionFromTheBuild() {
+        const QString version = projectVersion();
+        QVERIFY(QRegularExpression(R"(^\d+\.\d+\.\d+$)").match(version).hasMatch());
+        CliResult r = runCli({"--version"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, ("kt-m40-cli " + version + "\n").toLatin1());
+#ifdef KT_M40_APP_PATH
+        QProcess app;
+        app.start(QStringLiteral(KT_M40_APP_PATH), {"--version"});
+        QVERIFY(app.waitForFinished(30000));
+        QCOMPARE(app.exitCode(), 0);
+        QCOMPARE(app.readAllStandardOutput(), ("kt-m40 " + version + "\n").toLatin1());
+        // bad usage of the window program: 64 as for the tool, before any display is needed
+        app.start(QStringLiteral(KT_M40_APP_PATH), {"--bogus"});
+        QVERIFY(app.waitForFinished(30000));
+        QCOMPARE(app.exitCode(), 64);
+        QVERIFY(app.readAllStandardError().startsWith("kt-m40: unknown option --bogus\n"));
+#endif
+    }
+
+    void helpCommandIsCommandHelp() {
+        const QStringList names = commandNames();
+        QVERIFY(names.contains("read") && names.contains("show") && names.contains("sim"));
+        for (const QString &name : names) {
+            const CliResult viaHelp = runCli({"help", name});
+            const CliResult viaOption = runCli({name, "--help"});
+            QCOMPARE(viaHelp.exitCode, 0);
+            QVERIFY(viaHelp.out.startsWith("Usage: kt-m40-cli " + name.toLatin1()));
+            QCOMPARE(viaHelp.out, viaOption.out);
+        }
+        CliResult r = runCli({"help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("Usage: kt-m40-cli COMMAND"));
+        r = runCli({"help", "frobnicate"});
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(r.err, QByteArray("kt-m40-cli: unknown command 'frobnicate'\n"
+                                   "Try 'kt-m40-cli --help' for more information.\n"));
+    }
+
+    void usageErrorsInOneStyle_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read without port") << QStringList{"read", "-o", "x.M40"} << "read: --port is missing";
+        QTest::newRow("read without output") << QStringList{"read", "--port", "1"} << "read: -o is missing";
+        QTest::newRow("write without file")
+            << QStringList{"write", "--port", "1"} << "write: FILE.M40 is missing";
+        QTest::newRow("show extra") << QStringList{"show", "a.M40", "b.M40"}
+                                    << "show: unexpected argument 'b.M40'";
+        QTest::newRow("show unknown option")
+            << QStringList{"show", "--bogus", "a.M40"} << "show: unknown option 'bogus'";
+        QTest::newRow("option without value") << QStringList{"new", "-o"} << "new: missing value after '-o'";
+        QTest::newRow("diff one file") << QStringList{"diff", "a.M40"} << "diff: B.M40 is missing";
+        QTest::newRow("import without into")
+            << QStringList{"import-csv", "a.csv", "-o", "x.M40"} << "import-csv: --into is missing";
+        QTest::newRow("bad variant") << QStringList{"new", "-o", "x.M40", "--variant", "Q"}
+                                     << "new: --variant takes J, T, E or A";
+        QTest::newRow("sim bad baud")
+            << QStringList{"sim", "--baud", "abc"} << "sim: --baud takes a rate from 1 to 1000000, not 'abc'";
+        QTest::newRow("sim zero baud")
+            << QStringList{"sim", "--baud", "0"} << "sim: --baud takes a rate from 1 to 1000000, not '0'";
+        QTest::newRow("empty port") << QStringList{"identify", "--port", ""}
+                                    << "identify: --port '' names no port";
+    }
+    void usageErrorsInOneStyle() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, reason);
+        const CliResult r = runCli(args, dir.path());
+        QCOMPARE(r.exitCode, 64);
+        QCOMPARE(QString::fromUtf8(r.err),
+                 QStringLiteral("kt-m40-cli: %1\nTry 'kt-m40-cli %2 --help' for more "
+                                "information.\n")
+                     .arg(reason, args.first()));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void dashIsStandardOutput() {
+        // the same bytes as into a file, and no file named "-"
+        const QString csv = dir.filePath("out.csv"), m40 = dir.filePath("again.M40");
+        QCOMPARE(runCli({"export-csv", base, "-o", csv}).exitCode, 0);
+        CliResult r = runCli({"export-csv", base, "-o", "-"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, readFile(csv));
+        QVERIFY(r.out.startsWith("\"MODEL\",\"BANK\""));
+
+        r = runCli({"new", "-o", "-", "--variant", "T"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, readFile(base));
+        QCOMPARE(runCli({"save-as", base, "-o", m40}).exitCode, 0);
+        QCOMPARE(runCli({"save-as", base, "-o", "-"}, dir.path()).out, readFile(m40));
+
+        const QString shown = dir.filePath("shown.json");
+        QCOMPARE(runCli({"show", base, "--json", "-o", shown}).exitCode, 0);
+        r = runCli({"show", base, "--json", "-o", "-"}, dir.path());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, readFile(shown));
+        QCOMPARE(runCli({"show", base, "--json"}).out, r.out);
+
+        const QString diffed = dir.filePath("diff.json");
+        QCOMPARE(runCli({"diff", base, base, "--json", "-o", diffed}).exitCode, 0);
+        QCOMPARE(readFile(diffed), QByteArray("{\"differences\":[],\"equal\":true}\n"));
+        r = runCli({"diff", base, base, "--json", "-o", "-"}, dir.path());
+        QCOMPARE(r.out, readFile(diffed));
+        QVERIFY(!QFile::exists(dir.filePath("-")));
+    }
+
+    void dashIsStandardInputForImport() {
+        const QByteArray csv =
+            "\"KT-M40\",\"MEMORY\",\"12\",\"14.200000\",\"\",\"\",\"88.5\",\"88.5\",\"23\","
+            "\"\",\"\",\"Hi\",\"\",\"\",\"\",\"\",\"PIPED\",\"\"\r\n";
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(cliPath(), {"import-csv", "-", "--into", base, "-o", "-"});
+        QVERIFY(p.waitForStarted());
+        p.write(csv);
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        const QByteArray out = p.readAllStandardOutput();
+        // the clone file on stdout, the counts on stderr
+        QCOMPARE(p.readAllStandardError(), QByteArray("1 records taken, 0 dropped\n"));
+        const QString imported = dir.filePath("imported.M40");
+        QVERIFY(writeFile(imported, out));
+        const QJsonObject o = QJsonDocument::fromJson(runCli({"show", imported, "--json"}).out).object();
+        const QJsonObject ch = o["channels"].toArray()[12].toObject();
+        QCOMPARE(ch["used"].toBool(), true);
+        QCOMPARE(ch["fields"][0]["text"].toString(), QString("14.200.000"));
+        QCOMPARE(ch["fields"][9]["text"].toString(), QString("PIPED"));
+        QCOMPARE(o["variant"].toString(), QString("T"));
+    }
+
+    void writeErrorsOnStandardOutput() {
+        // a reader that has gone away before anything was written
+        int fds[2];
+        QCOMPARE(::pipe(fds), 0);
+        ::close(fds[0]);
+        const int writeEnd = fds[1];
+        CliResult r = runWith({"show", base, "--json"}, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+        ::close(writeEnd);
+        QCOMPARE(r.exitCode, 4);
+        QCOMPARE(r.err, QByteArray("File Open Error\n  standard output: Broken pipe\n"));
+
+        // a disk that takes no more: a file-size limit inside the temporary folder
+        const QString limited = dir.filePath("limited.json");
+        for (const QStringList &args : {QStringList{"show", base, "--json"}, QStringList{"show", base},
+                                        QStringList{"export-csv", base, "-o", "-"}}) {
+            r = runWith(
+                args,
+                [] {
+                    ::signal(SIGXFSZ, SIG_IGN);
+                    const rlimit limit{100, 100};
+                    ::setrlimit(RLIMIT_FSIZE, &limit);
+                },
+                limited);
+            QCOMPARE(r.exitCode, 4);
+            QCOMPARE(r.err, QByteArray("File Open Error\n  standard output: File too large\n"));
+            QCOMPARE(QFileInfo(limited).size(), 100);
+        }
+    }
+
+    void portNamesOfAnotherSystem_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("hint");
+        const QString com3 =
+            "COM3 is a Windows port name: here port 3 is /dev/ttyS2 (--port 3), a USB cable is "
+            "usually /dev/ttyUSB0 or /dev/ttyACM0";
+        QTest::newRow("COM3") << "COM3" << false << com3;
+        QTest::newRow("com3") << "com3" << false << com3;
+        QTest::newRow("COM12")
+            << "COM12" << false
+            << "COM12 is a Windows port name: here port 12 is /dev/ttyS11 (--port 12), a USB "
+               "cable is usually /dev/ttyUSB0 or /dev/ttyACM0";
+        QTest::newRow("a /dev/COM3 made by a rule") << "COM3" << true << "";
+        QTest::newRow("a number") << "3" << false << "";
+        QTest::newRow("a device path") << "/dev/ttyUSB0" << false << "";
+        QTest::newRow("a device name") << "ttyUSB0" << false << "";
+    }
+    void portNamesOfAnotherSystem() {
+        QFETCH(QString, text);
+        QFETCH(bool, exists);
+        QFETCH(QString, hint);
+        QCOMPARE(PortNameHint(text, {}, exists ? anyPath : noPath), hint);
+        if (!hint.isEmpty())
+            QCOMPARE(PortNameHint(text, {"/dev/ttyS0", "/dev/ttyUSB1"}, noPath),
+                     hint + "; serial ports found: /dev/ttyS0, /dev/ttyUSB1");
+    }
+
+    void portNameOfAnotherSystemOnTheCommandLine() {
+        if (QFile::exists("/dev/COM3")) QSKIP("this system has a /dev/COM3");
+        const QString out = dir.filePath("never.M40");
+        const CliResult r = runCli({"read", "--port", "COM3", "-o", out});
+        QCOMPARE(r.exitCode, 64);
+        QVERIFY(r.err.startsWith("kt-m40-cli: read: --port COM3: no such port on this system\n"
+                                 "  COM3 is a Windows port name: here port 3 is /dev/ttyS2 (--port 3), a USB "
+                                 "cable is usually /dev/ttyUSB0"));
+        QVERIFY(r.err.endsWith("Try 'kt-m40-cli read --help' for more information.\n"));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void ctrlCEndsTheProgressLineAndSaysWhatWasLeft() {
+        if (!QFile::exists("/dev/ptmx")) QSKIP("this system has no pseudo-terminals");
+        Sim sim({"--demo", "--fault", "delay=20"});
+        QVERIFY(sim.port().startsWith("/dev/"));
+        int master = -1, slave = -1;
+        QCOMPARE(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        const QString out = dir.filePath("interrupted.M40");
+        QProcess read;
+        read.setChildProcessModifier([slave] { ::dup2(slave, STDERR_FILENO); });
+        read.start(cliPath(), {"read", "--port", sim.port(), "--memory", "-o", out});
+        QVERIFY(read.waitForStarted());
+        ::close(slave);
+        QByteArray terminal;
+        auto drain = [&] {
+            char buffer[4096];
+            ssize_t n;
+            while ((n = ::read(master, buffer, sizeof buffer)) > 0)
+                terminal.append(buffer, n);
+        };
+        // wait until a few channels are through
+        QTRY_VERIFY_WITH_TIMEOUT((drain(), terminal.contains("Reading memory [#")), 30000);
+        QCOMPARE(read.state(), QProcess::Running);
+        ::kill(pid_t(read.processId()), SIGINT);
+        QVERIFY(read.waitForFinished(10000));
+        QTest::qWait(100);
+        drain();
+        ::close(master);
+        QCOMPARE(read.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(read.exitCode(), 130);
+        QVERIFY(!QFile::exists(out));
+        // the progress line ends before the message (the terminal turns \n into \r\n)
+        const int at = terminal.indexOf("Interrupted");
+        QVERIFY2(at > 0, terminal.constData());
+        QCOMPARE(terminal.mid(at - 2, 2), QByteArray("\r\n"));
+        QVERIFY(terminal.lastIndexOf("Reading memory [") < at);
+        const QRegularExpressionMatch m =
+            QRegularExpression(
+                R"(Interrupted\r\n  Read Memory stopped at channel (\d+) of 604; nothing was written\r\n$)")
+                .match(QString::fromLatin1(terminal));
+        QVERIFY2(m.hasMatch(), terminal.mid(at).constData());
+        QVERIFY(m.captured(1).toInt() > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliManners)
+#include "tst_cli_manners.moc"
