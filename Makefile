@@ -108,3 +108,19 @@ fuzz: deps-fuzz $(FUZZ_BUILD)/CMakeCache.txt
 	    status=1; echo "$$t: FINDING (see $(FUZZ_BUILD)/$$t.log)"; tail -30 $(FUZZ_BUILD)/$$t.log; \
 	  fi; \
 	done; exit $$status
+
+# Line and branch coverage of the whole suite, per folder (its own build folder, gcov and lcov).
+COVERAGE_BUILD ?= build-coverage
+
+.PHONY: coverage
+
+$(COVERAGE_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
+	  -DCMAKE_EXE_LINKER_FLAGS=--coverage
+
+coverage: deps $(COVERAGE_BUILD)/CMakeCache.txt
+	$(call install-missing,lcov)
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	tests/coverage-report $(COVERAGE_BUILD)

@@ -1,17 +1,22 @@
 #include "app/FrmMain.h"
 #include "app/AppIcon.h"
 #include "app/DlgCom.h"
+#include "app/DlgFind.h"
 #include "app/DlgModify.h"
+#include "app/DlgSetField.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
+#include "channels/ChannelLabels.h"
+#include "channels/VfoRecordCodec.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
 #include "link/Link.h"
 #include "link/PortSettings.h"
 #include "settings/SettingsCodec.h"
+#include "settings/SettingsLists.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,7 +74,10 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     connect(m_settingsPage->cmbRxData1, &QPushButton::clicked, this, &FrmMain::cmbRxData1_Click);
     connect(m_settingsPage->cmbTxData1, &QPushButton::clicked, this, &FrmMain::cmbTxData1_Click);
     connect(m_settingsPage->cmdAuto, &QPushButton::clicked, this, &FrmMain::cmdAuto_Click);
-    connect(m_settingsPage, &SettingsPage::variantSelected, this, [this] { m_dataChanged = true; });
+    connect(m_settingsPage, &SettingsPage::variantSelected, this, &FrmMain::onVariantSelected);
+    connect(m_settingsPage, &SettingsPage::settingPicked, this, &FrmMain::onSettingPicked);
+    connect(&m_document, &CloneDocument::captionChanged, this, &QWidget::setWindowTitle);
+    connect(&m_document, &CloneDocument::imageRestored, this, &FrmMain::refreshAllViews);
     connect(m_memoryPage->cmbRxData, &QPushButton::clicked, this, &FrmMain::cmbRxData_Click);
     connect(m_memoryPage->cmbTxData, &QPushButton::clicked, this, &FrmMain::cmbTxData_Click);
     connect(m_memoryPage->cmbInsert, &QPushButton::clicked, this, &FrmMain::cmbInsert_Click);
@@ -148,6 +156,7 @@ void FrmMain::buildMenus() {
     QMenu *mnuEdit = bar->addMenu(text(1008));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEdit->addAction(make("mnuEditUndo", 1009, &FrmMain::mnuEditUndo_Click));
+    buildEditMenu(mnuEdit);
 
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
@@ -234,10 +243,11 @@ void FrmMain::Form_Load() {
 
 void FrmMain::finishLoad() {
     Timer1->setInterval(500);
-    updateCaption(QString());
+    m_document.setFileState({});
     TabStrip1->setCurrentIndex(0);
     if (!m_options.startupFile.isEmpty()) openCloneFile(m_options.startupFile);
-    m_dataChanged = false;
+    m_document.setDataChanged(false);
+    m_document.clearHistory(); // what the window starts with is where Undo ends
     m_loaded = true;
     modifyDialog(); // the edit dialog is made now, so that its first use opens at once
     emit loaded();
@@ -246,12 +256,15 @@ void FrmMain::finishLoad() {
 DlgModify *FrmMain::modifyDialog() {
     if (!m_modify) {
         m_modify = new DlgModify(&m_image, m_prompts, this);
-        connect(m_modify, &DlgModify::okPressed, this, [this] { m_dataChanged = true; });
+        connect(m_modify, &DlgModify::okPressed, this, [this] { m_document.setDataChanged(true); });
         connect(m_modify, &DlgModify::stored, this, [this](EditSource source, int index) {
             if (source == EditSource::Memory)
                 m_memoryPage->model->refreshRows(index, index);
             else
                 m_settingsPage->vfoModel->refreshRow(index);
+            m_document.commitChange(
+                UiText("Modify %1", "変更 %1")
+                    .arg(source == EditSource::Memory ? ShortRowLabel(index) : VfoLabel(index)));
         });
     }
     return m_modify;
@@ -278,6 +291,7 @@ FrmAbout *FrmMain::aboutBox() {
 
 void FrmMain::openEditor(EditSource source, int index) {
     if (transferRunning() || index < 0) return;
+    m_document.beginChange(); // the dialog is modal: its OK is the only change until it closes
     modifyDialog()->openFor(source, index);
 }
 
@@ -304,9 +318,26 @@ void FrmMain::showMemoryPage() {
     TabStrip1->setCurrentWidget(m_memoryPage);
 }
 
-void FrmMain::updateCaption(const QString &fileName) {
-    setWindowTitle(fileName.isEmpty() ? Tables().AppTitle
-                                      : fileName + QStringLiteral(" - ") + Tables().AppTitle);
+void FrmMain::onVariantSelected(int variant) {
+    m_image.Variant = variant;
+    // A file or the radio selecting the model is part of that command's step.
+    if (m_quietVariant || transferRunning()) {
+        m_document.setDataChanged(true);
+        return;
+    }
+    m_document.commitChange(UiText("Model %1", "機種 %1").arg(VariantCaption(variant)));
+}
+
+void FrmMain::onSettingPicked(int list) {
+    // Picking a list item is no unsaved change of its own, but it can be undone.
+    m_document.commitChange(UiText("Setting %1", "設定 %1").arg(SettingsLists()[list].label),
+                            CloneDocument::Mark::Leave);
+}
+
+void FrmMain::showVariantQuietly() {
+    m_quietVariant = true;
+    m_settingsPage->selectVariant(m_image.Variant);
+    m_quietVariant = false;
 }
 
 void FrmMain::setStatusText(const QString &text) {
@@ -330,7 +361,7 @@ void FrmMain::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
-    if (m_dataChanged && !askSaveChanges()) {
+    if (m_document.dataChanged() && !askSaveChanges()) {
         event->ignore();
         return;
     }
@@ -342,7 +373,7 @@ void FrmMain::Form_Unload() {
     const QString portFile =
         m_options.portFileWrite.isEmpty() ? PortFileForWriting() : m_options.portFileWrite;
     WritePortNumber(portFile, m_port.commPort);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_about, m_com, m_modify})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_about, m_com, m_modify, m_setField, m_find})
         if (w) w->close();
     if (isMinimized()) return;
     // Position and size in twips, 15 to a pixel at 96 dots per inch.
@@ -356,6 +387,7 @@ void FrmMain::Form_Unload() {
 }
 
 void FrmMain::refreshAllViews() {
+    showVariantQuietly();
     m_settingsPage->showSettings();
     m_settingsPage->vfoModel->refreshAll();
     m_memoryPage->model->refreshAll();

@@ -1,15 +1,18 @@
 #pragma once
 #include <QElapsedTimer>
-// frmMain: the application window. It owns the clone image, the document state (CloneFileName,
-// DataChanged), the port choice and the radio session, and wires menus, tool bar and pages to them.
+// frmMain: the application window. It owns the document (clone image, CloneFileName, DataChanged and the
+// undo history), the port choice and the radio session, and wires menus, tool bar and pages to them.
 #include "app/AppOptions.h"
 #include "app/PortChoice.h"
+#include "channels/ChannelBulkEdit.h"
 #include "channels/ChannelEdit.h"
-#include "image/CloneImage.h"
+#include "image/CloneDocument.h"
 #include "link/RadioSession.h"
 #include <QMainWindow>
 
 class DlgCom;
+class DlgFind;
+class DlgSetField;
 class DlgModify;
 class FrmAbout;
 class MemoryPage;
@@ -32,10 +35,11 @@ class FrmMain : public QMainWindow {
     void Form_Load();
     bool isLoaded() const { return m_loaded; }
 
+    CloneDocument &document() { return m_document; }
     CloneImage &image() { return m_image; }
-    bool dataChanged() const { return m_dataChanged; }
-    void setDataChanged(bool changed) { m_dataChanged = changed; }
-    QString cloneFileName() const { return m_cloneFileName; }
+    bool dataChanged() const { return m_document.dataChanged(); }
+    void setDataChanged(bool changed) { m_document.setDataChanged(changed); }
+    QString cloneFileName() const { return m_document.cloneFileName(); }
     PortChoice portChoice() const { return m_port; }
     RadioSession *session() const { return m_session; }
     bool transferRunning() const;
@@ -56,7 +60,23 @@ class FrmMain : public QMainWindow {
     void mnuFileSaveAs_Click();
     void mnuImport_Click();
     void mnuExport_Click();
-    void mnuEditUndo_Click();
+    void mnuEditUndo_Click();     // Edit > Modify
+    void mnuEditUndoStep_Click(); // Edit > Undo
+    void mnuEditRedoStep_Click(); // Edit > Redo
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditSetField_Click();
+    void mnuEditSortFrequency_Click();
+    void mnuEditSortName_Click();
+    void mnuEditFind_Click();
+    void mnuEditFindNext_Click();
+    // What Set Field's OK and Sort do to the selected rows of the memory grid.
+    void setFieldOnSelection(BulkField field, int value);
+    void sortSelection(SortKey key);
+    DlgSetField *setFieldDialog();
+    DlgFind *findDialog();
     void mnuToolsOptions_Click();
     void mnuHelpAbout_Click();
     void mnuReSet_Click();
@@ -93,9 +113,15 @@ class FrmMain : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildEditMenu(class QMenu *mnuEdit);
+    // Undo and Redo name their steps and are enabled only when there is a step and no transfer runs.
+    void updateEditActions();
     void finishLoad();
     void Form_Unload();
-    void updateCaption(const QString &fileName);
+    void onVariantSelected(int variant);
+    void onSettingPicked(int list);
+    // The option buttons follow the image's variant without counting as the user's model choice.
+    void showVariantQuietly();
     void setStatusText(const QString &text);
     bool askSaveChanges(); // false when the user cancels
     bool writeCloneFile(const QString &path);
@@ -114,13 +140,13 @@ class FrmMain : public QMainWindow {
     AppOptions m_options;
     UserPrompts *m_prompts;
     LinkFactory m_linkFactory;
-    CloneImage m_image;
-    bool m_dataChanged = false;
-    QString m_cloneFileName;
+    CloneDocument m_document;
+    CloneImage &m_image = m_document.image();
     PortChoice m_port;
     bool m_linkMatchesPort = false;
     RadioSession *m_session;
     bool m_loaded = false;
+    bool m_quietVariant = false;
     bool m_running = false;
     bool m_hourglass = false;
     QString m_pendingError;
@@ -128,6 +154,7 @@ class FrmMain : public QMainWindow {
     Ending m_failedEnding = Ending::Success;
     bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
     bool m_runVerifies = false; // the run is a Verify (its result follows)
+    bool m_runReadsMemory = false, m_runReadsSettings = false; // what the run's undo step is named after
     QElapsedTimer m_transferClock;
 
     QTabWidget *TabStrip1;
@@ -140,6 +167,8 @@ class FrmMain : public QMainWindow {
     DlgModify *m_modify = nullptr;
     DlgCom *m_com = nullptr;
     FrmAbout *m_about = nullptr;
+    DlgSetField *m_setField = nullptr;
+    DlgFind *m_find = nullptr;
 };
 
 inline const QString CloneFileFilter =

@@ -46,9 +46,8 @@ void FrmMain::mnuExport_Click() {
     if (layout == CsvLayout::Original) {
         // The caption names the CSV, but a later Save must not write the clone file over it: no clone file
         // name.
-        m_cloneFileName.clear();
-        updateCaption(QFileInfo(path).fileName());
-        m_dataChanged = false;
+        m_document.setFileState({QString(), QFileInfo(path).fileName()});
+        m_document.setDataChanged(false);
         setStatusText(QString());
         return;
     }
@@ -69,21 +68,24 @@ void FrmMain::mnuImport_Click() {
     if (transferRunning()) return;
     const QString path = m_prompts->openFileName(this, QStringLiteral("Import"), CsvFileFilter);
     if (path.isEmpty()) return;
+    m_document.beginChange();
     const CsvFileImport result = ImportCsvFile(path, m_image);
     m_settingsPage->vfoModel->refreshAll();
     m_memoryPage->setCurrentRow(1);
     m_memoryPage->setTopRow(1);
     m_memoryPage->model->refreshAll();
     const QString name = QFileInfo(path).fileName();
+    const QString stepName = UiText("Import %1", "インポート %1").arg(name);
     if (result.status() != FileStatus::Ok) {
+        m_document.commitChange(stepName, CloneDocument::Mark::Leave); // what was taken can be undone
         setStatusText(name + QStringLiteral(": ") + result.detail());
         m_prompts->critical(this, ErrorTitle, FileStatusText(result.status()));
         return;
     }
     if (result.layout == CsvLayout::Original) {
-        m_cloneFileName.clear();
-        updateCaption(QString());
-        m_dataChanged = false;
+        m_document.setFileState({});
+        m_document.commitChange(stepName, CloneDocument::Mark::Leave);
+        m_document.setDataChanged(false);
         if (result.ownOriginalExport)
             setStatusText(
                 UiText("Nothing was taken from %1: it is this program's export in the original layout, "
@@ -101,7 +103,8 @@ void FrmMain::mnuImport_Click() {
     }
     // The new layouts take lines into the open image: its file name stays, and it now differs from the file.
     const CsvReport &r = result.report;
-    if (r.taken > 0) m_dataChanged = true;
+    m_document.commitChange(stepName, CloneDocument::Mark::Leave);
+    if (r.taken > 0) m_document.setDataChanged(true);
     const QString summary = UiText("%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.",
                                    "%1、%2: %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。")
                                 .arg(name, CsvLayoutShortTitle(result.layout))

@@ -7,6 +7,7 @@
 #include "files/CloneFile.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include <QFileInfo>
 
 bool FrmMain::askSaveChanges() {
@@ -23,46 +24,51 @@ bool FrmMain::askSaveChanges() {
 
 void FrmMain::mnuFileNew_Click() {
     if (transferRunning()) return;
-    if (m_dataChanged && !askSaveChanges()) return;
+    if (m_document.dataChanged() && !askSaveChanges()) return;
+    m_document.beginChange();
     NewImage(m_image);
+    m_document.setFileState({});
+    m_document.commitChange(UiText("New", "新規作成"), CloneDocument::Mark::Leave);
     refreshAllViews();
-    m_cloneFileName.clear();
-    updateCaption(QString());
-    m_dataChanged = false;
+    m_document.setDataChanged(false);
 }
 
 void FrmMain::mnuFileOpen_Click() {
     if (transferRunning()) return;
-    if (m_dataChanged && !askSaveChanges()) return;
+    if (m_document.dataChanged() && !askSaveChanges()) return;
     const QString path = m_prompts->openFileName(this, QStringLiteral("Open"), CloneFileFilter);
     if (path.isEmpty()) return;
     openCloneFile(path);
 }
 
 bool FrmMain::openCloneFile(const QString &path) {
+    const QString name = QFileInfo(path).fileName();
+    const QString stepName = UiText("Open %1", "開く %1").arg(name);
+    m_document.beginChange();
     const CloneFileLoad result = LoadCloneFile(path, m_image);
     if (result.variantSelected) // the option button follows the header, as a click would
-        m_settingsPage->selectVariant(m_image.Variant);
+        showVariantQuietly();
     if (result.status != FileStatus::Ok) {
-        setStatusText(QFileInfo(path).fileName() + QStringLiteral(": ") + result.detail);
+        m_document.commitChange(stepName, CloneDocument::Mark::Leave); // the header's model stays
+        setStatusText(name + QStringLiteral(": ") + result.detail);
         m_prompts->critical(this, ErrorTitle, FileStatusText(result.status));
         return false;
     }
+    m_document.setFileState({path, name});
+    m_document.commitChange(stepName, CloneDocument::Mark::Leave);
     refreshAllViews();
-    m_cloneFileName = path;
-    updateCaption(QFileInfo(path).fileName());
-    m_dataChanged = false;
+    m_document.setDataChanged(false);
     setStatusText(QString());
     return true;
 }
 
 void FrmMain::mnuFileSave_Click() {
     if (transferRunning()) return;
-    if (m_cloneFileName.isEmpty()) {
+    if (m_document.cloneFileName().isEmpty()) {
         mnuFileSaveAs_Click();
         return;
     }
-    writeCloneFile(m_cloneFileName);
+    writeCloneFile(m_document.cloneFileName());
 }
 
 void FrmMain::mnuFileSaveAs_Click() {
@@ -81,9 +87,8 @@ bool FrmMain::writeCloneFile(const QString &path) {
         m_prompts->critical(this, ErrorTitle, FileStatusText(status));
         return false;
     }
-    m_cloneFileName = path;
-    updateCaption(QFileInfo(path).fileName());
-    m_dataChanged = false;
+    m_document.setFileState({path, QFileInfo(path).fileName()});
+    m_document.setDataChanged(false);
     setStatusText(QString());
     return true;
 }

@@ -3,7 +3,9 @@
 #include "app/GridModels.h"
 #include "app/MemoryPage.h"
 #include "app/UserPrompts.h"
+#include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
+#include "image/UiText.h"
 
 namespace {
 // Insert and Delete shift channels only inside the plain bank, grid rows 1 to 200.
@@ -27,13 +29,15 @@ void copyChannel(CloneImage &image, int from, int to) {
 void FrmMain::cmbInsert_Click() {
     if (transferRunning()) return;
     const int r = m_memoryPage->currentRow();
-    m_dataChanged = true;
-    if (r > PlainBankRows) return;
     const int k = r - 1;
-    for (int j = PlainBankRows - 1; j >= k + 1; --j)
-        copyChannel(m_image, j - 1, j);
-    EmptyChannel(m_image, k);
-    m_memoryPage->model->refreshRows(k, PlainBankRows - 1);
+    m_document.beginChange();
+    if (r <= PlainBankRows) {
+        for (int j = PlainBankRows - 1; j >= k + 1; --j)
+            copyChannel(m_image, j - 1, j);
+        EmptyChannel(m_image, k);
+        m_memoryPage->model->refreshRows(k, PlainBankRows - 1);
+    }
+    m_document.commitChange(UiText("Insert %1", "挿入 %1").arg(ShortRowLabel(k)));
 }
 
 void FrmMain::cmbDelete_Click() {
@@ -41,12 +45,14 @@ void FrmMain::cmbDelete_Click() {
     const int r = m_memoryPage->currentRow();
     if (m_prompts->confirm(this, QStringLiteral("DELETE OK"), DeleteQuestion) != UserPrompts::Answer::Ok)
         return;
-    m_dataChanged = true;
-    if (r > PlainBankRows) return;
-    for (int j = r - 1; j <= PlainBankRows - 2; ++j)
-        copyChannel(m_image, j + 1, j);
-    EmptyChannel(m_image, PlainBankRows - 1);
-    m_memoryPage->model->refreshRows(r - 1, PlainBankRows - 1);
+    m_document.beginChange();
+    if (r <= PlainBankRows) {
+        for (int j = r - 1; j <= PlainBankRows - 2; ++j)
+            copyChannel(m_image, j + 1, j);
+        EmptyChannel(m_image, PlainBankRows - 1);
+        m_memoryPage->model->refreshRows(r - 1, PlainBankRows - 1);
+    }
+    m_document.commitChange(UiText("Delete %1", "削除 %1").arg(ShortRowLabel(r - 1)));
 }
 
 void FrmMain::cmbClear_Click() {
@@ -54,18 +60,20 @@ void FrmMain::cmbClear_Click() {
     if (m_prompts->confirm(this, QStringLiteral("CLEAR OK"), ClearQuestion) != UserPrompts::Answer::Ok)
         return;
     const int r = m_memoryPage->currentRow();
-    m_dataChanged = true;
+    m_document.beginChange();
     EmptyChannel(m_image, r - 1);
     m_memoryPage->model->refreshRows(r - 1, r - 1);
+    m_document.commitChange(UiText("Clear %1", "クリア %1").arg(ShortRowLabel(r - 1)));
 }
 
 void FrmMain::cmbClAll_Click() {
     if (transferRunning()) return;
     if (m_prompts->confirm(this, QStringLiteral("CLEAR OK"), ClearAllQuestion) != UserPrompts::Answer::Ok)
         return;
-    m_dataChanged = true;
+    m_document.beginChange();
     EmptyMemory(m_image);
     m_memoryPage->model->refreshAll();
+    m_document.commitChange(UiText("Clear All", "すべてクリア"));
 }
 
 void FrmMain::Command5_Click() {

@@ -5,6 +5,7 @@
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
 #include "image/Messages.h"
+#include "image/UiText.h"
 #include "link/Link.h"
 #include <QAction>
 #include <QApplication>
@@ -102,6 +103,7 @@ void FrmMain::setRunning(bool running) {
           "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuVerify",
           "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
+    updateEditActions();
     if (running && !m_hourglass) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_hourglass = true;
@@ -115,7 +117,11 @@ void FrmMain::onProcedureStarted(Procedure procedure) {
     if (!m_running) {
         m_runReads = false;
         m_runVerifies = false;
+        m_runReadsMemory = m_runReadsSettings = false;
+        m_document.beginChange(); // what the run reads into the image is one undo step
     }
+    m_runReadsMemory = m_runReadsMemory || procedure == Procedure::ReadMemory;
+    m_runReadsSettings = m_runReadsSettings || procedure == Procedure::ReadSettings;
     m_runReads = m_runReads || procedure == Procedure::ReadMemory || procedure == Procedure::ReadSettings;
     m_runVerifies =
         m_runVerifies || procedure == Procedure::VerifySettings || procedure == Procedure::VerifyMemory;
@@ -153,6 +159,11 @@ void FrmMain::endRun() {
     // A read that stopped part-way leaves what it decoded: the lists and the VFO grid show it.
     m_settingsPage->showSettings();
     m_settingsPage->vfoModel->refreshAll();
+    m_document.commitChange(m_runReadsMemory && m_runReadsSettings ? UiText("Read ALL", "すべて読み出し")
+                            : m_runReadsMemory   ? UiText("Read Memory", "メモリー読み出し")
+                            : m_runReadsSettings ? UiText("Read Settings", "設定読み出し")
+                                                 : UiText("Auto Select", "自動選択"),
+                            CloneDocument::Mark::Leave);
     // ComEnd: buttons back, default pointer, progress bar hidden and at 0.
     setRunning(false);
     m_memoryPage->ProgressBar1->setVisible(false);

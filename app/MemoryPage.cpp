@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 QPushButton *makeButton(QWidget *parent, const char *name, const char *caption) {
@@ -24,6 +25,8 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     model = new ChannelTableModel(image, this);
     MSFlexGrid1->setModel(model);
     SetUpGridView(MSFlexGrid1, ChannelFieldCount);
+    // Whole rows: one, a range with Shift, several with Ctrl, all with Ctrl+A.
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MSFlexGrid1->setCurrentIndex(model->index(0, 0));
     MSFlexGrid1->setMinimumWidth(GridFullWidth(MSFlexGrid1) +
                                  MSFlexGrid1->verticalScrollBar()->sizeHint().width());
@@ -86,6 +89,23 @@ void MemoryPage::setCurrentRow(int r) {
     MSFlexGrid1->selectionModel()->setCurrentIndex(
         model->index(r - 1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     MSFlexGrid1->setAutoScroll(autoScroll);
+}
+
+QList<int> MemoryPage::selectedChannels() const {
+    QList<int> channels;
+    for (const QModelIndex &index : MSFlexGrid1->selectionModel()->selectedRows())
+        channels << index.row();
+    std::sort(channels.begin(), channels.end());
+    if (channels.isEmpty()) channels << currentRow() - 1;
+    return channels;
+}
+
+void MemoryPage::selectChannels(int first, int last) {
+    QItemSelectionModel *selection = MSFlexGrid1->selectionModel();
+    selection->setCurrentIndex(model->index(first, 0), QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(model->index(first, 0), model->index(last, ChannelFieldCount - 1)),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    MSFlexGrid1->scrollTo(model->index(first, 0));
 }
 
 int MemoryPage::topRow() const {

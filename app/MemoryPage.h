@@ -21,6 +21,10 @@ class MemoryPage : public QWidget {
     int topRow() const;
     void setTopRow(int r);
     int visibleRowCount() const;
+    // The channels of the selected rows in row order; the current row's alone when none is selected.
+    QList<int> selectedChannels() const;
+    // Selects rows first..last (channel indexes) and makes `first` current, scrolled into view.
+    void selectChannels(int first, int last);
 
     QTableView *MSFlexGrid1;
     ChannelTableModel *model;

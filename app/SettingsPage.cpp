@@ -57,7 +57,9 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
         m_combos[i] = combo;
         // The lists are views of the image's selection; picking an item changes no block and no flag.
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int index) {
-            if (!m_showing && index >= 0) m_image->Settings[i] = index;
+            if (m_showing || index < 0) return;
+            m_image->Settings[i] = index;
+            emit settingPicked(i);
         });
     }
     grid->setColumnMinimumWidth(2, 12);

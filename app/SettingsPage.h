@@ -38,6 +38,8 @@ class SettingsPage : public QWidget {
   signals:
     // A model option button became the selected one (by a click, an identification or a file).
     void variantSelected(int variant);
+    // The user picked an item of list `list` (the image's selection already holds it).
+    void settingPicked(int list);
 
   private:
     CloneImage *m_image;

@@ -1,4 +1,5 @@
 #include "app/UserPrompts.h"
+#include "image/UiText.h"
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -98,6 +99,8 @@ int QtUserPrompts::chooseItem(QWidget *parent, const QString &title, const QStri
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(items.value(0));
+    dialog.setOkButtonText(UiText("OK", "OK"));
+    dialog.setCancelButtonText(UiText("Cancel", "キャンセル"));
     if (dialog.exec() != QDialog::Accepted) return -1;
     return int(items.indexOf(dialog.textValue()));
 }

@@ -26,3 +26,7 @@ QString ChannelLabel(int k) {
     if (k < 602) return QStringLiteral("CH%1").arg(k - 402);
     return k == 602 ? QStringLiteral("P1") : QStringLiteral("P2");
 }
+
+QString ShortRowLabel(int k) {
+    return RowLabel(k).simplified();
+}

@@ -8,3 +8,5 @@ QString RowLabel(int k);
 QString BankCaption(int k);
 // "CH0".."CH199", "P1", "P2"
 QString ChannelLabel(int k);
+// The row label without its padding ("17", "A 0", "A 10", "B-P1"), as messages and undo steps name a row.
+QString ShortRowLabel(int k);

@@ -1,0 +1,221 @@
+#include "channels/ChannelClipboard.h"
+#include "channels/ChannelEdit.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/NameCharset.h"
+#include "image/UiText.h"
+#include <QRegularExpression>
+#include <algorithm>
+
+QString ChannelsToTsv(const CloneImage &image, const QList<int> &channels) {
+    QString out = ChannelFieldNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (int k : channels) {
+        QStringList cells;
+        for (int f = 0; f < ChannelFieldCount; ++f)
+            cells << (image.ChannelUsed[k] ? image.ChannelTable[k].field[f].text : QString());
+        out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+QString ChannelsToLossless(const CloneImage &image, const QList<int> &channels) {
+    QString out = LosslessHeader + QLatin1Char('\n');
+    for (int k : channels)
+        out += MakeMemData(image, k) + QLatin1Char('\n');
+    return out;
+}
+
+qint64 ParseFrequencyText(const QString &input) {
+    const QString text = input.trimmed();
+    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{3})\\.(\\d{3})$"));
+    static const QRegularExpression hertz(QStringLiteral("^\\d{1,9}$"));
+    static const QRegularExpression megahertz(QStringLiteral("^(\\d{1,2})\\.(\\d{1,6})$"));
+    if (const auto m = dotted.match(text); m.hasMatch())
+        return m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong() * 1000 +
+               m.captured(3).toLongLong();
+    if (hertz.match(text).hasMatch()) return text.toLongLong();
+    if (const auto m = megahertz.match(text); m.hasMatch())
+        return m.captured(1).toLongLong() * 1000000 +
+               m.captured(2).leftJustified(6, QLatin1Char('0')).toLongLong();
+    return -1;
+}
+
+namespace {
+// Lines without their ends; trailing empty lines dropped.
+QStringList linesOf(const QString &text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString rowMessage(int k, int line, int field, const QString &what) {
+    return UiText("Row %1 (pasted line %2), %3: %4", "行 %1（貼り付けの %2 行目）、%3: %4")
+        .arg(ShortRowLabel(k))
+        .arg(line)
+        .arg(ChannelFieldNames()[field], what);
+}
+
+// The index of `cell` in `items` ignoring case, the default for an empty cell, -1 when it is not there.
+int listIndex(const QString &cell, const QStringList &items, int empty) {
+    if (cell.isEmpty()) return empty;
+    for (int i = 0; i < items.size(); ++i)
+        if (items[i].compare(cell, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+// The edit dialog's rules for one tab-separated line: the fields it would store, or a message.
+bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &image, EditFields &out,
+                  QString &message) {
+    EditFields e = NewChannelFields(image.Variant);
+    const FrequencyRange range = FrequencyRangeFor(image.WideRange);
+    auto frequency = [&](int field, const QString &cell, FrequencyBoxes &boxes) {
+        const qint64 hz = ParseFrequencyText(cell);
+        if (hz < 0) {
+            message = rowMessage(k, line, field,
+                                 UiText("\"%1\" is no frequency", "「%1」は周波数ではありません").arg(cell));
+            return false;
+        }
+        if (!range.contains(hz)) {
+            message = rowMessage(k, line, field, OutOfRangeMessage(image.WideRange));
+            return false;
+        }
+        boxes = SplitFrequency(hz);
+        return true;
+    };
+    if (!frequency(FieldFrequency, cells[FieldFrequency], e.frequency)) return false;
+    if (cells[FieldSplitFreq].isEmpty())
+        e.split = e.frequency;
+    else if (!frequency(FieldSplitFreq, cells[FieldSplitFreq], e.split))
+        return false;
+
+    struct Choice {
+        int field;
+        const QStringList &items;
+        int *target;
+    };
+    const Choice choices[] = {
+        {FieldMode, EditModeItems(), &e.mode},       {FieldGain, EditGainItems(), &e.gain},
+        {FieldAGC, EditAGCItems(), &e.agc},          {FieldPwr, EditPowerItems(), &e.power},
+        {FieldFilter, EditFilterItems(), &e.filter}, {FieldTone, EditOnOffItems(), &e.tone},
+        {FieldNB, EditOnOffItems(), &e.nb}};
+    for (const Choice &c : choices) {
+        const int index = listIndex(cells[c.field], c.items, *c.target);
+        if (index < 0) {
+            message = rowMessage(k, line, c.field,
+                                 UiText("\"%1\" is not one of %2", "「%1」は %2 のどれでもありません")
+                                     .arg(cells[c.field], c.items.join(QStringLiteral(", "))));
+            return false;
+        }
+        *c.target = index;
+    }
+
+    const QString name = cells[FieldName].toUpper();
+    if (name.size() > 8 || StorableName(name) != name) {
+        message = rowMessage(k, line, FieldName,
+                             UiText("\"%1\" is more than 8 characters or holds a character the radio cannot "
+                                    "store (A-Z, 0-9, blank and # $ ( ) * + - / = \\ _ are stored)",
+                                    "「%1」は8文字を超えるか、無線機が記憶できない文字を含みます（A-Z、0-9、"
+                                    "空白と # $ ( ) * + - / = \\ _ が使えます）")
+                                 .arg(cells[FieldName]));
+        return false;
+    }
+    e.name = name;
+
+    const QString skip = cells[FieldSkip];
+    if (skip.isEmpty() || skip == QLatin1String("0"))
+        e.skip = false;
+    else if (skip.compare(QLatin1String("Skip"), Qt::CaseInsensitive) == 0 || skip == QLatin1String("1"))
+        e.skip = true;
+    else {
+        message = rowMessage(
+            k, line, FieldSkip,
+            UiText("\"%1\" is neither \"Skip\" nor empty", "「%1」は「Skip」でも空でもありません").arg(skip));
+        return false;
+    }
+    out = e;
+    return true;
+}
+
+bool isHeader(const QStringList &cells) {
+    if (cells.size() != ChannelFieldCount) return false;
+    for (int f = 0; f < ChannelFieldCount; ++f)
+        if (cells[f].trimmed().compare(ChannelFieldNames()[f], Qt::CaseInsensitive) != 0) return false;
+    return true;
+}
+
+ChannelPaste refuse(const QString &message) {
+    ChannelPaste p;
+    p.message = message;
+    return p;
+}
+} // namespace
+
+ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
+    QStringList lines = linesOf(text);
+    const bool lossless = !lines.isEmpty() && lines.first() == LosslessHeader;
+    int firstLine = 1; // line numbers as the user sees them in the pasted text
+    if (lossless || (!lines.isEmpty() && isHeader(lines.first().split(QLatin1Char('\t'))))) {
+        lines.removeFirst();
+        firstLine = 2;
+    }
+    if (lines.isEmpty())
+        return refuse(UiText("The clipboard holds no channels.", "クリップボードにチャンネルがありません。"));
+    if (first < 0 || first + lines.size() > ChannelCount)
+        return refuse(UiText("%1 channels from row %2 do not fit: the list ends at row %3.",
+                             "行 %2 から %1 チャンネルは入りません（最後の行は %3 です）。")
+                          .arg(lines.size())
+                          .arg(ShortRowLabel(qMax(0, first)), ShortRowLabel(ChannelCount - 1)));
+
+    CloneImage result = image; // written only when every channel passes
+    const FrequencyRange range = FrequencyRangeFor(image.WideRange);
+    for (int i = 0; i < lines.size(); ++i) {
+        const int k = first + i, line = firstLine + i;
+        if (lossless) {
+            const QString record = lines[i].trimmed();
+            static const QRegularExpression recordText(QStringLiteral("^[0-9A-Fa-f]{64}$"));
+            if (!recordText.match(record).hasMatch())
+                return refuse(UiText("Row %1 (pasted line %2): not a channel record",
+                                     "行 %1（貼り付けの %2 行目）: チャンネルのレコードではありません")
+                                  .arg(ShortRowLabel(k))
+                                  .arg(line));
+            if (!UpdateMemData(result, record, k))
+                return refuse(rowMessage(k, line, FieldMode,
+                                         UiText("the mode code is none of the radio's modes",
+                                                "モードのコードが無線機のモードにありません")));
+            if (!result.ChannelUsed[k]) continue;
+            for (int field : {int(FieldFrequency), int(FieldSplitFreq)})
+                if (!range.contains(qint64(result.ChannelTable[k].field[field].value)))
+                    return refuse(rowMessage(k, line, field, OutOfRangeMessage(image.WideRange)));
+            continue;
+        }
+        QStringList cells = lines[i].split(QLatin1Char('\t'));
+        if (cells.size() > ChannelFieldCount)
+            return refuse(UiText("Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)",
+                                 "行 %1（貼り付けの %2 行目）: 列が %3 個あります（最大 %4 個: %5）")
+                              .arg(ShortRowLabel(k))
+                              .arg(line)
+                              .arg(cells.size())
+                              .arg(ChannelFieldCount)
+                              .arg(ChannelFieldNames().join(QStringLiteral(", "))));
+        for (QString &cell : cells)
+            cell = cell.trimmed();
+        while (cells.size() < ChannelFieldCount)
+            cells << QString();
+        if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.isEmpty(); })) {
+            EmptyChannel(result, k);
+            continue;
+        }
+        EditFields fields;
+        QString message;
+        if (!fieldsOfLine(cells, k, line, result, fields, message)) return refuse(message);
+        if (!ApplyEditFields(result, EditSource::Memory, k, fields, &message)) return refuse(message);
+    }
+    image = std::move(result);
+    ChannelPaste done;
+    done.ok = true;
+    done.count = lines.size();
+    return done;
+}
