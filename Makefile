@@ -1,7 +1,7 @@
 # The two set-up commands: `make run` and `make test`. Both install what is missing, configure and build into build/.
 BUILD      ?= build
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev
+PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test clean format
@@ -97,3 +97,19 @@ fuzz: deps-fuzz $(FUZZ_BUILD)/CMakeCache.txt
 	    status=1; echo "$$t: FINDING (see $(FUZZ_BUILD)/$$t.log)"; tail -30 $(FUZZ_BUILD)/$$t.log; \
 	  fi; \
 	done; exit $$status
+
+# Line and branch coverage of the whole suite, per folder (its own build folder, gcov and lcov).
+COVERAGE_BUILD ?= build-coverage
+
+.PHONY: coverage
+
+$(COVERAGE_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
+	  -DCMAKE_EXE_LINKER_FLAGS=--coverage
+
+coverage: deps $(COVERAGE_BUILD)/CMakeCache.txt
+	$(call install-missing,lcov)
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	tests/coverage-report $(COVERAGE_BUILD)

@@ -36,7 +36,7 @@ void FrmMain::mnuFileNew_Click() {
 void FrmMain::mnuFileOpen_Click() {
     if (transferRunning()) return;
     if (m_document.dataChanged() && !askSaveChanges()) return;
-    const QString path = m_prompts->openFileName(this, QStringLiteral("Open"), CloneFileFilter);
+    const QString path = m_prompts->openFileName(this, UiText("Open", "開く"), CloneFileFilter);
     if (path.isEmpty()) return;
     openCloneFile(path);
 }
@@ -73,7 +73,8 @@ void FrmMain::mnuFileSave_Click() {
 
 void FrmMain::mnuFileSaveAs_Click() {
     if (transferRunning()) return;
-    const QString path = m_prompts->saveFileName(this, QStringLiteral("Save As"), CloneFileFilter);
+    const QString path =
+        m_prompts->saveFileName(this, UiText("Save As", "名前を付けて保存"), CloneFileFilter);
     if (path.isEmpty()) return;
     writeCloneFile(path);
 }

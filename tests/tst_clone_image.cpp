@@ -68,28 +68,6 @@ class TestCloneImage : public QObject {
         QCOMPARE(variant, 9); // a failed match leaves the outputs alone
     }
 
-    void valueTables() {
-        const TextTables &t = Tables();
-        QCOMPARE(t.ModeTable.size(), 6);
-        QCOMPARE(t.ModeTable[1], QString("LSB"));
-        QCOMPARE(t.ToneTable.size(), 39);
-        QCOMPARE(t.ToneTable.first(), QString("67.0Hz"));
-        QCOMPARE(t.ToneTable[8], QString("88.5Hz"));
-        QCOMPARE(t.ToneTable[12], QString("100.0Hz"));
-        QCOMPARE(t.ToneTable.last(), QString("250.3Hz"));
-        QCOMPARE(t.DcsTable.size(), 104);
-        QCOMPARE(t.DcsTable.first(), QString("023"));
-        QCOMPARE(t.DcsTable.last(), QString("754"));
-        QCOMPARE(t.StepTable.size(), 19);
-        QCOMPARE(t.StepTable[6], QString("30KHz"));
-        QCOMPARE(t.StepTable[7], QString());
-        // tones and DCS codes ascend, so a look-up by number finds one entry at most
-        for (int i = 1; i < t.ToneTable.size(); ++i)
-            QVERIFY(t.ToneTable[i - 1].chopped(2).toDouble() < t.ToneTable[i].chopped(2).toDouble());
-        for (int i = 1; i < t.DcsTable.size(); ++i)
-            QVERIFY(t.DcsTable[i - 1].toInt() < t.DcsTable[i].toInt());
-    }
-
     void lenientHexPairs() {
         QCOMPARE(ReadHexPair("0e", 0), 14);
         QCOMPARE(ReadHexPair("1G", 0), 1);

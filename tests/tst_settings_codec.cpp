@@ -21,29 +21,6 @@ CloneImage defaults() {
 class TestSettingsCodec : public QObject {
     Q_OBJECT
   private slots:
-    void listsAreThoseOfThePage() {
-        const auto &lists = SettingsLists();
-        QCOMPARE(int(lists.size()), SettingsListCount);
-        QCOMPARE(lists.front().name, QString("cmbRit"));
-        QCOMPARE(lists.back().name, QString("cmbFunc"));
-        QCOMPARE(lists[SettingsListIndex("cmbDimmer")].items.size(), 65);
-        QCOMPARE(lists[SettingsListIndex("cmbDimmer")].items[7], QString("07"));
-        QCOMPARE(lists[SettingsListIndex("cmbWPM")].items.size(), 35);
-        QCOMPARE(lists[SettingsListIndex("cmbSideTone")].items.last(), QString("1000Hz"));
-        QCOMPARE(lists[SettingsListIndex("cmbSideTone")].items.size(), 13);
-        QCOMPARE(lists[SettingsListIndex("cmbBreakIn")].items,
-                 QStringList({"FULL", "1", "2", "3", "4", "5", "6", "7", "AUTO"}));
-        QCOMPARE(lists[SettingsListIndex("cmbScanType")].items.size(), 23);
-        QCOMPARE(lists[SettingsListIndex("cmbScanType")].label, QString("Scan Time"));
-        QCOMPARE(lists[SettingsListIndex("cmbScanMode")].label, QString("Scan Type"));
-        QCOMPARE(lists[SettingsListIndex("cmbMrAccess")].items.first(), QString("On"));
-        // the built lists start where the page puts them before the first decode
-        const SettingsSelection initial = InitialSettingsSelection();
-        QCOMPARE(initial.byName("cmbDimmer"), 32);
-        QCOMPARE(initial.byName("cmbWPM"), 14);
-        QCOMPARE(initial.byName("cmbTone"), 8);
-    }
-
     void defaultsDecodeAndEncodeBack() {
         CloneImage image = defaults();
         QCOMPARE(UpdateSetData(image), -1);
