@@ -1,7 +1,7 @@
 # The two set-up commands: `make run` and `make test`. Both install what is missing, configure and build into build/.
 BUILD      ?= build
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev \
+PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n \
               desktop-file-utils appstream help2man dpkg-dev
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

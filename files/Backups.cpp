@@ -1,5 +1,6 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
+#include "image/UiText.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -39,7 +40,7 @@ QStringList ListBackups(const QString &folder) {
 BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QDateTime &when, int keep) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
-        result.detail = QStringLiteral("cannot create %1").arg(folder);
+        result.detail = UiText("cannot create %1", "%1 を作成できません").arg(folder);
         return result;
     }
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));

@@ -68,6 +68,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the window program needs Qt's platform plugins, which it loads at run time rather than links
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own Japanese texts for its standard dialogs: welcome, not needed
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
