@@ -1,6 +1,7 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/FileTarget.h"
+#include "image/UiText.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -46,7 +47,7 @@ BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder,
                              int keep) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
-        result.detail = QStringLiteral("cannot create %1").arg(folder);
+        result.detail = UiText("cannot create %1", "%1 を作成できません").arg(folder);
         return result;
     }
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
