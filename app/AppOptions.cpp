@@ -4,15 +4,16 @@ AppOptions ParseAppArguments(const QStringList &arguments, const QString &system
                              bool *helpAsked) {
     AppOptions options;
     options.language = LanguageForLocale(systemLocale);
-    int i = 1; // arguments[0] is the program
-    for (; i < arguments.size(); ++i) {
+    QStringList fileArguments;
+    bool optionsEnded = false;                   // after "--" every argument belongs to the file name
+    for (int i = 1; i < arguments.size(); ++i) { // arguments[0] is the program
         const QString &a = arguments[i];
-        if (a == QStringLiteral("--")) {
-            ++i;
-            break;
-        }
-        if (!a.startsWith(QStringLiteral("--"))) break;
-        if (a == QStringLiteral("--demo")) {
+        const bool option = a.startsWith(QStringLiteral("--")) || a == QStringLiteral("-h");
+        if (optionsEnded || !option) {
+            fileArguments << a;
+        } else if (a == QStringLiteral("--")) {
+            optionsEnded = true;
+        } else if (a == QStringLiteral("--demo")) {
             options.demo = true;
         } else if (a.startsWith(QStringLiteral("--lang="))) {
             const QString lang = a.mid(7);
@@ -25,6 +26,6 @@ AppOptions ParseAppArguments(const QStringList &arguments, const QString &system
             *error = QStringLiteral("unknown option %1").arg(a);
         }
     }
-    options.startupFile = StartupFileFromArguments(arguments.mid(i));
+    options.startupFile = StartupFileFromArguments(fileArguments);
     return options;
 }

@@ -11,16 +11,19 @@ struct AppOptions {
     int splashPauseMs = 2000; // the pause at load that keeps the splash on screen
     QString portFileRead;     // "" for the usual places
     QString portFileWrite;
-    QString backupFolder; // where reads keep their backups; "" for the per-user backup folder
+    QString backupFolder;     // where reads keep their backups; "" for the per-user backup folder
+    int statusFadeMs = 20000; // how long the message of a finished action stays in the status bar
 };
 
-// Options first (--demo, --lang=en|ja, --help), then the clone file: the rest of the arguments, taken whole.
+// Options (--demo, --lang=en|ja, --help) before or after the clone file; "--" ends the options. The
+// arguments that are not options, joined, name the clone file.
 // systemLocale decides the language when --lang is not given. error gets a message for an unknown option.
 AppOptions ParseAppArguments(const QStringList &arguments, const QString &systemLocale, QString *error,
                              bool *helpAsked = nullptr);
 inline const char *const AppUsageText =
-    "Usage: kt-m40 [--demo] [--lang=en|ja] [FILE.M40]\n"
+    "Usage: kt-m40 [--demo] [--lang=en|ja] [--] [FILE.M40]\n"
     "  --demo       use the built-in virtual radio instead of a serial port\n"
     "  --lang=LANG  menus in English (en) or Japanese (ja); default: the system language\n"
-    "  FILE.M40     clone file to open at start\n"
+    "  --           ends the options: what follows is the file name\n"
+    "  FILE.M40     clone file to open at start; options may also follow it\n"
     "  --version    show the program's version\n";

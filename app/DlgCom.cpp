@@ -1,4 +1,5 @@
 #include "app/DlgCom.h"
+#include "image/UiText.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,7 +24,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     }
     ports->setHorizontalSpacing(32);
 
-    m_other = new QRadioButton(QStringLiteral("Other port:"), this);
+    m_other = new QRadioButton(UiText("Other port:", "その他のポート:"), this);
     m_other->setObjectName(QStringLiteral("opbOther"));
     m_group->addButton(m_other, 14);
     m_otherPath = new QComboBox(this);
@@ -39,7 +40,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     layout->addLayout(ports);
     layout->addLayout(otherRow);
     if (offerVirtualRadio) {
-        m_virtual = new QRadioButton(QStringLiteral("Virtual radio (demo)"), this);
+        m_virtual = new QRadioButton(UiText("Virtual radio (demo)", "仮想無線機 (デモ)"), this);
         m_virtual->setObjectName(QStringLiteral("opbVirtual"));
         m_group->addButton(m_virtual, 15);
         layout->addWidget(m_virtual);

@@ -1,6 +1,7 @@
 #include "app/DlgModify.h"
 #include "app/UserPrompts.h"
 #include "channels/ChannelLabels.h"
+#include "channels/NameCharset.h"
 #include "image/Messages.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +38,23 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+// Eight of the widest name character, with the box's frame and margins around them.
+int NameBoxWidth(const QLineEdit *box) {
+    const QFontMetrics metrics = box->fontMetrics();
+    int widest = 0;
+    for (int code = 0; code < 256; ++code)
+        if (const QChar c = NameChar(code); !c.isNull())
+            widest = qMax(widest, metrics.horizontalAdvance(QString(NameBoxLength, c)));
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QMargins text = box->textMargins();
+    // QLineEdit keeps a further two pixels each side, and one for the cursor.
+    const QSize contents(widest + text.left() + text.right() + 2 * 2 + 1, metrics.height());
+    return box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, box).width();
 }
 
 // The typed character a key stands for: backspace as code 8, nothing for keys that type nothing.
@@ -152,10 +172,14 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Tab order: the frequency boxes, then the name.
-    setTabOrder(txtFreq, txtFreq2);
-    setTabOrder(txtFreq2, txtFreq3);
-    setTabOrder(txtFreq3, txtName);
+    // Tab order follows the eye: the frequency, name and skip, the lists row by row, the split frequency,
+    // the buttons.
+    const QList<QWidget *> order{txtFreq, txtFreq2, txtFreq3, txtName,   chkSkip,     cmbMode,
+                                 cmbGain, cmbAGC,   cmbPower, cmbFilter, cmbNB,       cmbTone,
+                                 txtSP1,  txtSP2,   txtSP3,   OKButton,  CancelButton};
+    for (int k = 0; k + 1 < order.size(); ++k)
+        setTabOrder(order[k], order[k + 1]);
+    txtName->setFixedWidth(NameBoxWidth(txtName));
     for (QLineEdit *box : {txtFreq, txtFreq2, txtFreq3, txtName})
         box->installEventFilter(this);
 

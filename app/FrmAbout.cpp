@@ -2,6 +2,7 @@
 #include "app/AppIcon.h"
 #include "app/UserPrompts.h"
 #include "image/TextTables.h"
+#include "image/UiText.h"
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -43,16 +44,20 @@ FrmAbout::FrmAbout(UserPrompts *prompts, QWidget *parent) : QDialog(parent), m_p
     auto *lblVersion = new QLabel(QStringLiteral("Version 0.10.00 Beta"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     auto *lblDescription =
-        new QLabel(QStringLiteral("Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved."), this);
+        new QLabel(UiText("Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.",
+                          "Copyright (C) 2026 Korvan Radio Co., Ltd. 無断転載を禁じます。"),
+                   this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     auto *lblDisclaimer = new QLabel(
-        QStringLiteral("Warning: This computer program is protected by copyright law and international\n"
-                       "treaties. Unauthorized reproduction or distribution of this program, or any\n"
-                       "portion of it, may result in severe civil and criminal penalties, and will be\n"
-                       "prosecuted to the maximum extent possible under the law."),
+        UiText("Warning: This computer program is protected by copyright law and international\n"
+               "treaties. Unauthorized reproduction or distribution of this program, or any\n"
+               "portion of it, may result in severe civil and criminal penalties, and will be\n"
+               "prosecuted to the maximum extent possible under the law.",
+               "警告: このコンピュータープログラムは著作権法および国際条約により保護されています。\n"
+               "本プログラムの全部または一部を無断で複製または配布すると、民事上および刑事上の\n"
+               "厳しい罰則の対象となり、法の許す最大限の範囲で訴追されます。"),
         this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setEnabled(false);
 
     auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

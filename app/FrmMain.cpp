@@ -11,6 +11,7 @@
 #include "app/UserPrompts.h"
 #include "channels/ChannelLabels.h"
 #include "channels/VfoRecordCodec.h"
+#include "image/SettingsStore.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
 #include "link/Link.h"
@@ -26,7 +27,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -65,12 +65,18 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     connect(m_clock, &QTimer::timeout, this, &FrmMain::updateClock);
     m_clock->start();
     updateClock();
+    m_statusFade = new QTimer(this);
+    m_statusFade->setSingleShot(true);
+    connect(m_statusFade, &QTimer::timeout, this, &FrmMain::clearStatusText);
 
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &FrmMain::finishLoad);
 
-    // Page buttons.
+    // Page buttons; a press lets the last action's message give way before the click acts.
+    for (QPushButton *b :
+         m_settingsPage->findChildren<QPushButton *>() + m_memoryPage->findChildren<QPushButton *>())
+        connect(b, &QPushButton::pressed, this, &FrmMain::clearStatusText);
     connect(m_settingsPage->cmbRxData1, &QPushButton::clicked, this, &FrmMain::cmbRxData1_Click);
     connect(m_settingsPage->cmbTxData1, &QPushButton::clicked, this, &FrmMain::cmbTxData1_Click);
     connect(m_settingsPage->cmdAuto, &QPushButton::clicked, this, &FrmMain::cmdAuto_Click);
@@ -94,6 +100,7 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     // The radio session reports back.
     connect(m_session, &RadioSession::procedureStarted, this, &FrmMain::onProcedureStarted);
     connect(m_session, &RadioSession::progress, this, &FrmMain::showTransferProgress);
+    connect(m_session, &RadioSession::changesProgress, this, &FrmMain::showChangesProgress);
     connect(m_session, &RadioSession::channelDecoded, this,
             [this](int k) { m_memoryPage->model->refreshRows(k, k); });
     connect(m_session, &RadioSession::settingsDecoded, m_settingsPage, &SettingsPage::showSettings);
@@ -126,6 +133,8 @@ void FrmMain::buildMenus() {
     auto make = [this, &text](const char *name, int id, void (FrmMain::*slot)()) {
         auto *a = new QAction(text(id), this);
         a->setObjectName(QLatin1String(name));
+        // The message of the last action gives way to this one (connected first, so it runs first).
+        connect(a, &QAction::triggered, this, &FrmMain::clearStatusText);
         if (slot) connect(a, &QAction::triggered, this, slot);
         return a;
     };
@@ -193,9 +202,21 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, &FrmMain::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, &FrmMain::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, &FrmMain::mnuWrAll_Click));
+<<<<<<< HEAD
+    QAction *mnuWrChg = new QAction(UiText("Changes(&C)", "変更分(&C)"), this);
+    mnuWrChg->setObjectName(QStringLiteral("mnuWrChg"));
+    mnuWrChg->setToolTip(UiText("Read the radio, keep it as a backup, write only what differs and check it",
+                                "無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します"));
+    connect(mnuWrChg, &QAction::triggered, this, &FrmMain::mnuWrChg_Click);
+    mnuWr->addAction(mnuWrChg);
     QAction *mnuVerify = new QAction(QStringLiteral("Verify(&V)"), this);
+=======
+    QAction *mnuVerify = new QAction(UiText("Verify(&V)", "ベリファイ(&V)"), this);
+>>>>>>> main
     mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
-    mnuVerify->setToolTip(QStringLiteral("Read the radio back and compare it with the window's data"));
+    mnuVerify->setToolTip(UiText("Read the radio back and compare it with the window's data",
+                                 "無線機から読み返してウィンドウのデータと比べます"));
+    connect(mnuVerify, &QAction::triggered, this, &FrmMain::clearStatusText);
     connect(mnuVerify, &QAction::triggered, this, &FrmMain::mnuVerify_Click);
     mnuTools->addAction(mnuVerify);
     mnuTools->addAction(make("mnuToolsOptions", 1013, &FrmMain::mnuToolsOptions_Click));
@@ -210,6 +231,7 @@ void FrmMain::buildMenus() {
         a->setObjectName(QStringLiteral("tb_") + QString::fromUtf8(key));
         a->setData(QString::fromUtf8(key));
         a->setToolTip(text(tip));
+        connect(a, &QAction::triggered, this, &FrmMain::clearStatusText);
         connect(a, &QAction::triggered, this, slot);
         tbToolBar->addAction(a);
     };
@@ -344,7 +366,14 @@ void FrmMain::showVariantQuietly() {
 }
 
 void FrmMain::setStatusText(const QString &text) {
+    setProgressText(text);
+    if (!text.isEmpty()) m_statusFade->start(m_options.statusFadeMs);
+}
+
+void FrmMain::setProgressText(const QString &text) {
+    m_statusFade->stop();
     m_statusText->setText(text);
+    emit statusTextChanged(text);
 }
 
 QString FrmMain::statusText() const {
@@ -353,14 +382,17 @@ QString FrmMain::statusText() const {
 
 void FrmMain::updateClock() {
     const QDateTime now = QDateTime::currentDateTime();
-    m_statusDate->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
-    m_statusTime->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    // Japanese windows write the date and time the Japanese way, whatever the system's locale.
+    const QLocale locale =
+        m_options.language == UiLanguage::Japanese ? QLocale(QLocale::Japanese, QLocale::Japan) : QLocale();
+    m_statusDate->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_statusTime->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
 void FrmMain::closeEvent(QCloseEvent *event) {
     // Form_QueryUnload: a transfer must end first; unsaved changes are asked about.
     if (transferRunning()) {
-        m_prompts->information(this, Tables().AppTitle, BusyCloseText);
+        if (!m_busyNotice) m_busyNotice = m_prompts->notice(this, Tables().AppTitle, BusyCloseText());
         event->ignore();
         return;
     }
@@ -370,6 +402,12 @@ void FrmMain::closeEvent(QCloseEvent *event) {
     }
     Form_Unload();
     event->accept();
+}
+
+QString BusyCloseText() {
+    return UiText(
+        "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.",
+        "無線機との転送中です。\r\n転送が終わってからウィンドウを閉じてください。");
 }
 
 void FrmMain::Form_Unload() {
@@ -382,7 +420,7 @@ void FrmMain::Form_Unload() {
     // Position and size in twips, 15 to a pixel at 96 dots per inch.
     const double perPixel = 15.0 * 96.0 / logicalDpiX();
     const QRect frame = frameGeometry();
-    QSettings store(QStringLiteral("Korvan"), Tables().AppTitle);
+    SettingsStore store;
     store.setValue(QStringLiteral("Settings/MainLeft"), QString::number(qRound(frame.x() * perPixel)));
     store.setValue(QStringLiteral("Settings/MainTop"), QString::number(qRound(frame.y() * perPixel)));
     store.setValue(QStringLiteral("Settings/MainWidth"), QString::number(qRound(frame.width() * perPixel)));

@@ -9,6 +9,7 @@
 #include "image/CloneDocument.h"
 #include "link/RadioSession.h"
 #include <QMainWindow>
+#include <QPointer>
 
 class DlgCom;
 class DlgFind;
@@ -90,6 +91,7 @@ class FrmMain : public QMainWindow {
     void mnuWrSet_Click();
     void mnuWrMem_Click();
     void mnuWrAll_Click();
+    void mnuWrChg_Click();
     void mnuVerify_Click();
     void cmbRxData_Click();
     void cmbTxData_Click();
@@ -112,6 +114,8 @@ class FrmMain : public QMainWindow {
   signals:
     // The load (with its pause) has ended: the splash may close and the window show.
     void loaded();
+    // The status bar's text panel shows text ("" when it was cleared).
+    void statusTextChanged(const QString &text);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -127,7 +131,11 @@ class FrmMain : public QMainWindow {
     void onSettingPicked(int list);
     // The option buttons follow the image's variant without counting as the user's model choice.
     void showVariantQuietly();
+    // The message of a finished action: it gives way to the next action or fades after a while.
     void setStatusText(const QString &text);
+    // A line of a running action: it stays until the next line or the outcome replaces it.
+    void setProgressText(const QString &text);
+    void clearStatusText() { setStatusText(QString()); }
     bool askSaveChanges(); // false when the user cancels
     bool writeCloneFile(const QString &path);
     void refreshAllViews();
@@ -140,6 +148,9 @@ class FrmMain : public QMainWindow {
     // After a run: the backup of a successful read, the result of a Verify.
     void finishReadOrVerify(bool succeeded);
     void showTransferProgress(int k);
+    // Write Changes: the whole run's progress; after it, the closing line (and what the radio did not take).
+    void showChangesProgress(const WriteChangesProgress &progress);
+    void finishWriteChanges(bool succeeded);
     void updateClock();
 
     AppOptions m_options;
@@ -159,7 +170,10 @@ class FrmMain : public QMainWindow {
     Ending m_failedEnding = Ending::Success;
     bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
     bool m_runVerifies = false; // the run is a Verify (its result follows)
+    bool m_runChanges = false;  // the run is a Write Changes (its closing line follows)
     bool m_runReadsMemory = false, m_runReadsSettings = false; // what the run's undo step is named after
+    bool m_runWrites = false;                                  // the run writes to the radio
+    QElapsedTimer m_runClock;                                  // since the run began
     QElapsedTimer m_transferClock;
 
     QTabWidget *TabStrip1;
@@ -169,6 +183,8 @@ class FrmMain : public QMainWindow {
     QLabel *m_statusText, *m_statusDate, *m_statusTime;
     QTimer *Timer1;
     QTimer *m_clock;
+    QTimer *m_statusFade;
+    QPointer<QWidget> m_busyNotice; // "a transfer is under way", up until the transfer ends
     DlgModify *m_modify = nullptr;
     DlgCom *m_com = nullptr;
     FrmAbout *m_about = nullptr;
@@ -180,5 +196,5 @@ class FrmMain : public QMainWindow {
 inline const QString CloneFileFilter =
     QStringLiteral("Korvan KT-M40 Clone Files (*.M40)|*.M40|All Files (*.*)|*.*");
 inline const QString CsvFileFilter = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*");
-inline const QString BusyCloseText = QStringLiteral(
-    "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.");
+// Closing while a transfer runs.
+QString BusyCloseText();

@@ -33,7 +33,7 @@ void FrmMain::mnuExport_Click() {
                                              UiText("Layout of the CSV file:", "CSVファイルの形式:"), titles);
     if (choice < 0 || choice >= layouts.size()) return;
     const CsvLayout layout = layouts[choice];
-    const QString path = m_prompts->saveFileName(this, QStringLiteral("Export"), CsvFileFilter);
+    const QString path = m_prompts->saveFileName(this, UiText("Export", "エクスポート"), CsvFileFilter);
     if (path.isEmpty()) return;
     QString detail;
     CsvReport notCarried;
@@ -66,7 +66,7 @@ void FrmMain::mnuExport_Click() {
 
 void FrmMain::mnuImport_Click() {
     if (transferRunning()) return;
-    const QString path = m_prompts->openFileName(this, QStringLiteral("Import"), CsvFileFilter);
+    const QString path = m_prompts->openFileName(this, UiText("Import", "インポート"), CsvFileFilter);
     if (path.isEmpty()) return;
     m_document.beginChange();
     const CsvFileImport result = ImportCsvFile(path, m_image);
@@ -83,7 +83,7 @@ void FrmMain::mnuImport_Click() {
         return;
     }
     if (result.layout == CsvLayout::Original) {
-        m_document.setFileState({});
+        m_document.setFileState({}, CloneDocument::FileChange::PartOfStep);
         m_document.commitChange(stepName, CloneDocument::Mark::Leave);
         m_document.setDataChanged(false);
         if (result.ownOriginalExport)
@@ -96,7 +96,7 @@ void FrmMain::mnuImport_Click() {
                        "でエクスポートしてください。")
                     .arg(name));
         else
-            setStatusText(QStringLiteral("Imported %1 records, %2 dropped")
+            setStatusText(UiText("Imported %1 records, %2 dropped", "%1 件を取り込み、%2 件を除外しました")
                               .arg(result.original.taken)
                               .arg(result.original.dropped));
         return;

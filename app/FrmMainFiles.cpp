@@ -27,7 +27,7 @@ void FrmMain::mnuFileNew_Click() {
     if (m_document.dataChanged() && !askSaveChanges()) return;
     m_document.beginChange();
     NewImage(m_image);
-    m_document.setFileState({});
+    m_document.setFileState({}, CloneDocument::FileChange::PartOfStep);
     m_document.commitChange(UiText("New", "新規作成"), CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);
@@ -36,7 +36,7 @@ void FrmMain::mnuFileNew_Click() {
 void FrmMain::mnuFileOpen_Click() {
     if (transferRunning()) return;
     if (m_document.dataChanged() && !askSaveChanges()) return;
-    const QString path = m_prompts->openFileName(this, QStringLiteral("Open"), CloneFileFilter);
+    const QString path = m_prompts->openFileName(this, UiText("Open", "開く"), CloneFileFilter);
     if (path.isEmpty()) return;
     openCloneFile(path);
 }
@@ -54,7 +54,7 @@ bool FrmMain::openCloneFile(const QString &path) {
         m_prompts->critical(this, ErrorTitle, FileStatusText(result.status));
         return false;
     }
-    m_document.setFileState({path, name});
+    m_document.setFileState({path, name}, CloneDocument::FileChange::PartOfStep);
     m_document.commitChange(stepName, CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);
@@ -73,7 +73,8 @@ void FrmMain::mnuFileSave_Click() {
 
 void FrmMain::mnuFileSaveAs_Click() {
     if (transferRunning()) return;
-    const QString path = m_prompts->saveFileName(this, QStringLiteral("Save As"), CloneFileFilter);
+    const QString path =
+        m_prompts->saveFileName(this, UiText("Save As", "名前を付けて保存"), CloneFileFilter);
     if (path.isEmpty()) return;
     writeCloneFile(path);
 }

@@ -10,8 +10,6 @@
 namespace {
 // Insert and Delete shift channels only inside the plain bank, grid rows 1 to 200.
 constexpr int PlainBankRows = 200;
-// The scroll rules count on 13 visible data rows.
-constexpr int ScrollRows = 13;
 
 const QString DeleteQuestion =
     QStringLiteral("Delete cannot be undone.\r\nAre you sure that you want to do the delete?");
@@ -76,15 +74,18 @@ void FrmMain::cmbClAll_Click() {
     m_document.commitChange(UiText("Clear All", "すべてクリア"));
 }
 
+// Up and Down scroll by the rows the grid really shows, so the highlighted row never jumps while it is in
+// sight and never leaves it.
 void FrmMain::Command5_Click() {
     MemoryPage *page = m_memoryPage;
     int r = page->currentRow();
     if (r > 1) page->setCurrentRow(--r);
     const int top = page->topRow();
+    const int rows = page->visibleRowCount();
     if (r < top)
         page->setTopRow(r);
-    else if (r >= top + ScrollRows)
-        page->setTopRow(r - (ScrollRows - 1));
+    else if (r >= top + rows)
+        page->setTopRow(r - (rows - 1));
 }
 
 void FrmMain::Command4_Click() {
@@ -92,9 +93,10 @@ void FrmMain::Command4_Click() {
     int r = page->currentRow();
     if (r < PlainBankRows) page->setCurrentRow(++r);
     const int top = page->topRow();
-    const bool visible = r >= top && r < top + page->visibleRowCount();
+    const int rows = page->visibleRowCount();
+    const bool visible = r >= top && r < top + rows;
     if (!visible)
-        page->setTopRow(r < top ? r : r - (ScrollRows - 1));
+        page->setTopRow(r < top ? r : r - (rows - 1));
     else if (r == ChannelCount)
-        page->setTopRow(ChannelCount + 1 - ScrollRows);
+        page->setTopRow(ChannelCount + 1 - rows);
 }

@@ -7,6 +7,7 @@
 #include "image/Messages.h"
 #include "image/UiText.h"
 #include "link/Link.h"
+#include "link/TransferProgress.h"
 #include <QAction>
 #include <QApplication>
 #include <QProgressBar>
@@ -15,7 +16,8 @@
 
 namespace {
 bool isMemoryProcedure(Procedure p) {
-    return p == Procedure::ReadMemory || p == Procedure::WriteMemory || p == Procedure::VerifyMemory;
+    return p == Procedure::ReadMemory || p == Procedure::WriteMemory || p == Procedure::VerifyMemory ||
+           p == Procedure::ChangesRead;
 }
 } // namespace
 
@@ -36,7 +38,7 @@ void FrmMain::startRun(const std::function<bool()> &start) {
     if (transferRunning()) return;
     if (!ensureLink() || !start()) {
         // No line to the radio at all: the procedure's own failure path.
-        setStatusText(QStringLiteral("No port to open"));
+        setStatusText(UiText("No port to open", "開くポートがありません"));
         m_prompts->critical(this, ErrorTitle, ComPortErrorText);
     }
 }
@@ -100,8 +102,8 @@ void FrmMain::setRunning(bool running) {
     m_settingsPage->setInputEnabled(idle);
     for (const char *name :
          {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImport", "mnuExport",
-          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuVerify",
-          "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
+          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuWrChg",
+          "mnuVerify", "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
     // Printing waits too: the document would show a memory half read.
     for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
@@ -121,10 +123,13 @@ void FrmMain::onProcedureStarted(Procedure procedure) {
         m_runReads = false;
         m_runVerifies = false;
         m_runReadsMemory = m_runReadsSettings = false;
+        m_runWrites = false;
+        m_runClock.start();
         m_document.beginChange(); // what the run reads into the image is one undo step
     }
     m_runReadsMemory = m_runReadsMemory || procedure == Procedure::ReadMemory;
     m_runReadsSettings = m_runReadsSettings || procedure == Procedure::ReadSettings;
+    m_runWrites = m_runWrites || procedure == Procedure::WriteMemory || procedure == Procedure::WriteSettings;
     m_runReads = m_runReads || procedure == Procedure::ReadMemory || procedure == Procedure::ReadSettings;
     m_runVerifies =
         m_runVerifies || procedure == Procedure::VerifySettings || procedure == Procedure::VerifyMemory;
@@ -140,15 +145,25 @@ void FrmMain::onProcedureStarted(Procedure procedure) {
 }
 
 void FrmMain::onProcedureFinished(Procedure procedure, Ending ending, const QString &detail) {
-    if (ending == Ending::Success) return;
+    if (ending == Ending::Success) {
+        // The last line of a memory transfer counts every record: all were moved.
+        if (isMemoryProcedure(procedure)) {
+            m_memoryPage->ProgressBar1->setValue(m_memoryPage->ProgressBar1->maximum());
+            setProgressText(TransferProgress{ChannelCount, ChannelCount, m_transferClock.elapsed()}.text());
+        }
+        return;
+    }
     m_failedProcedure = procedure;
     m_failedEnding = ending;
-    m_pendingError = ending == Ending::CommunicationError ? CommunicationErrorText : ComPortErrorText;
+    m_pendingError = ending == Ending::CommunicationError ? CommunicationErrorText
+                     : ending == Ending::FileError        ? FileOpenErrorText
+                                                          : ComPortErrorText;
     setStatusText(detail);
 }
 
 void FrmMain::endRun() {
-    if (m_session->busy()) return; // a further run has begun meanwhile
+    if (m_session->busy()) return;           // a further run has begun meanwhile
+    if (m_busyNotice) m_busyNotice->close(); // what it told of has passed
     const bool succeeded = m_pendingError.isEmpty();
     if (!m_pendingError.isEmpty()) {
         const QString message = m_pendingError;
@@ -172,4 +187,5 @@ void FrmMain::endRun() {
     m_memoryPage->ProgressBar1->setVisible(false);
     m_memoryPage->ProgressBar1->setValue(0);
     finishReadOrVerify(succeeded);
+    finishWriteChanges(succeeded);
 }

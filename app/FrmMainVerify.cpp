@@ -4,13 +4,18 @@
 #include "app/MemoryPage.h"
 #include "app/UserPrompts.h"
 #include "files/Backups.h"
+#include "image/UiText.h"
 #include "link/TransferProgress.h"
 #include "link/VerifyRecords.h"
 #include <QProgressBar>
 
 namespace {
 constexpr int ListedDifferences = 40; // a message box longer than this is no longer read
+
+QString VerifyTitle() {
+    return UiText("Verify", "ベリファイ");
 }
+} // namespace
 
 void FrmMain::mnuVerify_Click() {
     startRun([this] { return m_session->startVerify(true, true); });
@@ -18,37 +23,51 @@ void FrmMain::mnuVerify_Click() {
 
 void FrmMain::showTransferProgress(int k) {
     m_memoryPage->ProgressBar1->setValue(k);
-    setStatusText(TransferProgress{k, ChannelCount, m_transferClock.elapsed()}.text());
+    setProgressText(TransferProgress{k, ChannelCount, m_transferClock.elapsed()}.text());
 }
 
 void FrmMain::finishReadOrVerify(bool succeeded) {
-    const bool reads = m_runReads, verifies = m_runVerifies;
-    m_runReads = m_runVerifies = false;
+    const bool reads = m_runReads, verifies = m_runVerifies, writes = m_runWrites;
+    m_runReads = m_runVerifies = m_runWrites = false;
     if (!succeeded) return;
+    const QString took = FormatDuration(m_runClock.elapsed());
+    if (writes)
+        setStatusText(
+            UiText("Written to the radio in %1", "無線機への書き込みが終わりました (%1)").arg(took));
+    else if (!reads && !verifies) // identification alone
+        setStatusText(UiText("The radio answered in %1", "無線機が応答しました (%1)").arg(took));
     if (reads) {
         // a backup that cannot be saved never disturbs the read: it only says so
         const BackupResult backup = m_options.backupFolder.isEmpty()
                                         ? SaveBackup(m_image)
                                         : SaveBackup(m_image, m_options.backupFolder);
-        setStatusText(backup.ok ? QStringLiteral("Backup saved: %1").arg(backup.path)
-                                : QStringLiteral("No backup saved: %1").arg(backup.detail));
+        const QString read =
+            UiText("Read from the radio in %1. ", "無線機からの読み出しが終わりました (%1)。").arg(took);
+        setStatusText(
+            read +
+            (backup.ok
+                 ? UiText("Backup saved: %1", "バックアップを保存しました: %1").arg(backup.path)
+                 : UiText("No backup saved: %1", "バックアップを保存できません: %1").arg(backup.detail)));
     }
     if (verifies) {
         const QList<ImageDifference> diffs = CompareWithRadio(m_image, m_session->radioRecords());
         if (diffs.isEmpty()) {
-            setStatusText(QStringLiteral("Verify: the radio holds what Write would send"));
-            m_prompts->information(this, QStringLiteral("Verify"),
-                                   QStringLiteral("The radio holds what Write would send."));
+            setStatusText(UiText("Verify: the radio holds what Write would send",
+                                 "ベリファイ: 無線機の内容は書き込むデータと一致しています"));
+            m_prompts->information(this, VerifyTitle(),
+                                   UiText("The radio holds what Write would send.",
+                                          "無線機の内容は書き込むデータと一致しています。"));
             return;
         }
-        setStatusText(QStringLiteral("Verify: %1 difference(s)").arg(diffs.size()));
+        setStatusText(UiText("Verify: %1 difference(s)", "ベリファイ: 相違 %1 件").arg(diffs.size()));
         QStringList lines{
-            QStringLiteral("%1 difference(s) between the window and the radio:").arg(diffs.size())};
+            UiText("%1 difference(s) between the window and the radio:", "ウィンドウと無線機の相違 %1 件:")
+                .arg(diffs.size())};
         for (int i = 0; i < diffs.size() && i < ListedDifferences; ++i)
-            lines << QStringLiteral("%1  %2: window %3, radio %4")
+            lines << UiText("%1  %2: window %3, radio %4", "%1  %2: ウィンドウ %3、無線機 %4")
                          .arg(diffs[i].record, diffs[i].field, diffs[i].first, diffs[i].second);
         if (diffs.size() > ListedDifferences)
-            lines << QStringLiteral("... and %1 more").arg(diffs.size() - ListedDifferences);
-        m_prompts->information(this, QStringLiteral("Verify"), lines.join(QStringLiteral("\r\n")));
+            lines << UiText("... and %1 more", "... ほか %1 件").arg(diffs.size() - ListedDifferences);
+        m_prompts->information(this, VerifyTitle(), lines.join(QStringLiteral("\r\n")));
     }
 }

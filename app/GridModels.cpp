@@ -1,4 +1,5 @@
 #include "app/GridModels.h"
+#include "app/GridColumns.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
@@ -84,11 +85,14 @@ void SetUpGridView(QTableView *view, int dataColumns) {
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setFixedWidth(px(widths[0]));
     view->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The user may widen or narrow any data column; a cut text shows whole in its tool tip.
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->setItemDelegate(new CutTextTipDelegate(view));
     view->horizontalHeader()->setHighlightSections(false);
     view->verticalHeader()->setHighlightSections(false);
     for (int c = 0; c < dataColumns; ++c)
         view->setColumnWidth(c, px(widths[c + 1]));
+    FitColumnsToWidestTexts(view, dataColumns);
     view->verticalHeader()->setDefaultSectionSize(metrics.height() + 5);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);

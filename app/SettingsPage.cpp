@@ -1,5 +1,6 @@
 #include "app/SettingsPage.h"
 #include "app/GridModels.h"
+#include "image/UiText.h"
 #include "settings/SettingsLists.h"
 #include "settings/SettingsPageLayout.h"
 #include <QButtonGroup>
@@ -27,7 +28,9 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
         auto *combo = new QComboBox(m_listArea);
         combo->setObjectName(lists[i].name);
         combo->addItems(lists[i].items);
-        combo->setMaxVisibleItems(12);
+        combo->setMaxVisibleItems(MaxVisibleListItems);
+        // A style that opens its lists as pop-up menus ignores the count: the list form keeps to it.
+        combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         auto *label = new QLabel(lists[i].label, m_listArea);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -48,7 +51,7 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     grid->setColumnStretch(8, 1);
 
     // The model frame, over the first column's empty top rows.
-    auto *frame = new QGroupBox(QStringLiteral("Model"), m_listArea);
+    auto *frame = new QGroupBox(UiText("Model", "機種"), m_listArea);
     frame->setObjectName(QStringLiteral("fraModel"));
     auto *frameLayout = new QGridLayout(frame);
     m_modelGroup = new QButtonGroup(this);
@@ -77,10 +80,14 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     SetUpGridView(MSFlexGrid2, VfoFieldCount);
     MSFlexGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid2->setFixedSize(GridFullWidth(MSFlexGrid2),
-                              MSFlexGrid2->horizontalHeader()->sizeHint().height() +
-                                  2 * MSFlexGrid2->verticalHeader()->defaultSectionSize() +
-                                  2 * MSFlexGrid2->frameWidth());
+    MSFlexGrid2->setFixedHeight(MSFlexGrid2->horizontalHeader()->sizeHint().height() +
+                                2 * MSFlexGrid2->verticalHeader()->defaultSectionSize() +
+                                2 * MSFlexGrid2->frameWidth());
+    // The grid grows with the window and never shows less than its columns, however the user sizes them.
+    MSFlexGrid2->setMinimumWidth(GridFullWidth(MSFlexGrid2));
+    MSFlexGrid2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(MSFlexGrid2->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { MSFlexGrid2->setMinimumWidth(GridFullWidth(MSFlexGrid2)); });
     MSFlexGrid2->setCurrentIndex(vfoModel->index(0, 0));
 
     cmbRxData1 = new QPushButton(QStringLiteral("Read Settings"), this);
@@ -93,10 +100,9 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     buttons->addStretch();
 
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(MSFlexGrid2, 0, Qt::AlignTop);
+    bottom->addWidget(MSFlexGrid2, 1, Qt::AlignTop);
     bottom->addSpacing(16);
     bottom->addLayout(buttons);
-    bottom->addStretch();
 
     auto *box = new QGroupBox(QStringLiteral("Settings 1"), this);
     auto *boxLayout = new QVBoxLayout(box);

@@ -12,6 +12,9 @@ class QRadioButton;
 class QTableView;
 class VfoTableModel;
 
+// The lists open at most this many items high.
+constexpr int MaxVisibleListItems = 12;
+
 class SettingsPage : public QWidget {
     Q_OBJECT
   public:

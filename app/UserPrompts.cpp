@@ -29,17 +29,33 @@ QString shown(const QString &text) {
 }
 } // namespace
 
-void QtUserPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox::critical(parent, title, shown(text), QMessageBox::Ok);
+QWidget *QtUserPrompts::ownerFor(QWidget *parent) const {
+    if (parent && parent->window()->isVisible()) return parent;
+    if (m_standIn && m_standIn->isVisible()) return m_standIn;
+    return parent;
 }
 
-void QtUserPrompts::information(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, parent);
+void QtUserPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(QMessageBox::Critical, title, shown(text), QMessageBox::Ok, ownerFor(parent));
     box.exec();
 }
 
+void QtUserPrompts::information(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, ownerFor(parent));
+    box.exec();
+}
+
+QWidget *QtUserPrompts::notice(QWidget *parent, const QString &title, const QString &text) {
+    auto *box =
+        new QMessageBox(QMessageBox::Information, title, shown(text), QMessageBox::Ok, ownerFor(parent));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
 UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    ownerFor(parent));
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
@@ -48,7 +64,7 @@ UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title
 UserPrompts::Answer QtUserPrompts::askYesNoCancel(QWidget *parent, const QString &title,
                                                   const QString &text) {
     QMessageBox box(QMessageBox::Question, title, shown(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, ownerFor(parent));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     const int r = box.exec();
@@ -75,11 +91,11 @@ QString runFileDialog(QWidget *parent, const QString &title, const QString &filt
 } // namespace
 
 QString QtUserPrompts::openFileName(QWidget *parent, const QString &title, const QString &filter) {
-    return runFileDialog(parent, title, filter, false);
+    return runFileDialog(ownerFor(parent), title, filter, false);
 }
 
 QString QtUserPrompts::saveFileName(QWidget *parent, const QString &title, const QString &filter) {
-    return runFileDialog(parent, title, filter, true);
+    return runFileDialog(ownerFor(parent), title, filter, true);
 }
 
 int UserPrompts::chooseItem(QWidget *, const QString &, const QString &, const QStringList &) {

@@ -1,9 +1,9 @@
 #pragma once
 // The message boxes and file dialogs the windows ask through, so that a test can answer them.
+#include <QPointer>
 #include <QString>
 #include <QStringList>
-
-class QWidget;
+#include <QWidget>
 
 class UserPrompts {
   public:
@@ -14,6 +14,12 @@ class UserPrompts {
     virtual void critical(QWidget *parent, const QString &title, const QString &text) = 0;
     // A plain message with an OK button.
     virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A plain message that does not wait: the box it returns (nullptr when none stays up) is closed by the
+    // caller once what it tells of has passed.
+    virtual QWidget *notice(QWidget *parent, const QString &title, const QString &text) {
+        information(parent, title, text);
+        return nullptr;
+    }
     // OK and Cancel, exclamation icon, Cancel the default: Ok or Cancel.
     virtual Answer confirm(QWidget *parent, const QString &title, const QString &text) = 0;
     // Yes, No and Cancel with the question icon.
@@ -33,8 +39,15 @@ class UserPrompts {
 // Message boxes and the platform's file dialogs.
 class QtUserPrompts : public UserPrompts {
   public:
+    // While the window a box belongs to is hidden (it is still loading), the box sits on standIn instead
+    // (the splash); nullptr when there is none.
+    void setStandInParent(QWidget *standIn) { m_standIn = standIn; }
+    // The widget a box asked for with parent is centred on.
+    QWidget *ownerFor(QWidget *parent) const;
+
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     void information(QWidget *parent, const QString &title, const QString &text) override;
+    QWidget *notice(QWidget *parent, const QString &title, const QString &text) override;
     Answer confirm(QWidget *parent, const QString &title, const QString &text) override;
     Answer askYesNoCancel(QWidget *parent, const QString &title, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
@@ -43,6 +56,9 @@ class QtUserPrompts : public UserPrompts {
                    const QStringList &items) override;
     void report(QWidget *parent, const QString &title, const QString &summary,
                 const QStringList &lines) override;
+
+  private:
+    QPointer<QWidget> m_standIn;
 };
 
 // "A (*.x)|*.x|B (*.*)|*.*" as a file dialog's name filter "A (*.x);;B (*.*)".

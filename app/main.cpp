@@ -10,9 +10,13 @@
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSplashScreen>
+#include <QTimer>
+#include <QTranslator>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[]) {
     // The options are read before any window exists, so that --help works without a display.
@@ -42,9 +46,15 @@ int main(int argc, char *argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     options = ParseAppArguments(arguments, QLocale::system().name(), &error);
 
+    // Qt's own texts (file dialogs, standard buttons, system errors) in the window's language.
+    QTranslator qtTexts;
+    if (options.language == UiLanguage::Japanese &&
+        qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
     QSplashScreen *splash = CreateSplash();
     splash->show();
-    app.processEvents(); // paint the splash at once, before the window is built
 
     // One virtual radio for the whole run, so that what is written to it can be read back.
     std::shared_ptr<VirtualRadio> demoRadio = options.demo ? VirtualRadio::withDemoContents() : nullptr;
@@ -55,13 +65,20 @@ int main(int argc, char *argv[]) {
         return std::make_unique<SerialLink>(device);
     };
 
+    // Until the window shows, a message box (a start-up file that cannot be opened) sits on the splash.
     QtUserPrompts prompts;
-    FrmMain window(options, &prompts, links);
-    QObject::connect(&window, &FrmMain::loaded, &window, [&window, splash] {
-        splash->close();
-        splash->deleteLater();
-        window.show();
+    prompts.setStandInParent(splash);
+    // The window is built once the event loop runs, so that the splash is painted first.
+    std::unique_ptr<FrmMain> window;
+    QTimer::singleShot(0, &app, [&] {
+        window = std::make_unique<FrmMain>(options, &prompts, links);
+        QObject::connect(window.get(), &FrmMain::loaded, window.get(), [&window, &prompts, splash] {
+            window->show();
+            prompts.setStandInParent(nullptr);
+            splash->close();
+            splash->deleteLater();
+        });
+        window->Form_Load();
     });
-    window.Form_Load();
     return app.exec();
 }

@@ -83,6 +83,11 @@ bool BenchPtyRadio::idle() {
     return std::all_of(queue_.begin(), queue_.end(), [](const Out &o) { return o.late; });
 }
 
+bool BenchPtyRadio::quiet() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return queue_.empty();
+}
+
 void BenchPtyRadio::inject(const QByteArray &bytes) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (master_ >= 0) {

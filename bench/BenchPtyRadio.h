@@ -77,6 +77,8 @@ class BenchPtyRadio {
     // Nothing scheduled: every reply, gap and hang-up planned so far has happened (late answers aside: they
     // are meant to land in whatever comes next).
     bool idle();
+    // Nothing scheduled at all, late answers included.
+    bool quiet();
     // From the last character of a reply written to the next command line arriving: the program's pause
     // and its own work in between (mean and longest, nanoseconds).
     long long turnaroundMeanNs() const { return turnCount_ ? turnSumNs_ / turnCount_ : 0; }

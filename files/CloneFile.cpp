@@ -64,14 +64,16 @@ QString text(const LineCollector::Line &line) {
 CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     const auto &lines = collector.lines();
     if (int(lines.size()) < LineCount)
-        return {FileStatus::FileOpenError, false, QStringLiteral("the file ends before line 610")};
+        return {FileStatus::FileOpenError, false,
+                UiText("the file ends before line 610", "ファイルが 610 行目より前で終わっています")};
     if (lines[0].length != 32)
         return {
             FileStatus::DataError, false,
             UiText("line 1 (the header) is not 32 characters", "1 行目（ヘッダ）が 32 文字ではありません")};
     for (int i = 1; i < LineCount - 1; ++i)
         if (lines[i].length != 64)
-            return {FileStatus::DataError, false, QStringLiteral("line %1 is not 64 characters").arg(i + 1)};
+            return {FileStatus::DataError, false,
+                    UiText("line %1 is not 64 characters", "%1 行目が 64 文字ではありません").arg(i + 1)};
     if (lines[LineCount - 1].length != 32)
         return {FileStatus::DataError, false,
                 UiText("line 610 (the end line) is not 32 characters",
@@ -80,11 +82,11 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     int variant = 0;
     bool wide = false;
     if (!MatchFileHeader(text(lines[0]), variant, wide))
-        return {FileStatus::DataError, false, QStringLiteral("unknown header")};
+        return {FileStatus::DataError, false, UiText("unknown header", "見出し行が不明です")};
     if (text(lines[LineCount - 1]) != Tables().FileEndLine) {
         image.Variant = variant; // the header has already selected its option button
         image.WideRange = wide;
-        return {FileStatus::DataError, true, QStringLiteral("wrong end line")};
+        return {FileStatus::DataError, true, UiText("wrong end line", "最終行が正しくありません")};
     }
 
     // decode into a scratch copy so that a record that cannot be decoded leaves the image as it was
@@ -94,14 +96,18 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     scratch.SetData1 = text(lines[1]);
     scratch.SetData2 = text(lines[2]);
     if (UpdateSetData(scratch) >= 0)
-        return {FileStatus::DataError, false, QStringLiteral("a setting is beyond its list")};
+        return {FileStatus::DataError, false,
+                UiText("a setting is beyond its list", "設定値が選択肢の範囲外です")};
     for (int n = 0; n < VfoCount; ++n)
         if (!UpdateVFORecord(scratch, text(lines[3 + n]), n))
-            return {FileStatus::DataError, false, QStringLiteral("%1 has no valid mode").arg(VfoLabel(n))};
+            return {FileStatus::DataError, false,
+                    UiText("%1 has no valid mode", "%1 のモードが正しくありません").arg(VfoLabel(n))};
     for (int k = 0; k < ChannelCount; ++k)
         if (!UpdateMemData(scratch, text(lines[5 + k]), k))
-            return {FileStatus::DataError, false,
-                    QStringLiteral("channel line %1 has no valid mode").arg(6 + k)};
+            return {
+                FileStatus::DataError, false,
+                UiText("channel line %1 has no valid mode", "チャンネルの行 %1 のモードが正しくありません")
+                    .arg(6 + k)};
     image = std::move(scratch);
     return {FileStatus::Ok, true, {}};
 }

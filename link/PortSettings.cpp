@@ -1,10 +1,10 @@
 #include "link/PortSettings.h"
+#include "image/SettingsStore.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -96,11 +96,11 @@ QString ResolvePortName(const QString &text) {
 }
 
 QString StoredDevicePath() {
-    return QSettings().value(DevicePathKey).toString();
+    return SettingsStore().value(DevicePathKey).toString();
 }
 
 void StoreDevicePath(const QString &path) {
-    QSettings settings;
+    SettingsStore settings;
     if (path.isEmpty())
         settings.remove(DevicePathKey);
     else

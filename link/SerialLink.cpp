@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -159,8 +160,27 @@ void SerialLink::portError(QSerialPort::SerialPortError error) {
         break;
     }
     if (opening_ || !port_.isOpen() || failed_) return;
+    if ((error == QSerialPort::ReadError || error == QSerialPort::ResourceError) && lineStillThere()) {
+        // a read notification that found the queue empty because the discard before a command flushed it
+        // first: the line is fine. QSerialPort stopped watching it; it watches again from here.
+        port_.clearError();
+        port_.setReadBufferSize(port_.readBufferSize());
+        return;
+    }
     failed_ = true;
     emit failed(PortFailureReason(device_, port_.errorString(), problemOf(error, device_)));
+}
+
+bool SerialLink::lineStillThere() {
+#ifdef Q_OS_UNIX
+    const int fd = int(port_.handle());
+    if (fd < 0) return false;
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 0) < 0) return false;
+    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+#else
+    return false;
+#endif
 }
 
 std::unique_ptr<Link> MakeSerialLink(const QString &device) {

@@ -26,6 +26,8 @@ class SerialLink : public Link {
 
   private:
     void portError(QSerialPort::SerialPortError error);
+    // The line has not hung up or gone away (a failed read may only mean there was nothing to read).
+    bool lineStillThere();
 
     QString device_;
     QSerialPort port_;

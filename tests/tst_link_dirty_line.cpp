@@ -245,6 +245,7 @@ void TestLinkDirtyLine::cliStrayCharactersBeforeTheOpen() {
     QVERIFY(sim.port().startsWith("/dev/"));
     const CliResult id = runCli({"identify", "--port", sim.port()});
     QVERIFY2(id.exitCode == 0, id.err.constData());
+    QCOMPARE(id.out, QByteArray("KT-M40J (variant J), 1.6MHz - 30MHz\n")); // no stray comma
     const QString out = dir_.filePath("stray.M40");
     const CliResult r = runCli({"read", "--settings", "--port", sim.port(), "-o", out});
     QVERIFY2(r.exitCode == 0, r.err.constData());

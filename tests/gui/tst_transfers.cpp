@@ -67,7 +67,7 @@ class TestTransfers : public QObject {
         QVERIFY(QApplication::overrideCursor());
         QVERIFY(!f->w().close());
         QCOMPARE(f->prompts.kinds(), QStringList{"information"});
-        QCOMPARE(f->prompts.lastText(), BusyCloseText);
+        QCOMPARE(f->prompts.lastText(), BusyCloseText());
         // Commands reached while disabled do nothing.
         const CloneImage during = f->w().image();
         f->w().cmbInsert_Click();

@@ -1,0 +1,14 @@
+#pragma once
+// The one per-user settings store of the program: every setting it keeps (window geometry, the device
+// path of a port without a number, anything later) lives under one organisation and one application name,
+// so in one file.
+#include <QSettings>
+#include <QString>
+
+QString SettingsOrganization(); // "Korvan"
+QString SettingsApplication();  // the program's title
+
+class SettingsStore : public QSettings {
+  public:
+    SettingsStore() : QSettings(SettingsOrganization(), SettingsApplication()) {}
+};

@@ -1,0 +1,170 @@
+// Every text the window shows follows the language it runs in: under Japanese, a text in plain English
+// letters is only one of the fixed texts that stay as they are in both languages (the grid captions,
+// the page buttons, the edit dialog's labels, the message titles...).
+#include "MainWindowFixture.h"
+#include "app/DlgCom.h"
+#include "app/DlgModify.h"
+#include "app/FrmAbout.h"
+#include "settings/SettingsLists.h"
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+namespace {
+// The texts that are the same in both languages.
+const QStringList FixedTexts = {"Settings",
+                                "Memory",
+                                "Settings 1",
+                                "Memorys",
+                                "Read Memory",
+                                "Write Memory",
+                                "Insert",
+                                "Delete",
+                                "Clear",
+                                "Clear All",
+                                "Up",
+                                "Down",
+                                "Read Settings",
+                                "Write Settings",
+                                "Auto Select",
+                                "KT-M40J",
+                                "KTM-40T",
+                                "KT-M40E",
+                                "KT-M40A",
+                                "Modify ",
+                                "Frequency",
+                                "M",
+                                "K",
+                                "Hz",
+                                "Name",
+                                "Skip",
+                                "Mode",
+                                "RF Gain",
+                                "AGC",
+                                "Power",
+                                "Filter",
+                                "Noise Blanker",
+                                "Tone",
+                                "Split Frequency",
+                                "OK",
+                                "Cancel",
+                                "VFO A",
+                                "VFO B",
+                                "Memory A",
+                                "Memory B",
+                                "COM Port Setup",
+                                "About Korvan Clone Utility",
+                                "Korvan KT-M40 Clone Utility",
+                                "Version 0.10.00 Beta"};
+
+bool speaksEnglish(const QString &text) {
+    static const QRegularExpression fixedPattern(QStringLiteral("^(CH\\d+|P[12]|COM\\s*\\d+)$"));
+    QString t = text;
+    t.remove(QLatin1Char('&'));
+    bool letters = false;
+    for (const QChar c : t) {
+        if (c.unicode() > 127) return false; // written in Japanese
+        letters = letters || c.isLetter();
+    }
+    return letters && !FixedTexts.contains(text) && !fixedPattern.match(text).hasMatch();
+}
+
+// The texts of a window and all its widgets and actions that speak English.
+QStringList englishTexts(QWidget *window, const QStringList &settingsLabels) {
+    QStringList found;
+    auto check = [&](const QString &where, const QString &text) {
+        if (speaksEnglish(text) && !settingsLabels.contains(text)) found << where + ": " + text;
+    };
+    check(window->objectName() + " title", window->windowTitle());
+    for (QLabel *l : window->findChildren<QLabel *>())
+        check(l->objectName(), l->text());
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        check(b->objectName(), b->text());
+        check(b->objectName() + " tip", b->toolTip());
+    }
+    for (QGroupBox *g : window->findChildren<QGroupBox *>())
+        check(g->objectName(), g->title());
+    for (QTabWidget *t : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < t->count(); ++i)
+            check("tab", t->tabText(i));
+    for (QMenu *m : window->findChildren<QMenu *>())
+        check(m->objectName(), m->title());
+    for (QAction *a : window->findChildren<QAction *>()) {
+        if (a->isSeparator()) continue;
+        check(a->objectName(), a->text());
+        if (a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
+            check(a->objectName() + " tip", a->toolTip());
+    }
+    return found;
+}
+} // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyTextFollowsJapanese() {
+        AppOptions options;
+        options.language = UiLanguage::Japanese;
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        QStringList labels;
+        for (const SettingsList &l : SettingsLists())
+            labels << l.label;
+        f.w().openEditor(EditSource::Memory, 0);
+        QStringList found = englishTexts(f.w().modifyDialog(), labels);
+        f.w().modifyDialog()->reject();
+        f.w().openEditor(EditSource::Vfo, 1);
+        found += englishTexts(f.w().modifyDialog(), labels);
+        f.w().modifyDialog()->reject();
+        f.w().mnuToolsOptions_Click();
+        found += englishTexts(f.w().comDialog(), labels);
+        f.w().comDialog()->reject();
+        f.w().mnuHelpAbout_Click();
+        found += englishTexts(f.w().aboutBox(), labels);
+        f.w().aboutBox()->hide();
+        found += englishTexts(&f.w(), labels);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    void theCheckFindsEnglish() {
+        // The same walk over the window in English finds the texts the Japanese one must not show.
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        const QStringList found = englishTexts(&f.w(), {});
+        QVERIFY(found.join(QLatin1Char('\n')).contains(QStringLiteral("Verify")));
+        QVERIFY(found.join(QLatin1Char('\n')).contains(QStringLiteral("File")));
+    }
+
+    void statusAndMessagesFollowJapanese() {
+        AppOptions options;
+        options.language = UiLanguage::Japanese;
+        QTemporaryDir backups;
+        options.backupFolder = backups.path();
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); },
+                                60000));
+        QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
+                 qPrintable(f.w().statusText()));
+        // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
+        const QString bad = f.path(QStringLiteral("bad.M40"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("short\r\n");
+        file.close();
+        QVERIFY(!f.w().openCloneFile(bad));
+        QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
+        const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
+        QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

@@ -1,0 +1,124 @@
+// The status bar tells the present: a transfer's last line counts every record, then its outcome follows;
+// a finished action's message gives way to the next action or fades; the box that says a transfer is
+// under way goes when the transfer ends.
+#include "MainWindowFixture.h"
+#include "app/DlgModify.h"
+#include "app/UserPrompts.h"
+#include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+namespace {
+bool isProgressLine(const QString &text) {
+    return text.contains(QStringLiteral(" of 604 records"));
+}
+} // namespace
+
+class TestStatusBar : public QObject {
+    Q_OBJECT
+
+    static AppOptions withFade(int fadeMs, const QString &backups) {
+        AppOptions o;
+        o.statusFadeMs = fadeMs;
+        o.backupFolder = backups;
+        return o;
+    }
+
+  private slots:
+    void transfersEndWithEveryRecordThenTheOutcome_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("write") << "cmbTxData"
+                               << "Written to the radio";
+        QTest::newRow("read") << "cmbRxData"
+                              << "Backup saved: ";
+    }
+    void transfersEndWithEveryRecordThenTheOutcome() {
+        QFETCH(QString, button);
+        QFETCH(QString, outcome);
+        QTemporaryDir backups;
+        MainWindowFixture f(withFade(60000, backups.path()));
+        QVERIFY(f.load());
+        QSignalSpy lines(&f.w(), &FrmMain::statusTextChanged);
+        QTest::mouseClick(f.memory()->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&f] { return f.w().transferRunning(); }, 5000));
+        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning(); }, 120000));
+        QStringList texts;
+        for (const QList<QVariant> &l : lines)
+            texts << l.first().toString();
+        int lastProgress = -1;
+        for (int i = 0; i < texts.size(); ++i)
+            if (isProgressLine(texts[i])) lastProgress = i;
+        QVERIFY(lastProgress >= 0);
+        QVERIFY2(texts[lastProgress].startsWith(QStringLiteral("604 of 604 records")),
+                 qPrintable(texts[lastProgress]));
+        // after it only the outcome, which stays
+        QVERIFY(lastProgress + 1 < texts.size());
+        QVERIFY2(texts.last().contains(outcome), qPrintable(texts.last()));
+        QCOMPARE(f.w().statusText(), texts.last());
+        QCOMPARE(f.prompts.shown.size(), 0);
+    }
+
+    void finishedMessagesFade() {
+        QTemporaryDir backups;
+        MainWindowFixture f(withFade(400, backups.path()));
+        QVERIFY(f.load());
+        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); },
+                                60000));
+        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
+    }
+
+    void finishedMessagesGiveWayToTheNextAction() {
+        QTemporaryDir backups;
+        MainWindowFixture f(withFade(600000, backups.path()));
+        QVERIFY(f.load());
+        auto readSettings = [&f] {
+            QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+            return QTest::qWaitFor(
+                [&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000);
+        };
+        QVERIFY(readSettings());
+        QTest::qWait(300);
+        QVERIFY(!f.w().statusText().isEmpty()); // it does not fade yet
+        f.w().tabs()->setCurrentIndex(1);
+        QTest::mouseClick(f.memory()->Command4, Qt::LeftButton); // Down
+        QCOMPARE(f.w().statusText(), QString());
+        QVERIFY(readSettings());
+        f.w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
+        QCOMPARE(f.w().statusText(), QString());
+        f.w().modifyDialog()->reject();
+    }
+
+    void theBusyBoxGoesWhenTheTransferEnds() {
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QtUserPrompts prompts;
+        std::shared_ptr<VirtualRadio> radio = VirtualRadio::withDemoContents();
+        AppOptions options;
+        options.splashPauseMs = 0;
+        options.demo = true;
+        options.portFileRead = options.portFileWrite = dir.filePath(QStringLiteral("KT-M40.ini"));
+        options.backupFolder = dir.path();
+        FrmMain w(options, &prompts, [radio](const PortChoice &) -> std::unique_ptr<Link> {
+            return std::make_unique<VirtualRadioLink>(radio);
+        });
+        w.Form_Load();
+        w.show();
+        QVERIFY(QTest::qWaitFor([&w] { return w.isLoaded(); }, 5000));
+        w.cmbRxData1_Click();
+        QVERIFY(w.transferRunning());
+        QVERIFY(!w.close());
+        QPointer<QMessageBox> box = w.findChild<QMessageBox *>();
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QVERIFY(box->text().contains(QStringLiteral("transfer")));
+        QVERIFY(QTest::qWaitFor([&w] { return !w.transferRunning(); }, 60000));
+        QTRY_VERIFY(!box || !box->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStatusBar)
+#include "tst_status_bar.moc"

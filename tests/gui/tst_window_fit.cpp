@@ -1,0 +1,402 @@
+// The window as a user meets it: boxes and columns wide enough for their texts, the Tab order of the edit
+// dialog, short settings lists, a readable about box, Up and Down by the rows in sight, options around
+// the file name, one settings file, message boxes on the window they belong to.
+#include "MainWindowFixture.h"
+#include "app/AppOptions.h"
+#include "app/DlgCom.h"
+#include "app/DlgModify.h"
+#include "app/FrmAbout.h"
+#include "app/GridModels.h"
+#include "app/UserPrompts.h"
+#include "channels/ChannelRecord.h"
+#include "channels/NameCharset.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplashScreen>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <cmath>
+
+namespace {
+// Relative luminance and contrast ratio as the readability guidelines define them.
+double luminance(QColor c) {
+    auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// Texts a channel row can show, column by column, written out here from what the grid shows.
+QList<QStringList> channelTexts() {
+    QStringList frequencies, names;
+    for (int d = 0; d <= 9; ++d) {
+        const QString n = QString::number(d);
+        frequencies << n.repeated(2) + "." + n.repeated(3) + "." + n.repeated(3);
+    }
+    for (int code = 0; code < 256; ++code)
+        if (const QChar c = NameChar(code); !c.isNull()) names << QString(8, c);
+    return {frequencies,
+            {"USB", "LSB", "CWU", "CWL", "AM", "FM"},
+            {"0", "-10", "-20", "+10"},
+            {"Fast", "Slow"},
+            {"High", "Low", "S-Low"},
+            {"Wide", "Narrow"},
+            {"Off", "On"},
+            {"Off", "On"},
+            frequencies,
+            names,
+            {"Skip"}};
+}
+} // namespace
+
+class TestWindowFit : public QObject {
+    Q_OBJECT
+
+    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // The width the view itself finds a column needs for the texts in sight and its header.
+    static int neededWidth(QTableView *view, int column) {
+        const int width = view->columnWidth(column);
+        view->resizeColumnToContents(column);
+        const int needed = view->columnWidth(column);
+        view->setColumnWidth(column, width);
+        return needed;
+    }
+
+  private slots:
+    void nameBoxShowsEightOfTheWidestCharacters() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().openEditor(EditSource::Memory, 0);
+        DlgModify *dlg = f.w().modifyDialog();
+        QTRY_VERIFY(dlg->isVisible());
+        auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("txtName"));
+        for (int code = 0; code < 256; ++code) {
+            const QChar c = NameChar(code);
+            if (c.isNull()) continue;
+            const QString text(8, c);
+            name->setText(text);
+            auto cursorAt = [name](int position) {
+                name->setCursorPosition(position);
+                return name->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            };
+            const QRect first = cursorAt(0);
+            const QRect last = cursorAt(8); // the box scrolls when the end does not fit beside the start
+            const int advance = name->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(qAbs(last.x() - first.x() - advance) <= 1, qPrintable(text));
+            QVERIFY2(last.center().x() < name->width(), qPrintable(text));
+        }
+        dlg->reject();
+    }
+
+    void tabFollowsTheDialogsVisualOrder_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("stops");
+        // Memory: three frequency boxes, name, skip, seven lists, three split boxes, OK, Cancel.
+        QTest::newRow("memory") << int(EditSource::Memory) << 17;
+        // VFO: the name, skip and split controls are hidden.
+        QTest::newRow("vfo") << int(EditSource::Vfo) << 12;
+    }
+    void tabFollowsTheDialogsVisualOrder() {
+        QFETCH(int, source);
+        QFETCH(int, stops);
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().openEditor(EditSource(source), 0);
+        DlgModify *dlg = f.w().modifyDialog();
+        QTRY_VERIFY(dlg->isVisible());
+        QTRY_COMPARE(dlg->focusWidget()->objectName(), QStringLiteral("txtFreq"));
+        QList<QWidget *> visited{dlg->focusWidget()};
+        for (int k = 1; k < stops + 1; ++k) {
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_Tab);
+            visited << dlg->focusWidget();
+        }
+        QCOMPARE(visited.last(), visited.first()); // round the whole dialog and back to the start
+        visited.removeLast();
+        QCOMPARE(QSet<QWidget *>(visited.begin(), visited.end()).size(), stops); // each stop once
+        for (int k = 0; k + 1 < visited.size(); ++k) {
+            const QRect a(visited[k]->mapTo(dlg, QPoint()), visited[k]->size());
+            const QRect b(visited[k + 1]->mapTo(dlg, QPoint()), visited[k + 1]->size());
+            // the next stop is to the right on the same line, or on a line further down
+            const bool sameLine = qAbs(a.center().y() - b.center().y()) < a.height() / 2;
+            QVERIFY2(sameLine ? b.left() > a.left() : b.center().y() > a.center().y(),
+                     qPrintable(visited[k]->objectName() + " -> " + visited[k + 1]->objectName()));
+        }
+        dlg->reject();
+    }
+
+    void settingsListsOpenAtMostTwelveItemsHigh_data() {
+        QTest::addColumn<QString>("style");
+        for (const QString &s : QStyleFactory::keys())
+            QTest::newRow(qPrintable(s)) << s;
+    }
+    void settingsListsOpenAtMostTwelveItemsHigh() {
+        QFETCH(QString, style);
+        QApplication::setStyle(QStyleFactory::create(style));
+        {
+            MainWindowFixture f;
+            QVERIFY(f.load());
+            int longLists = 0;
+            for (QComboBox *combo : f.settings()->findChildren<QComboBox *>()) {
+                if (combo->count() <= 12) continue;
+                ++longLists;
+                combo->showPopup();
+                QAbstractItemView *view = combo->view();
+                QTRY_VERIFY(view->isVisible());
+                const int rowHeight = view->sizeHintForRow(0);
+                QVERIFY(rowHeight > 0);
+                const int rows = view->viewport()->height() / rowHeight;
+                QVERIFY2(rows <= 12 && rows >= 8,
+                         qPrintable(combo->objectName() + " " + QString::number(rows)));
+                QVERIFY(view->verticalScrollBar()->maximum() > 0); // the rest is scrolled to
+                combo->hidePopup();
+                QTRY_VERIFY(!view->isVisible());
+            }
+            QVERIFY(longLists >= 3); // dimmer, keyer speed, tone
+        }
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
+
+    void aboutBoxTextIsReadable() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().mnuHelpAbout_Click();
+        FrmAbout *about = f.w().aboutBox();
+        QTRY_VERIFY(about->isVisible());
+        for (const char *name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
+            auto *label = about->findChild<QLabel *>(QLatin1String(name));
+            QVERIFY(label);
+            const QImage image = label->grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            double best = 1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    best = qMax(best, contrast(image.pixelColor(x, y), background));
+            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(name).arg(best)));
+        }
+        about->hide();
+    }
+
+    void columnsHoldTheirWidestTexts() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().tabs()->setCurrentIndex(1);
+        QTableView *grid = f.memory()->MSFlexGrid1;
+        const QList<QStringList> texts = channelTexts();
+        CloneImage &image = f.w().image();
+        image.ChannelUsed[0] = true;
+        for (int c = 0; c < ChannelFieldCount; ++c) {
+            for (const QString &t : texts[c]) {
+                image.ChannelTable[0].field[c].text = t;
+                f.memory()->model->refreshRows(0, 0);
+                QVERIFY2(neededWidth(grid, c) <= grid->columnWidth(c),
+                         qPrintable(QStringLiteral("column %1: %2").arg(c).arg(t)));
+            }
+        }
+        // Every row label fits the label column.
+        const QFontMetrics labels(grid->verticalHeader()->font());
+        for (int r = 0; r < ChannelCount; ++r)
+            QVERIFY(labels.horizontalAdvance(grid->model()->headerData(r, Qt::Vertical).toString()) <
+                    grid->verticalHeader()->width());
+        // The VFO grid: the first eight columns, the same texts.
+        QTableView *vfo = f.settings()->MSFlexGrid2;
+        for (int c = 0; c < VfoFieldCount; ++c) {
+            for (const QString &t : texts[c]) {
+                image.VfoTable[0].field[c].text = t;
+                f.settings()->vfoModel->refreshAll();
+                QVERIFY2(neededWidth(vfo, c) <= vfo->columnWidth(c), qPrintable(t));
+            }
+        }
+    }
+
+    void columnsResizeAndCutTextsShowWhole() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().tabs()->setCurrentIndex(1);
+        QTableView *grid = f.memory()->MSFlexGrid1;
+        for (QTableView *view : {grid, f.settings()->MSFlexGrid2})
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                QCOMPARE(view->horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
+        CloneImage &image = f.w().image();
+        image.ChannelUsed[0] = true;
+        image.ChannelTable[0].field[FieldName].text = QStringLiteral("WWV 10MH");
+        f.memory()->model->refreshRows(0, 0);
+        const int full = grid->columnWidth(FieldName);
+        auto tipAt = [grid](int column) {
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)) return QStringLiteral("stuck");
+            const QPoint at = grid->visualRect(grid->model()->index(0, column)).center();
+            QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(grid->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(FieldName), QString()); // shown whole: no tip
+        grid->horizontalHeader()->resizeSection(FieldName, full / 3);
+        QCOMPARE(grid->columnWidth(FieldName), full / 3);
+        QCOMPARE(tipAt(FieldName), QStringLiteral("WWV 10MH"));
+        grid->horizontalHeader()->resizeSection(FieldName, full);
+        QCOMPARE(tipAt(FieldName), QString());
+    }
+
+    void gridsGrowWithTheWindow() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        QTableView *vfo = f.settings()->MSFlexGrid2;
+        const int vfoWidth = vfo->width();
+        f.w().tabs()->setCurrentIndex(1);
+        QTableView *grid = f.memory()->MSFlexGrid1;
+        const QSize before = grid->size();
+        f.w().resize(f.w().size() + QSize(240, 200));
+        QTRY_VERIFY(grid->width() >= before.width() + 200);
+        QTRY_VERIFY(grid->height() >= before.height() + 150);
+        f.w().tabs()->setCurrentIndex(0);
+        QTRY_VERIFY(vfo->width() >= vfoWidth + 200);
+    }
+
+    void upAndDownNeverJumpWhileTheRowIsInSight() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().tabs()->setCurrentIndex(1);
+        f.w().resize(f.w().width(), f.w().height() + 260);
+        MemoryPage *page = f.memory();
+        QTRY_VERIFY(page->visibleRowCount() > 16);
+        QTableView *grid = page->MSFlexGrid1;
+        const int rowHeight = grid->rowHeight(0);
+        auto shownWhole = [grid](int r) {
+            return grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(r - 1, 0)));
+        };
+        page->setTopRow(1);
+        page->setCurrentRow(1);
+        for (int r = 1; r < 200; ++r) { // Down through the plain bank
+            const int top = page->topRow();
+            const bool nextInSight = shownWhole(r + 1);
+            click(page->Command4);
+            QCOMPARE(page->currentRow(), r + 1);
+            QVERIFY2(shownWhole(r + 1), qPrintable(QString::number(r + 1)));
+            if (nextInSight) QVERIFY2(page->topRow() == top, qPrintable(QString::number(r + 1)));
+        }
+        QVERIFY(page->topRow() > 1);
+        for (int r = 200; r > 1; --r) { // and Up again to the first row
+            const int top = page->topRow();
+            const bool previousInSight = shownWhole(r - 1);
+            click(page->Command5);
+            QCOMPARE(page->currentRow(), r - 1);
+            QVERIFY2(shownWhole(r - 1), qPrintable(QString::number(r - 1)));
+            if (previousInSight) QVERIFY2(page->topRow() == top, qPrintable(QString::number(r - 1)));
+        }
+        QCOMPARE(page->topRow(), 1);
+        // From the last row in sight Up moves the highlight one row up the screen, the list stays.
+        const int rows = grid->viewport()->height() / rowHeight;
+        page->setCurrentRow(rows);
+        click(page->Command5);
+        QCOMPARE(page->topRow(), 1);
+        QCOMPARE(page->currentRow(), rows - 1);
+    }
+
+    void optionsStandBeforeOrAfterTheFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("demo");
+        QTest::addColumn<bool>("japanese");
+        QTest::newRow("after") << QStringList{"session1.M40", "--demo"} << "session1.M40" << true << false;
+        QTest::newRow("around") << QStringList{"--lang=ja", "a b.M40", "--demo"} << "a b.M40" << true << true;
+        QTest::newRow("split name") << QStringList{"my", "--demo", "file.M40"} << "my file.M40" << true
+                                    << false;
+        QTest::newRow("-- ends") << QStringList{"--", "--demo"} << "--demo" << false << false;
+        QTest::newRow("-- then name")
+            << QStringList{"--demo", "--", "--lang=ja.M40"} << "--lang=ja.M40" << true << false;
+        QTest::newRow("none") << QStringList{"--demo"} << "" << true << false;
+    }
+    void optionsStandBeforeOrAfterTheFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(bool, demo);
+        QFETCH(bool, japanese);
+        QString error;
+        const AppOptions o = ParseAppArguments(QStringList{"kt-m40"} + arguments, "en_US", &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(o.startupFile, file);
+        QCOMPARE(o.demo, demo);
+        QCOMPARE(o.language == UiLanguage::Japanese, japanese);
+    }
+
+    void everySettingGoesToOneFile() {
+        MainWindowFixture f(AppOptions(), false);
+        QVERIFY(f.load());
+        f.w().mnuToolsOptions_Click();
+        DlgCom *com = f.w().comDialog();
+        QTRY_VERIFY(com->isVisible());
+        com->otherPath()->setFocus();
+        com->otherPath()->lineEdit()->selectAll();
+        QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
+        QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QVERIFY(f.w().close());
+        QStringList stores;
+        QDirIterator it(f.dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (QFileInfo(path).fileName() != QStringLiteral("KT-M40.ini")) stores << path;
+        }
+        QCOMPARE(stores.size(), 1);
+        QCOMPARE(QFileInfo(stores[0]).completeBaseName(), QStringLiteral("Korvan KT-M40 Clone Utility"));
+        QCOMPARE(QFileInfo(stores[0]).dir().dirName(), QStringLiteral("Korvan"));
+        QSettings store(stores[0], QSettings::IniFormat);
+        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
+        QVERIFY(store.allKeys().join(' ').contains(QStringLiteral("DevicePath")));
+        QVERIFY(store.allKeys().size() >= 5);
+        QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).first()).toString(),
+                 QStringLiteral("/dev/ttyUSB7"));
+    }
+
+    void messageBoxesSitOnTheirWindow() {
+        QPixmap picture(300, 200);
+        picture.fill(Qt::darkBlue);
+        QSplashScreen splash(picture);
+        splash.move(500, 400);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QWidget window; // loading: not shown yet
+        window.setGeometry(20, 20, 900, 700);
+        QtUserPrompts prompts;
+        prompts.setStandInParent(&splash);
+        QRect shownAt;
+        auto answerNextBox = [&shownAt] {
+            QTimer::singleShot(0, [&shownAt] {
+                QTRY_VERIFY(QApplication::activeModalWidget());
+                QWidget *box = QApplication::activeModalWidget();
+                shownAt = box->frameGeometry();
+                qobject_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click();
+            });
+        };
+        answerNextBox();
+        prompts.critical(&window, QStringLiteral("ERROR"), QStringLiteral("File Open Error"));
+        QVERIFY(shownAt.isValid());
+        QVERIFY2((shownAt.center() - splash.frameGeometry().center()).manhattanLength() < 12,
+                 qPrintable(QStringLiteral("%1,%2").arg(shownAt.center().x()).arg(shownAt.center().y())));
+        // Once the window shows, its boxes sit on it.
+        splash.close();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        shownAt = QRect();
+        answerNextBox();
+        prompts.information(&window, QStringLiteral("Verify"), QStringLiteral("text"));
+        QVERIFY((shownAt.center() - window.frameGeometry().center()).manhattanLength() < 12);
+    }
+};
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_window_fit.moc"
