@@ -1,10 +1,13 @@
 # The two set-up commands: `make run` and `make test`. Both install what is missing, configure and build into build/.
 BUILD      ?= build
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
+PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n \
+              desktop-file-utils appstream help2man dpkg-dev
+# only what the tests use: pdfinfo and pdftotext read the printed PDFs back
+TEST_PACKAGES := poppler-utils
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test clean format
+.PHONY: all deps build run test clean format install package
 
 all: build
 
@@ -32,7 +35,18 @@ run: deps $(BUILD)/CMakeCache.txt
 	$(BUILD)/kt-m40 --demo
 
 test: build
+	$(call install-missing,$(TEST_PACKAGES))
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs both programs, the desktop entry, icons, manual pages and bash completion under PREFIX
+# (DESTDIR is honoured for staging).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, written into build/: install it with `sudo apt install ./build/kt-m40_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -100,6 +100,7 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     // The radio session reports back.
     connect(m_session, &RadioSession::procedureStarted, this, &FrmMain::onProcedureStarted);
     connect(m_session, &RadioSession::progress, this, &FrmMain::showTransferProgress);
+    connect(m_session, &RadioSession::changesProgress, this, &FrmMain::showChangesProgress);
     connect(m_session, &RadioSession::channelDecoded, this,
             [this](int k) { m_memoryPage->model->refreshRows(k, k); });
     connect(m_session, &RadioSession::settingsDecoded, m_settingsPage, &SettingsPage::showSettings);
@@ -152,11 +153,14 @@ void FrmMain::buildMenus() {
     mnuFile->addAction(make("mnuImport", 1201, &FrmMain::mnuImport_Click));
     mnuFile->addAction(make("mnuExport", 1202, &FrmMain::mnuExport_Click));
     mnuFile->addSeparator();
-    // The print items have no action.
-    for (QAction *print : {make("mnuFilePageSetup", 1005, nullptr), make("mnuFilePrint", 1006, nullptr)}) {
-        print->setEnabled(false);
-        mnuFile->addAction(print);
-    }
+    mnuFile->addAction(make("mnuFilePageSetup", 1005, &FrmMain::mnuFilePageSetup_Click));
+    QAction *mnuFilePrintPreview = new QAction(UiText("Print Preview(&V)...", "印刷プレビュー(&V)..."), this);
+    mnuFilePrintPreview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
+    connect(mnuFilePrintPreview, &QAction::triggered, this, &FrmMain::mnuFilePrintPreview_Click);
+    mnuFile->addAction(mnuFilePrintPreview);
+    QAction *mnuFilePrint = make("mnuFilePrint", 1006, &FrmMain::mnuFilePrint_Click);
+    mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFile->addAction(mnuFilePrint);
     mnuFile->addSeparator();
     mnuFile->addAction(make("mnuFileExit", 1007, nullptr));
     connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
@@ -198,7 +202,17 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, &FrmMain::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, &FrmMain::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, &FrmMain::mnuWrAll_Click));
+<<<<<<< HEAD
+    QAction *mnuWrChg = new QAction(UiText("Changes(&C)", "変更分(&C)"), this);
+    mnuWrChg->setObjectName(QStringLiteral("mnuWrChg"));
+    mnuWrChg->setToolTip(UiText("Read the radio, keep it as a backup, write only what differs and check it",
+                                "無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します"));
+    connect(mnuWrChg, &QAction::triggered, this, &FrmMain::mnuWrChg_Click);
+    mnuWr->addAction(mnuWrChg);
+    QAction *mnuVerify = new QAction(QStringLiteral("Verify(&V)"), this);
+=======
     QAction *mnuVerify = new QAction(UiText("Verify(&V)", "ベリファイ(&V)"), this);
+>>>>>>> main
     mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
     mnuVerify->setToolTip(UiText("Read the radio back and compare it with the window's data",
                                  "無線機から読み返してウィンドウのデータと比べます"));

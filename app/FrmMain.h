@@ -17,6 +17,7 @@ class DlgSetField;
 class DlgModify;
 class FrmAbout;
 class MemoryPage;
+class PrintCommands;
 class QAction;
 class QLabel;
 class QTabWidget;
@@ -61,6 +62,10 @@ class FrmMain : public QMainWindow {
     void mnuFileSaveAs_Click();
     void mnuImport_Click();
     void mnuExport_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
+    PrintCommands *printCommands();
     void mnuEditUndo_Click();     // Edit > Modify
     void mnuEditUndoStep_Click(); // Edit > Undo
     void mnuEditRedoStep_Click(); // Edit > Redo
@@ -86,6 +91,7 @@ class FrmMain : public QMainWindow {
     void mnuWrSet_Click();
     void mnuWrMem_Click();
     void mnuWrAll_Click();
+    void mnuWrChg_Click();
     void mnuVerify_Click();
     void cmbRxData_Click();
     void cmbTxData_Click();
@@ -142,6 +148,9 @@ class FrmMain : public QMainWindow {
     // After a run: the backup of a successful read, the result of a Verify.
     void finishReadOrVerify(bool succeeded);
     void showTransferProgress(int k);
+    // Write Changes: the whole run's progress; after it, the closing line (and what the radio did not take).
+    void showChangesProgress(const WriteChangesProgress &progress);
+    void finishWriteChanges(bool succeeded);
     void updateClock();
 
     AppOptions m_options;
@@ -161,6 +170,7 @@ class FrmMain : public QMainWindow {
     Ending m_failedEnding = Ending::Success;
     bool m_runReads = false;    // the run holds a read from the radio (a backup follows its success)
     bool m_runVerifies = false; // the run is a Verify (its result follows)
+    bool m_runChanges = false;  // the run is a Write Changes (its closing line follows)
     bool m_runReadsMemory = false, m_runReadsSettings = false; // what the run's undo step is named after
     bool m_runWrites = false;                                  // the run writes to the radio
     QElapsedTimer m_runClock;                                  // since the run began
@@ -178,6 +188,7 @@ class FrmMain : public QMainWindow {
     DlgModify *m_modify = nullptr;
     DlgCom *m_com = nullptr;
     FrmAbout *m_about = nullptr;
+    PrintCommands *m_print = nullptr;
     DlgSetField *m_setField = nullptr;
     DlgFind *m_find = nullptr;
 };

@@ -83,7 +83,7 @@ void FrmMain::mnuImport_Click() {
         return;
     }
     if (result.layout == CsvLayout::Original) {
-        m_document.setFileState({});
+        m_document.setFileState({}, CloneDocument::FileChange::PartOfStep);
         m_document.commitChange(stepName, CloneDocument::Mark::Leave);
         m_document.setDataChanged(false);
         if (result.ownOriginalExport)

@@ -27,7 +27,7 @@ void FrmMain::mnuFileNew_Click() {
     if (m_document.dataChanged() && !askSaveChanges()) return;
     m_document.beginChange();
     NewImage(m_image);
-    m_document.setFileState({});
+    m_document.setFileState({}, CloneDocument::FileChange::PartOfStep);
     m_document.commitChange(UiText("New", "新規作成"), CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);
@@ -54,7 +54,7 @@ bool FrmMain::openCloneFile(const QString &path) {
         m_prompts->critical(this, ErrorTitle, FileStatusText(result.status));
         return false;
     }
-    m_document.setFileState({path, name});
+    m_document.setFileState({path, name}, CloneDocument::FileChange::PartOfStep);
     m_document.commitChange(stepName, CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);

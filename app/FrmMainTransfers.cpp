@@ -16,7 +16,8 @@
 
 namespace {
 bool isMemoryProcedure(Procedure p) {
-    return p == Procedure::ReadMemory || p == Procedure::WriteMemory || p == Procedure::VerifyMemory;
+    return p == Procedure::ReadMemory || p == Procedure::WriteMemory || p == Procedure::VerifyMemory ||
+           p == Procedure::ChangesRead;
 }
 } // namespace
 
@@ -101,8 +102,11 @@ void FrmMain::setRunning(bool running) {
     m_settingsPage->setInputEnabled(idle);
     for (const char *name :
          {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImport", "mnuExport",
-          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuVerify",
-          "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
+          "mnuEditUndo", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet", "mnuWrMem", "mnuWrAll", "mnuWrChg",
+          "mnuVerify", "mnuToolsOptions", "tb_新規作成", "tb_開く", "tb_上書き保存"})
+        if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
+    // Printing waits too: the document would show a memory half read.
+    for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
     updateEditActions();
     if (running && !m_hourglass) {
@@ -151,7 +155,9 @@ void FrmMain::onProcedureFinished(Procedure procedure, Ending ending, const QStr
     }
     m_failedProcedure = procedure;
     m_failedEnding = ending;
-    m_pendingError = ending == Ending::CommunicationError ? CommunicationErrorText : ComPortErrorText;
+    m_pendingError = ending == Ending::CommunicationError ? CommunicationErrorText
+                     : ending == Ending::FileError        ? FileOpenErrorText
+                                                          : ComPortErrorText;
     setStatusText(detail);
 }
 
@@ -181,4 +187,5 @@ void FrmMain::endRun() {
     m_memoryPage->ProgressBar1->setVisible(false);
     m_memoryPage->ProgressBar1->setValue(0);
     finishReadOrVerify(succeeded);
+    finishWriteChanges(succeeded);
 }

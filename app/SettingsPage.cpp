@@ -2,6 +2,7 @@
 #include "app/GridModels.h"
 #include "image/UiText.h"
 #include "settings/SettingsLists.h"
+#include "settings/SettingsPageLayout.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,27 +15,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-// Where each list sits: column 0..2 and row (its top in the window's design, 360 twips a row).
-struct Place {
-    const char *name;
-    int column;
-    int row;
-};
-// First column from the fifth row down, the middle column's first three at rows 1..3 and the rest from
-// row 5, the third column from row 5.
-const Place places[] = {
-    {"cmbSSBStep", 0, 5},  {"cmbAMStep", 0, 6},    {"cmbFMStep", 0, 7},    {"cmbMrDisable", 0, 8},
-    {"cmbMrAccess", 0, 9}, {"cmbScanType", 0, 10}, {"cmbScanMode", 0, 11}, {"cmbScanRange", 0, 12},
-    {"cmbKeyLock", 1, 1},  {"cmbRit", 1, 2},       {"cmbSplit", 1, 3},     {"cmbScanSkip", 1, 5},
-    {"cmbDimmer", 1, 6},   {"cmbBeep", 1, 7},      {"cmbSSBAuto", 1, 8},   {"cmbAGCAuto", 1, 9},
-    {"cmbTXIT", 1, 10},    {"cmbElekey", 1, 11},   {"cmbWPM", 1, 12},      {"cmbPaddle", 2, 5},
-    {"cmbSideTone", 2, 6}, {"cmbBreakIn", 2, 7},   {"cmbKeyRatio", 2, 8},  {"cmbTone", 2, 9},
-    {"cmbComp", 2, 10},    {"cmbPTTL", 2, 11},     {"cmbAPO", 2, 12},      {"cmbUD", 2, 13},
-    {"cmbFunc", 2, 14},
-};
-} // namespace
-
 SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent), m_image(image) {
     setObjectName(QStringLiteral("SettingsPage"));
     m_listArea = new QWidget(this);
@@ -43,7 +23,7 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     const auto &lists = SettingsLists();
-    for (const Place &p : places) {
+    for (const SettingsPlace &p : SettingsPagePlaces()) {
         const int i = SettingsListIndex(QLatin1String(p.name));
         auto *combo = new QComboBox(m_listArea);
         combo->setObjectName(lists[i].name);

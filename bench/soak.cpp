@@ -54,6 +54,10 @@ const char *procedureName(Procedure p) {
         return "Verify Settings";
     case Procedure::VerifyMemory:
         return "Verify Memory";
+    case Procedure::ChangesRead:
+    case Procedure::ChangesWrite:
+    case Procedure::ChangesCheck:
+        return "Write Changes";
     }
     return "?";
 }

@@ -5,6 +5,7 @@
 // and the program's CPU time as a share of the wall time. During the paced memory read a 10 ms timer on
 // the main thread (what a window's event loop experiences) records the longest gap between its ticks.
 #include "BenchPtyRadio.h"
+#include "channels/ChannelRecord.h"
 #include "image/TextTables.h"
 #include "link/RadioSession.h"
 #include "link/SerialLink.h"
@@ -104,6 +105,114 @@ Result runOne(RadioSession &session, BenchPtyRadio &radio, const Expected &e, bo
                     radio.charsSent(), e.sent, e.received);
     return r;
 }
+// Runs whatever start begins to the end of its run, timed against the floor of the characters and pauses
+// given (counted from the protocol by the caller); the characters actually moved are checked against them.
+Result timeRun(RadioSession &session, BenchPtyRadio &radio, const std::function<bool()> &start, long sent,
+               long received, int pauses, const char *name) {
+    Result r;
+    bool finished = false;
+    const auto connection = QObject::connect(&session, &RadioSession::runFinished, [&](bool succeeded) {
+        r.ok = succeeded;
+        finished = true;
+        QCoreApplication::exit(0);
+    });
+    const long long cpu0 = mainThreadCpuNs();
+    QElapsedTimer wall;
+    wall.start();
+    if (!start()) {
+        QObject::disconnect(connection);
+        return r;
+    }
+    if (!finished) QCoreApplication::exec();
+    r.wallMs = double(wall.nsecsElapsed()) / 1e6;
+    QObject::disconnect(connection);
+    r.floorMs = pauses * double(PauseMs) + double(sent + received) * 10.0 * 1000.0 / Baud;
+    r.cpuShare = double(mainThreadCpuNs() - cpu0) / 1e6 / r.wallMs;
+    if (radio.charsReceived() != sent || radio.charsSent() != received) {
+        std::printf("  (%s moved %ld/%ld characters, expected %ld/%ld)\n", name, radio.charsReceived(),
+                    radio.charsSent(), sent, received);
+        r.ok = false;
+    }
+    return r;
+}
+
+// Write Changes of the memory channels with 0, 1, 10 and 100 channels differing, and Write Memory followed by
+// Verify of the memory, all paced. The radio is made to differ from the image in `changed` channels spread
+// over the memory before each run; afterwards it must hold the image exactly.
+bool benchWriteChanges(RadioSession &session, CloneImage &image, BenchPtyRadio &radio,
+                       const QString &backups) {
+    constexpr double CharMs = 10.0 * 1000.0 / Baud;
+    const double readFloorMs = (604 + 1) * double(PauseMs) + (604 * 11 + 6 + 604 * 77 + 10) * CharMs;
+    image = VirtualRadio::demoImage();
+    auto prepare = [&](int changed) {
+        radio.withRadio([&](VirtualRadio &r) {
+            for (int k = 0; k < ChannelCount; ++k)
+                r.setBlock(0x600 + 0x20 * k, MakeMemData(image, k));
+            for (int i = 0; i < changed; ++i) {
+                const int k = i * ChannelCount / changed;
+                QString digits = MakeMemData(image, k);
+                digits[33] = digits[33] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+                r.setBlock(0x600 + 0x20 * k, digits);
+            }
+        });
+        radio.resetCounters();
+    };
+    auto holdsImage = [&] {
+        bool same = false;
+        radio.withRadio([&](VirtualRadio &r) {
+            same = true;
+            for (int k = 0; k < ChannelCount; ++k)
+                same = same && r.block(0x600 + 0x20 * k) == MakeMemData(image, k);
+        });
+        return same;
+    };
+    std::printf(
+        "transfer-bench: Write Changes of the memory channels against Write Memory + Verify, paced at "
+        "9600 baud (floor: wire time of the characters exchanged + 10 ms pauses; Read Memory's floor "
+        "%.1f ms)\n",
+        readFloorMs);
+    std::printf("  %-30s %11s %11s %7s %14s %6s\n", "run", "wall ms", "floor ms", "ratio", "/ read floor",
+                "cpu");
+    bool allOk = true;
+    auto print = [&](const QString &name, const Result &r) {
+        std::printf("  %-30s %11.1f %11.1f %7.4f %14.4f %5.2f%%%s\n", qPrintable(name), r.wallMs, r.floorMs,
+                    r.wallMs / r.floorMs, r.wallMs / readFloorMs, 100.0 * r.cpuShare, r.ok ? "" : "  FAILED");
+        allOk = allOk && r.ok;
+    };
+    for (const int d : {0, 1, 10, 100}) {
+        prepare(d);
+        // reads of all 604 and the end command; with changes the access line, d writes, the end command,
+        // d reads and the end command. A pause follows every exchange.
+        const long sent = 604 * 11 + 6 + (d ? 7 + d * 75 + 6 + d * 11 + 6 : 0);
+        const long received = 604 * 77 + 10 + (d ? 11 + d * 79 + 10 + d * 77 + 10 : 0);
+        const int pauses = 604 + 1 + (d ? 1 + d + 1 + d + 1 : 0);
+        Result r = timeRun(
+            session, radio, [&] { return session.startWriteChanges(false, true, backups); }, sent, received,
+            pauses, "Write Changes");
+        r.ok = r.ok && session.writeChangesRun().written == d &&
+               session.writeChangesRun().notHeld(session.radioRecords()).isEmpty() && holdsImage();
+        print(QStringLiteral("Write Changes, %1 changed").arg(d), r);
+    }
+    prepare(10);
+    const Result write = timeRun(
+        session, radio, [&] { return session.start(Procedure::WriteMemory); }, 7 + 604 * 75 + 6,
+        11 + 604 * 79 + 10, 1 + 604 + 1 + 1, "Write Memory");
+    radio.resetCounters();
+    Result verify = timeRun(
+        session, radio, [&] { return session.startVerify(false, true); }, 604 * 11 + 6, 604 * 77 + 10,
+        604 + 1, "Verify");
+    verify.ok = verify.ok && CompareWithRadio(image, session.radioRecords()).isEmpty() && holdsImage();
+    print(QStringLiteral("Write Memory"), write);
+    print(QStringLiteral("Verify (memory)"), verify);
+    Result both;
+    both.ok = write.ok && verify.ok;
+    both.wallMs = write.wallMs + verify.wallMs;
+    both.floorMs = write.floorMs + verify.floorMs;
+    both.cpuShare = (write.cpuShare * write.wallMs + verify.cpuShare * verify.wallMs) / both.wallMs;
+    print(QStringLiteral("Write Memory + Verify"), both);
+    return allOk;
+}
+
 QByteArray loadAverage() {
     QFile f(QStringLiteral("/proc/loadavg"));
     return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed() : QByteArray("?");
@@ -199,6 +308,8 @@ int main(int argc, char **argv) {
     const bool quick = QCoreApplication::arguments().contains(QStringLiteral("--quick"));
     // --window: only the read in the desktop program's window
     const bool windowOnly = QCoreApplication::arguments().contains(QStringLiteral("--window"));
+    // --changes: only Write Changes against Write Memory + Verify (about 7 minutes)
+    const bool changesOnly = QCoreApplication::arguments().contains(QStringLiteral("--changes"));
     BuildTextTables();
     std::printf("transfer-bench: load average at start %s\n", loadAverage().constData());
     QTemporaryDir dir;
@@ -225,7 +336,7 @@ int main(int argc, char **argv) {
     double readMemoryGap = 0;
     bool allOk = true;
     for (const bool paced : {true, false}) {
-        if (windowOnly) break;
+        if (windowOnly || changesOnly) break;
         radio.setBaud(paced ? Baud : 0);
         std::printf("transfer-bench: %s\n", paced ? "paced at 9600 baud (floor: wire time of every character "
                                                     "sent and received + 10 ms pauses)"
@@ -247,8 +358,12 @@ int main(int argc, char **argv) {
                         r.ok ? "" : "  FAILED");
         }
     }
+    if (!quick && !windowOnly) {
+        radio.setBaud(Baud);
+        allOk = benchWriteChanges(session, image, radio, dir.filePath(QStringLiteral("backups"))) && allOk;
+    }
 #ifdef KT_BENCH_WINDOW
-    if (!quick) {
+    if (!quick && !changesOnly) {
         session.setLink(nullptr); // the window opens the port itself
         radio.setBaud(Baud);
         const Result w = windowReadMemory(radio, dir.path());

@@ -92,6 +92,14 @@ QString InterruptedDetail(Procedure procedure, int k) {
                             .arg(ChannelCount)
                             .arg(k - 1)
                             .arg(ChannelCount - 1);
+    case Procedure::ChangesRead:
+        return QStringLiteral("Write Changes stopped while reading the radio; nothing was written");
+    case Procedure::ChangesWrite:
+        return QStringLiteral(
+            "Write Changes stopped while writing: run it again to write what still differs");
+    case Procedure::ChangesCheck:
+        return QStringLiteral(
+            "Write Changes stopped while reading back what it wrote; run it again to check");
     }
     return {};
 }
@@ -107,6 +115,9 @@ int ReportEnding(Ending ending, const QString &detail) {
     case Ending::ProcedureFailure:
         PrintMessage(ComPortErrorText, detail);
         return ExitComPortError;
+    case Ending::FileError:
+        PrintMessage(FileOpenErrorText, detail);
+        return ExitFileOpenError;
     }
     return ExitComPortError;
 }

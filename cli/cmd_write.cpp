@@ -2,6 +2,8 @@
 #include "cli/CliSupport.h"
 #include "cli/LinkOptions.h"
 #include "cli/VerifyRun.h"
+#include "cli/WriteChangesRun.h"
+#include "files/Backups.h"
 
 namespace {
 int run(const QStringList &args) {
@@ -10,11 +12,14 @@ int run(const QStringList &args) {
     p.addOption({"memory", "write the memory channels only"});
     p.addOption({"settings", "write the settings and VFOs only"});
     p.addOption({"verify", "read the radio back afterwards and compare"});
+    p.addOption({"changed", "write only the records the radio holds differently, then read them back"});
+    p.addOption({"json", "with --changed: the records written as one JSON object"});
     if (!ParseCommandLine(p, "write", args)) return ExitUsage;
     if (const int usage = RequirePositionals(p, "write", {"FILE.M40"})) return usage;
     if (const int usage = RequireOptions(p, "write", {"port"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError("write", "--memory and --settings exclude each other");
+    if (p.isSet("json") && !p.isSet("changed")) return UsageError("write", "--json goes with --changed");
     std::unique_ptr<Link> link = PortLink("write", p.value("port"));
     if (!link) return ExitUsage;
 
@@ -23,6 +28,9 @@ int run(const QStringList &args) {
     if (opened != ExitOk) return opened;
     RadioSession session(&image);
     session.setLink(std::move(link));
+    if (p.isSet("changed"))
+        return WriteChangesToRadio(session, image, !p.isSet("memory"), !p.isSet("settings"), p.isSet("json"),
+                                   BackupFolder());
     SessionRun run = [](RadioSession &s) { return s.startWriteAll(); };
     if (p.isSet("memory"))
         run = [](RadioSession &s) { return s.start(Procedure::WriteMemory); };
@@ -33,12 +41,16 @@ int run(const QStringList &args) {
     return VerifyAgainstRadio(session, image, !p.isSet("memory"), !p.isSet("settings"), false);
 }
 
-CommandRegistrar reg("write",
-                     {"write a clone file to the radio",
-                      "Usage: kt-m40-cli write --port PORT FILE.M40 [--memory | --settings] [--verify]\n"
-                      "Writes the settings and VFOs, then the 604 memory channels of FILE.M40 to the\n"
-                      "radio (Tool > Write > ALL), or only one of them. With --verify the radio is then\n"
-                      "read back and compared, as 'kt-m40-cli verify' does (exit 5 when it differs).\n"
-                      "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path.\n",
-                      run});
+CommandRegistrar
+    reg("write", {"write a clone file to the radio",
+                  "Usage: kt-m40-cli write --port PORT FILE.M40 [--memory | --settings] [--verify]\n"
+                  "       kt-m40-cli write --port PORT FILE.M40 --changed [--memory | --settings] [--json]\n"
+                  "Writes the settings and VFOs, then the 604 memory channels of FILE.M40 to the\n"
+                  "radio (Tool > Write > ALL), or only one of them. With --verify the radio is then\n"
+                  "read back and compared, as 'kt-m40-cli verify' does (exit 5 when it differs).\n"
+                  "With --changed the radio is read first and kept in the backup folder, then only\n"
+                  "the records that differ from FILE.M40 are written and read back (exit 5 when one\n"
+                  "does not read back as written); nothing is written when nothing differs.\n"
+                  "PORT is a port number (1 = COM1 or /dev/ttyS0) or a device path.\n",
+                  run});
 } // namespace

@@ -1,5 +1,6 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
+#include "files/FileTarget.h"
 #include "image/UiText.h"
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,12 @@ QStringList ListBackups(const QString &folder) {
 }
 
 BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QDateTime &when, int keep) {
+    CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
+    return SaveBackupBytes(CloneFileBytes(copy), folder, when, keep);
+}
+
+BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder, const QDateTime &when,
+                             int keep) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
         result.detail = UiText("cannot create %1", "%1 を作成できません").arg(folder);
@@ -47,9 +54,9 @@ BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QD
     QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1.M40").arg(stamp));
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
-    CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
-    if (SaveCloneFile(path, copy, &result.detail) != FileStatus::Ok) {
-        result.detail = QStringLiteral("%1: %2").arg(path, result.detail); // which file, and why
+    QString reason;
+    if (!WriteFileBytes(path, cloneFile, &reason)) {
+        result.detail = QStringLiteral("%1: %2").arg(path, reason);
         return result;
     }
     result.ok = true;

@@ -23,3 +23,6 @@ BackupResult SaveBackup(const CloneImage &image, const QString &folder = BackupF
                         const QDateTime &when = QDateTime::currentDateTime(), int keep = BackupsKept);
 // The backups in folder, oldest first.
 QStringList ListBackups(const QString &folder = BackupFolder());
+// The same for a clone file's bytes as they are (what a radio held, every record as read).
+BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder = BackupFolder(),
+                             const QDateTime &when = QDateTime::currentDateTime(), int keep = BackupsKept);

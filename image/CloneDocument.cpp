@@ -3,9 +3,9 @@
 
 CloneDocument::CloneDocument(QObject *parent) : QObject(parent) {}
 
-void CloneDocument::setFileState(const FileState &file) {
+void CloneDocument::setFileState(const FileState &file, FileChange change) {
     m_file = file;
-    if (!m_changing) m_fileBefore = file;
+    if (change == FileChange::OutsideSteps) m_fileBefore = file;
     emit captionChanged(caption());
 }
 
@@ -17,12 +17,10 @@ QString CloneDocument::caption() const {
 void CloneDocument::rebase() {
     m_before = m_image;
     m_fileBefore = m_file;
-    m_changing = false;
 }
 
 void CloneDocument::beginChange() {
     rebase();
-    m_changing = true;
 }
 
 bool CloneDocument::commitChange(const QString &name, Mark mark) {

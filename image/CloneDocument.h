@@ -19,9 +19,11 @@ class CloneDocument : public QObject {
 
     QString cloneFileName() const { return m_file.cloneFileName; }
     FileState fileState() const { return m_file; }
-    // After New, Open, Save, Export, Import: the file and the name the caption shows. Inside a change
-    // (Open, New, Import) it becomes part of the step; outside one (Save, Export) it is no step of its own.
-    void setFileState(const FileState &file);
+    // After New, Open, Save, Export, Import: the file and the name the caption shows. Open, New and Import
+    // make it part of their step (Undo names the former file again); Save and Export are no step, and the
+    // file they name stays through Undo and Redo of other steps.
+    enum class FileChange { OutsideSteps, PartOfStep };
+    void setFileState(const FileState &file, FileChange change = FileChange::OutsideSteps);
     // The shown name, " - " and the title; the title alone when no file is named.
     QString caption() const;
 
@@ -55,7 +57,6 @@ class CloneDocument : public QObject {
     CloneImage m_before; // the image at the last beginChange, commit, undo or redo
     FileState m_file;
     FileState m_fileBefore;
-    bool m_changing = false; // between beginChange and commitChange
     bool m_dataChanged = false;
     UndoHistory m_history;
 };

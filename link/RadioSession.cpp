@@ -32,6 +32,7 @@ struct RadioSession::Private {
     bool holdingOff = false; // the pause timer is keeping an exchange back, not timing a pause step
     QString portFailure;     // the link's own words for its last failure
     RadioRecords records;    // what a Verify run read
+    WriteChangesRun changes;
 
     void startRun(std::deque<Procedure> procedures);
     void beginProcedure();
@@ -99,6 +100,27 @@ bool RadioSession::startVerify(bool settings, bool memory) {
     if (memory) run.push_back(Procedure::VerifyMemory);
     d->startRun(std::move(run));
     return true;
+}
+
+bool RadioSession::startWriteChanges(bool settings, bool memory, const QString &backupFolder) {
+    if (d->busy || !d->link || (!settings && !memory)) return false;
+    d->records.clear();
+    d->changes = WriteChangesRun{};
+    d->changes.settings = settings;
+    d->changes.memory = memory;
+    d->changes.backupFolder = backupFolder;
+    d->changes.addresses = WriteChangesAddresses(settings, memory);
+    d->changes.clock.start();
+    d->startRun({Procedure::ChangesRead, Procedure::ChangesWrite, Procedure::ChangesCheck});
+    return true;
+}
+
+const WriteChangesRun &RadioSession::writeChangesRun() const {
+    return d->changes;
+}
+
+WriteChangesRun &RadioSession::writeChangesRun() {
+    return d->changes;
 }
 
 const RadioRecords &RadioSession::radioRecords() const {

@@ -3,6 +3,7 @@
 // timers (never blocking, no nested event loops). It owns the link and leaves it open between runs.
 #include "image/CloneImage.h"
 #include "link/VerifyRecords.h"
+#include "link/WriteChanges.h"
 #include <QObject>
 #include <memory>
 
@@ -10,6 +11,7 @@ class Link;
 
 // VerifySettings and VerifyMemory read the radio's records back without changing the image: the block reads
 // of ReadSettings or ReadMemory, then the end command; radioRecords() holds what they read.
+// ChangesRead, ChangesWrite and ChangesCheck are the three phases of Write Changes (startWriteChanges).
 enum class Procedure {
     ReadMemory,
     WriteMemory,
@@ -17,7 +19,10 @@ enum class Procedure {
     WriteSettings,
     Identify,
     VerifySettings,
-    VerifyMemory
+    VerifyMemory,
+    ChangesRead,
+    ChangesWrite,
+    ChangesCheck
 };
 
 // How a run ended:
@@ -26,7 +31,9 @@ enum class Procedure {
 //   code ComPortError       - ComEnd2: the port failed during an exchange ("False00") ProcedureFailure   -
 //   the procedure's own failure path: the port could not be opened, or a codec refused a
 //                        record (mode above 5, setting beyond its list); shown as "COM Port Error" as well
-enum class Ending { Success, CommunicationError, ComPortError, ProcedureFailure };
+//   FileError          - Write Changes could not save its backup of the radio: nothing was written;
+//                        shown as "File Open Error"
+enum class Ending { Success, CommunicationError, ComPortError, ProcedureFailure, FileError };
 
 class RadioSession : public QObject {
     Q_OBJECT
@@ -48,6 +55,13 @@ class RadioSession : public QObject {
     // Verify: reads back the settings and VFO records, the memory channels, or both (memory only when the
     // settings half succeeded). Compare radioRecords() with the image afterwards (CompareWithRadio).
     bool startVerify(bool settings, bool memory);
+    // Write Changes: reads the records in scope into radioRecords(), saves them as a backup in backupFolder,
+    // writes only the records that differ from what Write would send, then reads those back into
+    // radioRecords(). writeChangesRun() holds what was found and written; compare with
+    // writeChangesRun().notHeld(radioRecords()) afterwards.
+    bool startWriteChanges(bool settings, bool memory, const QString &backupFolder);
+    const WriteChangesRun &writeChangesRun() const;
+    WriteChangesRun &writeChangesRun();
     // The records the current or last Verify run read, by address.
     const RadioRecords &radioRecords() const;
     RadioRecords &radioRecords();
@@ -58,6 +72,8 @@ class RadioSession : public QObject {
     void procedureStarted(Procedure procedure);
     // Memory transfers: the channel being moved, 0..603.
     void progress(int k);
+    // Write Changes: where the whole run stands, after every record read, written or read back.
+    void changesProgress(const WriteChangesProgress &progress);
     // Read Memory replaced ChannelTable[k] / ChannelUsed[k]: refresh grid row k + 1.
     void channelDecoded(int k);
     // Read Settings decoded SetData1/SetData2 into image.Settings (before the VFO blocks are asked for).

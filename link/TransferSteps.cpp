@@ -1,8 +1,10 @@
 #include "link/TransferSteps.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/Backups.h"
 #include "image/UiText.h"
 #include "link/WaitReply.h"
+#include "link/WriteChanges.h"
 #include "settings/SettingsCodec.h"
 #include <memory>
 
@@ -161,9 +163,11 @@ std::vector<TransferStep> writeSettings(CloneImage &image) {
     return steps;
 }
 
-// Verify: the block reads alone, each record kept as read; the image is not touched.
-std::vector<TransferStep> verifyReads(const std::vector<int> &addresses, RadioSession &session,
-                                      bool withProgress) {
+// Verify: the block reads alone, each record kept as read; the image is not touched. afterRead, when
+// given, follows each record's arrival.
+std::vector<TransferStep>
+verifyReads(const std::vector<int> &addresses, RadioSession &session, bool withProgress,
+            std::function<void(int address, const QString &digits)> afterRead = {}) {
     std::vector<TransferStep> steps;
     steps.reserve(addresses.size() * 3 + 2);
     for (std::size_t i = 0; i < addresses.size(); ++i) {
@@ -174,8 +178,9 @@ std::vector<TransferStep> verifyReads(const std::vector<int> &addresses, RadioSe
                 return StepOutcome{};
             }));
         const QString text = QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
-        steps.push_back(blockRead(text, [&session, address](const QByteArray &reply) {
+        steps.push_back(blockRead(text, [&session, address, afterRead](const QByteArray &reply) {
             session.radioRecords()[address] = replyData(reply);
+            if (afterRead) afterRead(address, replyData(reply));
             return StepOutcome{};
         }));
         steps.push_back(pause());
@@ -193,6 +198,79 @@ std::vector<TransferStep> verifyMemory(RadioSession &session) {
     for (int k = 0; k < ChannelCount; ++k)
         addresses.push_back(0x600 + 0x20 * k);
     return verifyReads(addresses, session, true);
+}
+
+// Write Changes, first phase: the block reads of every record in scope into radioRecords(), then the end
+// command. The records that differ are counted as they arrive, for the estimate of the time left.
+std::vector<TransferStep> changesRead(CloneImage &image, RadioSession &session) {
+    using Phase = WriteChangesProgress::Phase;
+    WriteChangesRun &run = session.writeChangesRun();
+    run.expected = RecordsToWrite(image, run.addresses);
+    emit session.changesProgress(run.progress(Phase::Reading));
+    return verifyReads({run.addresses.begin(), run.addresses.end()}, session, false,
+                       [&session, &run](int address, const QString &digits) {
+                           ++run.read;
+                           if (digits.toUpper() != run.expected.value(address)) ++run.differingSoFar;
+                           emit session.changesProgress(run.progress(Phase::Reading));
+                       });
+}
+
+// Second phase: the backup of what the radio held, then, when anything differs, the write-access line,
+// the block writes of just those records in address order, and the end command. Nothing is sent when
+// nothing differs.
+std::vector<TransferStep> changesWrite(CloneImage &image, RadioSession &session) {
+    using Phase = WriteChangesProgress::Phase;
+    WriteChangesRun &run = session.writeChangesRun();
+    run.changed = ChangedRecords(image, session.radioRecords());
+    std::vector<TransferStep> steps;
+    steps.push_back(action([&image, &session, &run](const QByteArray &) {
+        const BackupResult backup =
+            SaveBackupBytes(RadioCloneFileBytes(image, session.radioRecords()), run.backupFolder);
+        if (!backup.ok)
+            return StepOutcome::fail(
+                Ending::FileError,
+                QStringLiteral("no backup of the radio could be saved, so nothing was written: %1")
+                    .arg(backup.detail));
+        run.backupPath = backup.path;
+        emit session.changesProgress(run.progress(Phase::Writing));
+        return StepOutcome{};
+    }));
+    if (run.changed.isEmpty()) return steps;
+    steps.push_back(writeAccess());
+    for (const ChangedRecord &record : run.changed) {
+        steps.push_back(pause());
+        const QString digits = record.digits;
+        steps.push_back(blockWrite(RecordAddressText(record.address), [digits] { return digits; }));
+        steps.push_back(action([&session, &run](const QByteArray &) {
+            ++run.written;
+            emit session.changesProgress(run.progress(Phase::Writing));
+            return StepOutcome{};
+        }));
+    }
+    steps.push_back(pause());
+    appendTxEnd(steps);
+    return steps;
+}
+
+// Third phase: the block reads of just the written records, then the end command.
+std::vector<TransferStep> changesCheck(RadioSession &session) {
+    using Phase = WriteChangesProgress::Phase;
+    WriteChangesRun &run = session.writeChangesRun();
+    if (run.changed.isEmpty()) return {};
+    std::vector<int> addresses;
+    for (const ChangedRecord &record : run.changed)
+        addresses.push_back(record.address);
+    emit session.changesProgress(run.progress(Phase::Checking));
+    std::vector<TransferStep> steps =
+        verifyReads(addresses, session, false, [&session, &run](int, const QString &) {
+            ++run.checked;
+            if (run.checked < run.changed.size()) emit session.changesProgress(run.progress(Phase::Checking));
+        });
+    steps.push_back(action([&session, &run](const QByteArray &) { // the whole run is done
+        emit session.changesProgress(run.progress(Phase::Checking));
+        return StepOutcome{};
+    }));
+    return steps;
 }
 
 std::vector<TransferStep> identify(CloneImage &image, RadioSession &session) {
@@ -247,6 +325,12 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
         return verifySettings(session);
     case Procedure::VerifyMemory:
         return verifyMemory(session);
+    case Procedure::ChangesRead:
+        return changesRead(image, session);
+    case Procedure::ChangesWrite:
+        return changesWrite(image, session);
+    case Procedure::ChangesCheck:
+        return changesCheck(session);
     }
     return {};
 }

@@ -78,9 +78,9 @@ bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *er
         }
     }
     const std::pair<const char *, QSet<QString> *> keyed[] = {
-        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt}, {"long", &faults.longAt},
-        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},   {"late", &faults.lateAt},
-        {"earlier", &faults.earlierAt}};
+        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt},    {"long", &faults.longAt},
+        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},      {"late", &faults.lateAt},
+        {"earlier", &faults.earlierAt}, {"corrupt", &faults.corruptAt}};
     for (const auto &[kind, set] : keyed) {
         bool matched = false;
         const QString key = takeFaultKey(s, QLatin1String(kind), &matched);
@@ -105,6 +105,7 @@ QString FaultSpecHelp() {
                           "               (2300 ms; the first time only): it lands in the next exchange\n"
                           "               or the next run\n"
                           "  earlier@AT   an earlier run's reply is still arriving when the command comes\n"
+                          "  corrupt@AT   a write is answered OK but stored with one digit changed\n"
                           "  deny-access  the write-access line is refused\n"
                           "  stale        stray characters arrive after every reply\n"
                           "  waiting      stray characters wait in the line before the port is opened\n"
@@ -205,6 +206,11 @@ VirtualRadioReply VirtualRadio::answer(const QByteArray &received) {
         } else if (line.size() == 73 && line[8] == 'W' && valid && memory_.contains(address)) {
             if (access_ && !faults.hits(faults.notOkAt, reply.key)) {
                 memory_[address] = line.mid(9, 64);
+                if (faults.hits(faults.corruptAt, reply.key)) {
+                    // a digit of byte 16 (a channel's frequency) stored wrong, and the write still "OK"
+                    char &digit = memory_[address][33];
+                    digit = digit == '0' ? '1' : '0';
+                }
                 body = ok;
             }
         }

@@ -20,6 +20,7 @@ struct VirtualRadioFaults {
     QSet<QString> longAt;    // answer one character long (an extra data character)
     QSet<QString> notOkAt;   // a write or the access line answered "NG" instead of "OK"
     QSet<QString> dropAt;    // the line fails when this command arrives (port failure)
+    QSet<QString> corruptAt; // a write answered "OK" but stored with one digit changed (a failing cell)
     bool denyAccess = false; // the write-access line answered "NG"
     bool stale = false;      // stray characters arrive shortly after each reply
     // The dirty line of a real cable:
@@ -37,8 +38,8 @@ struct VirtualRadioFaults {
 };
 
 // One fault as written on the command line: "timeout@0FE0", "short@0600", "long@0600", "notok@0620",
-// "drop@1000", "late@0600", "earlier@0600", "deny-access", "stale", "waiting", "noise", "delay=MS",
-// "baud=N". False with a reason when it names none.
+// "drop@1000", "late@0600", "earlier@0600", "corrupt@0640", "deny-access", "stale", "waiting", "noise",
+// "delay=MS", "baud=N". False with a reason when it names none.
 bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *error);
 // The SPEC syntax for usage texts.
 QString FaultSpecHelp();

@@ -167,6 +167,14 @@ class TestCloneDocument : public QObject {
         QCOMPARE(doc.history().undoCount(), 1);
         doc.undo();
         QCOMPARE(doc.cloneFileName(), QStringLiteral("/t/saved.M40"));
+        // A change begun and never committed (an edit dialog cancelled) takes no Save into the next step.
+        doc.beginChange();
+        doc.setFileState({QStringLiteral("/t/later.M40"), QStringLiteral("later.M40")}); // Save As
+        doc.image().Variant = VariantA;                                                  // a model click
+        doc.commitChange(QStringLiteral("Model"));
+        doc.undo();
+        QCOMPARE(doc.cloneFileName(), QStringLiteral("/t/later.M40"));
+        QCOMPARE(doc.image().Variant, int(VariantJ));
     }
 
     void undoingAnOpenNamesTheFormerFileAgain() {
@@ -174,7 +182,8 @@ class TestCloneDocument : public QObject {
         doc.setFileState({QStringLiteral("/t/a.M40"), QStringLiteral("a.M40")});
         doc.beginChange();
         putChannel(doc.image(), 9, 7000000, QStringLiteral("B"));
-        doc.setFileState({QStringLiteral("/t/b.M40"), QStringLiteral("b.M40")});
+        doc.setFileState({QStringLiteral("/t/b.M40"), QStringLiteral("b.M40")},
+                         CloneDocument::FileChange::PartOfStep);
         doc.commitChange(QStringLiteral("Open b.M40"), CloneDocument::Mark::Leave);
         doc.undo();
         QCOMPARE(doc.cloneFileName(), QStringLiteral("/t/a.M40"));

@@ -86,7 +86,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
         QCOMPARE(en.w().action(QStringLiteral("mnuFileExit"))->text(), QStringLiteral("Exit(&X)..."));
         QCOMPARE(en.w().action(QStringLiteral("mnuFileNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QVERIFY(!en.w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
+        QVERIFY(en.w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
 
         AppOptions options;
         options.language = UiLanguage::Japanese;

@@ -1,0 +1,209 @@
+// File > Print Setup, Print Preview and Print: the items in both languages, printing to PDF through the
+// print dialog (opened without blocking), a page range, the preview's pages, the page setup kept for the
+// next print, and the refusal while a transfer runs.
+#include "MainWindowFixture.h"
+#include "app/PrintCommands.h"
+#include "channels/ChannelRecord.h"
+#include "print/PrintPainter.h"
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+QString poppler(const QString &tool, const QStringList &args) {
+    QProcess p;
+    p.start(tool, args);
+    return p.waitForFinished(60000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput())
+                                                         : QString();
+}
+int pdfPages(const QString &pdf) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
+            .match(poppler("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+bool havePoppler() {
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
+           !QStandardPaths::findExecutable("pdfinfo").isEmpty();
+}
+
+// Channels 0..count-1 used, channel k named P<k>.
+void fillChannels(FrmMain &w, int count) {
+    for (int k = 0; k < count; ++k) {
+        auto &f = w.image().ChannelTable[k].field;
+        const qint64 hz = 3500000 + 1000LL * k;
+        f[FieldFrequency] = {FormatFrequencyText(hz), double(hz)};
+        f[FieldMode] = {"LSB", 1};
+        f[FieldName] = {QStringLiteral("P%1").arg(k), 0};
+        w.image().ChannelUsed[k] = true;
+    }
+}
+
+template <class Dialog> Dialog *openDialog(FrmMain &w) {
+    Dialog *d = nullptr;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            d = w.findChild<Dialog *>();
+            return d && d->isVisible();
+        },
+        5000);
+    return shown ? d : nullptr;
+}
+} // namespace
+
+class TestPrint : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void itemsInBothLanguages() {
+        MainWindowFixture en;
+        QVERIFY(en.load());
+        QMenu *file = en.w().findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QStringList items;
+        for (QAction *a : file->actions())
+            if (!a->isSeparator()) items << a->text();
+        QCOMPARE(items.mid(6, 4),
+                 (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
+        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+            QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
+        QCOMPARE(en.w().action("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+
+        AppOptions options;
+        options.language = UiLanguage::Japanese;
+        MainWindowFixture ja(options);
+        QVERIFY(ja.load());
+        QCOMPARE(ja.w().action("mnuFilePageSetup")->text(), QStringLiteral("ﾍﾟｰｼﾞ設定(&U)..."));
+        QCOMPARE(ja.w().action("mnuFilePrintPreview")->text(), QStringLiteral("印刷プレビュー(&V)..."));
+        QCOMPARE(ja.w().action("mnuFilePrint")->text(), QStringLiteral("印刷(&P)..."));
+    }
+
+    void printsToPdfThroughThePrintDialog() {
+        if (!havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        fillChannels(f.w(), 120);
+        QVERIFY(f.w().image().ChannelUsed[119]);
+        QPrinter *printer = f.w().printCommands()->printer();
+        const QString pdf = f.path("printed.pdf");
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+
+        f.w().action("mnuFilePrint")->trigger(); // returns with the dialog open
+        QPrintDialog *dialog = openDialog<QPrintDialog>(f.w());
+        QVERIFY(dialog);
+        QVERIFY(!QFile::exists(pdf));
+        dialog->accept();
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(pdf); }, 5000));
+        const int pages = pdfPages(pdf);
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // 120 channels do not fit one page
+        const QString text = poppler("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.contains("(untitled)"));
+        QVERIFY(text.contains("Memory channels (120 of 604 used)"));
+        QVERIFY(text.contains("P0") && text.contains("P119") && text.contains("3.619.000"));
+        QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+        QCOMPARE(f.w().statusText(), QStringLiteral("Printed %1 page(s) to printed.pdf").arg(pages));
+        QVERIFY(f.prompts.shown.isEmpty());
+
+        // A page range prints those pages, numbered as in the whole document.
+        const QString part = f.path("part.pdf");
+        printer->setOutputFileName(part);
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 2);
+        QVERIFY(f.w().printCommands()->printTo(printer));
+        QCOMPARE(pdfPages(part), 1);
+        QVERIFY(poppler("pdftotext", {part, "-"}).contains(QStringLiteral("Page 2 of %1").arg(pages)));
+
+        // A file that cannot be written is reported.
+        printer->setPrintRange(QPrinter::AllPages);
+        printer->setOutputFileName(f.path("no/such/folder/x.pdf"));
+        QVERIFY(!f.w().printCommands()->printTo(printer));
+        QCOMPARE(f.prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f.prompts.lastText(), QStringLiteral("File Open Error"));
+    }
+
+    void previewShowsThePagesThatPrint() {
+        if (!havePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        fillChannels(f.w(), 604);
+        QPrinter *printer = f.w().printCommands()->printer();
+        const QString pdf = f.path("all.pdf");
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        QVERIFY(f.w().printCommands()->printTo(printer));
+        const int pages = pdfPages(pdf);
+        QVERIFY(pages > 5);
+
+        f.w().action("mnuFilePrintPreview")->trigger();
+        QPrintPreviewDialog *preview = openDialog<QPrintPreviewDialog>(f.w());
+        QVERIFY(preview);
+        QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
+        QVERIFY(widget);
+        QVERIFY(QTest::qWaitFor([&] { return widget->pageCount() > 0; }, 5000));
+        QCOMPARE(widget->pageCount(), pages);
+        preview->reject();
+    }
+
+    void pageSetupIsKeptForTheNextPrint() {
+        if (!havePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        // Qt's page setup dialog runs modally: it is answered from a timer while it is up.
+        bool answered = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, &answer, [&] {
+            QPageSetupDialog *setup = f.w().findChild<QPageSetupDialog *>();
+            if (!setup || !setup->isVisible()) return;
+            answer.stop();
+            if (auto *landscape = setup->findChild<QRadioButton *>(QStringLiteral("landscape"))) {
+                landscape->click();
+                answered = true;
+            }
+            setup->accept();
+        });
+        answer.start(20);
+        f.w().action("mnuFilePageSetup")->trigger();
+        QVERIFY(answered);
+        QPrinter *printer = f.w().printCommands()->printer();
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(f.path("wide.pdf"));
+        QVERIFY(f.w().printCommands()->printTo(printer));
+        const QString info = poppler("pdfinfo", {f.path("wide.pdf")});
+        const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+        QVERIFY2(size.hasMatch(), qPrintable(info));
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble()); // wider than high
+    }
+
+    void refusedWhileATransferRuns() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        f.w().action("mnuReMem")->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return !f.w().action("mnuFileNew")->isEnabled(); }, 5000));
+        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+            QVERIFY2(!f.w().action(QLatin1String(name))->isEnabled(), name);
+        // reached anyway (a shortcut, a script): nothing opens
+        f.w().mnuFilePageSetup_Click();
+        f.w().mnuFilePrintPreview_Click();
+        f.w().mnuFilePrint_Click();
+        QVERIFY(!f.w().findChild<QPageSetupDialog *>());
+        QVERIFY(!f.w().findChild<QPrintPreviewDialog *>());
+        QVERIFY(!f.w().findChild<QPrintDialog *>());
+        QVERIFY(QTest::qWaitFor([&] { return !f.w().transferRunning(); }, 60000));
+        QVERIFY(f.w().action("mnuFilePrint")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
