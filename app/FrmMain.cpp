@@ -269,6 +269,8 @@ void FrmMain::finishLoad() {
     if (!m_options.startupFile.isEmpty()) openCloneFile(m_options.startupFile);
     m_document.setDataChanged(false);
     m_document.clearHistory(); // what the window starts with is where Undo ends
+    m_document.markKept();     // the defaults, or the start-up file
+    showLastSessionsUnsavedWork();
     m_loaded = true;
     modifyDialog(); // the edit dialog is made now, so that its first use opens at once
     emit loaded();
@@ -392,10 +394,12 @@ void FrmMain::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    m_userDiscarded = false;
     if (m_document.dataChanged() && !askSaveChanges()) {
         event->ignore();
         return;
     }
+    keepUnsavedWork(true);
     Form_Unload();
     event->accept();
 }

@@ -137,6 +137,10 @@ class FrmMain : public QMainWindow {
     void setProgressText(const QString &text);
     void clearStatusText() { setStatusText(QString()); }
     bool askSaveChanges(); // false when the user cancels
+    // Before data no file holds are replaced or closed without the user's word, a backup marked as
+    // unsaved work keeps them; at close the next start names it.
+    void keepUnsavedWork(bool atClose);
+    void showLastSessionsUnsavedWork();
     bool writeCloneFile(const QString &path);
     void refreshAllViews();
     bool ensureLink();
@@ -173,6 +177,7 @@ class FrmMain : public QMainWindow {
     bool m_runChanges = false;  // the run is a Write Changes (its closing line follows)
     bool m_runReadsMemory = false, m_runReadsSettings = false; // what the run's undo step is named after
     bool m_runWrites = false;                                  // the run writes to the radio
+    bool m_userDiscarded = false;                              // the last save question was answered No
     QElapsedTimer m_runClock;                                  // since the run began
     QElapsedTimer m_transferClock;
 

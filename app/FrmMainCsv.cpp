@@ -68,6 +68,7 @@ void FrmMain::mnuImport_Click() {
     if (transferRunning()) return;
     const QString path = m_prompts->openFileName(this, UiText("Import", "インポート"), CsvFileFilter);
     if (path.isEmpty()) return;
+    keepUnsavedWork(false); // the import replaces channels and VFOs without a question
     m_document.beginChange();
     const CsvFileImport result = ImportCsvFile(path, m_image);
     m_settingsPage->vfoModel->refreshAll();

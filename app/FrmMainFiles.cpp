@@ -4,8 +4,10 @@
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
 #include "app/UserPrompts.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "image/Messages.h"
+#include "image/SettingsStore.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
 #include <QFileInfo>
@@ -18,26 +20,66 @@ bool FrmMain::askSaveChanges() {
         mnuFileSave_Click(); // goes on even when the save dialog is cancelled
         return true;
     default:
+        m_userDiscarded = true;
         return true;
     }
 }
 
+namespace {
+const QString UnsavedWorkKey = QStringLiteral("Backups/UnsavedWork");
+}
+
+void FrmMain::keepUnsavedWork(bool atClose) {
+    const bool discarded = m_userDiscarded;
+    m_userDiscarded = false;
+    if (discarded || !m_document.holdsUnkeptData()) return;
+    const BackupResult backup = m_options.backupFolder.isEmpty()
+                                    ? SaveUnsavedWorkBackup(m_image)
+                                    : SaveUnsavedWorkBackup(m_image, m_options.backupFolder);
+    if (!backup.ok) {
+        setStatusText(UiText("No backup saved: %1", "バックアップを保存できません: %1").arg(backup.detail));
+        return;
+    }
+    m_document.markKept();
+    if (atClose)
+        SettingsStore().setValue(UnsavedWorkKey, backup.path);
+    else
+        setStatusText(
+            UiText("Unsaved work kept in %1", "保存されていない作業を %1 に残しました").arg(backup.path));
+}
+
+void FrmMain::showLastSessionsUnsavedWork() {
+    SettingsStore store;
+    const QString path = store.value(UnsavedWorkKey).toString();
+    if (path.isEmpty()) return;
+    store.remove(UnsavedWorkKey);
+    // It stays until the next action: the user may come back to the window later.
+    setProgressText(UiText("Unsaved work of the last session was kept in %1",
+                           "前回保存されなかった作業を %1 に残しました")
+                        .arg(path));
+}
+
 void FrmMain::mnuFileNew_Click() {
     if (transferRunning()) return;
+    m_userDiscarded = false;
     if (m_document.dataChanged() && !askSaveChanges()) return;
+    keepUnsavedWork(false);
     m_document.beginChange();
     NewImage(m_image);
     m_document.setFileState({}, CloneDocument::FileChange::PartOfStep);
     m_document.commitChange(UiText("New", "新規作成"), CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);
+    m_document.markKept(); // defaults: nothing anybody made
 }
 
 void FrmMain::mnuFileOpen_Click() {
     if (transferRunning()) return;
+    m_userDiscarded = false;
     if (m_document.dataChanged() && !askSaveChanges()) return;
     const QString path = m_prompts->openFileName(this, UiText("Open", "開く"), CloneFileFilter);
     if (path.isEmpty()) return;
+    keepUnsavedWork(false);
     openCloneFile(path);
 }
 
@@ -58,6 +100,7 @@ bool FrmMain::openCloneFile(const QString &path) {
     m_document.commitChange(stepName, CloneDocument::Mark::Leave);
     refreshAllViews();
     m_document.setDataChanged(false);
+    m_document.markKept();
     setStatusText(QString());
     return true;
 }
@@ -89,6 +132,7 @@ bool FrmMain::writeCloneFile(const QString &path) {
         return false;
     }
     m_document.setFileState({path, QFileInfo(path).fileName()});
+    m_document.markKept();
     m_document.setDataChanged(false);
     setStatusText(QString());
     return true;

@@ -122,6 +122,9 @@ void FrmMain::onProcedureStarted(Procedure procedure) {
     if (!m_running) {
         m_runReads = false;
         m_runVerifies = false;
+        // a read replaces what it reads: data no file holds are kept first
+        if (procedure == Procedure::ReadMemory || procedure == Procedure::ReadSettings)
+            keepUnsavedWork(false);
         m_runReadsMemory = m_runReadsSettings = false;
         m_runWrites = false;
         m_runClock.start();

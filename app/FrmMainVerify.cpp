@@ -41,6 +41,7 @@ void FrmMain::finishReadOrVerify(bool succeeded) {
         const BackupResult backup = m_options.backupFolder.isEmpty()
                                         ? SaveBackup(m_image)
                                         : SaveBackup(m_image, m_options.backupFolder);
+        if (backup.ok) m_document.markKept(); // the backup holds what the read brought
         const QString read =
             UiText("Read from the radio in %1. ", "無線機からの読み出しが終わりました (%1)。").arg(took);
         setStatusText(

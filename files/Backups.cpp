@@ -11,7 +11,7 @@
 namespace {
 const QRegularExpression &backupName() {
     static const QRegularExpression re(
-        QStringLiteral(R"(^KT-M40 (\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?: \((\d+)\))?\.M40$)"));
+        QStringLiteral(R"(^KT-M40 (\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?: unsaved)?(?: \((\d+)\))?\.M40$)"));
     return re;
 }
 
@@ -40,20 +40,31 @@ QStringList ListBackups(const QString &folder) {
 
 BackupResult SaveBackup(const CloneImage &image, const QString &folder, const QDateTime &when, int keep) {
     CloneImage copy = image; // saving rebuilds the settings blocks; the caller's image stays as it is
-    return SaveBackupBytes(CloneFileBytes(copy), folder, when, keep);
+    return SaveBackupNamed(CloneFileBytes(copy), folder, when, keep, QString());
+}
+
+BackupResult SaveUnsavedWorkBackup(const CloneImage &image, const QString &folder, const QDateTime &when,
+                                   int keep) {
+    CloneImage copy = image;
+    return SaveBackupNamed(CloneFileBytes(copy), folder, when, keep, QStringLiteral(" unsaved"));
 }
 
 BackupResult SaveBackupBytes(const QByteArray &cloneFile, const QString &folder, const QDateTime &when,
                              int keep) {
+    return SaveBackupNamed(cloneFile, folder, when, keep, QString());
+}
+
+BackupResult SaveBackupNamed(const QByteArray &cloneFile, const QString &folder, const QDateTime &when,
+                             int keep, const QString &mark) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
         result.detail = UiText("cannot create %1", "%1 を作成できません").arg(folder);
         return result;
     }
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1.M40").arg(stamp));
+    QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1%2.M40").arg(stamp, mark));
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("KT-M40 %1 (%2).M40").arg(stamp).arg(n));
+        path = QDir(folder).filePath(QStringLiteral("KT-M40 %1%2 (%3).M40").arg(stamp, mark).arg(n));
     QString reason;
     if (!WriteFileBytes(path, cloneFile, &reason)) {
         result.detail = QStringLiteral("%1: %2").arg(path, reason);

@@ -21,6 +21,14 @@ struct BackupResult {
 // then removes the oldest backups beyond keep. A name already taken gets " (2)", " (3)", ...
 BackupResult SaveBackup(const CloneImage &image, const QString &folder = BackupFolder(),
                         const QDateTime &when = QDateTime::currentDateTime(), int keep = BackupsKept);
+// The same for work the window would otherwise lose (data no clone file holds): the name is marked
+// "KT-M40 yyyy-MM-dd HH-mm-ss unsaved.M40"; it counts among the kept backups.
+BackupResult SaveUnsavedWorkBackup(const CloneImage &image, const QString &folder = BackupFolder(),
+                                   const QDateTime &when = QDateTime::currentDateTime(),
+                                   int keep = BackupsKept);
+// The one writer behind all three: mark goes between the time and ".M40".
+BackupResult SaveBackupNamed(const QByteArray &cloneFile, const QString &folder, const QDateTime &when,
+                             int keep, const QString &mark);
 // The backups in folder, oldest first.
 QStringList ListBackups(const QString &folder = BackupFolder());
 // The same for a clone file's bytes as they are (what a radio held, every record as read).

@@ -15,6 +15,11 @@ class CloneDocument : public QObject {
     const CloneImage &image() const { return m_image; }
 
     bool dataChanged() const { return m_dataChanged; }
+    // Whether the image holds data that no clone file saved or opened since holds (whatever DataChanged
+    // says): such data must not be thrown away without a file keeping them.
+    bool holdsUnkeptData() const { return !(m_image == m_kept); }
+    // A file now holds the image as it is (saved, opened, backed up, or the defaults nobody made).
+    void markKept() { m_kept = m_image; }
     void setDataChanged(bool changed) { m_dataChanged = changed; }
 
     QString cloneFileName() const { return m_file.cloneFileName; }
@@ -55,6 +60,7 @@ class CloneDocument : public QObject {
 
     CloneImage m_image;
     CloneImage m_before; // the image at the last beginChange, commit, undo or redo
+    CloneImage m_kept;   // the image as a file last held it
     FileState m_file;
     FileState m_fileBefore;
     bool m_dataChanged = false;

@@ -1,0 +1,154 @@
+// Nothing lost: data that no clone file holds are kept in a backup marked as unsaved work before the
+// window throws them away without a question, and the next start names that file.
+#include "MainWindowFixture.h"
+#include "app/DlgModify.h"
+#include "files/Backups.h"
+#include "files/CloneFile.h"
+#include "image/SettingsStore.h"
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QStringList unsavedBackups(const QString &folder) {
+    return ListBackups(folder).filter(QStringLiteral(" unsaved"));
+}
+} // namespace
+
+class TestUnsavedWork : public QObject {
+    Q_OBJECT
+
+    static AppOptions inFolder(const QString &backups) {
+        AppOptions o;
+        o.backupFolder = backups;
+        return o;
+    }
+    // Bank A's first channel edited through the dialog, as a user does.
+    static void editBankA(MainWindowFixture &f) {
+        f.w().openEditor(EditSource::Memory, 200);
+        DlgModify *dlg = f.w().modifyDialog();
+        QLineEdit *mhz = dlg->findChild<QLineEdit *>(QStringLiteral("txtFreq"));
+        mhz->setText(QStringLiteral("14"));
+        dlg->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+        QVERIFY(f.w().image().ChannelUsed[200]);
+    }
+
+  private slots:
+    void editExportCloseKeepsTheEdit() {
+        QTemporaryDir backups;
+        QString kept;
+        {
+            MainWindowFixture f(inFolder(backups.path()));
+            QVERIFY(f.load());
+            editBankA(f);
+            const ChannelEntry edited = f.w().image().ChannelTable[200];
+            f.prompts.choices = {0}; // the original layout: channels 0 to 199 and the VFOs only
+            f.prompts.fileNames = {f.path(QStringLiteral("list.csv"))};
+            f.w().action(QStringLiteral("mnuExport"))->trigger();
+            QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
+            QVERIFY(!f.w().dataChanged());
+            QVERIFY(f.w().close());
+            QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question"))); // no question, as before
+            const QStringList saved = unsavedBackups(backups.path());
+            QCOMPARE(saved.size(), 1);
+            kept = saved.first();
+            CloneImage back;
+            QCOMPARE(LoadCloneFile(kept, back).status, FileStatus::Ok);
+            QCOMPARE(back.ChannelTable[200], edited);
+            // what the next start names
+            QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), kept);
+        }
+    }
+
+    void replacingUnkeptDataKeepsItFirst_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("new") << "mnuFileNew";
+        QTest::newRow("open") << "mnuFileOpen";
+        QTest::newRow("read") << "mnuReMem";
+        QTest::newRow("import") << "mnuImport";
+    }
+    void replacingUnkeptDataKeepsItFirst() {
+        QFETCH(QString, command);
+        QTemporaryDir backups;
+        MainWindowFixture f(inFolder(backups.path()));
+        QVERIFY(f.load());
+        const QString file = f.path(QStringLiteral("a.M40"));
+        f.prompts.fileNames = {file};
+        f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        QVERIFY(QFileInfo::exists(file));
+        editBankA(f);
+        f.w().setDataChanged(false); // as an export leaves it: no question comes
+        const CloneImage edited = f.w().image();
+        if (command == QStringLiteral("mnuImport")) {
+            QFile csv(f.path(QStringLiteral("b.csv")));
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            csv.write("\"MODEL\",\"BANK\"\r\n");
+            csv.close();
+            f.prompts.fileNames = {csv.fileName()};
+        } else {
+            f.prompts.fileNames = {file};
+        }
+        f.w().action(command)->trigger();
+        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning(); }, 60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
+        QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question")));
+    }
+
+    void keptOrDiscardedDataNeedNoBackup() {
+        QTemporaryDir backups;
+        {
+            MainWindowFixture f(inFolder(backups.path())); // nothing made: nothing kept
+            QVERIFY(f.load());
+            QVERIFY(f.w().close());
+        }
+        {
+            MainWindowFixture f(inFolder(backups.path())); // saved: the file holds it
+            QVERIFY(f.load());
+            editBankA(f);
+            f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+            QVERIFY(f.w().close());
+        }
+        {
+            MainWindowFixture f(inFolder(backups.path())); // the user answered No
+            QVERIFY(f.load());
+            editBankA(f);
+            f.prompts.answers = {UserPrompts::Answer::No};
+            QVERIFY(f.w().close());
+            QCOMPARE(f.prompts.kinds().last(), QStringLiteral("question"));
+        }
+        QCOMPARE(unsavedBackups(backups.path()).size(), 0);
+        {
+            MainWindowFixture f(inFolder(backups.path())); // Yes, but the save dialog was cancelled
+            QVERIFY(f.load());
+            editBankA(f);
+            f.prompts.answers = {UserPrompts::Answer::Yes};
+            QVERIFY(f.w().close());
+        }
+        QCOMPARE(unsavedBackups(backups.path()).size(), 1);
+    }
+
+    void unsavedBackupsCountAmongTheKeptOnes() {
+        QTemporaryDir backups;
+        CloneImage image;
+        ClearTables(image);
+        const QDateTime t0(QDate(2026, 1, 1), QTime(10, 0));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(SaveBackup(image, backups.path(), t0.addSecs(i), 3).ok);
+        const BackupResult unsaved = SaveUnsavedWorkBackup(image, backups.path(), t0.addSecs(10), 3);
+        QVERIFY(unsaved.ok);
+        QCOMPARE(QFileInfo(unsaved.path).fileName(),
+                 QStringLiteral("KT-M40 2026-01-01 10-00-10 unsaved.M40"));
+        const QStringList all = ListBackups(backups.path());
+        QCOMPARE(all.size(), 3); // the oldest went
+        QCOMPARE(all.last(), unsaved.path);
+        QVERIFY(QFileInfo(all.first()).fileName().endsWith(QStringLiteral("10-00-01.M40")));
+    }
+};
+
+QTEST_MAIN(TestUnsavedWork)
+#include "tst_unsaved_work.moc"
