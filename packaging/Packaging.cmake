@@ -47,6 +47,8 @@ endif()
 add_custom_target(kt-m40-dist-files ALL DEPENDS ${KT_GENERATED}/icons/256x256/apps/kt-m40.png ${KT_MAN_PAGES})
 
 install(TARGETS kt-m40 kt-m40-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# `kt-m40-cli print` hands over to this one (it links Qt Gui, which the other commands do without)
+install(TARGETS kt-m40-cli-print RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/kt-m40)
 install(FILES ${KT_GENERATED}/${KT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KT_GENERATED}/${KT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KT_PACKAGING}/kt-m40.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

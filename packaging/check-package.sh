@@ -27,7 +27,7 @@ deb=$(ls "$work"/cpack/kt-m40_*.deb)
 check "package named by version" test "$(basename "$deb")" = "kt-m40_${version}_$(dpkg --print-architecture).deb"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/files"
-for f in /usr/bin/kt-m40 /usr/bin/kt-m40-cli \
+for f in /usr/bin/kt-m40 /usr/bin/kt-m40-cli /usr/libexec/kt-m40/kt-m40-cli-print \
     "/usr/share/applications/$id.desktop" "/usr/share/metainfo/$id.metainfo.xml" \
     /usr/share/icons/hicolor/scalable/apps/kt-m40.svg \
     /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kt-m40.png \
@@ -58,6 +58,8 @@ check "kt-m40 --version from the package" test "$("$root/usr/bin/kt-m40" --versi
 check "new from the package" "$cli" new -o "$work/radio.M40" --variant A --wide
 check "the new file's header" test "$(head -c 32 "$work/radio.M40")" = "Korvan KT-M40A Clone A FileStart"
 "$cli" show "$work/radio.M40" >"$work/shown.txt" || fail "show from the package"
+check "print from the package" "$cli" print "$work/radio.M40" -o "$work/radio.pdf"
+check "the printed file is a PDF" test "$(head -c 5 "$work/radio.pdf")" = "%PDF-"
 check "show reads what new wrote" grep -q "^Variant A (KT-M40A), range (150KHz - 35MHz)" "$work/shown.txt"
 check "show lists the empty memory" grep -q "^Channels (0 of 604 used)" "$work/shown.txt"
 
@@ -108,7 +110,7 @@ done
 
 # make install with a prefix puts the same files under it
 (cd "$build" && cmake --install . --prefix "$work/prefix" >/dev/null) || fail "cmake --install"
-for f in bin/kt-m40 bin/kt-m40-cli "share/applications/$id.desktop" share/man/man1/kt-m40-cli.1.gz \
+for f in bin/kt-m40 bin/kt-m40-cli libexec/kt-m40/kt-m40-cli-print "share/applications/$id.desktop" share/man/man1/kt-m40-cli.1.gz \
     share/bash-completion/completions/kt-m40-cli share/icons/hicolor/48x48/apps/kt-m40.png; do
     [[ -e $work/prefix/$f ]] || fail "install lacks $f"
 done
