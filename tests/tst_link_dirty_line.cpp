@@ -2,11 +2,11 @@
 // port opens, an answer after the time-out, an earlier run's reply still arriving, noise between replies.
 // Every run either gives exactly the radio's records or ends with the right message; never success with
 // wrong data. Also: commands are at least 10 ms after a reply across chained runs.
-#include "link/PtyRadioServer.h"
 #include "link/RadioSession.h"
 #include "link/SerialLink.h"
 #include "link/TransferSteps.h"
 #include "support/CliRun.h"
+#include "support/PtyRig.h"
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
@@ -21,34 +21,6 @@
 #include <unistd.h>
 
 namespace {
-struct PtyRig {
-    std::shared_ptr<VirtualRadio> radio;
-    PtyRadioServer server;
-    CloneImage image;
-    RadioSession session{&image};
-    QSignalSpy finished{&session, &RadioSession::procedureFinished};
-    QSignalSpy runs{&session, &RadioSession::runFinished};
-
-    explicit PtyRig(std::shared_ptr<VirtualRadio> r) : radio(r), server(r) {
-        ClearTables(image);
-        NewImage(image);
-    }
-    bool open() {
-        QString error;
-        if (!server.open(&error)) {
-            qWarning() << error;
-            return false;
-        }
-        session.setLink(std::make_unique<SerialLink>(server.devicePath()));
-        return true;
-    }
-    Ending run(const std::function<bool(RadioSession &)> &start) {
-        const qsizetype before = runs.size();
-        if (!start(session) || !(runs.size() > before || runs.wait(30000))) return Ending::ProcedureFailure;
-        return finished.last().at(1).value<Ending>();
-    }
-    QString detail() const { return finished.last().at(2).toString(); }
-};
 
 // The demo radio's memory as the program reads it (its records differ from channel to channel).
 CloneImage radioImage(const VirtualRadio &radio) {

@@ -1,40 +1,10 @@
 // The procedures through a real serial port: QSerialPort on a pseudo-terminal served by a virtual radio.
-#include "link/PtyRadioServer.h"
 #include "link/RadioSession.h"
 #include "link/SerialLink.h"
+#include "support/PtyRig.h"
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-
-namespace {
-struct PtyRig {
-    std::shared_ptr<VirtualRadio> radio;
-    PtyRadioServer server;
-    CloneImage image;
-    RadioSession session{&image};
-    QSignalSpy finished{&session, &RadioSession::procedureFinished};
-    QSignalSpy runs{&session, &RadioSession::runFinished};
-
-    explicit PtyRig(std::shared_ptr<VirtualRadio> r) : radio(r), server(r) {
-        ClearTables(image);
-        NewImage(image);
-    }
-    bool open() {
-        QString error;
-        if (!server.open(&error)) {
-            qWarning() << error;
-            return false;
-        }
-        session.setLink(std::make_unique<SerialLink>(server.devicePath()));
-        return true;
-    }
-    Ending run(const std::function<bool(RadioSession &)> &start) {
-        const qsizetype before = runs.size();
-        if (!start(session) || !(runs.size() > before || runs.wait(30000))) return Ending::ProcedureFailure;
-        return finished.last().at(1).value<Ending>();
-    }
-};
-} // namespace
 
 class TestLinkPty : public QObject {
     Q_OBJECT
