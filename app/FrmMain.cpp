@@ -202,17 +202,13 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, &FrmMain::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, &FrmMain::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, &FrmMain::mnuWrAll_Click));
-<<<<<<< HEAD
     QAction *mnuWrChg = new QAction(UiText("Changes(&C)", "変更分(&C)"), this);
     mnuWrChg->setObjectName(QStringLiteral("mnuWrChg"));
     mnuWrChg->setToolTip(UiText("Read the radio, keep it as a backup, write only what differs and check it",
                                 "無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します"));
     connect(mnuWrChg, &QAction::triggered, this, &FrmMain::mnuWrChg_Click);
     mnuWr->addAction(mnuWrChg);
-    QAction *mnuVerify = new QAction(QStringLiteral("Verify(&V)"), this);
-=======
     QAction *mnuVerify = new QAction(UiText("Verify(&V)", "ベリファイ(&V)"), this);
->>>>>>> main
     mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
     mnuVerify->setToolTip(UiText("Read the radio back and compare it with the window's data",
                                  "無線機から読み返してウィンドウのデータと比べます"));
