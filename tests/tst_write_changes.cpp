@@ -263,6 +263,7 @@ class TestWriteChanges : public QObject {
         QFETCH(bool, backup);
         Rig rig(line);
         editThree(rig.image);
+        int ends = 0; // counted by the observer while the run goes on, so it lives as long as the run
         if (fault == "drop-write") {
             // once the writes begin, the line goes at the write of 1F00 (its read went well)
             VirtualRadio *radio = rig.radio.get();
@@ -271,7 +272,6 @@ class TestWriteChanges : public QObject {
             };
         } else if (fault == "check") {
             // the second end command closes the writes: from then on 0640 stays silent
-            int ends = 0;
             VirtualRadio *radio = rig.radio.get();
             radio->commandObserver = [radio, &ends](const QByteArray &l) {
                 if (l == "RZ~E" && ++ends == 2) radio->faults.timeoutAt.insert("0640");
