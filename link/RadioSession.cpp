@@ -25,6 +25,7 @@ struct RadioSession::Private {
     // When the line last fell quiet for the program: the end of a reply or of a pause. A pause lasts until
     // 10 ms after it, so the decoding done meanwhile is part of the pause, and pauses in a row add up.
     QElapsedTimer pauseClock;
+    qint64 pauseNs = PauseMs * NsPerMs;
     // When the last reply ended (or its wait ran out), kept across procedures and runs: a command never
     // follows a reply by less than the pause, also where one run follows another (identification then a
     // read, the halves of ALL, a write then its verify).
@@ -72,6 +73,10 @@ Link *RadioSession::link() const {
 
 bool RadioSession::busy() const {
     return d->busy;
+}
+
+void RadioSession::setCommandPauseMs(int ms) {
+    d->pauseNs = qint64(ms) * NsPerMs;
 }
 
 bool RadioSession::start(Procedure procedure) {
@@ -171,12 +176,12 @@ void RadioSession::Private::runSteps() {
         }
         case TransferStep::Kind::Pause:
             if (!pauseClock.isValid()) pauseClock.start();
-            pauseTimer.start(PauseMs * NsPerMs - pauseClock.nsecsElapsed());
+            pauseTimer.start(pauseNs - pauseClock.nsecsElapsed());
             return;
         case TransferStep::Kind::Exchange:
-            if (sinceReply.isValid() && sinceReply.nsecsElapsed() < PauseMs * NsPerMs) {
+            if (sinceReply.isValid() && sinceReply.nsecsElapsed() < pauseNs) {
                 holdingOff = true;
-                pauseTimer.start(PauseMs * NsPerMs - sinceReply.nsecsElapsed());
+                pauseTimer.start(pauseNs - sinceReply.nsecsElapsed());
                 return;
             }
             waitReply.start(link.get(), step.command());
@@ -192,7 +197,7 @@ void RadioSession::Private::pauseElapsed() {
         runSteps(); // the exchange checks the time again and goes out
         return;
     }
-    const qint64 left = PauseMs * NsPerMs - pauseClock.nsecsElapsed();
+    const qint64 left = pauseNs - pauseClock.nsecsElapsed();
     if (left > 0) { // a timer may fire a fraction early; the pause is kept whole
         pauseTimer.start(left);
         return;

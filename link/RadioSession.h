@@ -47,6 +47,9 @@ class RadioSession : public QObject {
     Link *link() const;
 
     bool busy() const;
+    // The pause between commands, 10 ms for the radio. Only a virtual radio can do with less: the tests
+    // that check what is exchanged, not when, set 0 to run a thousand exchanges in a moment.
+    void setCommandPauseMs(int ms);
     // Starts one procedure; false when another run is under way or there is no link.
     bool start(Procedure procedure);
     // Read ALL / Write ALL: settings first, memory only when the settings half succeeded.

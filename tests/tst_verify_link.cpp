@@ -52,6 +52,7 @@ class TestVerifyLink : public QObject {
     void oneChannelAndOneSettingDiffer() {
         VirtualRadioRig rig(VirtualRadio::withDemoContents());
         matchRadio(rig);
+        rig.session.setCommandPauseMs(0); // the pause is the matching radio's check above
         rig.image.Settings.byName("cmbBeep") = 0;
         rig.image.ChannelTable[2].field[FieldName].text = "CHANGED";
         const CloneImage before = rig.image;

@@ -47,6 +47,7 @@ struct Rig {
             if (!server.open(&error)) qFatal("no pseudo-terminal: %s", qPrintable(error));
             session.setLink(std::make_unique<SerialLink>(server.devicePath()));
         }
+        session.setCommandPauseMs(0); // what goes out is checked here; the pause between commands elsewhere
         QObject::connect(&session, &RadioSession::changesProgress,
                          [this](const WriteChangesProgress &p) { progress.append(p); });
     }
@@ -126,6 +127,7 @@ class TestWriteChanges : public QObject {
     void theExactSequence() {
         QFETCH(Line, line);
         Rig rig(line);
+        rig.session.setCommandPauseMs(10); // the radio's own pause, checked below
         editThree(rig.image);
         const QByteArray radioBefore = rig.radio->cloneFileBytes();
         QCOMPARE(rig.run(), Ending::Success);
