@@ -27,7 +27,7 @@ void FrmMain::showChangesProgress(const WriteChangesProgress &progress) {
     if (progress.workTotal > 0)
         m_memoryPage->ProgressBar1->setValue(
             int(qint64(ChannelCount - 1) * progress.workDone / progress.workTotal));
-    setStatusText(progress.text());
+    setProgressText(progress.text()); // stays until the run ends: a progress line never fades
 }
 
 void FrmMain::finishWriteChanges(bool succeeded) {
