@@ -1,6 +1,7 @@
 #pragma once
 // A loaded main window on the virtual radio, with its prompts scripted and its files in a temporary folder.
 #include "ScriptedPrompts.h"
+#include "support/EventWait.h"
 #include "app/FrmMain.h"
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
@@ -37,8 +38,16 @@ struct MainWindowFixture {
 
     // Waits for the end of the load (the pause runs on the event loop).
     bool load() {
-        return QTest::qWaitFor([this] { return window->isLoaded(); }, 5000) &&
+        return WaitUntil([this] { return window->isLoaded(); }, 5000) &&
                QTest::qWaitForWindowExposed(window.get());
+    }
+
+    // Transfers without the radio's 10 ms pause between commands, for a test that looks at what they leave,
+    // not at the window while they run.
+    void setPaced(bool paced) { window->session()->setCommandPauseMs(paced ? 10 : 0); }
+    // Waits until no transfer runs (false when one still runs after ms).
+    bool waitIdle(int ms = 60000) {
+        return WaitUntil([this] { return !window->transferRunning(); }, ms);
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }

@@ -1,5 +1,6 @@
 // File > Export and File > Import with the three CSV layouts, as a user meets them in the window.
 #include "MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
@@ -7,15 +8,6 @@
 #include <QFile>
 
 namespace {
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 // 7.050.000 LSB, gain -10 (no CHIRP column for it), name ABC
 const char *const gainRecord = "8001010000000000000000000000000010936B003A3B3C000000000010936B00";
 } // namespace
@@ -47,9 +39,9 @@ class TestCsvLayouts : public QObject {
         f.prompts.choices = {1};
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QVERIFY(readAll(csv).startsWith("KT-M40 full CSV,variant J,"));
+        QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,"));
         QVERIFY(
-            readAll(csv).contains("\r\nA 50,7.050.000,LSB,-10,Fast,High,Wide,Off,Off,7.050.000,ABC,,\r\n"));
+            readFile(csv).contains("\r\nA 50,7.050.000,LSB,-10,Fast,High,Wide,Off,Off,7.050.000,ABC,,\r\n"));
         QVERIFY(!f.w().dataChanged());
         QVERIFY(f.w().statusText().contains("all.csv"));
 
@@ -77,7 +69,7 @@ class TestCsvLayouts : public QObject {
         f.prompts.choices = {2};
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QVERIFY(readAll(csv).startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
+        QVERIFY(readFile(csv).startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
         QVERIFY(f.prompts.shown.last().text.contains("1 channels written"));
         QCOMPARE(f.prompts.reportLines.size(), 4); // VFO A, VFO B, the gain and the AGC of channel 3
@@ -88,9 +80,9 @@ class TestCsvLayouts : public QObject {
         MainWindowFixture f;
         QVERIFY(f.load());
         const QString csv = f.path("rep.csv");
-        writeAll(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
+        QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
                       "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
-                      "21,Two m,146.520000,,,,FM\r\n");
+                      "21,Two m,146.520000,,,,FM\r\n"));
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuImport"))->trigger();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
@@ -125,7 +117,7 @@ class TestCsvLayouts : public QObject {
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QVERIFY(f.prompts.shown.last().text.startsWith(QStringLiteral("CSVファイルの形式:")));
         const QString csv = f.path("j.csv");
-        writeAll(csv, "Location,Frequency\r\n1,99\r\n");
+        QVERIFY(writeFile(csv, "Location,Frequency\r\n1,99\r\n"));
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuImport"))->trigger();
         QVERIFY(f.prompts.shown.last().text.contains(QStringLiteral("行を拒否しました")));

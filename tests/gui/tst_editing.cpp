@@ -75,7 +75,7 @@ class TestEditing : public QObject {
         f->w().setDataChanged(false);
     }
     void cleanup() {
-        QVERIFY(QTest::qWaitFor([this] { return !f->w().transferRunning(); }, 30000));
+        QVERIFY(f->waitIdle(30000));
         f->w().setDataChanged(false);
         f.reset();
     }
@@ -418,7 +418,7 @@ class TestEditing : public QObject {
     void aReadFromTheRadioIsOneStep() {
         const CloneImage before = image();
         QTest::mouseClick(f->memory()->cmbRxData, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
         // Nothing of the Edit menu runs meanwhile.
         for (const char *name :
              {"mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
@@ -426,7 +426,7 @@ class TestEditing : public QObject {
         setClipboardText(QStringLiteral("7.000.000\n"));
         f->w().mnuEditPaste_Click();
         f->w().mnuEditUndoStep_Click();
-        QVERIFY(QTest::qWaitFor([this] { return !f->w().transferRunning(); }, 60000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(act("mnuEditPaste")->isEnabled());
         const CloneImage read = image();
         QVERIFY(read.ChannelTable == VirtualRadio::demoImage().ChannelTable);

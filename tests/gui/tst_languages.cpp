@@ -149,7 +149,7 @@ class TestLanguages : public QObject {
         MainWindowFixture f(options);
         QVERIFY(f.load());
         QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); },
+        QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); },
                                 60000));
         QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
                  qPrintable(f.w().statusText()));

@@ -1,6 +1,7 @@
 // The main window's start-up, File commands with the save question, the port file, the COM Port Setup
 // dialog, the about box, the menus in both languages and the geometry written at exit.
 #include "MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "app/DlgCom.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
@@ -21,15 +22,6 @@
 #include <QToolBar>
 
 namespace {
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-void writeAll(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 AppOptions withPortFile(const QString &path) {
     AppOptions options;
     options.portFileRead = path;
@@ -129,7 +121,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.w().windowTitle(), QStringLiteral("mine.M40 - ") + title);
         QCOMPARE(f.w().cloneFileName(), path);
         QVERIFY(!f.w().dataChanged());
-        const QByteArray saved = readAll(path);
+        const QByteArray saved = readFile(path);
         QVERIFY(saved.startsWith("Korvan KT-M40E Clone 0 FileStart\r\n"));
 
         // New empties everything and asks nothing (nothing changed since the save).
@@ -157,7 +149,7 @@ class TestMainWindow : public QObject {
 
         // Saving again writes the same bytes.
         f.w().action(QStringLiteral("mnuFileSave"))->trigger();
-        QCOMPARE(readAll(path), saved);
+        QCOMPARE(readFile(path), saved);
     }
 
     void saveQuestionOutcomes() {
@@ -201,7 +193,7 @@ class TestMainWindow : public QObject {
         f.prompts.answers = {UserPrompts::Answer::Yes};
         f.prompts.fileNames = {path};
         QVERIFY(f.w().close());
-        QVERIFY(readAll(path).size() > 0);
+        QVERIFY(readFile(path).size() > 0);
     }
 
     void badFilesAreRefused() {
@@ -211,12 +203,12 @@ class TestMainWindow : public QObject {
         CloneImage image;
         NewImage(image);
         QVERIFY(SaveCloneFile(good, image) == FileStatus::Ok);
-        QByteArray bytes = readAll(good);
+        QByteArray bytes = readFile(good);
 
         const QString shortLine = f.path(QStringLiteral("short.M40"));
         QByteArray broken = bytes;
         broken.remove(34 + 10, 1); // line 2 one character short
-        writeAll(shortLine, broken);
+        QVERIFY(writeFile(shortLine, broken));
         f.prompts.fileNames = {shortLine};
         f.w().mnuFileOpen_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("critical"));
@@ -232,7 +224,7 @@ class TestMainWindow : public QObject {
         QByteArray ending = bytes;
         ending.replace(0, 32, "Korvan KT-M40A Clone A FileStart");
         ending.replace(ending.lastIndexOf("File  End"), 9, "File  Xnd");
-        writeAll(wrongEnd, ending);
+        QVERIFY(writeFile(wrongEnd, ending));
         f.prompts.fileNames = {wrongEnd};
         f.w().mnuFileOpen_Click();
         QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
@@ -274,14 +266,14 @@ class TestMainWindow : public QObject {
         const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
         for (const auto &[text, port] :
              {std::pair{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1}, {"abc\r\n", 1}}) {
-            writeAll(ini, text);
+            QVERIFY(writeFile(ini, text));
             MainWindowFixture f(withPortFile(ini));
             QVERIFY(f.load());
             QCOMPARE(f.w().portChoice().commPort, port);
         }
 
         // A demo run starts on the virtual radio; the port file keeps its number.
-        writeAll(ini, "12\r\n");
+        QVERIFY(writeFile(ini, "12\r\n"));
         {
             MainWindowFixture demo(withPortFile(ini));
             QVERIFY(demo.load());
@@ -292,7 +284,7 @@ class TestMainWindow : public QObject {
             demo.w().comDialog()->accept();
             QVERIFY(demo.w().portChoice().virtualRadio);
             QVERIFY(demo.w().close());
-            QCOMPARE(readAll(demo.path(QStringLiteral("KT-M40.ini"))), QByteArray("12\r\n"));
+            QCOMPARE(readFile(demo.path(QStringLiteral("KT-M40.ini"))), QByteArray("12\r\n"));
         }
 
         MainWindowFixture f(withPortFile(ini), false);
@@ -314,13 +306,13 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.w().portChoice().commPort, 5);
         QVERIFY(!f.w().portChoice().virtualRadio);
         QVERIFY(f.w().close());
-        QCOMPARE(readAll(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
+        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
     }
 
     void otherPortKeepsTheNumberInThePortFile() {
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
-        writeAll(ini, "3\r\n");
+        QVERIFY(writeFile(ini, "3\r\n"));
         MainWindowFixture f(withPortFile(ini), false);
         QVERIFY(f.load());
         f.w().mnuToolsOptions_Click();
@@ -335,7 +327,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.w().portChoice().devicePath, QStringLiteral("/dev/ttyUSB7"));
         QCOMPARE(f.w().portChoice().commPort, 3);
         QVERIFY(f.w().close());
-        QCOMPARE(readAll(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("3\r\n"));
+        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("3\r\n"));
     }
 
     void csvExportAndImport() {
@@ -351,22 +343,22 @@ class TestMainWindow : public QObject {
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"));
-        QVERIFY(readAll(csv).contains("\"KT-M40\",\"MEMORY\",\"2\",\"7.040.000\""));
+        QVERIFY(readFile(csv).contains("\"KT-M40\",\"MEMORY\",\"2\",\"7.040.000\""));
         QCOMPARE(f.w().windowTitle(), QStringLiteral("list.csv - ") + title);
         QVERIFY(!f.w().dataChanged());
         // A later Save must not write the clone file over the CSV: it asks for a name.
         QVERIFY(f.w().cloneFileName().isEmpty());
         f.w().mnuFileSave_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
-        QVERIFY(readAll(csv).startsWith("\"MODEL\""));
+        QVERIFY(readFile(csv).startsWith("\"MODEL\""));
 
         const QString in = f.path(QStringLiteral("in.csv"));
-        writeAll(
+        QVERIFY(writeFile(
             in, "\"MODEL\",\"BANK\"\r\n"
                 "\"KT-M40\",\"MEMORY\",\"199\",\"7.1\",\"\",\"\",\"67.0\",\"67.0\",\"023\",\"\",\"0\",\"Hi\","
                 "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n"
                 "\"KT-M40\",\"MEMORY\",\"5\",\"7.1\",\"\",\"\",\"Slow\",\"High\",\"Wide\",\"\",\"0\",\"Hi\","
-                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n");
+                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n"));
         f.w().setDataChanged(true);
         f.prompts.fileNames = {in};
         f.w().action(QStringLiteral("mnuImport"))->trigger();

@@ -35,12 +35,12 @@ class TestModifyDialog : public QObject {
     void openChannel(int k) {
         f->w().tabs()->setCurrentIndex(1);
         doubleClickRow(f->memory()->MSFlexGrid1, k);
-        QVERIFY(QTest::qWaitFor([this] { return dlg()->isVisible(); }, 2000));
+        QVERIFY(WaitUntil([this] { return dlg()->isVisible(); }, 2000));
         // Focus events need the dialog to be the active window. The click on the grid asked the platform to
         // activate the main window, which may arrive late; and the offscreen platform may still count a
         // dialog hidden earlier as its focus window. Move the activation to the main window and back until
         // the dialog stays active.
-        QVERIFY(QTest::qWaitFor(
+        QVERIFY(WaitUntil(
             [this] {
                 if (!dlg()->isActiveWindow()) {
                     f->w().windowHandle()->requestActivate();
@@ -209,7 +209,7 @@ class TestModifyDialog : public QObject {
         f->w().tabs()->setCurrentIndex(0);
         QTableView *vfo = f->settings()->MSFlexGrid2;
         doubleClickRow(vfo, 1);
-        QVERIFY(QTest::qWaitFor([this] { return dlg()->isVisible(); }, 2000));
+        QVERIFY(WaitUntil([this] { return dlg()->isVisible(); }, 2000));
         QCOMPARE(label("lblMode")->text(), QStringLiteral("VFO B"));
         QVERIFY(!box("txtName")->isVisible());
         QVERIFY(!box("txtSP1")->isVisible());

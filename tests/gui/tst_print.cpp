@@ -51,7 +51,7 @@ void fillChannels(FrmMain &w, int count) {
 
 template <class Dialog> Dialog *openDialog(FrmMain &w) {
     Dialog *d = nullptr;
-    const bool shown = QTest::qWaitFor(
+    const bool shown = WaitUntil(
         [&] {
             d = w.findChild<Dialog *>();
             return d && d->isVisible();
@@ -103,7 +103,7 @@ class TestPrint : public QObject {
         QVERIFY(dialog);
         QVERIFY(!QFile::exists(pdf));
         dialog->accept();
-        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(pdf); }, 5000));
+        QVERIFY(WaitUntil([&] { return QFile::exists(pdf); }, 5000));
         const int pages = pdfPages(pdf);
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // 120 channels do not fit one page
         const QString text = poppler("pdftotext", {"-layout", pdf, "-"});
@@ -149,7 +149,7 @@ class TestPrint : public QObject {
         QVERIFY(preview);
         QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
         QVERIFY(widget);
-        QVERIFY(QTest::qWaitFor([&] { return widget->pageCount() > 0; }, 5000));
+        QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
         QCOMPARE(widget->pageCount(), pages);
         preview->reject();
     }
@@ -190,7 +190,7 @@ class TestPrint : public QObject {
         MainWindowFixture f;
         QVERIFY(f.load());
         f.w().action("mnuReMem")->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return !f.w().action("mnuFileNew")->isEnabled(); }, 5000));
+        QVERIFY(WaitUntil([&] { return !f.w().action("mnuFileNew")->isEnabled(); }, 5000));
         for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
             QVERIFY2(!f.w().action(QLatin1String(name))->isEnabled(), name);
         // reached anyway (a shortcut, a script): nothing opens
@@ -200,7 +200,7 @@ class TestPrint : public QObject {
         QVERIFY(!f.w().findChild<QPageSetupDialog *>());
         QVERIFY(!f.w().findChild<QPrintPreviewDialog *>());
         QVERIFY(!f.w().findChild<QPrintDialog *>());
-        QVERIFY(QTest::qWaitFor([&] { return !f.w().transferRunning(); }, 60000));
+        QVERIFY(f.waitIdle(60000));
         QVERIFY(f.w().action("mnuFilePrint")->isEnabled());
     }
 };

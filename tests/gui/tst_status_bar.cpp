@@ -41,10 +41,11 @@ class TestStatusBar : public QObject {
         QTemporaryDir backups;
         MainWindowFixture f(withFade(60000, backups.path()));
         QVERIFY(f.load());
+        f.setPaced(false); // every line is kept by the spy
         QSignalSpy lines(&f.w(), &FrmMain::statusTextChanged);
         QTest::mouseClick(f.memory()->findChild<QPushButton *>(button), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&f] { return f.w().transferRunning(); }, 5000));
-        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning(); }, 120000));
+        QVERIFY(WaitUntil([&f] { return f.w().transferRunning(); }, 5000));
+        QVERIFY(f.waitIdle(120000));
         QStringList texts;
         for (const QList<QVariant> &l : lines)
             texts << l.first().toString();
@@ -66,7 +67,7 @@ class TestStatusBar : public QObject {
         MainWindowFixture f(withFade(400, backups.path()));
         QVERIFY(f.load());
         QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); },
+        QVERIFY(WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); },
                                 60000));
         QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
     }
@@ -77,7 +78,7 @@ class TestStatusBar : public QObject {
         QVERIFY(f.load());
         auto readSettings = [&f] {
             QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-            return QTest::qWaitFor(
+            return WaitUntil(
                 [&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000);
         };
         QVERIFY(readSettings());
@@ -107,7 +108,7 @@ class TestStatusBar : public QObject {
         });
         w.Form_Load();
         w.show();
-        QVERIFY(QTest::qWaitFor([&w] { return w.isLoaded(); }, 5000));
+        QVERIFY(WaitUntil([&w] { return w.isLoaded(); }, 5000));
         w.cmbRxData1_Click();
         QVERIFY(w.transferRunning());
         QVERIFY(!w.close());
@@ -115,7 +116,7 @@ class TestStatusBar : public QObject {
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
         QVERIFY(box->text().contains(QStringLiteral("transfer")));
-        QVERIFY(QTest::qWaitFor([&w] { return !w.transferRunning(); }, 60000));
+        QVERIFY(WaitUntil([&w] { return !w.transferRunning(); }, 60000));
         QTRY_VERIFY(!box || !box->isVisible());
     }
 };

@@ -21,9 +21,6 @@ class TestTransfers : public QObject {
         return {f->memory()->cmbRxData, f->memory()->cmbTxData, f->settings()->cmbRxData1,
                 f->settings()->cmbTxData1, f->settings()->cmdAuto};
     }
-    bool waitIdle(int ms) {
-        return QTest::qWaitFor([this] { return !f->w().transferRunning(); }, ms);
-    }
     // After any ending: every button back, default pointer, progress bar hidden at 0.
     void expectRestored() {
         for (QPushButton *b : radioButtons())
@@ -42,7 +39,7 @@ class TestTransfers : public QObject {
         QVERIFY(f->load());
     }
     void cleanup() {
-        waitIdle(30000);
+        f->waitIdle(30000);
         f->w().setDataChanged(false);
         f.reset();
     }
@@ -56,7 +53,7 @@ class TestTransfers : public QObject {
         f->w().action(QStringLiteral("mnuReAll"))->trigger();
         // While it runs: the memory half shows the Memory page and the bar, everything that would start a
         // command or change the data is off, and closing is refused.
-        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
         QCOMPARE(f->w().tabs()->currentWidget(), f->memory());
         for (QPushButton *b : radioButtons())
             QVERIFY(!b->isEnabled());
@@ -74,7 +71,7 @@ class TestTransfers : public QObject {
         f->w().mnuFileNew_Click();
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
 
-        QVERIFY(waitIdle(60000));
+        QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 1); // no error
         expectRestored();
         for (int k = 0; k < ChannelCount; ++k) {
@@ -101,8 +98,8 @@ class TestTransfers : public QObject {
         image.ChannelUsed[7] = true;
         f->settings()->combo(SettingsListIndex(QStringLiteral("cmbDimmer")))->setCurrentIndex(40);
         f->w().action(QStringLiteral("mnuWrAll"))->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
         expectRestored();
         QCOMPARE(f->radio->block(0x600 + 0x20 * 7), MakeMemData(image, 7));
@@ -118,8 +115,8 @@ class TestTransfers : public QObject {
         QTest::mouseClick(f->w().tabs()->tabBar(), Qt::LeftButton, {},
                           f->w().tabs()->tabBar()->tabRect(1).center());
         QTest::mouseClick(f->memory()->cmbRxData, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 5000));
-        QVERIFY(waitIdle(10000));
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 5000));
+        QVERIFY(f->waitIdle(10000));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.shown[0].title, QStringLiteral("ERROR"));
         QCOMPARE(f->prompts.shown[0].text, QStringLiteral("Communication Error"));
@@ -134,7 +131,7 @@ class TestTransfers : public QObject {
     void portThatCannotOpenGivesComPortError() {
         f->openFailure = QStringLiteral("no such port");
         QTest::mouseClick(f->settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(waitIdle(5000));
+        QVERIFY(f->waitIdle(5000));
         QTRY_COMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.shown[0].text, QStringLiteral("COM Port Error"));
         expectRestored();
@@ -143,7 +140,7 @@ class TestTransfers : public QObject {
         // Read ALL stops after the failed first half: one message only.
         f->prompts.shown.clear();
         f->w().action(QStringLiteral("mnuReAll"))->trigger();
-        QVERIFY(waitIdle(5000));
+        QVERIFY(f->waitIdle(5000));
         QTRY_COMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->memory()->model->index(0, 0).data().toString(), QString());
     }
@@ -152,7 +149,7 @@ class TestTransfers : public QObject {
         f->radio->setIdentity(VariantT, true);
         QVERIFY(f->settings()->modelOption(VariantJ)->isChecked());
         QTest::mouseClick(f->settings()->cmdAuto, Qt::LeftButton);
-        QVERIFY(waitIdle(5000));
+        QVERIFY(f->waitIdle(5000));
         QTRY_VERIFY(f->settings()->cmdAuto->isEnabled());
         QVERIFY(f->prompts.shown.isEmpty());
         QVERIFY(f->settings()->modelOption(VariantT)->isChecked());

@@ -72,6 +72,7 @@ class TestUnsavedWork : public QObject {
         QTemporaryDir backups;
         MainWindowFixture f(inFolder(backups.path()));
         QVERIFY(f.load());
+        f.setPaced(false); // a read here only replaces the data
         const QString file = f.path(QStringLiteral("a.M40"));
         f.prompts.fileNames = {file};
         f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
@@ -89,7 +90,7 @@ class TestUnsavedWork : public QObject {
             f.prompts.fileNames = {file};
         }
         f.w().action(command)->trigger();
-        QVERIFY(QTest::qWaitFor([&f] { return !f.w().transferRunning(); }, 60000));
+        QVERIFY(f.waitIdle(60000));
         const QStringList saved = unsavedBackups(backups.path());
         QCOMPARE(saved.size(), 1);
         CloneImage back;

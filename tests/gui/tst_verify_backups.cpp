@@ -14,10 +14,6 @@ class TestVerifyBackups : public QObject {
     QTemporaryDir backups;
     std::unique_ptr<MainWindowFixture> f;
 
-    bool waitIdle(int ms) {
-        return QTest::qWaitFor([this] { return !f->w().transferRunning(); }, ms);
-    }
-
   private slots:
     void init() {
         AppOptions options;
@@ -26,7 +22,7 @@ class TestVerifyBackups : public QObject {
         QVERIFY(f->load());
     }
     void cleanup() {
-        waitIdle(30000);
+        f->waitIdle(30000);
         f->w().setDataChanged(false);
         f.reset();
         for (const QString &file : ListBackups(backups.path()))
@@ -38,8 +34,8 @@ class TestVerifyBackups : public QObject {
         // the status bar counts records with the time spent and left
         const QRegularExpression line(
             QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
-        QVERIFY(QTest::qWaitFor([&] { return line.match(f->w().statusText()).hasMatch(); }, 10000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([&] { return line.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
         const QStringList saved = ListBackups(backups.path());
         QCOMPARE(saved.size(), 1);
@@ -55,23 +51,25 @@ class TestVerifyBackups : public QObject {
     void aFailedReadLeavesNoBackup() {
         f->radio->faults.timeoutAt = {QStringLiteral("0400")};
         f->w().action(QStringLiteral("mnuReSet"))->trigger();
-        QVERIFY(waitIdle(10000));
+        QVERIFY(f->waitIdle(10000));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QVERIFY(ListBackups(backups.path()).isEmpty());
     }
 
     void verifyMatchesAfterAWriteAndListsDifferences() {
+        f->setPaced(false); // the write only prepares the radio
         f->w().action(QStringLiteral("mnuWrAll"))->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
+        f->setPaced(true);
 
         QAction *verify = f->w().action(QStringLiteral("mnuVerify"));
         QVERIFY(verify);
         verify->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
         QVERIFY(!verify->isEnabled()); // no second run while one is under way
-        QVERIFY(waitIdle(60000));
+        QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.kinds(), QStringList{"information"});
         QCOMPARE(f->prompts.lastText(), QStringLiteral("The radio holds what Write would send."));
         QVERIFY(verify->isEnabled());
@@ -82,9 +80,10 @@ class TestVerifyBackups : public QObject {
         image.ChannelTable[3].field[FieldMode] = {QStringLiteral("LSB"), 1};
         const CloneImage before = image;
         const QString radioBefore = f->radio->block(0x660);
+        f->setPaced(false);
         verify->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 2);
         QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
         QVERIFY(f->prompts.lastText().contains("3  Used: window Frequency 7.123.000, Mode LSB, "));

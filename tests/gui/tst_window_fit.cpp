@@ -238,7 +238,7 @@ class TestWindowFit : public QObject {
         const int full = grid->columnWidth(FieldName);
         auto tipAt = [grid](int column) {
             QToolTip::hideText();
-            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)) return QStringLiteral("stuck");
+            if (!WaitUntil([] { return !QToolTip::isVisible(); }, 2000)) return QStringLiteral("stuck");
             const QPoint at = grid->visualRect(grid->model()->index(0, column)).center();
             QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
             QApplication::sendEvent(grid->viewport(), &help);

@@ -14,9 +14,6 @@ class TestWriteChangesWindow : public QObject {
     QTemporaryDir backups;
     std::unique_ptr<MainWindowFixture> f;
 
-    bool waitIdle(int ms) {
-        return QTest::qWaitFor([this] { return !f->w().transferRunning(); }, ms);
-    }
     QStringList writes() const {
         QStringList out;
         for (const QByteArray &line : f->radio->commandLog())
@@ -31,15 +28,17 @@ class TestWriteChangesWindow : public QObject {
         f = std::make_unique<MainWindowFixture>(options);
         QVERIFY(f->load());
         // the window holds what the radio holds
+        f->setPaced(false);
         f->w().action(QStringLiteral("mnuReAll"))->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
         for (const QString &file : ListBackups(backups.path()))
             QFile::remove(file);
+        f->setPaced(true);
     }
     void cleanup() {
-        waitIdle(30000);
+        f->waitIdle(30000);
         f->w().setDataChanged(false);
         f.reset();
     }
@@ -53,10 +52,10 @@ class TestWriteChangesWindow : public QObject {
         changes->trigger();
         const QRegularExpression reading(QStringLiteral(
             "^Write Changes: reading \\d+ of 608 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
-        QVERIFY(QTest::qWaitFor([&] { return reading.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(WaitUntil([&] { return reading.match(f->w().statusText()).hasMatch(); }, 10000));
         QVERIFY(!changes->isEnabled()); // no second run while one is under way
         QVERIFY(f->memory()->ProgressBar1->isVisible());
-        QVERIFY(waitIdle(60000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
         QCOMPARE(f->w().statusText(), QStringLiteral("1 records differed, 1 written, all verified"));
         QCOMPARE(writes(), QStringList{"RZ~F0680W"});
@@ -71,11 +70,12 @@ class TestWriteChangesWindow : public QObject {
     }
 
     void aRecordTheRadioStoresWrongIsAnError() {
+        f->setPaced(false); // the outcome counts here, not the window during the run
         f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
         f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
         f->w().action(QStringLiteral("mnuWrChg"))->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QVERIFY(f->prompts.lastText().contains(
             QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
@@ -84,11 +84,12 @@ class TestWriteChangesWindow : public QObject {
     }
 
     void aFailedWriteClaimsNothing() {
+        f->setPaced(false); // the outcome counts here, not the window during the run
         f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
         f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
         f->w().action(QStringLiteral("mnuWrChg"))->trigger();
-        QVERIFY(QTest::qWaitFor([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(waitIdle(60000));
+        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
+        QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
         QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
