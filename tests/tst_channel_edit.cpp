@@ -103,47 +103,24 @@ class TestChannelEdit : public QObject {
 
     void rangeLimits_data() {
         QTest::addColumn<bool>("wide");
-        QTest::addColumn<QString>("mhz");
-        QTest::addColumn<QString>("khz");
-        QTest::addColumn<QString>("hz");
+        QTest::addColumn<QStringList>("boxes"); // MHz, kHz, Hz
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("narrow low edge") << false << "1"
-                                         << "600"
-                                         << "000" << true;
-        QTest::newRow("narrow below") << false << "1"
-                                      << "599"
-                                      << "999" << false;
-        QTest::newRow("narrow high edge") << false << "29"
-                                          << "999"
-                                          << "999" << true;
-        QTest::newRow("narrow 30 MHz") << false << "30"
-                                       << "000"
-                                       << "000" << false;
-        QTest::newRow("wide low edge") << true << "0"
-                                       << "150"
-                                       << "000" << true;
-        QTest::newRow("wide below") << true << "0"
-                                    << "149"
-                                    << "999" << false;
-        QTest::newRow("wide 34.999999") << true << "34"
-                                        << "999"
-                                        << "999" << true;
-        QTest::newRow("wide 35 MHz") << true << "35"
-                                     << "000"
-                                     << "000" << false;
-        QTest::newRow("empty box") << false << ""
-                                   << "050"
-                                   << "000" << false;
-        QTest::newRow("non-digit box") << true << "7"
-                                       << "0x0"
-                                       << "000" << false;
+        QTest::newRow("narrow low edge") << false << QStringList{"1", "600", "000"} << true;
+        QTest::newRow("narrow below") << false << QStringList{"1", "599", "999"} << false;
+        QTest::newRow("narrow high edge") << false << QStringList{"29", "999", "999"} << true;
+        QTest::newRow("narrow 30 MHz") << false << QStringList{"30", "000", "000"} << false;
+        QTest::newRow("wide low edge") << true << QStringList{"0", "150", "000"} << true;
+        QTest::newRow("wide below") << true << QStringList{"0", "149", "999"} << false;
+        QTest::newRow("wide 34.999999") << true << QStringList{"34", "999", "999"} << true;
+        QTest::newRow("wide 35 MHz") << true << QStringList{"35", "000", "000"} << false;
+        QTest::newRow("empty box") << false << QStringList{"", "050", "000"} << false;
+        QTest::newRow("non-digit box") << true << QStringList{"7", "0x0", "000"} << false;
     }
     void rangeLimits() {
         QFETCH(bool, wide);
-        QFETCH(QString, mhz);
-        QFETCH(QString, khz);
-        QFETCH(QString, hz);
+        QFETCH(QStringList, boxes);
         QFETCH(bool, accepted);
+        const QString mhz = boxes[0], khz = boxes[1], hz = boxes[2];
         CloneImage image = newImage(VariantJ, wide);
         const CloneImage before = image;
         EditFields f = withFrequency(NewChannelFields(VariantJ), mhz, khz, hz);

@@ -4,16 +4,10 @@
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
 #include "image/HexText.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
-const QString Example = "8001000000000000000000000000000010936B003A3B3C000000000010936B00";
-
-QString withByte(QString record, int byte, int value) {
-    record.replace(2 * byte, 2, HexByte(value));
-    return record;
-}
-
 QByteArray hex(const NameBytes &b) {
     return QByteArray(reinterpret_cast<const char *>(b.data()), 8).toHex(' ').toUpper();
 }
@@ -24,7 +18,7 @@ class TestChannelRecord : public QObject {
   private slots:
     void decodesTheExampleAndEncodesItBack() {
         CloneImage image;
-        QVERIFY(UpdateMemData(image, Example, 7));
+        QVERIFY(UpdateMemData(image, AbcRecord, 7));
         QVERIFY(image.ChannelUsed[7]);
         const ChannelEntry &e = image.ChannelTable[7];
         const QStringList texts = {"7.050.000", "LSB", "0",         "Fast", "High", "Wide",
@@ -32,10 +26,10 @@ class TestChannelRecord : public QObject {
         for (int f = 0; f < ChannelFieldCount; ++f)
             QCOMPARE(e.field[f].text, texts[f]);
         QCOMPARE(e.field[FieldFrequency].value, 7050000.0);
-        QCOMPARE(MakeMemData(image, 7), Example);
+        QCOMPARE(MakeMemData(image, 7), AbcRecord);
         // lower-case digits are read too; output is upper case
-        QVERIFY(UpdateMemData(image, Example.toLower(), 8));
-        QCOMPARE(MakeMemData(image, 8), Example);
+        QVERIFY(UpdateMemData(image, AbcRecord.toLower(), 8));
+        QCOMPARE(MakeMemData(image, 8), AbcRecord);
     }
 
     void statusByteDecidesUsedAndSkip_data() {
@@ -55,7 +49,7 @@ class TestChannelRecord : public QObject {
         CloneImage image;
         image.ChannelUsed[0] = true;
         image.ChannelTable[0].field[FieldName] = {"OLD", 0};
-        QVERIFY(UpdateMemData(image, withByte(Example, 0, status), 0));
+        QVERIFY(UpdateMemData(image, withByte(AbcRecord, 0, status), 0));
         QCOMPARE(image.ChannelUsed[0], used);
         QCOMPARE(image.ChannelTable[0].field[FieldSkip].text, skip);
         const QString encoded = MakeMemData(image, 0);
@@ -68,7 +62,7 @@ class TestChannelRecord : public QObject {
     }
 
     void otherCodesKeepTheirValue() {
-        QString record = withByte(withByte(withByte(Example, 7, 0x8C), 2, 7), 4, 9);
+        QString record = withByte(withByte(withByte(AbcRecord, 7, 0x8C), 2, 7), 4, 9);
         record = withByte(withByte(withByte(record, 3, 5), 6, 2), 9, 3);
         record = withByte(withByte(withByte(record, 5, 0x11), 8, 0x22), 12, 0x33); // not kept
         CloneImage image;
@@ -91,12 +85,12 @@ class TestChannelRecord : public QObject {
 
     void aModeAboveFiveIsRefusedAndChangesNothing() {
         CloneImage image;
-        QVERIFY(UpdateMemData(image, Example, 1));
+        QVERIFY(UpdateMemData(image, AbcRecord, 1));
         const ChannelEntry before = image.ChannelTable[1];
-        QVERIFY(!UpdateMemData(image, withByte(withByte(Example, 1, 6), 20, 0x41), 1));
+        QVERIFY(!UpdateMemData(image, withByte(withByte(AbcRecord, 1, 6), 20, 0x41), 1));
         QCOMPARE(image.ChannelTable[1], before);
         // an empty record with a wild mode byte is just empty
-        QVERIFY(UpdateMemData(image, withByte(withByte(Example, 1, 9), 0, 0), 2));
+        QVERIFY(UpdateMemData(image, withByte(withByte(AbcRecord, 1, 9), 0, 0), 2));
         QVERIFY(!image.ChannelUsed[2]);
     }
 

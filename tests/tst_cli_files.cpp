@@ -72,37 +72,6 @@ class TestCliFiles : public QObject {
         QCOMPARE(r.exitCode, 3);
         QVERIFY(r.err.startsWith("Data Error\n"));
         QVERIFY(!QFile::exists(dir.filePath("never.M40")));
-
-        const QString shortFile = dir.filePath("short.M40");
-        QVERIFY(writeFile(shortFile, bytes.left(bytes.size() - 34))); // drops the end line
-        QCOMPARE(runCli({"show", shortFile, "--json"}).exitCode, 4);
-
-        r = runCli({"new", "-o", dir.filePath("no/such/dir/x.M40")});
-        QCOMPARE(r.exitCode, 4);
-        QVERIFY(r.err.startsWith("File Open Error\n"));
-    }
-
-    void usage() {
-        CliResult r = runCli({});
-        QCOMPARE(r.exitCode, 64);
-        r = runCli({"frobnicate"});
-        QCOMPARE(r.exitCode, 64);
-        r = runCli({"new"});
-        QCOMPARE(r.exitCode, 64);
-        QCOMPARE(r.err, QByteArray("kt-m40-cli: new: -o is missing\n"
-                                   "Try 'kt-m40-cli new --help' for more information.\n"));
-        r = runCli({"new", "-o", dir.filePath("v.M40"), "--variant", "Q"});
-        QCOMPARE(r.exitCode, 64);
-        r = runCli({"show", "--bogus", "x.M40"});
-        QCOMPARE(r.exitCode, 64);
-        for (const char *command : {"new", "show", "save-as"}) {
-            r = runCli({command, "--help"});
-            QCOMPARE(r.exitCode, 0);
-            QVERIFY(r.out.startsWith("Usage: kt-m40-cli " + QByteArray(command)));
-        }
-        r = runCli({"--help"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.contains("save-as"));
     }
 };
 

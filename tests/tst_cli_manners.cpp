@@ -99,7 +99,8 @@ class TestCliManners : public QObject {
 
     void helpCommandIsCommandHelp() {
         const QStringList names = commandNames();
-        QVERIFY(names.contains("read") && names.contains("show") && names.contains("sim"));
+        for (const char *name : {"read", "write", "show", "new", "save-as", "sim"})
+            QVERIFY2(names.contains(name), name);
         for (const QString &name : names) {
             const CliResult viaHelp = runCli({"help", name});
             const CliResult viaOption = runCli({name, "--help"});
@@ -110,6 +111,9 @@ class TestCliManners : public QObject {
         CliResult r = runCli({"help"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.startsWith("Usage: kt-m40-cli COMMAND"));
+        QVERIFY(runCli({"sim", "--help"}).out.contains("timeout@AT")); // the fault forms are listed
+        QCOMPARE(runCli({}).exitCode, 64);
+        QCOMPARE(runCli({"frobnicate"}).exitCode, 64);
         r = runCli({"help", "frobnicate"});
         QCOMPARE(r.exitCode, 64);
         QCOMPARE(r.err, QByteArray("kt-m40-cli: unknown command 'frobnicate'\n"
@@ -139,16 +143,25 @@ class TestCliManners : public QObject {
             << QStringList{"sim", "--baud", "0"} << "sim: --baud takes a rate from 1 to 1000000, not '0'";
         QTest::newRow("empty port") << QStringList{"identify", "--port", ""}
                                     << "identify: --port '' names no port";
+        QTest::newRow("new without output") << QStringList{"new"} << "new: -o is missing";
+        // the same style where only the command's own word is checked
+        QTest::newRow("read memory and settings")
+            << QStringList{"read", "--port", "1", "--memory", "--settings", "-o", "x.M40"} << "";
+        QTest::newRow("export without output") << QStringList{"export-csv", "a.M40"} << "";
+        QTest::newRow("sim unknown fault") << QStringList{"sim", "--fault", "explode"} << "";
     }
     void usageErrorsInOneStyle() {
         QFETCH(QStringList, args);
         QFETCH(QString, reason);
         const CliResult r = runCli(args, dir.path());
         QCOMPARE(r.exitCode, 64);
-        QCOMPARE(QString::fromUtf8(r.err),
-                 QStringLiteral("kt-m40-cli: %1\nTry 'kt-m40-cli %2 --help' for more "
-                                "information.\n")
-                     .arg(reason, args.first()));
+        const QString err = QString::fromUtf8(r.err);
+        const QString tryLine = "Try 'kt-m40-cli " + args.first() + " --help' for more information.\n";
+        if (reason.isEmpty())
+            QVERIFY2(err.startsWith("kt-m40-cli: " + args.first() + ": ") && err.endsWith(tryLine),
+                     r.err.constData());
+        else
+            QCOMPARE(err, "kt-m40-cli: " + reason + "\n" + tryLine);
         QVERIFY(r.out.isEmpty());
     }
 

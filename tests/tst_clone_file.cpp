@@ -4,6 +4,7 @@
 #include "files/CloneFile.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
+#include "support/TestFiles.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,9 +80,7 @@ class TestCloneFile : public QObject {
         QCOMPARE(back, image);
         const QString again = dir.filePath("again.M40");
         QCOMPARE(SaveCloneFile(again, back), FileStatus::Ok);
-        QFile a(path), b(again);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(a.readAll(), b.readAll());
+        QCOMPARE(readFile(again), readFile(path));
     }
 
     void refusedFilesChangeNothing_data() {

@@ -104,20 +104,6 @@ class TestCloneImage : public QObject {
         QCOMPARE(image.VfoTable[0], VfoRecord{});
     }
 
-    void frequencyRanges() {
-        const FrequencyRange narrow = FrequencyRangeFor(false);
-        QVERIFY(narrow.contains(1600000));
-        QVERIFY(narrow.contains(29999999));
-        QVERIFY(!narrow.contains(30000000));
-        QVERIFY(!narrow.contains(1599999));
-        QCOMPARE(narrow.text, QString("(1.6MHz - 30MHz)"));
-        const FrequencyRange wide = FrequencyRangeFor(true);
-        QVERIFY(wide.contains(150000));
-        QVERIFY(!wide.contains(149999));
-        QVERIFY(!wide.contains(35000000));
-        QCOMPARE(wide.text, QString("(150KHz - 35MHz)"));
-    }
-
     void variants() {
         QCOMPARE(VariantCaption(1), QString("KTM-40T"));
         QCOMPARE(VariantCaption(3), QString("KT-M40A"));

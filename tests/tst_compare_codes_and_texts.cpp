@@ -7,6 +7,7 @@
 #include "link/VerifyRecords.h"
 #include "settings/SettingsCodec.h"
 #include "support/CliRun.h"
+#include "support/RecordText.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,11 +17,6 @@ const QString Channel = "80010301020001800001000000000000"
                         "10936B00"
                         "3A3B3C0000000000"
                         "10936B00";
-
-QString withByte(QString record, int byte, int value) {
-    record.replace(2 * byte, 2, HexByte(value));
-    return record;
-}
 
 // The same texts from other codes: byte, the other code, the field that shows it.
 void sameTextOtherCodeRows() {

@@ -4,6 +4,7 @@
 #include "files/CsvChirp.h"
 #include "files/CsvLayoutFiles.h"
 #include "image/TextTables.h"
+#include "support/CsvReportItems.h"
 #include "support/RandomImages.h"
 #include <QtTest>
 #include <cmath>
@@ -32,12 +33,6 @@ QByteArray lineWith(int column, const QByteArray &value) {
     QList<QByteArray> parts = goodLine.split(',');
     parts[column] = value;
     return parts.join(',');
-}
-
-bool hasItem(const CsvReport &r, CsvReportItem::Kind kind, const QString &row, const QString &field) {
-    for (const CsvReportItem &i : r.items)
-        if (i.kind == kind && i.row == row && i.field == field) return true;
-    return false;
 }
 
 QByteArray crlf(QByteArray lf) {
@@ -113,39 +108,25 @@ class TestCsvChirp : public QObject {
     }
 
     void refusals_data() {
+        QTest::addColumn<QString>("field");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("location text") << lineWith(0, "seven") << "line 2"
-                                       << "Location";
-        QTest::newRow("location 604") << lineWith(0, "604") << "604"
-                                      << "Location";
-        QTest::newRow("location negative") << lineWith(0, "-1") << "line 2"
-                                           << "Location";
-        QTest::newRow("frequency empty") << lineWith(2, "") << "7"
-                                         << "Frequency";
-        QTest::newRow("frequency text") << lineWith(2, "7.05.0") << "7"
-                                        << "Frequency";
-        QTest::newRow("frequency 2 m") << lineWith(2, "146.520000") << "7"
-                                       << "Frequency";
-        QTest::newRow("frequency low") << lineWith(2, "1.500000") << "7"
-                                       << "Frequency";
-        QTest::newRow("duplex") << lineWith(3, "minus") << "7"
-                                << "Duplex";
-        QTest::newRow("split outside") << lineWith(3, "split").replace("0.000000", "0.100000") << "7"
-                                       << "Offset";
-        QTest::newRow("shift outside") << lineWith(3, "-").replace("0.000000", "7.000000") << "7"
-                                       << "Offset";
-        QTest::newRow("offset text") << lineWith(3, "+").replace("0.000000", "100k") << "7"
-                                     << "Offset";
-        QTest::newRow("tone mode") << lineWith(5, "DCS") << "7"
-                                   << "Tone";
-        QTest::newRow("mode") << lineWith(12, "WFM") << "7"
-                              << "Mode";
-        QTest::newRow("mode dv") << lineWith(12, "DV") << "7"
-                                 << "Mode";
-        QTest::newRow("skip") << lineWith(14, "X") << "7"
-                              << "Skip";
+        QTest::newRow("location text") << "Location" << lineWith(0, "seven") << "line 2";
+        QTest::newRow("location 604") << "Location" << lineWith(0, "604") << "604";
+        QTest::newRow("location negative") << "Location" << lineWith(0, "-1") << "line 2";
+        QTest::newRow("frequency empty") << "Frequency" << lineWith(2, "") << "7";
+        QTest::newRow("frequency text") << "Frequency" << lineWith(2, "7.05.0") << "7";
+        QTest::newRow("frequency 2 m") << "Frequency" << lineWith(2, "146.520000") << "7";
+        QTest::newRow("frequency low") << "Frequency" << lineWith(2, "1.500000") << "7";
+        QTest::newRow("duplex") << "Duplex" << lineWith(3, "minus") << "7";
+        QTest::newRow("split outside")
+            << "Offset" << lineWith(3, "split").replace("0.000000", "0.100000") << "7";
+        QTest::newRow("shift outside") << "Offset" << lineWith(3, "-").replace("0.000000", "7.000000") << "7";
+        QTest::newRow("offset text") << "Offset" << lineWith(3, "+").replace("0.000000", "100k") << "7";
+        QTest::newRow("tone mode") << "Tone" << lineWith(5, "DCS") << "7";
+        QTest::newRow("mode") << "Mode" << lineWith(12, "WFM") << "7";
+        QTest::newRow("mode dv") << "Mode" << lineWith(12, "DV") << "7";
+        QTest::newRow("skip") << "Skip" << lineWith(14, "X") << "7";
     }
 
     void refusals() {

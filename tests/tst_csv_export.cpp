@@ -3,6 +3,8 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/CsvExport.h"
 #include "image/TextTables.h"
+#include "support/RecordText.h"
+#include "support/TestFiles.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,7 +31,7 @@ CloneImage imageWithVfos() {
 
 // A used channel: frequency 7.050.000 / split 7.050.000, LSB, name as given (record encoding of the name).
 void useChannel(CloneImage &image, int k, const QString &name, bool skip = false) {
-    QVERIFY(UpdateMemData(image, "8001000000000000000000000000000010936B003A3B3C000000000010936B00", k));
+    QVERIFY(UpdateMemData(image, AbcRecord, k));
     image.ChannelTable[k].field[FieldName].text = name;
     if (skip) image.ChannelTable[k].field[FieldSkip] = {"Skip", 1};
 }
@@ -83,15 +85,10 @@ class TestCsvExport : public QObject {
         CloneImage image = imageWithVfos();
         useChannel(image, 42, "QRP");
         const QString path = dir.filePath("list.csv");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(5000, 'x')); // an older, longer file is replaced whole
-        old.close();
+        QVERIFY(writeFile(path, QByteArray(5000, 'x'))); // an older, longer file is replaced whole
         QString detail;
         QCOMPARE(ExportCsv(path, image, &detail), FileStatus::Ok);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), CsvExportBytes(image));
+        QCOMPARE(readFile(path), CsvExportBytes(image));
     }
 
     void failedWriteIsFileOpenError() {

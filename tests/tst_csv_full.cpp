@@ -7,7 +7,9 @@
 #include "files/CsvRecordReader.h"
 #include "files/CsvRecordWriter.h"
 #include "image/TextTables.h"
+#include "support/CsvReportItems.h"
 #include "support/RandomImages.h"
+#include "support/RecordText.h"
 #include <QBuffer>
 #include <QtTest>
 
@@ -32,20 +34,12 @@ QByteArray fullFile(const QByteArray &lines) {
     return firstLineJ + titles + lines;
 }
 
-// The channel record of the worked example: 7.050.000 LSB, name ABC.
-const char *const abcRecord = "8001000000000000000000000000000010936B003A3B3C000000000010936B00";
-
 CloneImage baseImage() {
     CloneImage image = NewCloneImage(VariantJ, false);
-    UpdateMemData(image, abcRecord, 5);
+    UpdateMemData(image, AbcRecord, 5);
     return image;
 }
 
-bool hasItem(const CsvReport &r, CsvReportItem::Kind kind, const QString &row, const QString &field) {
-    for (const CsvReportItem &i : r.items)
-        if (i.kind == kind && i.row == row && i.field == field) return true;
-    return false;
-}
 } // namespace
 
 class TestCsvFull : public QObject {
@@ -141,7 +135,7 @@ class TestCsvFull : public QObject {
         QVERIFY(hasItem(r.report, CsvReportItem::Changed, "A199", "Name"));
         QCOMPARE(r.report.changed, 1);
         // lines missing from the file leave their channel as it was
-        QCOMPARE(MakeMemData(image, 5), QString(abcRecord));
+        QCOMPARE(MakeMemData(image, 5), AbcRecord);
     }
 
     void emptyLineClearsAChannel() {

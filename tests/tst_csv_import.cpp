@@ -6,6 +6,8 @@
 #include "files/CsvImport.h"
 #include "files/CsvRecognition.h"
 #include "image/TextTables.h"
+#include "support/RecordText.h"
+#include "support/TestFiles.h"
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -233,62 +235,34 @@ class TestCsvImport : public QObject {
     void frequencyRange_data() {
         QTest::addColumn<bool>("wide");
         QTest::addColumn<QString>("frequency");
-        QTest::addColumn<QString>("shift");
-        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QStringList>("shift"); // SHIFT and SHIFT FREQUENCY
         QTest::addColumn<bool>("taken");
-        QTest::newRow("1.6 MHz") << false << "1.6"
-                                 << "None"
-                                 << "0" << true;
-        QTest::newRow("below 1.6 MHz") << false << "1.599999"
-                                       << "None"
-                                       << "0" << false;
-        QTest::newRow("29.999999 MHz") << false << "29.999999"
-                                       << "None"
-                                       << "0" << true;
-        QTest::newRow("30 MHz") << false << "30"
-                                << "None"
-                                << "0" << false;
-        QTest::newRow("split below") << false << "1.7"
-                                     << "-Shift"
-                                     << "0.2" << false;
-        QTest::newRow("split above") << false << "29.5"
-                                     << "+Shift"
-                                     << "0.5" << false;
-        QTest::newRow("split inside") << false << "29.5"
-                                      << "+Shift"
-                                      << "0.499999" << true;
-        QTest::newRow("no exponent: 1e400 is 1") << false << "1e400"
-                                                 << "None"
-                                                 << "0" << false;
-        QTest::newRow("enormous digits") << true << QString(400, '9') << "None"
-                                         << "0" << false;
-        QTest::newRow("not a number") << false << "seven"
-                                      << "None"
-                                      << "0" << false;
-        QTest::newRow("wide 150 kHz") << true << "0.15"
-                                      << "None"
-                                      << "0" << true;
-        QTest::newRow("wide below") << true << "0.149999"
-                                    << "None"
-                                    << "0" << false;
-        QTest::newRow("wide 34.999999") << true << "34.999999"
-                                        << "None"
-                                        << "0" << true;
-        QTest::newRow("wide 35") << true << "35"
-                                 << "None"
-                                 << "0" << false;
+        const QStringList none{"None", "0"};
+        QTest::newRow("1.6 MHz") << false << "1.6" << none << true;
+        QTest::newRow("below 1.6 MHz") << false << "1.599999" << none << false;
+        QTest::newRow("29.999999 MHz") << false << "29.999999" << none << true;
+        QTest::newRow("30 MHz") << false << "30" << none << false;
+        QTest::newRow("split below") << false << "1.7" << QStringList{"-Shift", "0.2"} << false;
+        QTest::newRow("split above") << false << "29.5" << QStringList{"+Shift", "0.5"} << false;
+        QTest::newRow("split inside") << false << "29.5" << QStringList{"+Shift", "0.499999"} << true;
+        QTest::newRow("no exponent: 1e400 is 1") << false << "1e400" << none << false;
+        QTest::newRow("enormous digits") << true << QString(400, '9') << none << false;
+        QTest::newRow("not a number") << false << "seven" << none << false;
+        QTest::newRow("wide 150 kHz") << true << "0.15" << none << true;
+        QTest::newRow("wide below") << true << "0.149999" << none << false;
+        QTest::newRow("wide 34.999999") << true << "34.999999" << none << true;
+        QTest::newRow("wide 35") << true << "35" << none << false;
     }
 
     void frequencyRange() {
         QFETCH(bool, wide);
         QFETCH(QString, frequency);
-        QFETCH(QString, shift);
-        QFETCH(QString, offset);
+        QFETCH(QStringList, shift);
         QFETCH(bool, taken);
         CloneImage image = NewCloneImage(VariantA, wide);
         const CloneImage before = image;
         QStringList r =
-            with(with(with(memoryRecord("120"), Freq, frequency), Shift, shift), ShiftFreq, offset);
+            with(with(with(memoryRecord("120"), Freq, frequency), Shift, shift[0]), ShiftFreq, shift[1]);
         const CsvImportResult result = ImportCsvBytes(quotedLine(r), image);
         QCOMPARE(result.taken, taken ? 1 : 0);
         QCOMPARE(result.dropped, taken ? 0 : 1);
@@ -298,7 +272,7 @@ class TestCsvImport : public QObject {
 
     void whichRecordsAreTaken() {
         CloneImage image = NewCloneImage();
-        QVERIFY(UpdateMemData(image, "8001000000000000000000000000000010936B003A3B3C000000000010936B00", 50));
+        QVERIFY(UpdateMemData(image, AbcRecord, 50));
         const ChannelEntry kept = image.ChannelTable[50];
         const QByteArray data =
             quotedLine(memoryRecord("200")) + quotedLine(memoryRecord("-1")) +
@@ -380,8 +354,7 @@ class TestCsvImport : public QObject {
     void exportedFileTakesNoRecord() {
         CloneImage image = NewCloneImage();
         for (int k : {0, 7, 199})
-            QVERIFY(
-                UpdateMemData(image, "8001000000000000000000000000000010936B003A3B3C000000000010936B00", k));
+            QVERIFY(UpdateMemData(image, AbcRecord, k));
         const CloneImage before = image;
         const CsvImportResult result = ImportCsvBytes(CsvExportBytes(image), image);
         QCOMPARE(result.taken, 0);
@@ -414,12 +387,9 @@ class TestCsvImport : public QObject {
         }
 
         QTemporaryDir dir;
-        QFile file(dir.filePath("big.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-        file.close();
+        QVERIFY(writeFile(dir.filePath("big.csv"), data));
         CloneImage image = NewCloneImage();
-        const CsvImportResult r = ImportCsv(file.fileName(), image);
+        const CsvImportResult r = ImportCsv(dir.filePath("big.csv"), image);
         QCOMPARE(r.status, FileStatus::Ok);
         QCOMPARE(r.taken, whole.taken);
         QVERIFY(image == fromBytes);

@@ -1,7 +1,8 @@
-// kt-m40-cli export-csv --layout and import-csv with the full and the CHIRP layout, run as a user runs them.
+// kt-m40-cli export-csv and import-csv in each layout, run as a user runs them.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "files/CsvChirp.h"
+#include "files/CsvExport.h"
 #include "files/CsvFullLayout.h"
 #include "image/TextTables.h"
 #include "support/CliRun.h"
@@ -47,15 +48,59 @@ class TestCsvLayoutsCli : public QObject {
         QVERIFY(chirp.err.contains("5 values not carried by CHIRP CSV"));
         QVERIFY(chirp.err.contains("3  Gain  not carried"));
 
+        // the original layout writes what the menu writes: titles, two VFOs, channel 3 (420 is beyond 199)
         const CliResult original = runCli({"export-csv", base, "-o", dir.filePath("o.csv")});
         QCOMPARE(original.exitCode, 0);
+        QCOMPARE(readFile(dir.filePath("o.csv")), CsvExportBytes(image));
         QVERIFY(readFile(dir.filePath("o.csv")).startsWith("\"MODEL\",\"BANK\""));
+        QCOMPARE(readFile(dir.filePath("o.csv")).count("\r\n"), 4);
         QVERIFY(original.err.isEmpty());
+        const CliResult missing =
+            runCli({"export-csv", dir.filePath("none.M40"), "-o", dir.filePath("o.csv")});
+        QCOMPARE(missing.exitCode, 4);
+        QVERIFY(missing.err.startsWith("File Open Error"));
 
         const CliResult bad = runCli({"export-csv", base, "-o", dir.filePath("x.csv"), "--layout", "excel"});
         QCOMPARE(bad.exitCode, 64);
         QVERIFY(bad.err.contains("--layout"));
         QVERIFY(!QFile::exists(dir.filePath("x.csv")));
+    }
+
+    void originalImportTakesRecordsIntoTheBase() {
+        QTemporaryDir dir;
+        const QString base = dir.filePath("base.M40"), csv = dir.filePath("in.csv"),
+                      out = dir.filePath("out.M40");
+        writeBase(base);
+        QVERIFY(writeFile(
+            csv,
+            "\"MODEL\",\"BANK\"\r\n"
+            "\"KT-M40\",\"MEMORY\",\"3\",\"14.2\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
+            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"cq dx\",\"Off\"\r\n"
+            "\"KT-M40\",\"MEMORY\",\"4\",\"40\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
+            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"OUT\",\"Off\"\r\n"));
+        const CliResult r = runCli({"import-csv", csv, "--into", base, "-o", out, "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.trimmed(), QByteArray("{\"taken\": 1, \"dropped\": 1}"));
+        CloneImage image = NewCloneImage();
+        QCOMPARE(LoadCloneFile(out, image).status, FileStatus::Ok);
+        QCOMPARE(image.Variant, int(VariantE));
+        QCOMPARE(image.ChannelTable[3].field[FieldFrequency].text, QString("14.200.000"));
+        QCOMPARE(image.ChannelTable[3].field[FieldName].text, QString("CQ DX"));
+        QCOMPARE(image.ChannelTable[3].field[FieldGain].text, QString("-10"));
+        QVERIFY(!image.ChannelUsed[4]);
+        QVERIFY(image.ChannelUsed[420]);
+        QVERIFY(runCli({"import-csv", csv, "--into", base, "-o", out})
+                    .out.contains("1 records taken, 1 dropped"));
+
+        // an unreadable CSV is "File Open Error", a base of no known variant "Data Error"; neither writes
+        const QString never = dir.filePath("never.M40");
+        const CliResult missing =
+            runCli({"import-csv", dir.filePath("none.csv"), "--into", base, "-o", never});
+        QCOMPARE(missing.exitCode, 4);
+        QVERIFY(missing.err.startsWith("File Open Error"));
+        QVERIFY(writeFile(dir.filePath("bad.M40"), readFile(base).replace("KT-M40E", "KT-M40X")));
+        QCOMPARE(runCli({"import-csv", csv, "--into", dir.filePath("bad.M40"), "-o", never}).exitCode, 3);
+        QVERIFY(!QFile::exists(never));
     }
 
     void fullRoundTripThroughTheCli() {

@@ -7,34 +7,18 @@ class TestFrequencyEntry : public QObject {
   private slots:
     void splitFrequency_data() {
         QTest::addColumn<qint64>("hz");
-        QTest::addColumn<QString>("mhz");
-        QTest::addColumn<QString>("khz");
-        QTest::addColumn<QString>("hzBox");
-        QTest::newRow("14.195 MHz") << qint64(14195000) << "14"
-                                    << "195"
-                                    << "000";
-        QTest::newRow("below 1 MHz") << qint64(150000) << "0"
-                                     << "150"
-                                     << "000";
-        QTest::newRow("hertz digits") << qint64(7050007) << "7"
-                                      << "050"
-                                      << "007";
-        QTest::newRow("top of wide range") << qint64(34999999) << "34"
-                                           << "999"
-                                           << "999";
-        QTest::newRow("zero") << qint64(0) << "0"
-                              << "000"
-                              << "000";
+        QTest::addColumn<QStringList>("boxes"); // MHz, kHz, Hz
+        QTest::newRow("14.195 MHz") << qint64(14195000) << QStringList{"14", "195", "000"};
+        QTest::newRow("below 1 MHz") << qint64(150000) << QStringList{"0", "150", "000"};
+        QTest::newRow("hertz digits") << qint64(7050007) << QStringList{"7", "050", "007"};
+        QTest::newRow("top of wide range") << qint64(34999999) << QStringList{"34", "999", "999"};
+        QTest::newRow("zero") << qint64(0) << QStringList{"0", "000", "000"};
     }
     void splitFrequency() {
         QFETCH(qint64, hz);
-        QFETCH(QString, mhz);
-        QFETCH(QString, khz);
-        QFETCH(QString, hzBox);
+        QFETCH(QStringList, boxes);
         const FrequencyBoxes b = SplitFrequency(hz);
-        QCOMPARE(b.mhz, mhz);
-        QCOMPARE(b.khz, khz);
-        QCOMPARE(b.hz, hzBox);
+        QCOMPARE((QStringList{b.mhz, b.khz, b.hz}), boxes);
     }
 
     void digitFilterKeepsDigitsAndBackspaceOnly() {

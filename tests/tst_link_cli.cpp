@@ -14,7 +14,6 @@ class TestLinkCli : public QObject {
     void readFromOneRadioWriteToAnother();
     void identifyAndReadWithIdentify();
     void failuresGiveTheirEndingAndWriteNothing();
-    void usageErrors();
 
   private:
     QTemporaryDir dir_;
@@ -97,18 +96,6 @@ void TestLinkCli::failuresGiveTheirEndingAndWriteNothing() {
     const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
     QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.err.startsWith("COM Port Error\n  /dev/kt-m40-absent: "));
-}
-
-void TestLinkCli::usageErrors() {
-    QCOMPARE(runCli({"read", "-o", dir_.filePath("x.M40")}).exitCode, 64);
-    QCOMPARE(runCli({"read", "--port", "1", "--memory", "--settings", "-o", dir_.filePath("x.M40")}).exitCode,
-             64);
-    QCOMPARE(runCli({"write", "--port", "1"}).exitCode, 64);
-    QCOMPARE(runCli({"identify", "--port", ""}).exitCode, 64);
-    QCOMPARE(runCli({"sim", "--fault", "explode"}).exitCode, 64);
-    const CliResult help = runCli({"sim", "--help"});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("timeout@AT"));
 }
 
 QTEST_GUILESS_MAIN(TestLinkCli)

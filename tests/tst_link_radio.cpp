@@ -36,7 +36,6 @@ class TestLinkRadio : public QObject {
     void faultSpecs();
     void cloneFileRoundTrip();
     void portFile();
-    void portNames_data();
     void portNames();
     void devicePathIsKeptPerUser();
     void openFailureNamesThePortAndItsGroup();
@@ -57,9 +56,7 @@ void TestLinkRadio::repliesHaveTheRadiosLengths() {
     QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nOK\r\n"));
     QCOMPARE(replyTo(radio, writeLine("5160", 'A')).size(), 79);
     radio.setIdentity(VariantE, true);
-    QCOMPARE(replyTo(radio, "RZ~WHO\r\n"), QByteArray("RZ~WHO\r\nKTM4099"
-                                                      "00"
-                                                      "AA\r\n"));
+    QCOMPARE(replyTo(radio, "RZ~WHO\r\n"), QByteArray("RZ~WHO\r\nKTM409900AA\r\n"));
     QCOMPARE(replyTo(radio, "RZ~E\r\n"), QByteArray("RZ~E\r\nOK\r\n"));
     QCOMPARE(replyTo(radio, "RZ~F0610R\r\n"), QByteArray("RZ~F0610R\r\nNG\r\n")); // no block there
     // a command split over several deliveries is answered once complete
@@ -155,51 +152,31 @@ void TestLinkRadio::portFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("KT-M40.ini");
     QCOMPARE(ReadPortNumber(path), 1); // missing
-    for (const auto &[text, port] : {std::pair{"14\r\n", 14},
-                                     {"15\r\n", 1},
-                                     {"0\r\n", 1},
-                                     {"  7\r\n", 7},
-                                     {"x\r\n", 1},
-                                     {"-3\r\n", 1}}) {
+    const std::pair<const char *, int> table[] = {{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1},
+                                                  {"  7\r\n", 7}, {"x\r\n", 1},  {"-3\r\n", 1}};
+    for (const auto &[text, port] : table) {
         QVERIFY(writeFile(path, text));
         QCOMPARE(ReadPortNumber(path), port);
     }
     QVERIFY(WritePortNumber(path, 5));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("5\r\n"));
+    QCOMPARE(readFile(path), QByteArray("5\r\n"));
     QVERIFY(!WritePortNumber(dir.filePath("missing/KT-M40.ini"), 5));
     // the program's folder comes first, and this test's folder can be written
     QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
 }
 
-void TestLinkRadio::portNames_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("device");
-    QTest::newRow("number") << "3"
-                            << "/dev/ttyS2";
-    QTest::newRow("one") << "1"
-                         << "/dev/ttyS0";
-    QTest::newRow("zero") << "0"
-                          << "";
-    QTest::newRow("path") << "/dev/ttyUSB0"
-                          << "/dev/ttyUSB0";
-    QTest::newRow("pty") << "/dev/pts/3"
-                         << "/dev/pts/3";
-    QTest::newRow("bare name") << "ttyUSB0"
-                               << "/dev/ttyUSB0";
-    QTest::newRow("windows name") << "com17"
-                                  << "COM17";
-    QTest::newRow("empty") << "  "
-                           << "";
-    QTest::newRow("blank inside") << "tty USB0"
-                                  << "";
-}
-
 void TestLinkRadio::portNames() {
-    QFETCH(QString, text);
-    QFETCH(QString, device);
-    QCOMPARE(ResolvePortName(text), device);
+    const std::pair<const char *, const char *> table[] = {{"3", "/dev/ttyS2"},
+                                                           {"1", "/dev/ttyS0"},
+                                                           {"0", ""},
+                                                           {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+                                                           {"/dev/pts/3", "/dev/pts/3"},
+                                                           {"ttyUSB0", "/dev/ttyUSB0"},
+                                                           {"com17", "COM17"},
+                                                           {"  ", ""},
+                                                           {"tty USB0", ""}};
+    for (const auto &[text, device] : table)
+        QCOMPARE(ResolvePortName(text), QString(device));
 }
 
 void TestLinkRadio::devicePathIsKeptPerUser() {

@@ -362,49 +362,32 @@ void TestLinkSession::unansweredEndCommandStillSucceeds() {
 }
 
 void TestLinkSession::identification_data() {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("range");
+    QTest::addColumn<QStringList>("reply"); // model, variant code, range code
     QTest::addColumn<bool>("wideBefore");
     QTest::addColumn<int>("ending");
     QTest::addColumn<int>("variantAfter");
     QTest::addColumn<bool>("wideAfter");
     const int ok = int(Ending::Success), comm = int(Ending::CommunicationError);
-    QTest::newRow("T wide") << "KTM40"
-                            << "66"
-                            << "AA" << false << ok << 1 << true;
-    QTest::newRow("T narrow") << "KTM40"
-                              << "66"
-                              << "00" << true << ok << 1 << false;
-    QTest::newRow("A") << "KTM40"
-                       << "CC"
-                       << "AA" << false << ok << 3 << true;
-    QTest::newRow("unknown code clears range") << "KTM40"
-                                               << "44"
-                                               << "AA" << true << comm << 2 << false;
-    QTest::newRow("other model") << "KTM50"
-                                 << "66"
-                                 << "AA" << true << comm << 2 << true;
-    QTest::newRow("20 characters") << "KTM4"
-                                   << "66"
-                                   << "AA" << true << comm << 2 << true;
-    QTest::newRow("22 characters") << "KTM400"
-                                   << "66"
-                                   << "AA" << true << comm << 2 << true;
+    QTest::newRow("T wide") << QStringList{"KTM40", "66", "AA"} << false << ok << 1 << true;
+    QTest::newRow("T narrow") << QStringList{"KTM40", "66", "00"} << true << ok << 1 << false;
+    QTest::newRow("A") << QStringList{"KTM40", "CC", "AA"} << false << ok << 3 << true;
+    QTest::newRow("unknown code clears range")
+        << QStringList{"KTM40", "44", "AA"} << true << comm << 2 << false;
+    QTest::newRow("other model") << QStringList{"KTM50", "66", "AA"} << true << comm << 2 << true;
+    QTest::newRow("20 characters") << QStringList{"KTM4", "66", "AA"} << true << comm << 2 << true;
+    QTest::newRow("22 characters") << QStringList{"KTM400", "66", "AA"} << true << comm << 2 << true;
 }
 
 void TestLinkSession::identification() {
-    QFETCH(QString, model);
-    QFETCH(QString, code);
-    QFETCH(QString, range);
+    QFETCH(QStringList, reply);
     QFETCH(bool, wideBefore);
     QFETCH(int, ending);
     QFETCH(int, variantAfter);
     QFETCH(bool, wideAfter);
     auto radio = std::make_shared<VirtualRadio>();
-    radio->modelName = model;
-    radio->variantCode = code;
-    radio->rangeCode = range;
+    radio->modelName = reply[0];
+    radio->variantCode = reply[1];
+    radio->rangeCode = reply[2];
     VirtualRadioRig rig(radio);
     rig.image.Variant = VariantE;
     rig.image.WideRange = wideBefore;

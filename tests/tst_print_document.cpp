@@ -5,17 +5,10 @@
 #include "files/PrintDocument.h"
 #include "image/HexText.h"
 #include "image/UiText.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
-// Used, not skipped: 7.050.000 LSB, gain "0", Fast, High, Wide, tone Off, NB Off, split 7.050.000, name ABC.
-const QString Example = "8001000000000000000000000000000010936B003A3B3C000000000010936B00";
-
-QString withByte(QString record, int byte, int value) {
-    record.replace(2 * byte, 2, HexByte(value));
-    return record;
-}
-
 PrintTable table(int rows, bool heading) {
     PrintTable t;
     if (heading) t.columns = QStringList{"", "Frequency"};
@@ -34,10 +27,10 @@ class TestPrintDocument : public QObject {
   private slots:
     void onlyUsedChannelsInIndexOrderWithRowLabelsAndEveryField() {
         CloneImage image = NewCloneImage();
-        QVERIFY(UpdateMemData(image, Example, 603));
-        QVERIFY(UpdateMemData(image, withByte(withByte(Example, 0, 0x88), 1, 5), 200));
-        QVERIFY(UpdateMemData(image, withByte(Example, 7, 0x8C), 0));
-        QVERIFY(UpdateMemData(image, withByte(Example, 0, 0xFF), 401)); // empty: not printed
+        QVERIFY(UpdateMemData(image, AbcRecord, 603));
+        QVERIFY(UpdateMemData(image, withByte(withByte(AbcRecord, 0, 0x88), 1, 5), 200));
+        QVERIFY(UpdateMemData(image, withByte(AbcRecord, 7, 0x8C), 0));
+        QVERIFY(UpdateMemData(image, withByte(AbcRecord, 0, 0xFF), 401)); // empty: not printed
         const PrintDocument doc = BuildPrintDocument(image, QString(), QDate(2026, 12, 6));
         const PrintTable &channels = doc.tables[PrintChannels];
         QCOMPARE(channels.columns, (QStringList{"", "Frequency", "Mode", "Gain", "AGC", "Pwr", "Filter",
@@ -66,15 +59,12 @@ class TestPrintDocument : public QObject {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("model");
-        QTest::newRow("J") << 0 << false << "/home/op/radio.M40"
-                           << "radio.M40"
+        QTest::newRow("J") << 0 << false << "/home/op/radio.M40" << QString("radio.M40")
                            << "KT-M40J (1.6MHz - 30MHz)";
-        QTest::newRow("T wide") << 1 << true << "rel/dir/Club Net.M40"
-                                << "Club Net.M40"
+        QTest::newRow("T wide") << 1 << true << "rel/dir/Club Net.M40" << QString("Club Net.M40")
                                 << "KTM-40T (150KHz - 35MHz)";
-        QTest::newRow("A untitled") << 3 << false << ""
-                                    << "(untitled)"
-                                    << "KT-M40A (1.6MHz - 30MHz)";
+        QTest::newRow("A untitled") << 3 << false << QString() << "(untitled)"
+                                    << QString("KT-M40A (1.6MHz - 30MHz)");
     }
     void pageHeaderTexts() {
         QFETCH(int, variant);

@@ -4,33 +4,18 @@
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "support/CliRun.h"
+#include "support/Poppler.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 #include <QDate>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-// Runs a poppler tool; its standard output.
-QString poppler(const QString &tool, const QStringList &args) {
-    QProcess p;
-    p.start(tool, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pageCount(const QString &pdf) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
-            .match(poppler("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 QString pageText(const QString &pdf, int page) {
-    return poppler("pdftotext",
+    return Poppler("pdftotext",
                    {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
 
@@ -69,9 +54,7 @@ class TestPrintPdf : public QObject {
 
   private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
-            QStandardPaths::findExecutable("pdfinfo").isEmpty())
-            QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
     }
 
     void aNewImageFitsOnePage() {
@@ -79,7 +62,7 @@ class TestPrintPdf : public QObject {
         QVERIFY(!file.isEmpty());
         const CliResult r = runCli({"print", file, "-o", path("new.pdf")});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(pageCount(path("new.pdf")), 1);
+        QCOMPARE(PdfPageCount(path("new.pdf")), 1);
         const QString text = pageText(path("new.pdf"), 1);
         for (const QString &expected :
              {QStringLiteral("club net.M40"), QStringLiteral("KT-M40E (150KHz - 35MHz)"),
@@ -98,7 +81,7 @@ class TestPrintPdf : public QObject {
         const QString file = save(fullMemory(), "full.M40");
         QVERIFY(!file.isEmpty());
         QCOMPARE(runCli({"print", file, "-o", path("full.pdf")}).exitCode, 0);
-        const int pages = pageCount(path("full.pdf"));
+        const int pages = PdfPageCount(path("full.pdf"));
         // 604 rows of 9-point text on A4: some 50 a page
         QVERIFY2(pages >= 8 && pages <= 20, qPrintable(QString::number(pages)));
         const QRegularExpression name(QStringLiteral("\\bN(\\d+)\\b"));
@@ -130,12 +113,9 @@ class TestPrintPdf : public QObject {
     void pageSizes_data() {
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("info");
-        QTest::newRow("default") << ""
-                                 << "595 x 842 pts (A4)";
-        QTest::newRow("Letter") << "Letter"
-                                << "612 x 792 pts (letter)";
-        QTest::newRow("a3") << "a3"
-                            << "842 x 1191 pts (A3)";
+        QTest::newRow("default") << QString() << "595 x 842 pts (A4)";
+        QTest::newRow("Letter") << QString("Letter") << "612 x 792 pts (letter)";
+        QTest::newRow("a3") << QString("a3") << "842 x 1191 pts (A3)";
     }
     void pageSizes() {
         QFETCH(QString, size);
@@ -144,7 +124,7 @@ class TestPrintPdf : public QObject {
         QStringList args{"print", file, "-o", path("size.pdf")};
         if (!size.isEmpty()) args << "--page-size" << size;
         QCOMPARE(runCli(args).exitCode, 0);
-        const QString pdfinfo = poppler("pdfinfo", {path("size.pdf")});
+        const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
         QVERIFY2(pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
                  qPrintable(pdfinfo));
     }
@@ -156,7 +136,7 @@ class TestPrintPdf : public QObject {
         QVERIFY(r.out.startsWith("%PDF-"));
         QVERIFY2(!r.err.contains("Error"), r.err.constData()); // nothing but the PDF went wrong
         QVERIFY(writeFile(path("stdout.pdf"), r.out));
-        QCOMPARE(pageCount(path("stdout.pdf")), 1);
+        QCOMPARE(PdfPageCount(path("stdout.pdf")), 1);
     }
 
     void failures_data() {
@@ -203,7 +183,7 @@ class TestPrintPdf : public QObject {
             QVERIFY(p.waitForFinished(60000));
             QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
         }
-        QVERIFY(pageCount(path("headless.pdf")) > 1);
+        QVERIFY(PdfPageCount(path("headless.pdf")) > 1);
     }
 };
 

@@ -107,16 +107,6 @@ class TestRobustFiles : public QObject {
         QVERIFY(variantMoved > 0);
     }
 
-    // A file of exactly 610 good lines is taken whole, whatever follows it.
-    void extraLinesAfterTheEndAreIgnored() {
-        const QByteArray good = otherFile();
-        CloneImage a = baseImage(), b = baseImage();
-        QCOMPARE(ParseCloneFile(good, a).status, FileStatus::Ok);
-        QCOMPARE(ParseCloneFile(good + "garbage\r\nmore garbage", b).status, FileStatus::Ok);
-        QVERIFY(a == b);
-        QCOMPARE(CloneFileBytes(a), good);
-    }
-
     // The CSV reader takes the same records whatever the chunk size, with fields, quotes and line ends cut
     // across chunk boundaries; and text without a record leaves the image as it was.
     void csvChunkBoundariesChangeNothing() {

@@ -2,15 +2,10 @@
 #include "image/CloneImage.h"
 #include "image/HexText.h"
 #include "settings/SettingsCodec.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
-// The default blocks with one byte replaced.
-QString withByte(QString block, int byte, int value) {
-    block.replace(2 * byte, 2, HexByte(value));
-    return block;
-}
-
 CloneImage defaults() {
     CloneImage image;
     LoadDefaultSettings(image);

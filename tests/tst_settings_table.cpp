@@ -3,6 +3,7 @@
 // program's list table.
 #include "image/HexText.h"
 #include "settings/SettingsCodec.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
@@ -76,11 +77,6 @@ const std::vector<Expected> &expected() {
 // Every list at its first item: block 0300 carries only its fixed bytes A5 (byte 0) and 03 (byte 5).
 QString fixedBlock(int block) {
     return block == 0 ? "A5000000000300" + QString(50, '0') : QString(64, '0');
-}
-
-QString withByte(QString block, int byte, int value) {
-    block.replace(2 * byte, 2, HexByte(value));
-    return block;
 }
 
 void addRows() {

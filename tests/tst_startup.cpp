@@ -5,24 +5,16 @@
 class TestStartup : public QObject {
     Q_OBJECT
   private slots:
-    void commandLineText_data() {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("quoted path") << "\"C:\\radio\\my file.M40\""
-                                     << "C:\\radio\\my file.M40";
-        QTest::newRow("five characters") << "a.M40"
-                                         << "a.M40";
-        QTest::newRow("six characters lose both ends") << "ab.M40"
-                                                       << "b.M4";
-        QTest::newRow("one character") << "x"
-                                       << "x";
-        QTest::newRow("none") << ""
-                              << "";
-    }
     void commandLineText() {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, file);
-        QCOMPARE(StartupFileFromCommandLine(commandLine), file);
+        // quoted path; five characters; six lose both ends; one character; none
+        const std::pair<const char *, const char *> table[] = {
+            {"\"C:\\radio\\my file.M40\"", "C:\\radio\\my file.M40"},
+            {"a.M40", "a.M40"},
+            {"ab.M40", "b.M4"},
+            {"x", "x"},
+            {"", ""}};
+        for (const auto &[commandLine, file] : table)
+            QCOMPARE(StartupFileFromCommandLine(commandLine), QString(file));
     }
 
     void splitArgumentsArriveWhole() {

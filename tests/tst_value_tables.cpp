@@ -3,13 +3,10 @@
 #include "channels/ChannelRecord.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
-QString withByte(QString record, int byte, int value) {
-    record.replace(2 * byte, 2, HexByte(value));
-    return record;
-}
 const QString UsedChannel = "80" + QString(62, '0');
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "image/HexText.h"
 #include "link/VerifyRecords.h"
 #include "settings/SettingsCodec.h"
+#include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
@@ -35,10 +36,6 @@ RadioRecords written(const CloneImage &image) {
     return r;
 }
 
-QString withByte(QString record, int byte, int value) {
-    record.replace(2 * byte, 2, HexByte(value));
-    return record;
-}
 } // namespace
 
 class TestVerifyRecords : public QObject {

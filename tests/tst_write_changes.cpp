@@ -13,6 +13,7 @@
 #include "settings/SettingsCodec.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
+#include "support/TestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -106,10 +107,6 @@ QStringList backupsIn(const QTemporaryDir &dir) {
     return ListBackups(dir.path());
 }
 
-QByteArray fileBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TestWriteChanges : public QObject {
@@ -151,7 +148,7 @@ class TestWriteChanges : public QObject {
         QCOMPARE(rig.radio->cloneFileBytes(), CloneFileBytes(file));
         const QStringList saved = backupsIn(rig.backups);
         QCOMPARE(saved.size(), 1);
-        QCOMPARE(fileBytes(saved.first()), radioBefore);
+        QCOMPARE(readFile(saved.first()), radioBefore);
         QCOMPARE(rig.result().backupPath, saved.first());
 
         const WriteChangesRun &r = rig.result();
@@ -298,9 +295,7 @@ class TestWriteChanges : public QObject {
         const QByteArray radioBefore = rig.radio->cloneFileBytes();
         QTemporaryDir dir;
         const QString notAFolder = dir.filePath("file");
-        QFile f(notAFolder);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(writeFile(notAFolder, ""));
         QCOMPARE(rig.run(true, true, notAFolder + "/backups"), Ending::FileError);
         QVERIFY(!rig.commands().contains("KTM40"));
         QCOMPARE(rig.commands().last(), QString("RZ~E")); // the reads ended as a read does
@@ -341,7 +336,7 @@ class TestWriteChanges : public QObject {
         QCOMPARE(SaveCloneFile(file, edited), FileStatus::Ok);
         auto loggedCommands = [&log] {
             QStringList out;
-            for (const QByteArray &line : fileBytes(log).split('\n'))
+            for (const QByteArray &line : readFile(log).split('\n'))
                 if (!line.isEmpty()) out << QString::fromLatin1(line.mid(line.indexOf(' ') + 1));
             return out;
         };

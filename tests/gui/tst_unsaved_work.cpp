@@ -5,6 +5,7 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "image/SettingsStore.h"
+#include "support/TestFiles.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,11 +82,8 @@ class TestUnsavedWork : public QObject {
         f.w().setDataChanged(false); // as an export leaves it: no question comes
         const CloneImage edited = f.w().image();
         if (command == QStringLiteral("mnuImport")) {
-            QFile csv(f.path(QStringLiteral("b.csv")));
-            QVERIFY(csv.open(QIODevice::WriteOnly));
-            csv.write("\"MODEL\",\"BANK\"\r\n");
-            csv.close();
-            f.prompts.fileNames = {csv.fileName()};
+            QVERIFY(writeFile(f.path(QStringLiteral("b.csv")), "\"MODEL\",\"BANK\"\r\n"));
+            f.prompts.fileNames = {f.path(QStringLiteral("b.csv"))};
         } else {
             f.prompts.fileNames = {file};
         }

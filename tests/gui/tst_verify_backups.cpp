@@ -58,9 +58,7 @@ class TestVerifyBackups : public QObject {
 
     void verifyMatchesAfterAWriteAndListsDifferences() {
         f->setPaced(false); // the write only prepares the radio
-        f->w().action(QStringLiteral("mnuWrAll"))->trigger();
-        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->runTransfer("mnuWrAll"));
         QVERIFY(f->prompts.shown.isEmpty());
         f->setPaced(true);
 
@@ -81,9 +79,7 @@ class TestVerifyBackups : public QObject {
         const CloneImage before = image;
         const QString radioBefore = f->radio->block(0x660);
         f->setPaced(false);
-        verify->trigger();
-        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->runTransfer("mnuVerify"));
         QCOMPARE(f->prompts.shown.size(), 2);
         QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
         QVERIFY(f->prompts.lastText().contains("3  Used: window Frequency 7.123.000, Mode LSB, "));

@@ -309,29 +309,41 @@ class TestWindowFit : public QObject {
 
     void optionsStandBeforeOrAfterTheFile_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("demo");
         QTest::addColumn<bool>("japanese");
-        QTest::newRow("after") << QStringList{"session1.M40", "--demo"} << "session1.M40" << true << false;
-        QTest::newRow("around") << QStringList{"--lang=ja", "a b.M40", "--demo"} << "a b.M40" << true << true;
-        QTest::newRow("split name") << QStringList{"my", "--demo", "file.M40"} << "my file.M40" << true
+        const QString en = "en_US", ja = "ja_JP";
+        QTest::newRow("after") << QStringList{"session1.M40", "--demo"} << en << "session1.M40" << true
+                               << false;
+        QTest::newRow("around") << QStringList{"--lang=ja", "a b.M40", "--demo"} << en << "a b.M40" << true
+                                << true;
+        QTest::newRow("before") << QStringList{"--demo", "--lang=ja", "my file.M40"} << en << "my file.M40"
+                                << true << true;
+        QTest::newRow("split name") << QStringList{"my", "--demo", "file.M40"} << en << "my file.M40" << true
                                     << false;
-        QTest::newRow("-- ends") << QStringList{"--", "--demo"} << "--demo" << false << false;
+        QTest::newRow("-- ends") << QStringList{"--", "--demo"} << en << "--demo" << false << false;
         QTest::newRow("-- then name")
-            << QStringList{"--demo", "--", "--lang=ja.M40"} << "--lang=ja.M40" << true << false;
-        QTest::newRow("none") << QStringList{"--demo"} << "" << true << false;
+            << QStringList{"--demo", "--", "--lang=ja.M40"} << en << "--lang=ja.M40" << true << false;
+        QTest::newRow("none") << QStringList{"--demo"} << en << "" << true << false;
+        QTest::newRow("Japanese locale") << QStringList{} << ja << "" << false << true;
+        QTest::newRow("--lang=en over the locale")
+            << QStringList{"--lang=en", "a.M40"} << ja << "a.M40" << false << false;
     }
     void optionsStandBeforeOrAfterTheFile() {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
         QFETCH(QString, file);
         QFETCH(bool, demo);
         QFETCH(bool, japanese);
         QString error;
-        const AppOptions o = ParseAppArguments(QStringList{"kt-m40"} + arguments, "en_US", &error);
+        const AppOptions o = ParseAppArguments(QStringList{"kt-m40"} + arguments, locale, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(o.startupFile, file);
         QCOMPARE(o.demo, demo);
         QCOMPARE(o.language == UiLanguage::Japanese, japanese);
+        ParseAppArguments({"kt-m40", "--frobnicate"}, locale, &error);
+        QVERIFY(!error.isEmpty());
     }
 
     void everySettingGoesToOneFile() {

@@ -2,6 +2,7 @@
 // bar, only the edited records written, the closing line, a backup of what the radio held, and a record
 // the radio stores wrong reported as an error.
 #include "MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
 #include <QAction>
@@ -29,9 +30,7 @@ class TestWriteChangesWindow : public QObject {
         QVERIFY(f->load());
         // the window holds what the radio holds
         f->setPaced(false);
-        f->w().action(QStringLiteral("mnuReAll"))->trigger();
-        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->runTransfer("mnuReAll"));
         QVERIFY(f->prompts.shown.isEmpty());
         for (const QString &file : ListBackups(backups.path()))
             QFile::remove(file);
@@ -64,18 +63,14 @@ class TestWriteChangesWindow : public QObject {
         QVERIFY(changes->isEnabled());
         const QStringList saved = ListBackups(backups.path());
         QCOMPARE(saved.size(), 1);
-        QFile backup(saved.first());
-        QVERIFY(backup.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), radioBefore);
+        QCOMPARE(readFile(saved.first()), radioBefore);
     }
 
     void aRecordTheRadioStoresWrongIsAnError() {
         f->setPaced(false); // the outcome counts here, not the window during the run
         f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
         f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
-        f->w().action(QStringLiteral("mnuWrChg"))->trigger();
-        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QVERIFY(f->prompts.lastText().contains(
             QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
@@ -87,9 +82,7 @@ class TestWriteChangesWindow : public QObject {
         f->setPaced(false); // the outcome counts here, not the window during the run
         f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
         f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
-        f->w().action(QStringLiteral("mnuWrChg"))->trigger();
-        QVERIFY(WaitUntil([this] { return f->w().transferRunning(); }, 5000));
-        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
         QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
