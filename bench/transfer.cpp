@@ -62,53 +62,11 @@ struct Result {
     bool ok = false;
 };
 
-// Runs one procedure to its end on the main thread's event loop, with a 10 ms ticker beside it.
-Result runOne(RadioSession &session, BenchPtyRadio &radio, const Expected &e, bool paced) {
-    Result r;
-    radio.resetCounters();
-    QTimer ticker; // an ordinary (coarse) timer, as a window's would be
-    ticker.setInterval(10);
-    QElapsedTimer tickClock;
-    qint64 lastTickNs = 0;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const qint64 now = tickClock.nsecsElapsed();
-        r.longestTickGapMs = std::max(r.longestTickGapMs, double(now - lastTickNs) / 1e6);
-        lastTickNs = now;
-    });
-    bool finished = false;
-    const auto connection = QObject::connect(&session, &RadioSession::runFinished, [&](bool succeeded) {
-        r.ok = succeeded;
-        finished = true;
-        QCoreApplication::exit(0);
-    });
-    const long long cpu0 = mainThreadCpuNs();
-    QElapsedTimer wall;
-    wall.start();
-    tickClock.start();
-    ticker.start();
-    if (!session.start(e.procedure)) {
-        QObject::disconnect(connection);
-        return r;
-    }
-    if (!finished) QCoreApplication::exec();
-    r.wallMs = double(wall.nsecsElapsed()) / 1e6;
-    const long long cpu = mainThreadCpuNs() - cpu0;
-    ticker.stop();
-    QObject::disconnect(connection);
-    const double charMs = 10.0 * 1000.0 / Baud;
-    r.floorMs = e.pauses * double(PauseMs) + (paced ? double(e.sent + e.received) * charMs : 0.0);
-    r.cpuShare = double(cpu) / 1e6 / r.wallMs;
-    r.turnMeanMs = double(radio.turnaroundMeanNs()) / 1e6;
-    r.turnMaxMs = double(radio.turnaroundMaxNs()) / 1e6;
-    if (radio.charsReceived() != e.sent || radio.charsSent() != e.received)
-        std::printf("  (%s moved %ld/%ld characters, expected %ld/%ld)\n", e.name, radio.charsReceived(),
-                    radio.charsSent(), e.sent, e.received);
-    return r;
-}
-// Runs whatever start begins to the end of its run, timed against the floor of the characters and pauses
-// given (counted from the protocol by the caller); the characters actually moved are checked against them.
+// Runs whatever start begins to the end of its run on the main thread's event loop, timed against the floor
+// of the characters and pauses given (counted from the protocol by the caller; unpaced, the pauses alone);
+// the characters actually moved are checked against them.
 Result timeRun(RadioSession &session, BenchPtyRadio &radio, const std::function<bool()> &start, long sent,
-               long received, int pauses, const char *name) {
+               long received, int pauses, const char *name, bool paced = true) {
     Result r;
     bool finished = false;
     const auto connection = QObject::connect(&session, &RadioSession::runFinished, [&](bool succeeded) {
@@ -126,13 +84,38 @@ Result timeRun(RadioSession &session, BenchPtyRadio &radio, const std::function<
     if (!finished) QCoreApplication::exec();
     r.wallMs = double(wall.nsecsElapsed()) / 1e6;
     QObject::disconnect(connection);
-    r.floorMs = pauses * double(PauseMs) + double(sent + received) * 10.0 * 1000.0 / Baud;
+    r.floorMs = pauses * double(PauseMs) + (paced ? double(sent + received) * 10.0 * 1000.0 / Baud : 0.0);
     r.cpuShare = double(mainThreadCpuNs() - cpu0) / 1e6 / r.wallMs;
     if (radio.charsReceived() != sent || radio.charsSent() != received) {
         std::printf("  (%s moved %ld/%ld characters, expected %ld/%ld)\n", name, radio.charsReceived(),
                     radio.charsSent(), sent, received);
         r.ok = false;
     }
+    return r;
+}
+
+// One procedure of the table, with a 10 ms ticker beside it on the same event loop.
+Result runOne(RadioSession &session, BenchPtyRadio &radio, const Expected &e, bool paced) {
+    radio.resetCounters();
+    QTimer ticker; // an ordinary (coarse) timer, as a window's would be
+    ticker.setInterval(10);
+    QElapsedTimer tickClock;
+    qint64 lastTickNs = 0;
+    double longestGapMs = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = tickClock.nsecsElapsed();
+        longestGapMs = std::max(longestGapMs, double(now - lastTickNs) / 1e6);
+        lastTickNs = now;
+    });
+    tickClock.start();
+    ticker.start();
+    Result r = timeRun(
+        session, radio, [&] { return session.start(e.procedure); }, e.sent, e.received, e.pauses, e.name,
+        paced);
+    ticker.stop();
+    r.longestTickGapMs = longestGapMs;
+    r.turnMeanMs = double(radio.turnaroundMeanNs()) / 1e6;
+    r.turnMaxMs = double(radio.turnaroundMaxNs()) / 1e6;
     return r;
 }
 
@@ -382,9 +365,10 @@ int main(int argc, char **argv) {
 #endif
     radio.stop();
     if (!changesOnly && !windowOnly) // figures of the procedure runs, which those two leave out
-        std::printf("transfer-bench: longest gap between 10 ms ticks on the main thread during the paced full "
-                    "memory read with the engine alone: %.1f ms\n",
-                    readMemoryGap);
+        std::printf(
+            "transfer-bench: longest gap between 10 ms ticks on the main thread during the paced full "
+            "memory read with the engine alone: %.1f ms\n",
+            readMemoryGap);
     std::printf("transfer-bench: load average at the end %s\n", loadAverage().constData());
     if (!changesOnly)
         std::printf("transfer-bench: worst ratio %.4f (paced), worst ratio %.4f (unpaced), cpu %.2f%%\n",
