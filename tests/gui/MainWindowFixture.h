@@ -1,16 +1,22 @@
 #pragma once
 // A loaded main window on the virtual radio, with its prompts scripted and its files in a temporary folder.
 #include "ScriptedPrompts.h"
-#include "support/EventWait.h"
 #include "app/FrmMain.h"
 #include "app/MemoryPage.h"
 #include "app/SettingsPage.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
+#include "support/EventWait.h"
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+// Options whose backups go to folder.
+inline AppOptions BackupsIn(const QString &folder, AppOptions options = AppOptions()) {
+    options.backupFolder = folder;
+    return options;
+}
 
 struct MainWindowFixture {
     QTemporaryDir dir;

@@ -1,10 +1,10 @@
 // File > Export and File > Import with the three CSV layouts, as a user meets them in the window.
 #include "MainWindowFixture.h"
-#include "support/TestFiles.h"
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "image/UiText.h"
+#include "support/TestFiles.h"
 #include <QFile>
 
 namespace {
@@ -81,8 +81,8 @@ class TestCsvLayouts : public QObject {
         QVERIFY(f.load());
         const QString csv = f.path("rep.csv");
         QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
-                      "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
-                      "21,Two m,146.520000,,,,FM\r\n"));
+                               "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
+                               "21,Two m,146.520000,,,,FM\r\n"));
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuImport"))->trigger();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,9 +74,16 @@ class TestMainWindow : public QObject {
         for (QAction *a : en.w().menuBar()->actions())
             titles << a->text();
         QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
-        QCOMPARE(en.w().action(QStringLiteral("mnuFileExit"))->text(), QStringLiteral("Exit(&X)..."));
+        QStringList items; // the File menu from Print Setup on
+        for (QAction *a : en.w().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
+            if (!a->isSeparator()) items << a->text();
+        QCOMPARE(items.mid(6, 4),
+                 (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
+        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+            QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
         QCOMPARE(en.w().action(QStringLiteral("mnuFileNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QVERIFY(en.w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
+        QCOMPARE(en.w().action(QStringLiteral("mnuFilePrint"))->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_P));
 
         AppOptions options;
         options.language = UiLanguage::Japanese;
@@ -85,6 +93,11 @@ class TestMainWindow : public QObject {
         QCOMPARE(ja.w().action(QStringLiteral("mnuFileExit"))->text(), QStringLiteral("終了(&X)"));
         QCOMPARE(ja.w().action(QStringLiteral("mnuWrAll"))->text(), QStringLiteral("すべて(&A)"));
         QCOMPARE(ja.w().action(QStringLiteral("tb_開く"))->toolTip(), QStringLiteral("開く"));
+        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePageSetup"))->text(),
+                 QStringLiteral("ﾍﾟｰｼﾞ設定(&U)..."));
+        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrintPreview"))->text(),
+                 QStringLiteral("印刷プレビュー(&V)..."));
+        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrint"))->text(), QStringLiteral("印刷(&P)..."));
     }
 
     void viewTogglesHideToolAndStatusBars() {

@@ -1,14 +1,12 @@
-// File > Print Setup, Print Preview and Print: the items in both languages, printing to PDF through the
-// print dialog (opened without blocking), a page range, the preview's pages, the page setup kept for the
-// next print, and the refusal while a transfer runs.
+// File > Print Setup, Print Preview and Print: printing to PDF through the print dialog (opened without
+// blocking), a page range, the preview's pages, the page setup kept for the next print, and the refusal
+// while a transfer runs. The menu items in both languages are checked with the other menus.
 #include "MainWindowFixture.h"
 #include "app/PrintCommands.h"
 #include "channels/ChannelRecord.h"
 #include "print/PrintPainter.h"
 #include "support/Poppler.h"
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -47,28 +45,6 @@ class TestPrint : public QObject {
     Q_OBJECT
 
   private slots:
-    void itemsInBothLanguages() {
-        MainWindowFixture en;
-        QVERIFY(en.load());
-        QMenu *file = en.w().findChild<QMenu *>(QStringLiteral("mnuFile"));
-        QStringList items;
-        for (QAction *a : file->actions())
-            if (!a->isSeparator()) items << a->text();
-        QCOMPARE(items.mid(6, 4),
-                 (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
-        QCOMPARE(en.w().action("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-
-        AppOptions options;
-        options.language = UiLanguage::Japanese;
-        MainWindowFixture ja(options);
-        QVERIFY(ja.load());
-        QCOMPARE(ja.w().action("mnuFilePageSetup")->text(), QStringLiteral("ﾍﾟｰｼﾞ設定(&U)..."));
-        QCOMPARE(ja.w().action("mnuFilePrintPreview")->text(), QStringLiteral("印刷プレビュー(&V)..."));
-        QCOMPARE(ja.w().action("mnuFilePrint")->text(), QStringLiteral("印刷(&P)..."));
-    }
-
     void printsToPdfThroughThePrintDialog() {
         if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         MainWindowFixture f;

@@ -20,9 +20,8 @@ class TestStatusBar : public QObject {
     Q_OBJECT
 
     static AppOptions withFade(int fadeMs, const QString &backups) {
-        AppOptions o;
+        AppOptions o = BackupsIn(backups);
         o.statusFadeMs = fadeMs;
-        o.backupFolder = backups;
         return o;
     }
 

@@ -19,11 +19,6 @@ QStringList unsavedBackups(const QString &folder) {
 class TestUnsavedWork : public QObject {
     Q_OBJECT
 
-    static AppOptions inFolder(const QString &backups) {
-        AppOptions o;
-        o.backupFolder = backups;
-        return o;
-    }
     // Bank A's first channel edited through the dialog, as a user does.
     static void editBankA(MainWindowFixture &f) {
         f.w().openEditor(EditSource::Memory, 200);
@@ -39,7 +34,7 @@ class TestUnsavedWork : public QObject {
         QTemporaryDir backups;
         QString kept;
         {
-            MainWindowFixture f(inFolder(backups.path()));
+            MainWindowFixture f(BackupsIn(backups.path()));
             QVERIFY(f.load());
             editBankA(f);
             const ChannelEntry edited = f.w().image().ChannelTable[200];
@@ -71,7 +66,7 @@ class TestUnsavedWork : public QObject {
     void replacingUnkeptDataKeepsItFirst() {
         QFETCH(QString, command);
         QTemporaryDir backups;
-        MainWindowFixture f(inFolder(backups.path()));
+        MainWindowFixture f(BackupsIn(backups.path()));
         QVERIFY(f.load());
         f.setPaced(false); // a read here only replaces the data
         const QString file = f.path(QStringLiteral("a.M40"));
@@ -100,12 +95,12 @@ class TestUnsavedWork : public QObject {
     void keptOrDiscardedDataNeedNoBackup() {
         QTemporaryDir backups;
         {
-            MainWindowFixture f(inFolder(backups.path())); // nothing made: nothing kept
+            MainWindowFixture f(BackupsIn(backups.path())); // nothing made: nothing kept
             QVERIFY(f.load());
             QVERIFY(f.w().close());
         }
         {
-            MainWindowFixture f(inFolder(backups.path())); // saved: the file holds it
+            MainWindowFixture f(BackupsIn(backups.path())); // saved: the file holds it
             QVERIFY(f.load());
             editBankA(f);
             f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
@@ -113,7 +108,7 @@ class TestUnsavedWork : public QObject {
             QVERIFY(f.w().close());
         }
         {
-            MainWindowFixture f(inFolder(backups.path())); // the user answered No
+            MainWindowFixture f(BackupsIn(backups.path())); // the user answered No
             QVERIFY(f.load());
             editBankA(f);
             f.prompts.answers = {UserPrompts::Answer::No};
@@ -122,7 +117,7 @@ class TestUnsavedWork : public QObject {
         }
         QCOMPARE(unsavedBackups(backups.path()).size(), 0);
         {
-            MainWindowFixture f(inFolder(backups.path())); // Yes, but the save dialog was cancelled
+            MainWindowFixture f(BackupsIn(backups.path())); // Yes, but the save dialog was cancelled
             QVERIFY(f.load());
             editBankA(f);
             f.prompts.answers = {UserPrompts::Answer::Yes};

@@ -16,9 +16,7 @@ class TestVerifyBackups : public QObject {
 
   private slots:
     void init() {
-        AppOptions options;
-        options.backupFolder = backups.path();
-        f = std::make_unique<MainWindowFixture>(options);
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
     }
     void cleanup() {

@@ -2,9 +2,9 @@
 // bar, only the edited records written, the closing line, a backup of what the radio held, and a record
 // the radio stores wrong reported as an error.
 #include "MainWindowFixture.h"
-#include "support/TestFiles.h"
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
+#include "support/TestFiles.h"
 #include <QAction>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -24,9 +24,7 @@ class TestWriteChangesWindow : public QObject {
 
   private slots:
     void init() {
-        AppOptions options;
-        options.backupFolder = backups.path();
-        f = std::make_unique<MainWindowFixture>(options);
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
         // the window holds what the radio holds
         f->setPaced(false);
