@@ -66,6 +66,26 @@ std::unique_ptr<Link> PortLink(const QString &command, const QString &portText) 
     return std::make_unique<SerialLink>(device);
 }
 
+void AddFileToRadioOptions(QCommandLineParser &p, const QString &verb) {
+    p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    p.addOption({"memory", verb + " the memory channels only"});
+    p.addOption({"settings", verb + " the settings and VFOs only"});
+}
+
+int OpenFileToRadio(const QCommandLineParser &p, const QString &command, CloneImage &image,
+                    RadioSession &session) {
+    if (const int usage = RequirePositionals(p, command, {"FILE.M40"})) return usage;
+    if (const int usage = RequireOptions(p, command, {"port"})) return usage;
+    if (p.isSet("memory") && p.isSet("settings"))
+        return UsageError(command, "--memory and --settings exclude each other");
+    std::unique_ptr<Link> link = PortLink(command, p.value("port"));
+    if (!link) return ExitUsage;
+    const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);
+    if (opened != ExitOk) return opened;
+    session.setLink(std::move(link));
+    return ExitOk;
+}
+
 QString InterruptedDetail(Procedure procedure, int k) {
     switch (procedure) {
     case Procedure::ReadMemory:

@@ -3,6 +3,7 @@
 // endings as messages and exit statuses.
 #include "link/Link.h"
 #include "link/RadioSession.h"
+#include <QCommandLineParser>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,6 +13,15 @@
 // error of command, when the text names no port or a port that cannot exist here ("COM3" on Linux, with a
 // hint naming the local devices).
 std::unique_ptr<Link> PortLink(const QString &command, const QString &portText);
+
+// The options of a command that takes a clone file to the radio: --port, and --memory or --settings for
+// one half (verb: what the command does to it, "write" or "verify").
+void AddFileToRadioOptions(QCommandLineParser &p, const QString &verb);
+
+// After parsing those options: FILE.M40 and --port given, not both halves; then the file opened into image
+// and the port's link set on session. ExitOk, or the exit status of the usage error or of the file.
+int OpenFileToRadio(const QCommandLineParser &p, const QString &command, CloneImage &image,
+                    RadioSession &session);
 
 // One run of the session: starts it and says whether it started.
 using SessionRun = std::function<bool(RadioSession &)>;

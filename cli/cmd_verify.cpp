@@ -6,23 +6,12 @@
 namespace {
 int run(const QStringList &args) {
     QCommandLineParser p;
-    p.addOption({"port", "serial port: a number or a device path", "PORT"});
-    p.addOption({"memory", "verify the memory channels only"});
-    p.addOption({"settings", "verify the settings and VFOs only"});
+    AddFileToRadioOptions(p, "verify");
     p.addOption({"json", "print the differences as one JSON object"});
     if (!ParseCommandLine(p, "verify", args)) return ExitUsage;
-    if (const int usage = RequirePositionals(p, "verify", {"FILE.M40"})) return usage;
-    if (const int usage = RequireOptions(p, "verify", {"port"})) return usage;
-    if (p.isSet("memory") && p.isSet("settings"))
-        return UsageError("verify", "--memory and --settings exclude each other");
-    std::unique_ptr<Link> link = PortLink("verify", p.value("port"));
-    if (!link) return ExitUsage;
-
     CloneImage image = NewCloneImage(VariantJ, false);
-    const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);
-    if (opened != ExitOk) return opened;
     RadioSession session(&image);
-    session.setLink(std::move(link));
+    if (const int status = OpenFileToRadio(p, "verify", image, session)) return status;
     return VerifyAgainstRadio(session, image, !p.isSet("memory"), !p.isSet("settings"), p.isSet("json"));
 }
 

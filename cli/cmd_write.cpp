@@ -8,26 +8,15 @@
 namespace {
 int run(const QStringList &args) {
     QCommandLineParser p;
-    p.addOption({"port", "serial port: a number or a device path", "PORT"});
-    p.addOption({"memory", "write the memory channels only"});
-    p.addOption({"settings", "write the settings and VFOs only"});
+    AddFileToRadioOptions(p, "write");
     p.addOption({"verify", "read the radio back afterwards and compare"});
     p.addOption({"changed", "write only the records the radio holds differently, then read them back"});
     p.addOption({"json", "with --changed: the records written as one JSON object"});
     if (!ParseCommandLine(p, "write", args)) return ExitUsage;
-    if (const int usage = RequirePositionals(p, "write", {"FILE.M40"})) return usage;
-    if (const int usage = RequireOptions(p, "write", {"port"})) return usage;
-    if (p.isSet("memory") && p.isSet("settings"))
-        return UsageError("write", "--memory and --settings exclude each other");
     if (p.isSet("json") && !p.isSet("changed")) return UsageError("write", "--json goes with --changed");
-    std::unique_ptr<Link> link = PortLink("write", p.value("port"));
-    if (!link) return ExitUsage;
-
     CloneImage image = NewCloneImage(VariantJ, false);
-    const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);
-    if (opened != ExitOk) return opened;
     RadioSession session(&image);
-    session.setLink(std::move(link));
+    if (const int status = OpenFileToRadio(p, "write", image, session)) return status;
     if (p.isSet("changed"))
         return WriteChangesToRadio(session, image, !p.isSet("memory"), !p.isSet("settings"), p.isSet("json"),
                                    BackupFolder());
