@@ -111,6 +111,9 @@ class TestCloneFileChecks : public QObject {
             QCOMPARE(load.status, FileStatus::Ok);
             QCOMPARE(image.Variant, variant);
             QCOMPARE(image.WideRange, wide);
+            // and it is the header a save writes for that variant and range
+            CloneImage saved = NewCloneImage(variant, wide);
+            QVERIFY(CloneFileBytes(saved).startsWith(header + "\r\n"));
         }
     }
 
