@@ -64,13 +64,10 @@ class TestPrintPdf : public QObject {
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(PdfPageCount(path("new.pdf")), 1);
         const QString text = pageText(path("new.pdf"), 1);
-        for (const QString &expected :
-             {QStringLiteral("club net.M40"), QStringLiteral("KT-M40E (150KHz - 35MHz)"),
-              QDate::currentDate().toString(Qt::ISODate), QStringLiteral("Memory channels (0 of 604 used)"),
-              QStringLiteral("No channel is in use."), QStringLiteral("Page 1 of 1"),
-              QStringLiteral("Key Speed(WPM)"), QStringLiteral("Memory Protection"), QStringLiteral("88.5Hz"),
-              QStringLiteral("VFO A"), QStringLiteral("VFO B"), QStringLiteral("7.100.000"),
-              QStringLiteral("Split Freq.")})
+        for (const QString &expected : QStringList{
+                 "club net.M40", "KT-M40E (150KHz - 35MHz)", "Memory channels (0 of 604 used)",
+                 "No channel is in use.", "Page 1 of 1", "Key Speed(WPM)", "Memory Protection", "88.5Hz",
+                 "VFO A", "VFO B", "7.100.000", "Split Freq.", QDate::currentDate().toString(Qt::ISODate)})
             QVERIFY2(text.contains(expected), qPrintable(expected + " missing from:\n" + text));
         // the settings come before the VFOs, after the channels
         QVERIFY(text.indexOf("No channel is in use.") < text.indexOf("Key Speed(WPM)"));
@@ -110,10 +107,11 @@ class TestPrintPdf : public QObject {
         QVERIFY(last.contains("Search Range") && last.contains("VFO B"));
     }
 
+    // The default size is also written to standard output: the PDF and nothing else.
     void pageSizes_data() {
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("info");
-        QTest::newRow("default") << QString() << "595 x 842 pts (A4)";
+        QTest::newRow("default, to standard output") << QString() << "595 x 842 pts (A4)";
         QTest::newRow("Letter") << QString("Letter") << "612 x 792 pts (letter)";
         QTest::newRow("a3") << QString("a3") << "842 x 1191 pts (A3)";
     }
@@ -121,22 +119,19 @@ class TestPrintPdf : public QObject {
         QFETCH(QString, size);
         QFETCH(QString, info);
         const QString file = save(NewCloneImage(), "sizes.M40");
-        QStringList args{"print", file, "-o", path("size.pdf")};
+        QStringList args{"print", file, "-o", size.isEmpty() ? "-" : path("size.pdf")};
         if (!size.isEmpty()) args << "--page-size" << size;
-        QCOMPARE(runCli(args).exitCode, 0);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exitCode, 0);
+        if (size.isEmpty()) {
+            QVERIFY(r.out.startsWith("%PDF-"));
+            QVERIFY2(!r.err.contains("Error"), r.err.constData()); // nothing but the PDF went wrong
+            QVERIFY(writeFile(path("size.pdf"), r.out));
+        }
+        QCOMPARE(PdfPageCount(path("size.pdf")), 1);
         const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
         QVERIFY2(pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
                  qPrintable(pdfinfo));
-    }
-
-    void toStandardOutput() {
-        const QString file = save(NewCloneImage(), "out.M40");
-        const CliResult r = runCli({"print", file, "-o", "-"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.startsWith("%PDF-"));
-        QVERIFY2(!r.err.contains("Error"), r.err.constData()); // nothing but the PDF went wrong
-        QVERIFY(writeFile(path("stdout.pdf"), r.out));
-        QCOMPARE(PdfPageCount(path("stdout.pdf")), 1);
     }
 
     void failures_data() {
