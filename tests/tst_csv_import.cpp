@@ -147,8 +147,6 @@ class TestCsvImport : public QObject {
                                                       << int(FieldSplitFreq) << "7.050.000" << 7050000.0;
         QTest::newRow("shift is case-sensitive") << with(with(r, Shift, "-shift"), ShiftFreq, "1")
                                                  << int(FieldSplitFreq) << "7.050.000" << 7050000.0;
-        QTest::newRow("MHz rounded to hertz")
-            << with(r, Freq, "7.0500004") << int(FieldFrequency) << "7.050.000" << 7050000.0;
         QTest::newRow("frequency with unit")
             << with(r, Freq, "21.2MHz") << int(FieldFrequency) << "21.200.000" << 21200000.0;
         QTest::newRow("ATT 10") << with(r, Att, "10") << int(FieldGain) << "-10" << 1.0;
@@ -206,26 +204,22 @@ class TestCsvImport : public QObject {
         QCOMPARE(image.VfoTable[0].field[FieldPwr].text, QString("High"));
     }
 
+    // The range's own edges after rounding are in tst_csv_frequency_rounding.
     void frequencyRange_data() {
         QTest::addColumn<bool>("wide");
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QStringList>("shift"); // SHIFT and SHIFT FREQUENCY
         QTest::addColumn<bool>("taken");
         const QStringList none{"None", "0"};
-        QTest::newRow("1.6 MHz") << false << "1.6" << none << true;
         QTest::newRow("below 1.6 MHz") << false << "1.599999" << none << false;
-        QTest::newRow("29.999999 MHz") << false << "29.999999" << none << true;
-        QTest::newRow("30 MHz") << false << "30" << none << false;
         QTest::newRow("split below") << false << "1.7" << QStringList{"-Shift", "0.2"} << false;
         QTest::newRow("split above") << false << "29.5" << QStringList{"+Shift", "0.5"} << false;
         QTest::newRow("split inside") << false << "29.5" << QStringList{"+Shift", "0.499999"} << true;
         QTest::newRow("no exponent: 1e400 is 1") << false << "1e400" << none << false;
         QTest::newRow("enormous digits") << true << QString(400, '9') << none << false;
         QTest::newRow("not a number") << false << "seven" << none << false;
-        QTest::newRow("wide 150 kHz") << true << "0.15" << none << true;
         QTest::newRow("wide below") << true << "0.149999" << none << false;
         QTest::newRow("wide 34.999999") << true << "34.999999" << none << true;
-        QTest::newRow("wide 35") << true << "35" << none << false;
     }
 
     void frequencyRange() {
@@ -336,7 +330,8 @@ class TestCsvImport : public QObject {
         QVERIFY(image == before);
     }
 
-    void fileAndChunkedReadingAgree() {
+    // Read in chunks of other sizes: tst_robust_files.
+    void fileAndBytesReadingAgree() {
         QByteArray data;
         for (int k = 0; k < 2000; ++k)
             data += quotedLine(
@@ -348,17 +343,6 @@ class TestCsvImport : public QObject {
         QCOMPARE(whole.taken, 2000);
         QCOMPARE(whole.dropped, 1);
         QCOMPARE(fromBytes.ChannelTable[199].field[FieldName].text, QString("N1999"));
-
-        for (int chunk : {1, 7, 1000}) {
-            QBuffer buffer;
-            buffer.setData(data);
-            buffer.open(QIODevice::ReadOnly);
-            CloneImage image = NewCloneImage();
-            const CsvImportResult r = ImportCsvDevice(buffer, image, chunk);
-            QCOMPARE(r.taken, whole.taken);
-            QCOMPARE(r.dropped, whole.dropped);
-            QVERIFY(image == fromBytes);
-        }
 
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("big.csv"), data));
