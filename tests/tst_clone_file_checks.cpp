@@ -122,7 +122,8 @@ class TestCloneFileChecks : public QObject {
         QTest::addColumn<QByteArray>("end");
         for (const char *end : {"Korvan KT-M40 Clone File End    ", "korvan  KT-M40  Clone  File  End",
                                 "Korvan  KT-M40  Clone  File  END", "Korvan  KT-M40E Clone  File  End",
-                                " Korvan  KT-M40  Clone  File  En", "Korvan KT-M40E Clone A FileStart"})
+                                " Korvan  KT-M40  Clone  File  En", "Korvan KT-M40E Clone A FileStart",
+                                "Korvan  KT-M40  Clone  File  Enx"})
             QTest::newRow(end) << QByteArray(end);
     }
     void theEndLineIsComparedExactly() {
