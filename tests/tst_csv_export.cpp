@@ -54,12 +54,10 @@ class TestCsvExport : public QObject {
 
     void usedChannelsZeroTo199InOrder() {
         CloneImage image = imageWithVfos();
-        useChannel(image, 199, "LAST");
-        useChannel(image, 0, "");
+        for (const auto &[k, name] :
+             {std::pair{199, "LAST"}, {0, ""}, {200, "BANKA"}, {400, "EDGE"}, {603, "END"}})
+            useChannel(image, k, name);
         useChannel(image, 5, "A B C", true);
-        useChannel(image, 200, "BANKA");
-        useChannel(image, 400, "EDGE");
-        useChannel(image, 603, "END");
         const QList<QByteArray> lines = CsvExportBytes(image).split('\n');
         QCOMPARE(lines.size(), 3 + 3 + 1); // header, 2 VFOs, 3 channels, and the empty rest after the last LF
         QVERIFY(lines.last().isEmpty());

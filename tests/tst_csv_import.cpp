@@ -81,12 +81,11 @@ class TestCsvImport : public QObject {
                                                            {"-", 0.0},        {".", 0.0}};
         for (const auto &[text, number] : numbers)
             QCOMPARE(CsvNumber(text), number);
-        QCOMPARE(CsvToneIndex(CsvNumber("88.5Hz")), 8);
-        QCOMPARE(CsvToneIndex(CsvNumber("250.30")), 38);
-        QCOMPARE(CsvToneIndex(CsvNumber("88")), -1);
-        QCOMPARE(CsvDcsIndex(CsvNumber("023")), 0);
-        QCOMPARE(CsvDcsIndex(CsvNumber("754")), 103);
-        QCOMPARE(CsvDcsIndex(CsvNumber("024")), -1);
+        // tone and DCS code: the first, the last and one not in the table
+        for (const auto &[text, tone] : {std::pair{"88.5Hz", 8}, {"250.30", 38}, {"88", -1}})
+            QCOMPARE(CsvToneIndex(CsvNumber(text)), tone);
+        for (const auto &[text, dcs] : {std::pair{"023", 0}, {"754", 103}, {"024", -1}})
+            QCOMPARE(CsvDcsIndex(CsvNumber(text)), dcs);
 
         // a STEP text outside the table keeps the step code of the record before
         CsvRecognizer recognizer;
@@ -253,28 +252,20 @@ class TestCsvImport : public QObject {
             quotedLine(with(memoryRecord("50"), Dcs, "024")) +
             // taken: a tone or code written as a bare number
             quotedLine(with(with(memoryRecord("60"), TxTone, "88.5"), RxTone, "250.3Hz")) +
-            quotedLine(with(memoryRecord("61"), Dcs, "23"));
-        const CsvImportResult result = ImportCsvBytes(data, image);
-        QCOMPARE(result.taken, 5);
-        QCOMPARE(result.dropped, 3);
-        QList<int> used;
-        for (int k = 0; k < ChannelCount; ++k)
-            if (image.ChannelUsed[k]) used << k;
-        QCOMPARE(used, (QList<int>{0, 50, 60, 61, 100, 199}));
-        QVERIFY(image.ChannelTable[50] == kept);
-    }
-
-    void readingGoesOnAfterARefusedField() {
-        // The field after a refused BANK or CHANNEL is looked at again as a possible record start.
-        CloneImage image = NewCloneImage();
-        const QByteArray data =
+            quotedLine(with(memoryRecord("61"), Dcs, "23")) +
+            // taken: the field after a refused BANK or CHANNEL is looked at again as a possible record start
             "\"KT-M40\",\"BANKX\"," + quotedLine(memoryRecord("4")) + "KT-M40,MEMORY,300," +
             quotedLine(memoryRecord("5")) +
             "KT-M40,VFO,VFO X,KT-M40,MEMORY,6,7.05,5KHz,None,88.5Hz,88.5Hz,023,None,0,Hi,Off,"
             "Off,Off,Off,SIX,Off\r\n";
         const CsvImportResult result = ImportCsvBytes(data, image);
-        QCOMPARE(result.taken, 3);
-        QVERIFY(image.ChannelUsed[4] && image.ChannelUsed[5] && image.ChannelUsed[6]);
+        QCOMPARE(result.taken, 5 + 3);
+        QCOMPARE(result.dropped, 3);
+        QList<int> used;
+        for (int k = 0; k < ChannelCount; ++k)
+            if (image.ChannelUsed[k]) used << k;
+        QCOMPARE(used, (QList<int>{0, 4, 5, 6, 50, 60, 61, 100, 199}));
+        QVERIFY(image.ChannelTable[50] == kept);
         QCOMPARE(image.ChannelTable[6].field[FieldName].text, QString("SIX"));
     }
 
