@@ -1,5 +1,6 @@
 #include "files/CsvExport.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/FileTarget.h"
 #include <QFile>
 #include <QList>
 
@@ -53,16 +54,19 @@ QByteArray CsvExportBytes(const CloneImage &image) {
 
 FileStatus ExportCsv(const QString &path, const CloneImage &image, QString *detail) {
     QFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QString reason;
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    if (!ok) reason = file.errorString();
     // line by line, so that a failure keeps what was written before it
     for (const QByteArray &line : exportLines(image)) {
         if (!ok) break;
-        ok = file.write(line) == line.size() && file.flush();
+        ok = WriteAll(file, line, &reason);
     }
     if (ok) {
         file.close();
         ok = file.error() == QFileDevice::NoError;
+        if (!ok) reason = file.errorString();
     }
-    if (!ok && detail) *detail = file.errorString();
+    if (!ok && detail) *detail = reason;
     return ok ? FileStatus::Ok : FileStatus::FileOpenError;
 }

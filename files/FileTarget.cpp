@@ -27,23 +27,6 @@ bool isSpecial(const QString &path) {
 #endif
 }
 
-// Writes all of bytes, unbuffered: a short write (a full disk, a size limit) shows at once, with the
-// system's reason, instead of vanishing in a final flush.
-bool writeAll(QFileDevice &file, const QByteArray &bytes, QString *reason) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        errno = 0;
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            const int error = errno;
-            if (reason) *reason = error ? systemReason(error) : file.errorString();
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, QString *reason) {
     QFile file(path);
     QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
@@ -52,7 +35,7 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, Q
         if (reason) *reason = file.errorString();
         return false;
     }
-    return writeAll(file, bytes, reason);
+    return WriteAll(file, bytes, reason);
 }
 } // namespace
 
@@ -118,13 +101,28 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *reaso
         if (reason) *reason = why;
         return false;
     }
-    if (!writeAll(file, bytes, reason)) {
+    if (!WriteAll(file, bytes, reason)) {
         file.cancelWriting(); // the old file stays whole
         return false;
     }
     if (!file.commit()) {
         if (reason) *reason = file.errorString();
         return false;
+    }
+    return true;
+}
+
+bool WriteAll(QFileDevice &file, const QByteArray &bytes, QString *reason) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        errno = 0;
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            const int error = errno;
+            if (reason) *reason = error ? systemReason(error) : file.errorString();
+            return false;
+        }
+        done += n;
     }
     return true;
 }

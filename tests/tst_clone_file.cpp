@@ -15,10 +15,7 @@ const QString Example = "88010201010001850001000000000000"
                         "B0A96D00";
 
 CloneImage sample() {
-    CloneImage image;
-    image.Variant = VariantT;
-    image.WideRange = true;
-    NewImage(image);
+    CloneImage image = NewCloneImage(VariantT, true);
     image.Settings.byName("cmbDimmer") = 64;
     image.Settings.byName("cmbFunc") = 1;
     UpdateMemData(image, Example, 0);
@@ -71,9 +68,7 @@ class TestCloneFile : public QObject {
         CloneImage image = sample();
         const QString path = dir.filePath("round.M40");
         QCOMPARE(SaveCloneFile(path, image), FileStatus::Ok);
-        CloneImage back;
-        ClearTables(back);
-        NewImage(back);
+        CloneImage back = NewCloneImage();
         const CloneFileLoad load = LoadCloneFile(path, back);
         QCOMPARE(load.status, FileStatus::Ok);
         QVERIFY(load.variantSelected);
@@ -83,47 +78,28 @@ class TestCloneFile : public QObject {
         QCOMPARE(readFile(again), readFile(path));
     }
 
+    // The line lengths, the header and the end line are checked one by one in tst_clone_file_checks.
     void refusedFilesChangeNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("status");
         CloneImage image = sample();
-        QList<QByteArray> ls = lines(CloneFileBytes(image));
-
-        QList<QByteArray> other = ls;
-        other[0] = "Korvan KT-M40X Clone 0 FileStart";
-        QTest::newRow("unknown header") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[0] = "Korvan KT-M40T Clone 0 FileStar";
-        QTest::newRow("31-character header") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[300].chop(1);
-        QTest::newRow("63-character line") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[2] += "0";
-        QTest::newRow("65-character line") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other.removeLast();
-        QTest::newRow("609 lines") << join(other) << int(FileStatus::FileOpenError);
+        const QList<QByteArray> ls = lines(CloneFileBytes(image));
+        auto edited = [&](int line, int at, const QByteArray &text) {
+            QList<QByteArray> other = ls;
+            other[line].replace(at, text.size(), text);
+            return join(other);
+        };
         QTest::newRow("empty") << QByteArray() << int(FileStatus::FileOpenError);
-        other = ls;
-        other[100] = QByteArray(100000, 'A');
-        QTest::newRow("a very long line") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[200].replace(0, 4, "8006"); // used channel, mode 6
-        QTest::newRow("mode beyond the table") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[4].replace(2, 2, "09");
-        QTest::newRow("VFO mode beyond the table") << join(other) << int(FileStatus::DataError);
-        other = ls;
-        other[1].replace(38, 2, "41");
-        QTest::newRow("dimmer beyond its list") << join(other) << int(FileStatus::DataError);
+        QTest::newRow("a very long line")
+            << edited(100, 0, QByteArray(100000, 'A')) << int(FileStatus::DataError);
+        QTest::newRow("mode beyond the table") << edited(200, 0, "8006") << int(FileStatus::DataError);
+        QTest::newRow("VFO mode beyond the table") << edited(4, 2, "09") << int(FileStatus::DataError);
+        QTest::newRow("dimmer beyond its list") << edited(1, 38, "41") << int(FileStatus::DataError);
     }
     void refusedFilesChangeNothing() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, status);
-        CloneImage image;
-        ClearTables(image);
-        NewImage(image);
+        CloneImage image = NewCloneImage();
         const CloneImage before = image;
         const CloneFileLoad load = ParseCloneFile(bytes, image);
         QCOMPARE(int(load.status), status);
@@ -131,35 +107,16 @@ class TestCloneFile : public QObject {
         QCOMPARE(image, before);
     }
 
-    void aWrongEndLineStillMovesTheVariant() {
-        CloneImage image = sample();
-        QList<QByteArray> ls = lines(CloneFileBytes(image));
-        ls[609] = "Korvan  KT-M40  Clone  File  Enx";
-        CloneImage target;
-        ClearTables(target);
-        NewImage(target);
-        CloneImage expected = target;
-        expected.Variant = VariantT;
-        expected.WideRange = true;
-        const CloneFileLoad load = ParseCloneFile(join(ls), target);
-        QCOMPARE(load.status, FileStatus::DataError);
-        QVERIFY(load.variantSelected);
-        QCOMPARE(target, expected); // variant and range follow the header, nothing else changed
-    }
-
     void tolerantReading() {
         CloneImage image = sample();
-        QList<QByteArray> ls = lines(CloneFileBytes(image));
-        CloneImage a;
-        QCOMPARE(ParseCloneFile(join(ls, "\n"), a).status, FileStatus::Ok); // LF only
-        QCOMPARE(a, image);
-        CloneImage b;
-        QCOMPARE(ParseCloneFile(join(ls) + "extra line\r\nmore\r\n", b).status, FileStatus::Ok);
-        QCOMPARE(b, image);
-        QByteArray noFinalEnd = join(ls);
-        noFinalEnd.chop(2);
-        CloneImage c;
-        QCOMPARE(ParseCloneFile(noFinalEnd, c).status, FileStatus::Ok);
+        const QList<QByteArray> ls = lines(CloneFileBytes(image));
+        // LF-only line ends, lines after the end line, no line end after the end line
+        for (const QByteArray &bytes :
+             {join(ls, "\n"), join(ls) + "extra line\r\nmore\r\n", join(ls).chopped(2)}) {
+            CloneImage back;
+            QCOMPARE(ParseCloneFile(bytes, back).status, FileStatus::Ok);
+            QCOMPARE(back, image);
+        }
         QList<QByteArray> lower = ls;
         lower[5] = lower[5].toLower();
         CloneImage d;
@@ -197,13 +154,6 @@ class TestCloneFile : public QObject {
         CloneImage back;
         QCOMPARE(LoadCloneFile(path, back).status, FileStatus::Ok);
         QCOMPARE(back, before);
-    }
-
-    void variantAHeaderWhenNoOtherIsSelected() {
-        CloneImage image;
-        NewImage(image);
-        image.Variant = VariantA;
-        QVERIFY(CloneFileBytes(image).startsWith("Korvan KT-M40A Clone 0 FileStart\r\n"));
     }
 };
 

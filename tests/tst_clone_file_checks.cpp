@@ -40,17 +40,6 @@ CloneImage before() {
 class TestCloneFileChecks : public QObject {
     Q_OBJECT
   private slots:
-    void theGoodFileOpens() {
-        CloneImage image = before();
-        const CloneFileLoad load = ParseCloneFile(join(goodLines()), image);
-        QCOMPARE(load.status, FileStatus::Ok);
-        QCOMPARE(image.Variant, int(VariantE));
-        QVERIFY(image.WideRange);
-        QVERIFY(image.ChannelUsed[0] && image.ChannelUsed[603] && !image.ChannelUsed[5]);
-        QCOMPARE(image.ChannelTable[603].field[FieldFrequency].text, QString("14.195.000"));
-        QCOMPARE(image.VfoTable[1].field[FieldFrequency].text, QString("7.100.000"));
-    }
-
     void everyLineHasItsLength_data() {
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("delta");
@@ -111,6 +100,9 @@ class TestCloneFileChecks : public QObject {
             QCOMPARE(load.status, FileStatus::Ok);
             QCOMPARE(image.Variant, variant);
             QCOMPARE(image.WideRange, wide);
+            // and it is the header a save writes for that variant and range
+            CloneImage saved = NewCloneImage(variant, wide);
+            QVERIFY(CloneFileBytes(saved).startsWith(header + "\r\n"));
         }
     }
 
@@ -119,7 +111,8 @@ class TestCloneFileChecks : public QObject {
         QTest::addColumn<QByteArray>("end");
         for (const char *end : {"Korvan KT-M40 Clone File End    ", "korvan  KT-M40  Clone  File  End",
                                 "Korvan  KT-M40  Clone  File  END", "Korvan  KT-M40E Clone  File  End",
-                                " Korvan  KT-M40  Clone  File  En", "Korvan KT-M40E Clone A FileStart"})
+                                " Korvan  KT-M40  Clone  File  En", "Korvan KT-M40E Clone A FileStart",
+                                "Korvan  KT-M40  Clone  File  Enx"})
             QTest::newRow(end) << QByteArray(end);
     }
     void theEndLineIsComparedExactly() {
@@ -159,6 +152,12 @@ class TestCloneFileChecks : public QObject {
         if (load.status != FileStatus::Ok) {
             QCOMPARE(FileStatusText(load.status), QString("File Open Error"));
             QCOMPARE(image, before());
+        } else { // the good file opens
+            QCOMPARE(image.Variant, int(VariantE));
+            QVERIFY(image.WideRange);
+            QVERIFY(image.ChannelUsed[0] && image.ChannelUsed[603] && !image.ChannelUsed[5]);
+            QCOMPARE(image.ChannelTable[603].field[FieldFrequency].text, QString("14.195.000"));
+            QCOMPARE(image.VfoTable[1].field[FieldFrequency].text, QString("7.100.000"));
         }
     }
 };

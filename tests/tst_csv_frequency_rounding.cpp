@@ -56,31 +56,19 @@ class TestCsvFrequencyRounding : public QObject {
     }
 
     void offsetsToTheNearestHertz_data() {
-        QTest::addColumn<QString>("mhz");
-        QTest::addColumn<QString>("shift");
-        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QStringList>("input"); // FREQUENCY, SHIFT, SHIFT FREQUENCY
         QTest::addColumn<double>("split");
-        QTest::newRow("7.05 - 0.6") << "7.05"
-                                    << "-Shift"
-                                    << "0.6" << 6450000.0;
-        QTest::newRow("14.195 + 0.0000007") << "14.195"
-                                            << "+Shift"
-                                            << "0.0000007" << 14195001.0;
-        QTest::newRow("14.195 - 0.0000004") << "14.195"
-                                            << "-Shift"
-                                            << "0.0000004" << 14195000.0;
-        QTest::newRow("7.0500007 + 0.0000007") << "7.0500007"
-                                               << "+Shift"
-                                               << "0.0000007" << 7050002.0;
+        QTest::newRow("7.05 - 0.6") << QStringList{"7.05", "-Shift", "0.6"} << 6450000.0;
+        QTest::newRow("14.195 + 0.0000007") << QStringList{"14.195", "+Shift", "0.0000007"} << 14195001.0;
+        QTest::newRow("14.195 - 0.0000004") << QStringList{"14.195", "-Shift", "0.0000004"} << 14195000.0;
+        QTest::newRow("7.0500007 + 0.0000007")
+            << QStringList{"7.0500007", "+Shift", "0.0000007"} << 7050002.0;
     }
     void offsetsToTheNearestHertz() {
-        QFETCH(QString, mhz);
-        QFETCH(QString, shift);
-        QFETCH(QString, offset);
-        QFETCH(double, split);
+        QFETCH(QStringList, input);
         CloneImage image = NewCloneImage();
-        QCOMPARE(ImportCsvBytes(record("MEMORY", "199", mhz, shift, offset), image).taken, 1);
-        QCOMPARE(image.ChannelTable[199].field[FieldSplitFreq].value, split);
+        QCOMPARE(ImportCsvBytes(record("MEMORY", "199", input[0], input[1], input[2]), image).taken, 1);
+        QTEST(image.ChannelTable[199].field[FieldSplitFreq].value, "split");
     }
 };
 

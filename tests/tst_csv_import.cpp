@@ -13,26 +13,9 @@
 #include <QtTest>
 
 namespace {
-enum Col {
-    Model,
-    Bank,
-    Channel,
-    Freq,
-    Step,
-    Tone,
-    TxTone,
-    RxTone,
-    Dcs,
-    Shift,
-    ShiftFreq,
-    Power,
-    Att,
-    Bs,
-    Clock,
-    Bclo,
-    Name,
-    Skip
-};
+// column numbers of a record
+enum Col { Model, Bank, Channel, Freq, Step, Tone, TxTone, RxTone, Dcs, Shift, ShiftFreq };
+enum MoreCols { Power = ShiftFreq + 1, Att, Bs, Clock, Bclo, Name, Skip };
 
 // A channel record that the import takes, in the import's own vocabulary.
 QStringList memoryRecord(const QString &channel) {
@@ -44,7 +27,7 @@ QStringList vfoRecord(const QString &label) {
     r[Bank] = "VFO";
     return r;
 }
-QStringList with(QStringList record, Col col, const QString &value) {
+QStringList with(QStringList record, int col, const QString &value) {
     record[col] = value;
     return record;
 }
@@ -92,20 +75,17 @@ class TestCsvImport : public QObject {
     }
 
     void numbersAndTablesAreRecognized() {
-        QCOMPARE(CsvNumber("7.05MHz"), 7.05);
-        QCOMPARE(CsvNumber("-3"), -3.0);
-        QCOMPARE(CsvNumber("+.5"), 0.5);
-        QCOMPARE(CsvNumber("1.2.3"), 1.2);
-        QCOMPARE(CsvNumber("1e3"), 1.0);
-        QCOMPARE(CsvNumber("abc"), 0.0);
-        QCOMPARE(CsvNumber("-"), 0.0);
-        QCOMPARE(CsvNumber("."), 0.0);
-        QCOMPARE(CsvToneIndex(CsvNumber("88.5Hz")), 8);
-        QCOMPARE(CsvToneIndex(CsvNumber("250.30")), 38);
-        QCOMPARE(CsvToneIndex(CsvNumber("88")), -1);
-        QCOMPARE(CsvDcsIndex(CsvNumber("023")), 0);
-        QCOMPARE(CsvDcsIndex(CsvNumber("754")), 103);
-        QCOMPARE(CsvDcsIndex(CsvNumber("024")), -1);
+        // the leading number only, no exponent
+        const std::pair<const char *, double> numbers[] = {{"7.05MHz", 7.05}, {"-3", -3.0}, {"+.5", 0.5},
+                                                           {"1.2.3", 1.2},    {"1e3", 1.0}, {"abc", 0.0},
+                                                           {"-", 0.0},        {".", 0.0}};
+        for (const auto &[text, number] : numbers)
+            QCOMPARE(CsvNumber(text), number);
+        // tone and DCS code: the first, the last and one not in the table
+        for (const auto &[text, tone] : {std::pair{"88.5Hz", 8}, {"250.30", 38}, {"88", -1}})
+            QCOMPARE(CsvToneIndex(CsvNumber(text)), tone);
+        for (const auto &[text, dcs] : {std::pair{"023", 0}, {"754", 103}, {"024", -1}})
+            QCOMPARE(CsvDcsIndex(CsvNumber(text)), dcs);
 
         // a STEP text outside the table keeps the step code of the record before
         CsvRecognizer recognizer;
@@ -133,15 +113,8 @@ class TestCsvImport : public QObject {
 
     void everyMappedFieldOfAChannel() {
         CloneImage image = NewCloneImage();
-        QStringList r = memoryRecord("17");
-        r[Freq] = "14.195";
-        r[Shift] = "+Shift";
-        r[ShiftFreq] = "0.6";
-        r[Tone] = "TSQ";
-        r[Att] = "20dB";
-        r[Power] = "Lo";
-        r[Name] = "ab cdefgh";
-        r[Skip] = "On";
+        const QStringList r{"KT-M40", "MEMORY", "17", "14.195", "5KHz", "TSQ", "88.5Hz", "88.5Hz",    "023",
+                            "+Shift", "0.6",    "Lo", "20dB",   "Off",  "Off", "Off",    "ab cdefgh", "On"};
         const CsvImportResult result = ImportCsvBytes(quotedLine(r), image);
         QCOMPARE(result.status, FileStatus::Ok);
         QCOMPARE(result.taken, 1);
@@ -173,8 +146,6 @@ class TestCsvImport : public QObject {
                                                       << int(FieldSplitFreq) << "7.050.000" << 7050000.0;
         QTest::newRow("shift is case-sensitive") << with(with(r, Shift, "-shift"), ShiftFreq, "1")
                                                  << int(FieldSplitFreq) << "7.050.000" << 7050000.0;
-        QTest::newRow("MHz rounded to hertz")
-            << with(r, Freq, "7.0500004") << int(FieldFrequency) << "7.050.000" << 7050000.0;
         QTest::newRow("frequency with unit")
             << with(r, Freq, "21.2MHz") << int(FieldFrequency) << "21.200.000" << 21200000.0;
         QTest::newRow("ATT 10") << with(r, Att, "10") << int(FieldGain) << "-10" << 1.0;
@@ -232,26 +203,22 @@ class TestCsvImport : public QObject {
         QCOMPARE(image.VfoTable[0].field[FieldPwr].text, QString("High"));
     }
 
+    // The range's own edges after rounding are in tst_csv_frequency_rounding.
     void frequencyRange_data() {
         QTest::addColumn<bool>("wide");
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QStringList>("shift"); // SHIFT and SHIFT FREQUENCY
         QTest::addColumn<bool>("taken");
         const QStringList none{"None", "0"};
-        QTest::newRow("1.6 MHz") << false << "1.6" << none << true;
         QTest::newRow("below 1.6 MHz") << false << "1.599999" << none << false;
-        QTest::newRow("29.999999 MHz") << false << "29.999999" << none << true;
-        QTest::newRow("30 MHz") << false << "30" << none << false;
         QTest::newRow("split below") << false << "1.7" << QStringList{"-Shift", "0.2"} << false;
         QTest::newRow("split above") << false << "29.5" << QStringList{"+Shift", "0.5"} << false;
         QTest::newRow("split inside") << false << "29.5" << QStringList{"+Shift", "0.499999"} << true;
         QTest::newRow("no exponent: 1e400 is 1") << false << "1e400" << none << false;
         QTest::newRow("enormous digits") << true << QString(400, '9') << none << false;
         QTest::newRow("not a number") << false << "seven" << none << false;
-        QTest::newRow("wide 150 kHz") << true << "0.15" << none << true;
         QTest::newRow("wide below") << true << "0.149999" << none << false;
         QTest::newRow("wide 34.999999") << true << "34.999999" << none << true;
-        QTest::newRow("wide 35") << true << "35" << none << false;
     }
 
     void frequencyRange() {
@@ -285,28 +252,20 @@ class TestCsvImport : public QObject {
             quotedLine(with(memoryRecord("50"), Dcs, "024")) +
             // taken: a tone or code written as a bare number
             quotedLine(with(with(memoryRecord("60"), TxTone, "88.5"), RxTone, "250.3Hz")) +
-            quotedLine(with(memoryRecord("61"), Dcs, "23"));
-        const CsvImportResult result = ImportCsvBytes(data, image);
-        QCOMPARE(result.taken, 5);
-        QCOMPARE(result.dropped, 3);
-        QList<int> used;
-        for (int k = 0; k < ChannelCount; ++k)
-            if (image.ChannelUsed[k]) used << k;
-        QCOMPARE(used, (QList<int>{0, 50, 60, 61, 100, 199}));
-        QVERIFY(image.ChannelTable[50] == kept);
-    }
-
-    void readingGoesOnAfterARefusedField() {
-        // The field after a refused BANK or CHANNEL is looked at again as a possible record start.
-        CloneImage image = NewCloneImage();
-        const QByteArray data =
+            quotedLine(with(memoryRecord("61"), Dcs, "23")) +
+            // taken: the field after a refused BANK or CHANNEL is looked at again as a possible record start
             "\"KT-M40\",\"BANKX\"," + quotedLine(memoryRecord("4")) + "KT-M40,MEMORY,300," +
             quotedLine(memoryRecord("5")) +
             "KT-M40,VFO,VFO X,KT-M40,MEMORY,6,7.05,5KHz,None,88.5Hz,88.5Hz,023,None,0,Hi,Off,"
             "Off,Off,Off,SIX,Off\r\n";
         const CsvImportResult result = ImportCsvBytes(data, image);
-        QCOMPARE(result.taken, 3);
-        QVERIFY(image.ChannelUsed[4] && image.ChannelUsed[5] && image.ChannelUsed[6]);
+        QCOMPARE(result.taken, 5 + 3);
+        QCOMPARE(result.dropped, 3);
+        QList<int> used;
+        for (int k = 0; k < ChannelCount; ++k)
+            if (image.ChannelUsed[k]) used << k;
+        QCOMPARE(used, (QList<int>{0, 4, 5, 6, 50, 60, 61, 100, 199}));
+        QVERIFY(image.ChannelTable[50] == kept);
         QCOMPARE(image.ChannelTable[6].field[FieldName].text, QString("SIX"));
     }
 
@@ -362,7 +321,8 @@ class TestCsvImport : public QObject {
         QVERIFY(image == before);
     }
 
-    void fileAndChunkedReadingAgree() {
+    // Read in chunks of other sizes: tst_robust_files.
+    void fileAndBytesReadingAgree() {
         QByteArray data;
         for (int k = 0; k < 2000; ++k)
             data += quotedLine(
@@ -374,17 +334,6 @@ class TestCsvImport : public QObject {
         QCOMPARE(whole.taken, 2000);
         QCOMPARE(whole.dropped, 1);
         QCOMPARE(fromBytes.ChannelTable[199].field[FieldName].text, QString("N1999"));
-
-        for (int chunk : {1, 7, 1000}) {
-            QBuffer buffer;
-            buffer.setData(data);
-            buffer.open(QIODevice::ReadOnly);
-            CloneImage image = NewCloneImage();
-            const CsvImportResult r = ImportCsvDevice(buffer, image, chunk);
-            QCOMPARE(r.taken, whole.taken);
-            QCOMPARE(r.dropped, whole.dropped);
-            QVERIFY(image == fromBytes);
-        }
 
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("big.csv"), data));

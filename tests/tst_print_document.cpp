@@ -25,8 +25,13 @@ Q_DECLARE_METATYPE(std::vector<PrintPage>)
 class TestPrintDocument : public QObject {
     Q_OBJECT
   private slots:
+    // Only used channels, in index order, with row labels and every field; and the VFOs as their grid shows
+    // them.
     void onlyUsedChannelsInIndexOrderWithRowLabelsAndEveryField() {
-        CloneImage image = NewCloneImage();
+        CloneImage image = NewCloneImage(VariantE);
+        // VFO B: 14.195.000 USB, gain code 2, AGC 0, power 2, filter 1, tone byte 80, NB 1
+        QVERIFY(
+            UpdateVFORecord(image, "800002000200018000010000000000003899D800000000000000000000000000", 1));
         QVERIFY(UpdateMemData(image, AbcRecord, 603));
         QVERIFY(UpdateMemData(image, withByte(withByte(AbcRecord, 0, 0x88), 1, 5), 200));
         QVERIFY(UpdateMemData(image, withByte(AbcRecord, 7, 0x8C), 0));
@@ -44,13 +49,14 @@ class TestPrintDocument : public QObject {
                                                 "Off", "7.050.000", "ABC", "Skip"}));
         QCOMPARE(channels.rows[2].first(), QStringLiteral("B-P2"));
         QCOMPARE(channels.title, QStringLiteral("Memory channels (3 of 604 used)"));
-    }
-
-    void anEmptyMemoryPrintsItsEmptyLine() {
-        const PrintDocument doc = BuildPrintDocument(NewCloneImage(), QString(), QDate(2026, 1, 2));
-        QVERIFY(doc.tables[PrintChannels].rows.isEmpty());
-        QCOMPARE(doc.tables[PrintChannels].title, QStringLiteral("Memory channels (0 of 604 used)"));
-        QCOMPARE(doc.tables[PrintChannels].emptyText, QStringLiteral("No channel is in use."));
+        const PrintTable &vfos = doc.tables[PrintVfos];
+        QCOMPARE(vfos.columns,
+                 (QStringList{"", "Frequency", "Mode", "Gain", "AGC", "Pwr", "Filter", "Tone", "NB"}));
+        QCOMPARE(vfos.rows.size(), 2);
+        QCOMPARE(vfos.rows[0],
+                 (QStringList{"VFO A", "7.100.000", "LSB", "0", "Slow", "High", "Wide", "Off", "Off"}));
+        QCOMPARE(vfos.rows[1],
+                 (QStringList{"VFO B", "14.195.000", "USB", "-20", "Fast", "S-Low", "Narrow", "On", "On"}));
     }
 
     void pageHeaderTexts_data() {
@@ -75,6 +81,10 @@ class TestPrintDocument : public QObject {
         QTEST(doc.model, "model");
         QCOMPARE(doc.date, QStringLiteral("2027-03-09"));
         QCOMPARE(PageNumberText(2, 7), QStringLiteral("Page 2 of 7"));
+        // an empty memory prints its empty line
+        QVERIFY(doc.tables[PrintChannels].rows.isEmpty());
+        QCOMPARE(doc.tables[PrintChannels].title, QStringLiteral("Memory channels (0 of 604 used)"));
+        QCOMPARE(doc.tables[PrintChannels].emptyText, QStringLiteral("No channel is in use."));
     }
 
     void settingsInThePagesThreeColumns() {
@@ -104,21 +114,6 @@ class TestPrintDocument : public QObject {
         const PrintTable changed = BuildPrintDocument(image, QString(), QDate()).tables[PrintSettings];
         QCOMPARE(changed.rows[4][3], QStringLiteral("64"));
         QCOMPARE(changed.rows[0][5], QStringLiteral("Revers"));
-    }
-
-    void vfosAsTheVfoGridShowsThem() {
-        CloneImage image = NewCloneImage(VariantE);
-        // VFO B: 14.195.000 USB, gain code 2, AGC 0, power 2, filter 1, tone byte 80, NB 1
-        QVERIFY(
-            UpdateVFORecord(image, "800002000200018000010000000000003899D800000000000000000000000000", 1));
-        const PrintTable vfos = BuildPrintDocument(image, QString(), QDate()).tables[PrintVfos];
-        QCOMPARE(vfos.columns,
-                 (QStringList{"", "Frequency", "Mode", "Gain", "AGC", "Pwr", "Filter", "Tone", "NB"}));
-        QCOMPARE(vfos.rows.size(), 2);
-        QCOMPARE(vfos.rows[0],
-                 (QStringList{"VFO A", "7.100.000", "LSB", "0", "Slow", "High", "Wide", "Off", "Off"}));
-        QCOMPARE(vfos.rows[1],
-                 (QStringList{"VFO B", "14.195.000", "USB", "-20", "Fast", "S-Low", "Narrow", "On", "On"}));
     }
 
     void textsInJapanese() {

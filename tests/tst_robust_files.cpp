@@ -12,10 +12,7 @@
 
 namespace {
 CloneImage baseImage() {
-    CloneImage image;
-    image.Variant = VariantE;
-    image.WideRange = false;
-    NewImage(image);
+    CloneImage image = NewCloneImage(VariantE, false);
     image.Settings.byName("cmbDimmer") = 2;
     MakeSetData(image);
     const QString record = QStringLiteral("88010201010001850001000000000000"
@@ -27,10 +24,7 @@ CloneImage baseImage() {
 
 // A good file of another image, so that a taken file would show.
 QByteArray otherFile() {
-    CloneImage other;
-    other.Variant = VariantA;
-    other.WideRange = true;
-    NewImage(other);
+    CloneImage other = NewCloneImage(VariantA, true);
     for (int k = 0; k < ChannelCount; k += 7)
         UpdateMemData(other,
                       QStringLiteral("80020000000000000000000000000000"
