@@ -7,12 +7,6 @@
 #include "support/RecordText.h"
 #include <QtTest>
 
-namespace {
-QByteArray hex(const NameBytes &b) {
-    return QByteArray(reinterpret_cast<const char *>(b.data()), 8).toHex(' ').toUpper();
-}
-} // namespace
-
 class TestChannelRecord : public QObject {
     Q_OBJECT
   private slots:
@@ -61,28 +55,6 @@ class TestChannelRecord : public QObject {
         }
     }
 
-    void otherCodesKeepTheirValue() {
-        QString record = withByte(withByte(withByte(AbcRecord, 7, 0x8C), 2, 7), 4, 9);
-        record = withByte(withByte(withByte(record, 3, 5), 6, 2), 9, 3);
-        record = withByte(withByte(withByte(record, 5, 0x11), 8, 0x22), 12, 0x33); // not kept
-        CloneImage image;
-        QVERIFY(UpdateMemData(image, record, 3));
-        const ChannelEntry &e = image.ChannelTable[3];
-        QCOMPARE(e.field[FieldTone].text, QString("On"));
-        QCOMPARE(e.field[FieldGain].text, QString("+10"));
-        QCOMPARE(e.field[FieldPwr].text, QString("S-Low"));
-        QCOMPARE(e.field[FieldAGC].text, QString("Slow"));
-        QCOMPARE(e.field[FieldFilter].text, QString("Narrow"));
-        QCOMPARE(e.field[FieldNB].text, QString("On"));
-        const QString encoded = MakeMemData(image, 3);
-        QCOMPARE(ReadHexPair(encoded, 7), 0x8C);
-        QCOMPARE(ReadHexPair(encoded, 2), 7);
-        QCOMPARE(ReadHexPair(encoded, 4), 9);
-        QCOMPARE(ReadHexPair(encoded, 5), 0);
-        QCOMPARE(ReadHexPair(encoded, 8), 0);
-        QCOMPARE(ReadHexPair(encoded, 12), 0);
-    }
-
     void aModeAboveFiveIsRefusedAndChangesNothing() {
         CloneImage image;
         QVERIFY(UpdateMemData(image, AbcRecord, 1));
@@ -95,14 +67,13 @@ class TestChannelRecord : public QObject {
     }
 
     void frequencyTexts() {
-        QCOMPARE(FormatFrequencyText(7050000), QString("7.050.000"));
-        QCOMPARE(FormatFrequencyText(150000), QString("0.150.000"));
-        QCOMPARE(FormatFrequencyText(14195000), QString("14.195.000"));
-        QCOMPARE(FormatFrequencyText(29999999), QString("29.999.999"));
-        QCOMPARE(FormatFrequencyText(1600000), QString("1.600.000"));
-        QCOMPARE(FormatFrequencyText(0), QString("0.000.000"));
         // a full 32-bit frequency still has its last six digits grouped
-        QCOMPARE(FormatFrequencyText(4294967295LL), QString("4294.967.295"));
+        const std::pair<qint64, const char *> texts[] = {
+            {7050000, "7.050.000"},        {150000, "0.150.000"},  {14195000, "14.195.000"},
+            {29999999, "29.999.999"},      {1600000, "1.600.000"}, {0, "0.000.000"},
+            {4294967295LL, "4294.967.295"}};
+        for (const auto &[hz, text] : texts)
+            QCOMPARE(FormatFrequencyText(hz), QString(text));
     }
 
     void frequenciesAreLittleEndianAndRounded() {
@@ -115,31 +86,14 @@ class TestChannelRecord : public QObject {
         QCOMPARE(r.mid(56, 8), QString("78563412"));
     }
 
+    // What tst_name_charset_table's one-character names do not show: eight blanks stay a name, a ninth
+    // character is cut, a lower-case start leaves no name.
     void namesEncodeAndDecode() {
-        QCOMPARE(hex(EncodeName("CQ AB-9")), QByteArray("3C 4A 54 3A 3B 58 39 00"));
-        QCOMPARE(DecodeName(EncodeName("CQ AB-9")), QString("CQ AB-9"));
-        QCOMPARE(hex(EncodeName("A(B)")), QByteArray("3A 5C 3B 5D 00 00 00 00"));
-        QCOMPARE(hex(EncodeName("ab")), QByteArray("00 00 00 00 00 00 00 00"));
-        QCOMPARE(hex(EncodeName("AB?C")), QByteArray("3A 3B 00 00 00 00 00 00"));
-        QCOMPARE(hex(EncodeName("        ")), QByteArray("54 54 54 54 54 54 54 54"));
+        QCOMPARE(EncodeName("        "), (NameBytes{0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54, 0x54}));
         QCOMPARE(DecodeName(EncodeName("        ")), QString("        "));
-        QCOMPARE(DecodeName({0x41, 0x00, 0x42}), QString("H"));
-        QCOMPARE(DecodeName({0x2F, 0x3A}), QString());
-        QCOMPARE(DecodeName({0x60, 0x3A}), QString());
-        QCOMPARE(DecodeName({0xFF, 0x3A}), QString());
+        QCOMPARE(EncodeName("ABCDEFGHIJ"), (NameBytes{0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F, 0x40, 0x41}));
         QCOMPARE(DecodeName(EncodeName("ABCDEFGHIJ")), QString("ABCDEFGH"));
-        QCOMPARE(hex(EncodeName("ABCDEFGHIJ")), QByteArray("3A 3B 3C 3D 3E 3F 40 41"));
-    }
-
-    void nameBytesInTheRecord() {
-        CloneImage image;
-        image.ChannelUsed[0] = true;
-        image.ChannelTable[0].field[FieldName].text = "AB";
-        const QString r = MakeMemData(image, 0);
-        QCOMPARE(r.mid(40, 16), QString("3A3B000000000000"));
-        CloneImage back;
-        QVERIFY(UpdateMemData(back, r, 0));
-        QCOMPARE(back.ChannelTable[0].field[FieldName].text, QString("AB"));
+        QCOMPARE(EncodeName("ab"), NameBytes{});
     }
 
     void vfoRecords() {
@@ -153,13 +107,6 @@ class TestChannelRecord : public QObject {
             QCOMPARE(image.VfoTable[1].field[f].text, texts[f]);
         QCOMPARE(MakeVFOData(image, 1), example);
 
-        // byte 0 is ignored on reading and written as 80; bytes 20..31 and 5, 8, 10..15 come back as 00
-        QString odd = withByte(withByte(withByte(example, 0, 0xFF), 25, 0x44), 8, 0x12);
-        odd = withByte(odd, 7, 0x85);
-        QVERIFY(UpdateVFORecord(image, odd, 0));
-        QCOMPARE(image.VfoTable[0].field[FieldTone].text, QString("On"));
-        QCOMPARE(MakeVFOData(image, 0), withByte(example, 7, 0x85));
-
         QVERIFY(UpdateVFORecord(image, QString(64, '0'), 0));
         QCOMPARE(image.VfoTable[0].field[FieldFrequency].text, QString("0.000.000"));
         QCOMPARE(image.VfoTable[0].field[FieldMode].text, QString("USB"));
@@ -170,23 +117,19 @@ class TestChannelRecord : public QObject {
     }
 
     void labels() {
-        QCOMPARE(RowLabel(0), QString("0"));
-        QCOMPARE(RowLabel(199), QString("199"));
-        QCOMPARE(RowLabel(200), QString("A  0"));
-        QCOMPARE(RowLabel(210), QString("A 10"));
-        QCOMPARE(RowLabel(399), QString("A199"));
-        QCOMPARE(RowLabel(400), QString("A-P1"));
-        QCOMPARE(RowLabel(401), QString("A-P2"));
-        QCOMPARE(RowLabel(402), QString("B  0"));
-        QCOMPARE(RowLabel(601), QString("B199"));
-        QCOMPARE(RowLabel(603), QString("B-P2"));
-        QCOMPARE(BankCaption(401), QString("Memory A"));
-        QCOMPARE(ChannelLabel(401), QString("P2"));
-        QCOMPARE(BankCaption(402), QString("Memory B"));
-        QCOMPARE(ChannelLabel(402), QString("CH0"));
-        QCOMPARE(BankCaption(199), QString("Memory"));
-        QCOMPARE(ChannelLabel(199), QString("CH199"));
-        QCOMPARE(ChannelLabel(602), QString("P1"));
+        const std::pair<int, const char *> rows[] = {
+            {0, "0"},      {199, "199"},  {200, "A  0"}, {210, "A 10"}, {399, "A199"},
+            {400, "A-P1"}, {401, "A-P2"}, {402, "B  0"}, {601, "B199"}, {603, "B-P2"}};
+        for (const auto &[k, label] : rows)
+            QCOMPARE(RowLabel(k), QString(label));
+        const std::tuple<int, const char *, const char *> captions[] = {{401, "Memory A", "P2"},
+                                                                        {402, "Memory B", "CH0"},
+                                                                        {199, "Memory", "CH199"},
+                                                                        {602, "Memory B", "P1"}};
+        for (const auto &[k, bank, channel] : captions) {
+            QCOMPARE(BankCaption(k), QString(bank));
+            QCOMPARE(ChannelLabel(k), QString(channel));
+        }
         QCOMPARE(VfoLabel(1), QString("VFO B"));
     }
 };

@@ -11,9 +11,7 @@ class TestCloneImage : public QObject {
   private slots:
     void blockAddresses() {
         QCOMPARE(BlockAddress(0), QString("0600"));
-        QCOMPARE(BlockAddress(1), QString("0620"));
         QCOMPARE(BlockAddress(79), QString("0FE0"));
-        QCOMPARE(BlockAddress(80), QString("1000"));
         QCOMPARE(BlockAddress(603), QString("5160"));
         // every address equals 0x600 + 0x20 k, four digits
         for (int k = 0; k < ChannelCount; ++k)
@@ -50,8 +48,6 @@ class TestCloneImage : public QObject {
         const TextTables &t = Tables();
         QCOMPARE(t.FileHeader[2][1], QString("Korvan KT-M40E Clone A FileStart"));
         QCOMPARE(t.FileHeader[0][0], QString("Korvan KT-M40J Clone 0 FileStart"));
-        QCOMPARE(t.FileEndLine, QString("Korvan  KT-M40  Clone  File  End"));
-        QCOMPARE(t.AppTitle, QString("Korvan KT-M40 Clone Utility"));
         for (int v = 0; v < 4; ++v)
             for (int w = 0; w < 2; ++w) {
                 QCOMPARE(t.FileHeader[v][w].size(), 32);
@@ -69,14 +65,12 @@ class TestCloneImage : public QObject {
     }
 
     void lenientHexPairs() {
-        QCOMPARE(ReadHexPair("0e", 0), 14);
-        QCOMPARE(ReadHexPair("1G", 0), 1);
-        QCOMPARE(ReadHexPair("G1", 0), 0);
-        QCOMPARE(ReadHexPair(" 5", 0), 5);
-        QCOMPARE(ReadHexPair("5 ", 0), 5);
-        QCOMPARE(ReadHexPair("ffA5", 1), 0xA5);
-        QCOMPARE(ReadHexPair("A5", 1), 0); // beyond a short text
-        QCOMPARE(ReadHexPair("A5B", 1), 0xB);
+        // a digit that is not one reads as 0; beyond a short text too
+        const std::tuple<const char *, int, int> pairs[] = {{"0e", 0, 14}, {"1G", 0, 1},   {"G1", 0, 0},
+                                                            {" 5", 0, 5},  {"5 ", 0, 5},   {"ffA5", 1, 0xA5},
+                                                            {"A5", 1, 0},  {"A5B", 1, 0xB}};
+        for (const auto &[text, at, value] : pairs)
+            QCOMPARE(ReadHexPair(text, at), value);
         QCOMPARE(HexByte(0xA5), QString("A5"));
         QCOMPARE(HexByte(14), QString("0E"));
         QCOMPARE(HexByte(0), QString("00"));
@@ -104,13 +98,8 @@ class TestCloneImage : public QObject {
         QCOMPARE(image.VfoTable[0], VfoRecord{});
     }
 
+    // Captions and identity codes are in tst_value_tables.
     void variants() {
-        QCOMPARE(VariantCaption(1), QString("KTM-40T"));
-        QCOMPARE(VariantCaption(3), QString("KT-M40A"));
-        QCOMPARE(VariantFromIdCode("CC"), 3);
-        QCOMPARE(VariantFromIdCode("66"), 1);
-        QCOMPARE(VariantFromIdCode("44"), -1);
-        QCOMPARE(VariantFromIdCode("cc"), -1);
         QCOMPARE(VariantFromLetter("e"), 2);
         QCOMPARE(VariantFromLetter("X"), -1);
         QCOMPARE(VariantFromLetter("JT"), -1);
