@@ -22,6 +22,11 @@ EditFields withFrequency(EditFields f, const QString &mhz, const QString &khz, c
     f.frequency = {mhz, khz, hz};
     return f;
 }
+
+// The list fields' selections: mode, gain, AGC, power, filter, tone, NB.
+QList<int> selections(const EditFields &f) {
+    return {f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb};
+}
 } // namespace
 
 class TestChannelEdit : public QObject {
@@ -30,17 +35,10 @@ class TestChannelEdit : public QObject {
     void initTestCase() { BuildTextTables(); }
 
     void newChannelDefaultsFollowVariant() {
-        const CloneImage j = newImage(VariantJ);
-        const EditFields fj = EditFieldsFor(j, EditSource::Memory, 5);
+        const EditFields fj = EditFieldsFor(newImage(VariantJ), EditSource::Memory, 5);
         QCOMPARE(boxes(fj.frequency), QStringLiteral("7/050/000"));
         QCOMPARE(boxes(fj.split), boxes(fj.frequency));
-        QCOMPARE(fj.mode, 1);  // LSB
-        QCOMPARE(fj.gain, 0);  // 0
-        QCOMPARE(fj.agc, 1);   // Slow
-        QCOMPARE(fj.power, 0); // High
-        QCOMPARE(fj.filter, 0);
-        QCOMPARE(fj.tone, 0);
-        QCOMPARE(fj.nb, 0);
+        QCOMPARE(selections(fj), (QList<int>{1, 0, 1, 0, 0, 0, 0})); // LSB, 0, Slow, High, Wide, Off, Off
         QVERIFY(!fj.skip);
         QVERIFY(fj.name.isEmpty());
         for (int v : {VariantT, VariantE, VariantA}) {
@@ -53,52 +51,44 @@ class TestChannelEdit : public QObject {
     void usedChannelShowsItsFields() {
         CloneImage image = newImage();
         // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, tone byte 0x8C, NB on, split 14.200, "DX", skip
-        const QString record = QStringLiteral("88000200020001") + QStringLiteral("8C") +
-                               QStringLiteral("0001") + QString(12, QLatin1Char('0')) +
-                               QStringLiteral("3899D800") + QStringLiteral("3D51000000000000") +
-                               QStringLiteral("C0ACD800");
-        QCOMPARE(record.size(), 64);
-        QVERIFY(UpdateMemData(image, record, 3));
-        QVERIFY(image.ChannelUsed[3]);
+        QVERIFY(UpdateMemData(image,
+                              "880002000200018C0001000000000000"
+                              "3899D8003D51000000000000C0ACD800",
+                              3));
         const EditFields f = EditFieldsFor(image, EditSource::Memory, 3);
         QCOMPARE(boxes(f.frequency), QStringLiteral("14/195/000"));
         QCOMPARE(boxes(f.split), QStringLiteral("14/200/000"));
-        QCOMPARE(f.mode, 0);
-        QCOMPARE(f.gain, 2);
-        QCOMPARE(f.power, 2);
-        QCOMPARE(f.filter, 1);
-        QCOMPARE(f.tone, 1); // 0x8C is above 127
-        QCOMPARE(f.nb, 1);
+        QCOMPARE(selections(f), (QList<int>{0, 2, 0, 2, 1, 1, 1})); // tone 1: 0x8C is above 127
         QVERIFY(f.skip);
         QCOMPARE(f.name, QStringLiteral("DX"));
     }
 
+    // Codes outside a list show no item and are stored back as they were; the tone keeps only its top bit.
     void outOfListCodesShowEmptyAndAreKept() {
         CloneImage image = newImage();
         image.VfoTable[1].field[FieldGain] = {QStringLiteral("+10"), 7};
         image.VfoTable[1].field[FieldNB] = {QStringLiteral("On"), 5};
+        image.VfoTable[1].field[FieldTone] = {QStringLiteral("On"), 0x8C};
         EditFields f = EditFieldsFor(image, EditSource::Vfo, 1);
         QCOMPARE(f.gain, -1);
         QCOMPARE(f.nb, -1);
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QCOMPARE(f.tone, 1);
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldGain].value, 7.0);
         QCOMPARE(image.VfoTable[1].field[FieldNB].value, 5.0);
+        QCOMPARE(image.VfoTable[1].field[FieldTone], (FieldSlot{"On", 128}));
         f.gain = 2; // picking an item replaces the code
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldGain], (FieldSlot{"-20", 2}));
     }
 
     void frequencyFromBoxes() {
-        QCOMPARE(FrequencyFromBoxes({"1", "600", "000"}), qint64(1600000));
-        QCOMPARE(FrequencyFromBoxes({"29", "999", "999"}), qint64(29999999));
-        QCOMPARE(FrequencyFromBoxes({"0", "150", "000"}), qint64(150000));
-        QCOMPARE(FrequencyFromBoxes({"7", "5", "0"}), qint64(7005000));
-        QCOMPARE(FrequencyFromBoxes({"", "050", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", "", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", "05a", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", " 50", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"-7", "050", "000"}), qint64(-1));
+        const std::pair<FrequencyBoxes, qint64> cases[] = {
+            {{"1", "600", "000"}, 1600000}, {{"29", "999", "999"}, 29999999}, {{"0", "150", "000"}, 150000},
+            {{"7", "5", "0"}, 7005000},     {{"", "050", "000"}, -1},         {{"7", "", "000"}, -1},
+            {{"7", "05a", "000"}, -1},      {{"7", " 50", "000"}, -1},        {{"-7", "050", "000"}, -1}};
+        for (const auto &[b, hz] : cases)
+            QCOMPARE(FrequencyFromBoxes(b), hz);
     }
 
     void rangeLimits_data() {
@@ -152,37 +142,37 @@ class TestChannelEdit : public QObject {
 
     void okStoresEveryChannelField() {
         CloneImage image = newImage();
-        EditFields f = withFrequency(NewChannelFields(VariantJ), "29", "999", "999");
-        f.split = {"3", "500", "000"};
-        f.mode = 5;
-        f.gain = 3;
-        f.agc = 0;
-        f.power = 1;
-        f.filter = 1;
-        f.tone = 1;
-        f.nb = 1;
-        f.skip = true;
-        f.name = QStringLiteral("HOME");
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
-        const ChannelEntry &c = image.ChannelTable[402];
+        EditFields f{.frequency = {"29", "999", "999"},
+                     .split = {"3", "500", "000"},
+                     .mode = 5,
+                     .gain = 3,
+                     .agc = 0,
+                     .power = 1,
+                     .filter = 1,
+                     .tone = 1,
+                     .nb = 1,
+                     .skip = true,
+                     .name = "HOME"};
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QVERIFY(image.ChannelUsed[402]);
-        QCOMPARE(c.field[FieldFrequency], (FieldSlot{"29.999.999", 29999999}));
-        QCOMPARE(c.field[FieldSplitFreq], (FieldSlot{"3.500.000", 3500000}));
-        QCOMPARE(c.field[FieldMode], (FieldSlot{"FM", 5}));
-        QCOMPARE(c.field[FieldGain], (FieldSlot{"+10", 3}));
-        QCOMPARE(c.field[FieldAGC], (FieldSlot{"Fast", 0}));
-        QCOMPARE(c.field[FieldPwr], (FieldSlot{"Low", 1}));
-        QCOMPARE(c.field[FieldFilter], (FieldSlot{"Narrow", 1}));
-        QCOMPARE(c.field[FieldTone], (FieldSlot{"On", 128}));
-        QCOMPARE(c.field[FieldNB], (FieldSlot{"On", 1}));
-        QCOMPARE(c.field[FieldSkip], (FieldSlot{"Skip", 1}));
-        QCOMPARE(c.field[FieldName].text, QStringLiteral("HOME"));
+        const FieldSlot want[] = {{"29.999.999", 29999999},
+                                  {"FM", 5},
+                                  {"+10", 3},
+                                  {"Fast", 0},
+                                  {"Low", 1},
+                                  {"Narrow", 1},
+                                  {"On", 128},
+                                  {"On", 1},
+                                  {"3.500.000", 3500000},
+                                  {"HOME", 0},
+                                  {"Skip", 1}};
+        for (int i = 0; i < ChannelFieldCount; ++i)
+            QCOMPARE(image.ChannelTable[402].field[i], want[i]);
         // The record goes to the radio with status 0x88 (used, skip).
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8805")));
 
         f.skip = false;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QCOMPARE(image.ChannelTable[402].field[FieldSkip], (FieldSlot{"", 0}));
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8005")));
     }
@@ -191,22 +181,11 @@ class TestChannelEdit : public QObject {
         CloneImage image = newImage();
         EditFields f = NewChannelFields(VariantJ);
         f.name = QStringLiteral("ab.cdefghij");
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
         QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("AB"));
         f.name = QStringLiteral("LONGNAME9");
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
         QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("LONGNAME"));
-    }
-
-    void toneByteLosesItsOtherBitsOnOk() {
-        CloneImage image = newImage();
-        image.VfoTable[0].field[FieldTone] = {QStringLiteral("On"), 0x8C};
-        const EditFields f = EditFieldsFor(image, EditSource::Vfo, 0);
-        QCOMPARE(f.tone, 1);
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 0, f, &message));
-        QCOMPARE(image.VfoTable[0].field[FieldTone], (FieldSlot{"On", 128}));
     }
 
     void vfoOkIgnoresSplitAndTouchesOnlyItsRecord() {
@@ -214,8 +193,7 @@ class TestChannelEdit : public QObject {
         const VfoRecord a = image.VfoTable[0];
         EditFields f = withFrequency(EditFieldsFor(image, EditSource::Vfo, 1), "21", "074", "000");
         f.split = {"", "", ""}; // the VFO has no split frequency: its boxes do not count
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldFrequency], (FieldSlot{"21.074.000", 21074000}));
         QVERIFY(image.VfoTable[0] == a);
         QVERIFY(std::none_of(image.ChannelUsed.begin(), image.ChannelUsed.end(), [](bool u) { return u; }));

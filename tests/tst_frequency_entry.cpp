@@ -56,21 +56,16 @@ class TestFrequencyEntry : public QObject {
     }
 
     void completionOnLeaving() {
-        QCOMPARE(CompleteMHzBox(QString()), QStringLiteral("0"));
-        QCOMPARE(CompleteMHzBox(QStringLiteral("7")), QStringLiteral("7"));
-        QCOMPARE(CompleteMHzBox(QStringLiteral("14")), QStringLiteral("14"));
-        QCOMPARE(CompleteThreeDigitBox(QString()), QStringLiteral("000"));
-        QCOMPARE(CompleteThreeDigitBox(QStringLiteral("5")), QStringLiteral("005"));
-        QCOMPARE(CompleteThreeDigitBox(QStringLiteral("50")), QStringLiteral("050"));
-        QCOMPARE(CompleteThreeDigitBox(QStringLiteral("7")), QStringLiteral("007"));
-        QCOMPARE(CompleteThreeDigitBox(QStringLiteral("123")), QStringLiteral("123"));
+        for (const auto &[typed, mhz] : {std::pair{"", "0"}, {"7", "7"}, {"14", "14"}})
+            QCOMPARE(CompleteMHzBox(typed), QString(mhz));
+        for (const auto &[typed, box] : {std::pair{"", "000"}, {"5", "005"}, {"50", "050"}, {"123", "123"}})
+            QCOMPARE(CompleteThreeDigitBox(typed), QString(box));
     }
 
     void nameFilter() {
-        QCOMPARE(FilterNameKey(QLatin1Char('a')), QChar(QLatin1Char('A')));
-        QCOMPARE(FilterNameKey(QLatin1Char('z')), QChar(QLatin1Char('Z')));
-        QCOMPARE(FilterNameKey(QLatin1Char('Q')), QChar(QLatin1Char('Q')));
-        QCOMPARE(FilterNameKey(QLatin1Char('7')), QChar(QLatin1Char('7')));
+        const QString typed = QStringLiteral("azQ7"), kept = QStringLiteral("AZQ7");
+        for (int i = 0; i < typed.size(); ++i)
+            QCOMPARE(FilterNameKey(typed[i]), kept[i]);
         QCOMPARE(FilterNameKey(QChar(8)), QChar(8));
         for (QChar c : QStringLiteral(" #$()*+-/=\\_"))
             QCOMPARE(FilterNameKey(c), c);

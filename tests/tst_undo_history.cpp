@@ -25,6 +25,8 @@ class TestUndoHistory : public QObject {
         CloneImage c = b;
         c.VfoTable[1].field[FieldMode] = {QStringLiteral("AM"), 4};
         c.Variant = VariantE;
+        QVERIFY(!history.record(QStringLiteral("Insert 250"), a, a)); // a step that changes nothing
+        QVERIFY(!history.canUndo());
         QVERIFY(history.record(QStringLiteral("Modify 17"), a, b));
         QVERIFY(history.record(QStringLiteral("Model"), b, c));
         QCOMPARE(history.undoName(), QStringLiteral("Model"));
@@ -44,13 +46,6 @@ class TestUndoHistory : public QObject {
         QVERIFY(history.redo(image));
         QVERIFY(image == c);
         QVERIFY(!history.redo(image));
-    }
-
-    void aStepThatChangesNothingIsNotRecorded() {
-        UndoHistory history;
-        const CloneImage a = NewCloneImage();
-        QVERIFY(!history.record(QStringLiteral("Insert 250"), a, a));
-        QVERIFY(!history.canUndo());
     }
 
     void recordingDropsTheRedoPart() {
@@ -114,11 +109,8 @@ class TestUndoHistory : public QObject {
         history.redo(image, &file);
         QCOMPARE(file, std::optional<FileState>(two));
     }
-};
 
-class TestCloneDocument : public QObject {
-    Q_OBJECT
-  private slots:
+    // The document around the history.
     void aCommittedChangeMarksAndCanBeUndone() {
         CloneDocument doc;
         doc.image() = NewCloneImage();
@@ -145,10 +137,8 @@ class TestCloneDocument : public QObject {
         QVERIFY(doc.dataChanged());
         QVERIFY(!doc.history().canUndo());
         QVERIFY(!doc.undo());
-    }
-
-    void leaveKeepsTheFlag() {
-        CloneDocument doc;
+        // and Mark::Leave keeps the flag as it was
+        doc.setDataChanged(false);
         doc.beginChange();
         doc.image().Settings[0] = 1 - doc.image().Settings[0];
         QVERIFY(doc.commitChange(QStringLiteral("Setting"), CloneDocument::Mark::Leave));
@@ -207,14 +197,5 @@ class TestCloneDocument : public QObject {
     }
 };
 
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    TestUndoHistory history;
-    status |= QTest::qExec(&history, argc, argv);
-    TestCloneDocument document;
-    status |= QTest::qExec(&document, argc, argv);
-    return status;
-}
-
+QTEST_GUILESS_MAIN(TestUndoHistory)
 #include "tst_undo_history.moc"
