@@ -6,6 +6,7 @@
 #include "files/ImageDiff.h"
 #include "link/TransferProgress.h"
 #include "support/CliRun.h"
+#include "support/RecordText.h"
 #include "support/TestFiles.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,14 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-const QString Record = "80010000000000000000000000000000"
-                       "10936B00"
-                       "3A3B3C0000000000"
-                       "10936B00";
-
-} // namespace
 
 class TestCompareAndBackups : public QObject {
     Q_OBJECT
@@ -32,7 +25,7 @@ class TestCompareAndBackups : public QObject {
 
     void differencesByLabelAndField() {
         CloneImage a = NewCloneImage();
-        QVERIFY(UpdateMemData(a, Record, 400));
+        QVERIFY(UpdateMemData(a, AbcRecord, 400));
         CloneImage b = a;
         QVERIFY(DiffImages(a, b).isEmpty());
 
@@ -40,7 +33,7 @@ class TestCompareAndBackups : public QObject {
         b.VfoTable[1].field[FieldMode] = {"USB", 0};
         b.ChannelTable[400].field[FieldName].text = "ABD";
         b.ChannelTable[400].field[FieldGain] = {"+10", 7}; // same text as code 3, other code
-        QVERIFY(UpdateMemData(b, Record, 5));
+        QVERIFY(UpdateMemData(b, AbcRecord, 5));
         b.WideRange = true;
         const QList<ImageDifference> d = DiffImages(a, b);
         QCOMPARE(d.size(), 6);
@@ -79,7 +72,7 @@ class TestCompareAndBackups : public QObject {
         CliResult r = runCli({"diff", fa, fa});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("same data"));
-        QVERIFY(UpdateMemData(a, Record, 210));
+        QVERIFY(UpdateMemData(a, AbcRecord, 210));
         QCOMPARE(SaveCloneFile(fb, a), FileStatus::Ok);
         r = runCli({"diff", fa, fb, "--json"});
         QCOMPARE(r.exitCode, 5);
@@ -100,7 +93,7 @@ class TestCompareAndBackups : public QObject {
     void backupsAreWrittenAndRotated() {
         const QString folder = dir.filePath("backups");
         CloneImage image = NewCloneImage();
-        QVERIFY(UpdateMemData(image, Record, 0));
+        QVERIFY(UpdateMemData(image, AbcRecord, 0));
         const CloneImage before = image;
         const QDateTime t0(QDate(2026, 1, 2), QTime(3, 4, 5));
         BackupResult r = SaveBackup(image, folder, t0, 3);

@@ -1,41 +1,17 @@
 // Verify's comparison of records read back from the radio with what a write would send.
 #include "channels/ChannelRecord.h"
-#include "channels/VfoRecordCodec.h"
-#include "image/HexText.h"
 #include "link/VerifyRecords.h"
-#include "settings/SettingsCodec.h"
 #include "support/RecordText.h"
+#include "support/WrittenRecords.h"
 #include <QtTest>
 
 namespace {
-const QString Record = "80010000000000000000000000000000"
-                       "10936B00"
-                       "3A3B3C0000000000"
-                       "10936B00";
-
 CloneImage sample() {
-    CloneImage image;
-    ClearTables(image);
-    NewImage(image);
-    UpdateMemData(image, Record, 0);
-    UpdateMemData(image, Record, 401);
+    CloneImage image = NewCloneImage();
+    UpdateMemData(image, AbcRecord, 0);
+    UpdateMemData(image, AbcRecord, 401);
     return image;
 }
-
-// What the radio holds after a faithful write of image.
-RadioRecords written(const CloneImage &image) {
-    CloneImage copy = image;
-    MakeSetData(copy);
-    RadioRecords r;
-    r[0x300] = copy.SetData1;
-    r[0x320] = copy.SetData2;
-    r[0x400] = MakeVFOData(copy, 0);
-    r[0x500] = MakeVFOData(copy, 1);
-    for (int k = 0; k < ChannelCount; ++k)
-        r[0x600 + 0x20 * k] = MakeMemData(copy, k);
-    return r;
-}
-
 } // namespace
 
 class TestVerifyRecords : public QObject {
@@ -63,7 +39,7 @@ class TestVerifyRecords : public QObject {
         const CloneImage image = sample();
         RadioRecords radio = written(image);
         radio[0x600 + 0x20 * 401] = withByte(radio[0x600 + 0x20 * 401], 4, 1); // power Low in A-P2
-        radio[0x600 + 0x20 * 7] = Record;                                      // a channel the PC has empty
+        radio[0x600 + 0x20 * 7] = AbcRecord;                                   // a channel the PC has empty
         radio[0x500] = withByte(radio[0x500], 9, 1);                           // NB on in VFO B
         radio[0x400] = withByte(radio[0x400], 12, 0x55);                       // a byte no field shows
         radio[0x600] = withByte(radio[0x600], 1, 7);                           // no such mode
