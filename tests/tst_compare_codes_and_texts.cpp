@@ -1,14 +1,14 @@
-// diff and verify judge what the radio would hold: codes that differ behind the same text are reported,
-// and texts that differ where the records agree are not (the name, whose text is what is written, is
+// diff and verify: what differs is named by record and field; codes that differ behind the same text are
+// reported, texts that differ where the records agree are not (the name, whose text is what is written, is
 // compared by tst_compare_and_backups).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
 #include "files/ImageDiff.h"
 #include "link/VerifyRecords.h"
+#include "settings/SettingsCodec.h"
 #include "support/CliRun.h"
 #include "support/RecordText.h"
-#include "support/WrittenRecords.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +32,25 @@ void sameTextOtherCodeRows() {
 CloneImage withChannel(const QString &record, int k) {
     CloneImage image = NewCloneImage();
     UpdateMemData(image, record, k);
+    return image;
+}
+
+// What the radio holds after a faithful write of image.
+RadioRecords written(CloneImage image) {
+    MakeSetData(image);
+    RadioRecords r{{0x300, image.SetData1}, {0x320, image.SetData2}};
+    for (int n = 0; n < VfoCount; ++n)
+        r[0x400 + 0x100 * n] = MakeVFOData(image, n);
+    for (int k = 0; k < ChannelCount; ++k)
+        r[0x600 + 0x20 * k] = MakeMemData(image, k);
+    return r;
+}
+
+// The example channel in 0 and A-P2.
+CloneImage sample() {
+    CloneImage image = NewCloneImage();
+    UpdateMemData(image, AbcRecord, 0);
+    UpdateMemData(image, AbcRecord, 401);
     return image;
 }
 } // namespace
@@ -119,6 +138,60 @@ class TestCompareCodesAndTexts : public QObject {
         RadioRecords other = radio;
         other[0x300] = withByte(radio[0x300], 2, 0x01);
         QCOMPARE(CompareWithRadio(image, other).size(), 1);
+    }
+
+    // Verify in general: what differs is named by record and field.
+    void aFaithfulRadioMatches() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        radio[0x600] = radio[0x600].toLower(); // the radio's case does not matter
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        QVERIFY(CompareWithRadio(image, {}).isEmpty()); // nothing read, nothing compared
+    }
+
+    void theSettingsPageIsWhatAWriteSends() {
+        CloneImage image = sample();
+        const RadioRecords radio = written(image);
+        image.Settings.byName("cmbAPO") = 4; // changed on the page after the radio was written
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Auto Power Off", "120", "Off"}));
+    }
+
+    void differencesByRecordAndField() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x600 + 0x20 * 401] = withByte(radio[0x600 + 0x20 * 401], 4, 1); // power Low in A-P2
+        radio[0x600 + 0x20 * 7] = AbcRecord;                                   // a channel the PC has empty
+        radio[0x500] = withByte(radio[0x500], 9, 1);                           // NB on in VFO B
+        radio[0x400] = withByte(radio[0x400], 12, 0x55);                       // a byte no field shows
+        radio[0x600] = withByte(radio[0x600], 1, 7);                           // no such mode
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 5);
+        QCOMPARE(d[0].record, QString("VFO A"));
+        QCOMPARE(d[0].field, QString("Other bytes"));
+        QCOMPARE(d[1], (ImageDifference{"VFO B", "NB", "Off (0)", "On (1)"}));
+        QCOMPARE(d[2], (ImageDifference{"0", "Mode", "LSB", "code 7 (no such mode)"}));
+        QCOMPARE(d[3].record, QString("7"));
+        QCOMPARE(d[3].field, QString("Used"));
+        QCOMPARE(d[3].first, QString("empty"));
+        QVERIFY(d[3].second.startsWith("Frequency 7.050.000, Mode LSB, "));
+        QVERIFY(d[3].second.endsWith(", Name \"ABC\", Skip -"));
+        QCOMPARE(d[4], (ImageDifference{"A-P2", "Pwr", "High (0)", "Low (1)"}));
+    }
+
+    void settingsBlocksBeyondTheirListsOrInFixedBytes() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x300] = withByte(radio[0x300], 1, 0x12); // a fixed byte
+        QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0].record, QString("Settings block 0300"));
+        radio[0x320] = withByte(radio[0x320], 12, 9); // key ratio beyond its list
+        d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Key Ratio", "3.0", "value beyond the list"}));
     }
 };
 
