@@ -1,5 +1,6 @@
 // What the edit dialog shows when it opens, what its OK stores, and the typing rules of its boxes, without
-// the dialog.
+// the dialog; the same store as Set Field makes it over many channels, Sort and Find.
+#include "channels/ChannelBulkEdit.h"
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyEntry.h"
@@ -7,14 +8,6 @@
 #include <QtTest>
 
 namespace {
-CloneImage newImage(int variant = VariantJ, bool wide = false) {
-    CloneImage image;
-    image.Variant = variant;
-    NewImage(image);
-    image.WideRange = wide;
-    return image;
-}
-
 // Boxes as one text, so that a failure shows them.
 QString boxes(const FrequencyBoxes &b) {
     return b.mhz + QLatin1Char('/') + b.khz + QLatin1Char('/') + b.hz;
@@ -29,6 +22,22 @@ EditFields withFrequency(EditFields f, const QString &mhz, const QString &khz, c
 QList<int> selections(const EditFields &f) {
     return {f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb};
 }
+
+// A used channel as the dialog stores it.
+void makeChannel(CloneImage &image, int k, qint64 hz, const QString &name) {
+    EditFields e = NewChannelFields(image.Variant);
+    e.frequency = e.split = SplitFrequency(hz);
+    e.name = name;
+    QVERIFY(ApplyEditFields(image, EditSource::Memory, k, e, nullptr));
+}
+// The names of channels 50 to 54, "<empty>" for an empty one.
+QStringList names(const CloneImage &image) {
+    QStringList out;
+    for (int k = 50; k <= 54; ++k)
+        out << (image.ChannelUsed[k] ? image.ChannelTable[k].field[FieldName].text
+                                     : QStringLiteral("<empty>"));
+    return out;
+}
 } // namespace
 
 class TestChannelEdit : public QObject {
@@ -37,21 +46,21 @@ class TestChannelEdit : public QObject {
     void initTestCase() { BuildTextTables(); }
 
     void newChannelDefaultsFollowVariant() {
-        const EditFields fj = EditFieldsFor(newImage(VariantJ), EditSource::Memory, 5);
+        const EditFields fj = EditFieldsFor(NewCloneImage(VariantJ), EditSource::Memory, 5);
         QCOMPARE(boxes(fj.frequency), QStringLiteral("7/050/000"));
         QCOMPARE(boxes(fj.split), boxes(fj.frequency));
         QCOMPARE(selections(fj), (QList<int>{1, 0, 1, 0, 0, 0, 0})); // LSB, 0, Slow, High, Wide, Off, Off
         QVERIFY(!fj.skip);
         QVERIFY(fj.name.isEmpty());
         for (int v : {VariantT, VariantE, VariantA}) {
-            const EditFields f = EditFieldsFor(newImage(v), EditSource::Memory, 0);
+            const EditFields f = EditFieldsFor(NewCloneImage(v), EditSource::Memory, 0);
             QCOMPARE(boxes(f.frequency), QStringLiteral("7/100/000"));
             QCOMPARE(boxes(f.split), boxes(f.frequency));
         }
     }
 
     void usedChannelShowsItsFields() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, tone byte 0x8C, NB on, split 14.200, "DX", skip
         QVERIFY(UpdateMemData(image,
                               "880002000200018C0001000000000000"
@@ -67,7 +76,7 @@ class TestChannelEdit : public QObject {
 
     // Codes outside a list show no item and are stored back as they were; the tone keeps only its top bit.
     void outOfListCodesShowEmptyAndAreKept() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         image.VfoTable[1].field[FieldGain] = {QStringLiteral("+10"), 7};
         image.VfoTable[1].field[FieldNB] = {QStringLiteral("On"), 5};
         image.VfoTable[1].field[FieldTone] = {QStringLiteral("On"), 0x8C};
@@ -113,7 +122,7 @@ class TestChannelEdit : public QObject {
         QFETCH(QStringList, boxes);
         QFETCH(bool, accepted);
         const QString mhz = boxes[0], khz = boxes[1], hz = boxes[2];
-        CloneImage image = newImage(VariantJ, wide);
+        CloneImage image = NewCloneImage(VariantJ, wide);
         const CloneImage before = image;
         EditFields f = withFrequency(NewChannelFields(VariantJ), mhz, khz, hz);
         f.split = FrequencyBoxes{"7", "050", "000"};
@@ -132,7 +141,7 @@ class TestChannelEdit : public QObject {
     }
 
     void refusedSplitStoresNothing() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         const CloneImage before = image;
         EditFields f = NewChannelFields(VariantJ);
         f.split = {"31", "000", "000"};
@@ -143,7 +152,7 @@ class TestChannelEdit : public QObject {
     }
 
     void okStoresEveryChannelField() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         EditFields f{.frequency = {"29", "999", "999"},
                      .split = {"3", "500", "000"},
                      .mode = 5,
@@ -180,7 +189,7 @@ class TestChannelEdit : public QObject {
     }
 
     void pastedNameIsCutToWhatTheRadioStores() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         EditFields f = NewChannelFields(VariantJ);
         f.name = QStringLiteral("ab.cdefghij");
         QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
@@ -191,7 +200,7 @@ class TestChannelEdit : public QObject {
     }
 
     void vfoOkIgnoresSplitAndTouchesOnlyItsRecord() {
-        CloneImage image = newImage(VariantT);
+        CloneImage image = NewCloneImage(VariantT);
         const VfoRecord a = image.VfoTable[0];
         EditFields f = withFrequency(EditFieldsFor(image, EditSource::Vfo, 1), "21", "074", "000");
         f.split = {"", "", ""}; // the VFO has no split frequency: its boxes do not count
@@ -270,6 +279,114 @@ class TestChannelEdit : public QObject {
             QVERIFY2(FilterNameKey(c).isNull(), qPrintable(QString(c)));
         QVERIFY(FilterNameKey(QChar(0xE9)).isNull());   // é
         QVERIFY(FilterNameKey(QChar(0xFF71)).isNull()); // half-width katakana
+    }
+
+    // Set Field, Sort and Find over many channels.
+    void fieldsAndValuesAreTheDialogsLists() {
+        QCOMPARE(BulkFieldName(BulkField::Power), QStringLiteral("Pwr"));
+        QCOMPARE(BulkFieldValues(BulkField::Mode), (QStringList{"USB", "LSB", "CWU", "CWL", "AM", "FM"}));
+        QCOMPARE(BulkFieldValues(BulkField::Gain), (QStringList{"0", "-10", "-20", "+10"}));
+        QCOMPARE(BulkFieldValues(BulkField::Skip), (QStringList{"Off", "On"}));
+    }
+
+    void setFieldStoresAsTheDialogDoes_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("code");
+        QTest::newRow("mode FM") << int(BulkField::Mode) << 5 << int(FieldMode) << "FM" << 5.0;
+        QTest::newRow("gain +10") << int(BulkField::Gain) << 3 << int(FieldGain) << "+10" << 3.0;
+        QTest::newRow("agc fast") << int(BulkField::AGC) << 0 << int(FieldAGC) << "Fast" << 0.0;
+        QTest::newRow("power s-low") << int(BulkField::Power) << 2 << int(FieldPwr) << "S-Low" << 2.0;
+        QTest::newRow("filter narrow") << int(BulkField::Filter) << 1 << int(FieldFilter) << "Narrow" << 1.0;
+        QTest::newRow("tone on") << int(BulkField::Tone) << 1 << int(FieldTone) << "On" << 128.0;
+        QTest::newRow("nb on") << int(BulkField::NB) << 1 << int(FieldNB) << "On" << 1.0;
+        QTest::newRow("skip on") << int(BulkField::Skip) << 1 << int(FieldSkip) << "Skip" << 1.0;
+    }
+    void setFieldStoresAsTheDialogDoes() {
+        QFETCH(int, field);
+        QFETCH(int, value);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(double, code);
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 10, 7000000, QStringLiteral("A"));
+        makeChannel(image, 12, 7100000, QStringLiteral("B"));
+        makeChannel(image, 13, 7200000, QStringLiteral("NOT SEL"));
+        const ChannelEntry outside = image.ChannelTable[13];
+        const BulkEdit e = SetChannelField(image, {10, 11, 12}, BulkField(field), value);
+        QVERIFY2(e.ok, qPrintable(e.message));
+        QCOMPARE(e.changed, 2);
+        for (int k : {10, 12}) {
+            QCOMPARE(image.ChannelTable[k].field[column].text, text);
+            QCOMPARE(image.ChannelTable[k].field[column].value, code);
+        }
+        QVERIFY(!image.ChannelUsed[11]); // an empty channel stays empty
+        QCOMPARE(image.ChannelTable[11], ChannelEntry());
+        QCOMPARE(image.ChannelTable[13], outside);
+        // The record the radio gets follows: MakeMemData of channel 10 holds the code.
+        CloneImage check = NewCloneImage();
+        QVERIFY(UpdateMemData(check, MakeMemData(image, 10), 0));
+        QCOMPARE(check.ChannelTable[0].field[column].value, code);
+    }
+
+    void refusalsChangeNothing() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 0, 7000000, QStringLiteral("OK"));
+        // A channel from a wide-range radio in a window that is not: the dialog could not store it.
+        makeChannel(image, 1, 7000000, QStringLiteral("LOW"));
+        image.ChannelTable[1].field[FieldFrequency] = {QStringLiteral("0.500.000"), 500000};
+        const CloneImage before = image;
+        const BulkEdit e = SetChannelField(image, {0, 1}, BulkField::Mode, 4);
+        QVERIFY(!e.ok);
+        QVERIFY2(e.message.contains(QStringLiteral("Row 1")) &&
+                     e.message.contains(QStringLiteral("Frequency")),
+                 qPrintable(e.message));
+        QVERIFY(image == before);
+        QVERIFY(!SetChannelField(image, {300, 301}, BulkField::Mode, 4).ok); // empty rows only
+        QVERIFY(!SetChannelField(image, {0}, BulkField::Mode, 6).ok);        // beyond the list
+        QVERIFY(!SortChannels(image, {0}, SortKey::Name).ok);                // a sort needs two rows
+        QVERIFY(!SortChannels(image, {0, 0}, SortKey::Name).ok);
+        QVERIFY(image == before);
+    }
+
+    void sortByFrequencyAndByNameEmptiesLast() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 50, 14000000, QStringLiteral("bravo"));
+        makeChannel(image, 52, 3500000, QStringLiteral("Charlie"));
+        makeChannel(image, 53, 7000000, QStringLiteral("alpha"));
+        makeChannel(image, 54, 3500000, QStringLiteral("ALPHA2"));
+        makeChannel(image, 60, 1800000, QStringLiteral("OUTSIDE"));
+        const QList<int> rows = {54, 50, 51, 52, 53}; // order of selection does not matter
+        CloneImage byFreq = image;
+        BulkEdit e = SortChannels(byFreq, rows, SortKey::Frequency);
+        QVERIFY(e.ok);
+        QCOMPARE(names(byFreq), (QStringList{"ALPHA2", "CHARLIE", "ALPHA", "BRAVO", "<empty>"}));
+        QCOMPARE(byFreq.ChannelTable[60], image.ChannelTable[60]);
+        CloneImage byName = image;
+        QVERIFY(SortChannels(byName, rows, SortKey::Name).ok);
+        QCOMPARE(names(byName), (QStringList{"ALPHA", "ALPHA2", "BRAVO", "CHARLIE", "<empty>"}));
+        // The entries move whole: the frequency went with the name.
+        QCOMPARE(byName.ChannelTable[50].field[FieldFrequency].value, 7000000.0);
+    }
+
+    void findGoesRoundFromTheRowAfter() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 5, 7074000, QStringLiteral("FT8 40"));
+        makeChannel(image, 300, 14074000, QStringLiteral("FT8 20"));
+        makeChannel(image, 301, 7074000, QStringLiteral("OTHER"));
+        // from the row after, round past the end, itself last; a frequency as typed in any of its forms
+        const FindBy N = FindBy::Name, F = FindBy::Frequency;
+        const std::tuple<const char *, FindBy, int, int> finds[] = {
+            {"ft8", N, 0, 5},     {"ft8", N, 5, 300},       {"ft8", N, 300, 5},        {"FT8 40", N, 5, 5},
+            {"7.074", F, 5, 301}, {"7.074.000", F, 301, 5}, {"14074000", F, 603, 300}, {"3.5", F, 0, -1},
+            {"xyz", F, 0, -1},    {"nothere", N, 0, -1}};
+        for (const auto &[text, by, from, row] : finds)
+            QCOMPARE(FindChannel(image, text, by, from), row);
+        // An emptied channel's leftovers are not found.
+        image.ChannelUsed[5] = false;
+        QCOMPARE(FindChannel(image, QStringLiteral("FT8 40"), FindBy::Name, 0), -1);
     }
 };
 
