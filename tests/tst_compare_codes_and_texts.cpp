@@ -169,13 +169,10 @@ class TestCompareCodesAndTexts : public QObject {
         radio[0x600] = withByte(radio[0x600], 1, 7);                           // no such mode
         const QList<ImageDifference> d = CompareWithRadio(image, radio);
         QCOMPARE(d.size(), 5);
-        QCOMPARE(d[0].record, QString("VFO A"));
-        QCOMPARE(d[0].field, QString("Other bytes"));
+        QCOMPARE((QStringList{d[0].record, d[0].field}), (QStringList{"VFO A", "Other bytes"}));
         QCOMPARE(d[1], (ImageDifference{"VFO B", "NB", "Off (0)", "On (1)"}));
         QCOMPARE(d[2], (ImageDifference{"0", "Mode", "LSB", "code 7 (no such mode)"}));
-        QCOMPARE(d[3].record, QString("7"));
-        QCOMPARE(d[3].field, QString("Used"));
-        QCOMPARE(d[3].first, QString("empty"));
+        QCOMPARE((QStringList{d[3].record, d[3].field, d[3].first}), (QStringList{"7", "Used", "empty"}));
         QVERIFY(d[3].second.startsWith("Frequency 7.050.000, Mode LSB, "));
         QVERIFY(d[3].second.endsWith(", Name \"ABC\", Skip -"));
         QCOMPARE(d[4], (ImageDifference{"A-P2", "Pwr", "High (0)", "Low (1)"}));
