@@ -141,32 +141,23 @@ class TestChannelEdit : public QObject {
 
     void okStoresEveryChannelField() {
         CloneImage image = NewCloneImage();
-        EditFields f{.frequency = {"29", "999", "999"},
-                     .split = {"3", "500", "000"},
-                     .mode = 5,
-                     .gain = 3,
-                     .agc = 0,
-                     .power = 1,
-                     .filter = 1,
-                     .tone = 1,
-                     .nb = 1,
-                     .skip = true,
-                     .name = "HOME"};
+        EditFields f = NewChannelFields(VariantJ);
+        f.frequency = {"29", "999", "999"};
+        f.split = {"3", "500", "000"};
+        std::tie(f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb) = std::tuple{5, 3, 0, 1, 1, 1, 1};
+        f.skip = true;
+        f.name = QStringLiteral("HOME");
         QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QVERIFY(image.ChannelUsed[402]);
-        const FieldSlot want[] = {{"29.999.999", 29999999},
-                                  {"FM", 5},
-                                  {"+10", 3},
-                                  {"Fast", 0},
-                                  {"Low", 1},
-                                  {"Narrow", 1},
-                                  {"On", 128},
-                                  {"On", 1},
-                                  {"3.500.000", 3500000},
-                                  {"HOME", 0},
-                                  {"Skip", 1}};
-        for (int i = 0; i < ChannelFieldCount; ++i)
-            QCOMPARE(image.ChannelTable[402].field[i], want[i]);
+        QStringList texts;
+        QList<double> codes;
+        for (const FieldSlot &slot : image.ChannelTable[402].field) {
+            texts << slot.text;
+            codes << slot.value;
+        }
+        QCOMPARE(texts, (QStringList{"29.999.999", "FM", "+10", "Fast", "Low", "Narrow", "On", "On",
+                                     "3.500.000", "HOME", "Skip"}));
+        QCOMPARE(codes, (QList<double>{29999999, 5, 3, 0, 1, 1, 128, 1, 3500000, 0, 1}));
         // The record goes to the radio with status 0x88 (used, skip).
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8805")));
 

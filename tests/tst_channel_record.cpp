@@ -121,16 +121,16 @@ class TestChannelRecord : public QObject {
     }
 
     void labels() {
-        const std::pair<int, const char *> rows[] = {
-            {0, "0"},      {199, "199"},  {200, "A  0"}, {210, "A 10"}, {399, "A199"},
-            {400, "A-P1"}, {401, "A-P2"}, {402, "B  0"}, {601, "B199"}, {603, "B-P2"}};
-        for (const auto &[k, label] : rows)
-            QCOMPARE(RowLabel(k), QString(label));
-        const std::tuple<int, const char *, const char *> captions[] = {{401, "Memory A", "P2"},
-                                                                        {402, "Memory B", "CH0"},
-                                                                        {199, "Memory", "CH199"},
-                                                                        {602, "Memory B", "P1"}};
-        for (const auto &[k, bank, channel] : captions) {
+        // the grid's row label, the edit dialog's bank caption and channel label
+        const std::tuple<int, const char *, const char *, const char *> labels[] = {
+            {0, "0", "Memory", "CH0"},          {199, "199", "Memory", "CH199"},
+            {200, "A  0", "Memory A", "CH0"},   {210, "A 10", "Memory A", "CH10"},
+            {399, "A199", "Memory A", "CH199"}, {400, "A-P1", "Memory A", "P1"},
+            {401, "A-P2", "Memory A", "P2"},    {402, "B  0", "Memory B", "CH0"},
+            {601, "B199", "Memory B", "CH199"}, {602, "B-P1", "Memory B", "P1"},
+            {603, "B-P2", "Memory B", "P2"}};
+        for (const auto &[k, row, bank, channel] : labels) {
+            QCOMPARE(RowLabel(k), QString(row));
             QCOMPARE(BankCaption(k), QString(bank));
             QCOMPARE(ChannelLabel(k), QString(channel));
         }

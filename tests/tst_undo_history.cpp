@@ -110,8 +110,8 @@ class TestUndoHistory : public QObject {
         QCOMPARE(doc.image().ChannelTable[3].field[FieldName].text, QStringLiteral("DX"));
     }
 
-    // A command that changed nothing (gui_tst_editing's Insert at an empty row) marks the data but leaves no
-    // step; Mark::Leave leaves the mark as it was.
+    // A command that changed nothing marks the data but leaves no step (gui_tst_editing's Insert that
+    // moves nothing); Mark::Leave leaves the mark as it was.
     void leaveKeepsTheFlag() {
         CloneDocument doc;
         doc.beginChange();
