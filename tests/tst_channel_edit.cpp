@@ -200,20 +200,14 @@ class TestChannelEdit : public QObject {
     }
 
     // The typing rules of the frequency and name boxes.
-    void splitFrequency_data() {
-        QTest::addColumn<qint64>("hz");
-        QTest::addColumn<QStringList>("boxes"); // MHz, kHz, Hz
-        QTest::newRow("14.195 MHz") << qint64(14195000) << QStringList{"14", "195", "000"};
-        QTest::newRow("below 1 MHz") << qint64(150000) << QStringList{"0", "150", "000"};
-        QTest::newRow("hertz digits") << qint64(7050007) << QStringList{"7", "050", "007"};
-        QTest::newRow("top of wide range") << qint64(34999999) << QStringList{"34", "999", "999"};
-        QTest::newRow("zero") << qint64(0) << QStringList{"0", "000", "000"};
-    }
     void splitFrequency() {
-        QFETCH(qint64, hz);
-        QFETCH(QStringList, boxes);
-        const FrequencyBoxes b = SplitFrequency(hz);
-        QCOMPARE((QStringList{b.mhz, b.khz, b.hz}), boxes);
+        const std::pair<qint64, const char *> cases[] = {{14195000, "14/195/000"},
+                                                         {150000, "0/150/000"},
+                                                         {7050007, "7/050/007"},
+                                                         {34999999, "34/999/999"},
+                                                         {0, "0/000/000"}};
+        for (const auto &[hz, text] : cases)
+            QCOMPARE(boxes(SplitFrequency(hz)), QString(text));
     }
 
     void digitFilterKeepsDigitsAndBackspaceOnly() {
@@ -225,29 +219,14 @@ class TestChannelEdit : public QObject {
     }
 
     // The advance looks at the box before the key: length and selection only.
-    void advance_data() {
-        QTest::addColumn<int>("maxLength");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("advances");
-        QTest::newRow("MHz: one char, no selection") << 2 << 1 << 0 << true;
-        QTest::newRow("MHz: both selected (just entered)") << 2 << 2 << 2 << false;
-        QTest::newRow("MHz: two chars, one selected") << 2 << 2 << 1 << true;
-        QTest::newRow("MHz: empty") << 2 << 0 << 0 << false;
-        QTest::newRow("MHz: one char selected") << 2 << 1 << 1 << false;
-        QTest::newRow("MHz: full, nothing selected") << 2 << 2 << 0 << false;
-        QTest::newRow("kHz: two chars, no selection") << 3 << 2 << 0 << true;
-        QTest::newRow("kHz: three chars, one selected") << 3 << 3 << 1 << true;
-        QTest::newRow("kHz: one char") << 3 << 1 << 0 << false;
-        QTest::newRow("kHz: all selected") << 3 << 3 << 3 << false;
-        QTest::newRow("kHz: three chars, two selected") << 3 << 3 << 2 << false;
-    }
     void advance() {
-        QFETCH(int, maxLength);
-        QFETCH(int, length);
-        QFETCH(int, selected);
-        QFETCH(bool, advances);
-        QCOMPARE(FrequencyKeyAdvances(maxLength, length, selected), advances);
+        // box length (2 MHz, 3 kHz), characters in it, characters selected, whether the key moves on
+        const std::tuple<int, int, int, bool> cases[] = {{2, 1, 0, true},  {2, 2, 2, false}, {2, 2, 1, true},
+                                                         {2, 0, 0, false}, {2, 1, 1, false}, {2, 2, 0, false},
+                                                         {3, 2, 0, true},  {3, 3, 1, true},  {3, 1, 0, false},
+                                                         {3, 3, 3, false}, {3, 3, 2, false}};
+        for (const auto &[maxLength, length, selected, advances] : cases)
+            QCOMPARE(FrequencyKeyAdvances(maxLength, length, selected), advances);
     }
 
     void completionOnLeaving() {
@@ -435,24 +414,15 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.ChannelTable[1].field[FieldName].text, QStringLiteral("CQ DX"));
     }
 
-    void frequencyTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("hz");
-        QTest::newRow("dotted") << "7.050.000" << qint64(7050000);
-        QTest::newRow("dotted two digits") << "29.999.999" << qint64(29999999);
-        QTest::newRow("hertz") << "150000" << qint64(150000);
-        QTest::newRow("megahertz") << "14.195" << qint64(14195000);
-        QTest::newRow("megahertz to the hertz") << "3.573125" << qint64(3573125);
-        QTest::newRow("blanks round") << " 7.1 " << qint64(7100000);
-        QTest::newRow("word") << "seven" << qint64(-1);
-        QTest::newRow("two dots, short group") << "7.05.000" << qint64(-1);
-        QTest::newRow("comma") << "7,050" << qint64(-1);
-        QTest::newRow("empty") << "" << qint64(-1);
-    }
     void frequencyTexts() {
-        QFETCH(QString, text);
-        QFETCH(qint64, hz);
-        QCOMPARE(ParseFrequencyText(text), hz);
+        // dotted, hertz, megahertz to the hertz, blanks round; a word, a short group, a comma, nothing
+        const std::pair<const char *, qint64> texts[] = {{"7.050.000", 7050000}, {"29.999.999", 29999999},
+                                                         {"150000", 150000},     {"14.195", 14195000},
+                                                         {"3.573125", 3573125},  {" 7.1 ", 7100000},
+                                                         {"seven", -1},          {"7.05.000", -1},
+                                                         {"7,050", -1},          {"", -1}};
+        for (const auto &[text, hz] : texts)
+            QCOMPARE(ParseFrequencyText(text), hz);
     }
 
     void refusalsNameRowAndFieldAndChangeNothing_data() {

@@ -101,9 +101,7 @@ class TestChannelRecord : public QObject {
     }
 
     void vfoRecords() {
-        const QString example = "80010000000000000000000000000000"
-                                "10936B00" +
-                                QString(24, '0');
+        const QString example = "8001000000000000000000000000000010936B00" + QString(24, '0');
         CloneImage image;
         QVERIFY(UpdateVFORecord(image, example, 1));
         const QStringList texts = {"7.050.000", "LSB", "0", "Fast", "High", "Wide", "Off", "Off"};
@@ -147,29 +145,24 @@ class TestChannelRecord : public QObject {
             QCOMPARE(BlockAddress(k).toInt(nullptr, 16), 0x600 + 0x20 * k);
     }
 
-    void defaultVfoFollowsVariant_data() {
-        QTest::addColumn<int>("variant");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("J") << int(VariantJ) << "7.050.000";
-        QTest::newRow("T") << int(VariantT) << "7.100.000";
-        QTest::newRow("E") << int(VariantE) << "7.100.000";
-        QTest::newRow("A") << int(VariantA) << "7.100.000";
-    }
     void defaultVfoFollowsVariant() {
-        QFETCH(int, variant);
-        QFETCH(QString, text);
-        CloneImage image;
-        image.Variant = variant;
-        LoadDefaultVfo(image);
-        for (int n = 0; n < VfoCount; ++n) {
-            const VfoRecord &r = image.VfoTable[n];
-            QCOMPARE(r.field[FieldFrequency].text, text);
-            QCOMPARE(r.field[FieldMode].text, QString("LSB"));
-            QCOMPARE(r.field[FieldMode].value, 1.0);
-            QCOMPARE(r.field[FieldAGC].text, QString("Slow"));
-            QCOMPARE(r.field[FieldAGC].value, 1.0);
-            QCOMPARE(r.field[FieldPwr].text, QString("High"));
-            QCOMPARE(r.field[FieldTone].text, QString("Off"));
+        for (const auto &[variant, text] : {std::pair{int(VariantJ), "7.050.000"},
+                                            {int(VariantT), "7.100.000"},
+                                            {int(VariantE), "7.100.000"},
+                                            {int(VariantA), "7.100.000"}}) {
+            CloneImage image;
+            image.Variant = variant;
+            LoadDefaultVfo(image);
+            for (int n = 0; n < VfoCount; ++n) {
+                const VfoRecord &r = image.VfoTable[n];
+                QCOMPARE(r.field[FieldFrequency].text, QString(text));
+                QCOMPARE(r.field[FieldMode].text, QString("LSB"));
+                QCOMPARE(r.field[FieldMode].value, 1.0);
+                QCOMPARE(r.field[FieldAGC].text, QString("Slow"));
+                QCOMPARE(r.field[FieldAGC].value, 1.0);
+                QCOMPARE(r.field[FieldPwr].text, QString("High"));
+                QCOMPARE(r.field[FieldTone].text, QString("Off"));
+            }
         }
     }
 
