@@ -19,8 +19,7 @@ QList<int> selections(const EditFields &f) {
     return {f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb};
 }
 
-// A used channel as the dialog stores it: a new channel's fields, these changed (the split 0: as the
-// frequency).
+// A used channel as the dialog stores it; a split of 0 is the frequency.
 void makeChannel(CloneImage &image, int k, qint64 hz, const QString &name, int mode = 1, bool skip = false,
                  int tone = 0, qint64 split = 0) {
     EditFields e = NewChannelFields(image.Variant);
