@@ -1,27 +1,46 @@
-// What the edit dialog shows when it opens and what its OK stores, without the dialog.
+// The Edit menu's work on channels, without the window: what the edit dialog shows when it opens, what its
+// OK stores and the typing rules of its boxes; Set Field, Sort and Find over many channels; the clipboard.
+#include "channels/ChannelBulkEdit.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
+#include "channels/FrequencyEntry.h"
 #include "image/TextTables.h"
 #include <QtTest>
 
 namespace {
-CloneImage newImage(int variant = VariantJ, bool wide = false) {
-    CloneImage image;
-    image.Variant = variant;
-    NewImage(image);
-    image.WideRange = wide;
-    return image;
-}
-
 // Boxes as one text, so that a failure shows them.
 QString boxes(const FrequencyBoxes &b) {
     return b.mhz + QLatin1Char('/') + b.khz + QLatin1Char('/') + b.hz;
 }
 
-EditFields withFrequency(EditFields f, const QString &mhz, const QString &khz, const QString &hz) {
-    f.frequency = {mhz, khz, hz};
-    return f;
+// The list fields' selections: mode, gain, AGC, power, filter, tone, NB.
+QList<int> selections(const EditFields &f) {
+    return {f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb};
 }
+
+// A used channel as the dialog stores it; a split of 0 is the frequency.
+void makeChannel(CloneImage &image, int k, qint64 hz, const QString &name, int mode = 1, bool skip = false,
+                 int tone = 0, qint64 split = 0) {
+    EditFields e = NewChannelFields(image.Variant);
+    e.frequency = SplitFrequency(hz);
+    e.split = SplitFrequency(split ? split : hz);
+    e.mode = mode;
+    e.name = name;
+    e.skip = skip;
+    e.tone = tone;
+    QVERIFY(ApplyEditFields(image, EditSource::Memory, k, e, nullptr));
+}
+// The names of channels 50 to 54, "<empty>" for an empty one.
+QStringList names(const CloneImage &image) {
+    QStringList out;
+    for (int k = 50; k <= 54; ++k)
+        out << (image.ChannelUsed[k] ? image.ChannelTable[k].field[FieldName].text
+                                     : QStringLiteral("<empty>"));
+    return out;
+}
+const QString header =
+    QStringLiteral("Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip");
 } // namespace
 
 class TestChannelEdit : public QObject {
@@ -30,75 +49,60 @@ class TestChannelEdit : public QObject {
     void initTestCase() { BuildTextTables(); }
 
     void newChannelDefaultsFollowVariant() {
-        const CloneImage j = newImage(VariantJ);
-        const EditFields fj = EditFieldsFor(j, EditSource::Memory, 5);
+        const EditFields fj = EditFieldsFor(NewCloneImage(VariantJ), EditSource::Memory, 5);
         QCOMPARE(boxes(fj.frequency), QStringLiteral("7/050/000"));
         QCOMPARE(boxes(fj.split), boxes(fj.frequency));
-        QCOMPARE(fj.mode, 1);  // LSB
-        QCOMPARE(fj.gain, 0);  // 0
-        QCOMPARE(fj.agc, 1);   // Slow
-        QCOMPARE(fj.power, 0); // High
-        QCOMPARE(fj.filter, 0);
-        QCOMPARE(fj.tone, 0);
-        QCOMPARE(fj.nb, 0);
+        QCOMPARE(selections(fj), (QList<int>{1, 0, 1, 0, 0, 0, 0})); // LSB, 0, Slow, High, Wide, Off, Off
         QVERIFY(!fj.skip);
         QVERIFY(fj.name.isEmpty());
         for (int v : {VariantT, VariantE, VariantA}) {
-            const EditFields f = EditFieldsFor(newImage(v), EditSource::Memory, 0);
+            const EditFields f = EditFieldsFor(NewCloneImage(v), EditSource::Memory, 0);
             QCOMPARE(boxes(f.frequency), QStringLiteral("7/100/000"));
             QCOMPARE(boxes(f.split), boxes(f.frequency));
         }
     }
 
     void usedChannelShowsItsFields() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, tone byte 0x8C, NB on, split 14.200, "DX", skip
-        const QString record = QStringLiteral("88000200020001") + QStringLiteral("8C") +
-                               QStringLiteral("0001") + QString(12, QLatin1Char('0')) +
-                               QStringLiteral("3899D800") + QStringLiteral("3D51000000000000") +
-                               QStringLiteral("C0ACD800");
-        QCOMPARE(record.size(), 64);
-        QVERIFY(UpdateMemData(image, record, 3));
-        QVERIFY(image.ChannelUsed[3]);
+        QVERIFY(UpdateMemData(image,
+                              "880002000200018C0001000000000000"
+                              "3899D8003D51000000000000C0ACD800",
+                              3));
         const EditFields f = EditFieldsFor(image, EditSource::Memory, 3);
         QCOMPARE(boxes(f.frequency), QStringLiteral("14/195/000"));
         QCOMPARE(boxes(f.split), QStringLiteral("14/200/000"));
-        QCOMPARE(f.mode, 0);
-        QCOMPARE(f.gain, 2);
-        QCOMPARE(f.power, 2);
-        QCOMPARE(f.filter, 1);
-        QCOMPARE(f.tone, 1); // 0x8C is above 127
-        QCOMPARE(f.nb, 1);
+        QCOMPARE(selections(f), (QList<int>{0, 2, 0, 2, 1, 1, 1})); // tone 1: 0x8C is above 127
         QVERIFY(f.skip);
         QCOMPARE(f.name, QStringLiteral("DX"));
     }
 
+    // Codes outside a list show no item and are stored back as they were; the tone keeps only its top bit.
     void outOfListCodesShowEmptyAndAreKept() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         image.VfoTable[1].field[FieldGain] = {QStringLiteral("+10"), 7};
         image.VfoTable[1].field[FieldNB] = {QStringLiteral("On"), 5};
+        image.VfoTable[1].field[FieldTone] = {QStringLiteral("On"), 0x8C};
         EditFields f = EditFieldsFor(image, EditSource::Vfo, 1);
         QCOMPARE(f.gain, -1);
         QCOMPARE(f.nb, -1);
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QCOMPARE(f.tone, 1);
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldGain].value, 7.0);
         QCOMPARE(image.VfoTable[1].field[FieldNB].value, 5.0);
+        QCOMPARE(image.VfoTable[1].field[FieldTone], (FieldSlot{"On", 128}));
         f.gain = 2; // picking an item replaces the code
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldGain], (FieldSlot{"-20", 2}));
     }
 
     void frequencyFromBoxes() {
-        QCOMPARE(FrequencyFromBoxes({"1", "600", "000"}), qint64(1600000));
-        QCOMPARE(FrequencyFromBoxes({"29", "999", "999"}), qint64(29999999));
-        QCOMPARE(FrequencyFromBoxes({"0", "150", "000"}), qint64(150000));
-        QCOMPARE(FrequencyFromBoxes({"7", "5", "0"}), qint64(7005000));
-        QCOMPARE(FrequencyFromBoxes({"", "050", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", "", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", "05a", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"7", " 50", "000"}), qint64(-1));
-        QCOMPARE(FrequencyFromBoxes({"-7", "050", "000"}), qint64(-1));
+        const std::pair<FrequencyBoxes, qint64> cases[] = {
+            {{"1", "600", "000"}, 1600000}, {{"29", "999", "999"}, 29999999}, {{"0", "150", "000"}, 150000},
+            {{"7", "5", "0"}, 7005000},     {{"", "050", "000"}, -1},         {{"7", "", "000"}, -1},
+            {{"7", "05a", "000"}, -1},      {{"7", " 50", "000"}, -1},        {{"-7", "050", "000"}, -1}};
+        for (const auto &[b, hz] : cases)
+            QCOMPARE(FrequencyFromBoxes(b), hz);
     }
 
     void rangeLimits_data() {
@@ -116,109 +120,359 @@ class TestChannelEdit : public QObject {
         QTest::newRow("empty box") << false << QStringList{"", "050", "000"} << false;
         QTest::newRow("non-digit box") << true << QStringList{"7", "0x0", "000"} << false;
     }
+    // Each row as the frequency (the split at 7.050) and as the split.
     void rangeLimits() {
         QFETCH(bool, wide);
         QFETCH(QStringList, boxes);
         QFETCH(bool, accepted);
-        const QString mhz = boxes[0], khz = boxes[1], hz = boxes[2];
-        CloneImage image = newImage(VariantJ, wide);
-        const CloneImage before = image;
-        EditFields f = withFrequency(NewChannelFields(VariantJ), mhz, khz, hz);
-        f.split = FrequencyBoxes{"7", "050", "000"};
-        QString message;
-        QCOMPARE(ApplyEditFields(image, EditSource::Memory, 10, f, &message), accepted);
-        if (accepted) {
-            QVERIFY(image.ChannelUsed[10]);
-            QCOMPARE(image.ChannelTable[10].field[FieldFrequency].value,
-                     double(FrequencyFromBoxes(f.frequency)));
-        } else {
-            QCOMPARE(message,
-                     QStringLiteral("The frequency is outside the range. \r\n\t") +
-                         (wide ? QStringLiteral("(150KHz - 35MHz)") : QStringLiteral("(1.6MHz - 30MHz)")));
-            QVERIFY(image == before);
+        const FrequencyBoxes typed{boxes[0], boxes[1], boxes[2]}, other{"7", "050", "000"};
+        for (const bool split : {false, true}) {
+            CloneImage image = NewCloneImage(VariantJ, wide);
+            const CloneImage before = image;
+            EditFields f = NewChannelFields(VariantJ);
+            f.frequency = split ? other : typed;
+            f.split = split ? typed : other;
+            QString message;
+            QCOMPARE(ApplyEditFields(image, EditSource::Memory, 10, f, &message), accepted);
+            if (accepted) {
+                QVERIFY(image.ChannelUsed[10]);
+                QCOMPARE(image.ChannelTable[10].field[split ? FieldSplitFreq : FieldFrequency].value,
+                         double(FrequencyFromBoxes(typed)));
+            } else {
+                QCOMPARE(message, QStringLiteral("The frequency is outside the range. \r\n\t") +
+                                      (wide ? QStringLiteral("(150KHz - 35MHz)")
+                                            : QStringLiteral("(1.6MHz - 30MHz)")));
+                QVERIFY(image == before);
+            }
         }
     }
 
-    void refusedSplitStoresNothing() {
-        CloneImage image = newImage();
-        const CloneImage before = image;
-        EditFields f = NewChannelFields(VariantJ);
-        f.split = {"31", "000", "000"};
-        QString message;
-        QVERIFY(!ApplyEditFields(image, EditSource::Memory, 0, f, &message));
-        QVERIFY(message.endsWith(QStringLiteral("(1.6MHz - 30MHz)")));
-        QVERIFY(image == before);
-    }
-
     void okStoresEveryChannelField() {
-        CloneImage image = newImage();
-        EditFields f = withFrequency(NewChannelFields(VariantJ), "29", "999", "999");
+        CloneImage image = NewCloneImage();
+        EditFields f = NewChannelFields(VariantJ);
+        f.frequency = {"29", "999", "999"};
         f.split = {"3", "500", "000"};
-        f.mode = 5;
-        f.gain = 3;
-        f.agc = 0;
-        f.power = 1;
-        f.filter = 1;
-        f.tone = 1;
-        f.nb = 1;
+        std::tie(f.mode, f.gain, f.agc, f.power, f.filter, f.tone, f.nb) = std::tuple{5, 3, 0, 1, 1, 1, 1};
         f.skip = true;
         f.name = QStringLiteral("HOME");
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
-        const ChannelEntry &c = image.ChannelTable[402];
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QVERIFY(image.ChannelUsed[402]);
-        QCOMPARE(c.field[FieldFrequency], (FieldSlot{"29.999.999", 29999999}));
-        QCOMPARE(c.field[FieldSplitFreq], (FieldSlot{"3.500.000", 3500000}));
-        QCOMPARE(c.field[FieldMode], (FieldSlot{"FM", 5}));
-        QCOMPARE(c.field[FieldGain], (FieldSlot{"+10", 3}));
-        QCOMPARE(c.field[FieldAGC], (FieldSlot{"Fast", 0}));
-        QCOMPARE(c.field[FieldPwr], (FieldSlot{"Low", 1}));
-        QCOMPARE(c.field[FieldFilter], (FieldSlot{"Narrow", 1}));
-        QCOMPARE(c.field[FieldTone], (FieldSlot{"On", 128}));
-        QCOMPARE(c.field[FieldNB], (FieldSlot{"On", 1}));
-        QCOMPARE(c.field[FieldSkip], (FieldSlot{"Skip", 1}));
-        QCOMPARE(c.field[FieldName].text, QStringLiteral("HOME"));
+        QStringList texts;
+        QList<double> codes;
+        for (const FieldSlot &slot : image.ChannelTable[402].field) {
+            texts << slot.text;
+            codes << slot.value;
+        }
+        QCOMPARE(texts, (QStringList{"29.999.999", "FM", "+10", "Fast", "Low", "Narrow", "On", "On",
+                                     "3.500.000", "HOME", "Skip"}));
+        QCOMPARE(codes, (QList<double>{29999999, 5, 3, 0, 1, 1, 128, 1, 3500000, 0, 1}));
         // The record goes to the radio with status 0x88 (used, skip).
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8805")));
 
         f.skip = false;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QCOMPARE(image.ChannelTable[402].field[FieldSkip], (FieldSlot{"", 0}));
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8005")));
     }
 
     void pastedNameIsCutToWhatTheRadioStores() {
-        CloneImage image = newImage();
+        CloneImage image = NewCloneImage();
         EditFields f = NewChannelFields(VariantJ);
         f.name = QStringLiteral("ab.cdefghij");
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
         QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("AB"));
         f.name = QStringLiteral("LONGNAME9");
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
         QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("LONGNAME"));
     }
 
-    void toneByteLosesItsOtherBitsOnOk() {
-        CloneImage image = newImage();
-        image.VfoTable[0].field[FieldTone] = {QStringLiteral("On"), 0x8C};
-        const EditFields f = EditFieldsFor(image, EditSource::Vfo, 0);
-        QCOMPARE(f.tone, 1);
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 0, f, &message));
-        QCOMPARE(image.VfoTable[0].field[FieldTone], (FieldSlot{"On", 128}));
-    }
-
     void vfoOkIgnoresSplitAndTouchesOnlyItsRecord() {
-        CloneImage image = newImage(VariantT);
+        CloneImage image = NewCloneImage(VariantT);
         const VfoRecord a = image.VfoTable[0];
-        EditFields f = withFrequency(EditFieldsFor(image, EditSource::Vfo, 1), "21", "074", "000");
+        EditFields f = EditFieldsFor(image, EditSource::Vfo, 1);
+        f.frequency = {"21", "074", "000"};
         f.split = {"", "", ""}; // the VFO has no split frequency: its boxes do not count
-        QString message;
-        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, &message));
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldFrequency], (FieldSlot{"21.074.000", 21074000}));
         QVERIFY(image.VfoTable[0] == a);
         QVERIFY(std::none_of(image.ChannelUsed.begin(), image.ChannelUsed.end(), [](bool u) { return u; }));
+    }
+
+    // The typing rules of the frequency and name boxes.
+    void splitFrequency() {
+        const std::pair<qint64, const char *> cases[] = {{14195000, "14/195/000"},
+                                                         {150000, "0/150/000"},
+                                                         {7050007, "7/050/007"},
+                                                         {34999999, "34/999/999"},
+                                                         {0, "0/000/000"}};
+        for (const auto &[hz, text] : cases)
+            QCOMPARE(boxes(SplitFrequency(hz)), QString(text));
+    }
+
+    void digitFilterKeepsDigitsAndBackspaceOnly() {
+        for (char c = '0'; c <= '9'; ++c)
+            QVERIFY(FrequencyKeyKept(QLatin1Char(c)));
+        QVERIFY(FrequencyKeyKept(QChar(8)));
+        for (QChar c : QStringLiteral("a.-+ /:eE"))
+            QVERIFY2(!FrequencyKeyKept(c), qPrintable(QString(c)));
+    }
+
+    // The advance looks at the box before the key: length and selection only.
+    void advance() {
+        // box length (2 MHz, 3 kHz), characters in it, characters selected, whether the key moves on
+        const std::tuple<int, int, int, bool> cases[] = {{2, 1, 0, true},  {2, 2, 2, false}, {2, 2, 1, true},
+                                                         {2, 0, 0, false}, {2, 1, 1, false}, {2, 2, 0, false},
+                                                         {3, 2, 0, true},  {3, 3, 1, true},  {3, 1, 0, false},
+                                                         {3, 3, 3, false}, {3, 3, 2, false}};
+        for (const auto &[maxLength, length, selected, advances] : cases)
+            QCOMPARE(FrequencyKeyAdvances(maxLength, length, selected), advances);
+    }
+
+    void completionOnLeaving() {
+        for (const auto &[typed, mhz] : {std::pair{"", "0"}, {"7", "7"}, {"14", "14"}})
+            QCOMPARE(CompleteMHzBox(typed), QString(mhz));
+        for (const auto &[typed, box] : {std::pair{"", "000"}, {"5", "005"}, {"50", "050"}, {"123", "123"}})
+            QCOMPARE(CompleteThreeDigitBox(typed), QString(box));
+    }
+
+    void nameFilter() {
+        const QString typed = QStringLiteral("azQ7"), kept = QStringLiteral("AZQ7");
+        for (int i = 0; i < typed.size(); ++i)
+            QCOMPARE(FilterNameKey(typed[i]), kept[i]);
+        QCOMPARE(FilterNameKey(QChar(8)), QChar(8));
+        for (QChar c : QStringLiteral(" #$()*+-/=\\_"))
+            QCOMPARE(FilterNameKey(c), c);
+        for (QChar c : QStringLiteral("?.,!\"%&'<>@[]^`{|}~:;"))
+            QVERIFY2(FilterNameKey(c).isNull(), qPrintable(QString(c)));
+        QVERIFY(FilterNameKey(QChar(0xE9)).isNull());   // é
+        QVERIFY(FilterNameKey(QChar(0xFF71)).isNull()); // half-width katakana
+    }
+
+    // Set Field, Sort and Find over many channels.
+    void fieldsAndValuesAreTheDialogsLists() {
+        QCOMPARE(BulkFieldName(BulkField::Power), QStringLiteral("Pwr"));
+        QCOMPARE(BulkFieldValues(BulkField::Mode), (QStringList{"USB", "LSB", "CWU", "CWL", "AM", "FM"}));
+        QCOMPARE(BulkFieldValues(BulkField::Gain), (QStringList{"0", "-10", "-20", "+10"}));
+        QCOMPARE(BulkFieldValues(BulkField::Skip), (QStringList{"Off", "On"}));
+    }
+
+    void setFieldStoresAsTheDialogDoes_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("code");
+        QTest::newRow("mode FM") << int(BulkField::Mode) << 5 << int(FieldMode) << "FM" << 5.0;
+        QTest::newRow("gain +10") << int(BulkField::Gain) << 3 << int(FieldGain) << "+10" << 3.0;
+        QTest::newRow("agc fast") << int(BulkField::AGC) << 0 << int(FieldAGC) << "Fast" << 0.0;
+        QTest::newRow("power s-low") << int(BulkField::Power) << 2 << int(FieldPwr) << "S-Low" << 2.0;
+        QTest::newRow("filter narrow") << int(BulkField::Filter) << 1 << int(FieldFilter) << "Narrow" << 1.0;
+        QTest::newRow("tone on") << int(BulkField::Tone) << 1 << int(FieldTone) << "On" << 128.0;
+        QTest::newRow("nb on") << int(BulkField::NB) << 1 << int(FieldNB) << "On" << 1.0;
+        QTest::newRow("skip on") << int(BulkField::Skip) << 1 << int(FieldSkip) << "Skip" << 1.0;
+    }
+    void setFieldStoresAsTheDialogDoes() {
+        QFETCH(int, field);
+        QFETCH(int, value);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(double, code);
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 10, 7000000, QStringLiteral("A"));
+        makeChannel(image, 12, 7100000, QStringLiteral("B"));
+        makeChannel(image, 13, 7200000, QStringLiteral("NOT SEL"));
+        const ChannelEntry outside = image.ChannelTable[13];
+        const BulkEdit e = SetChannelField(image, {10, 11, 12}, BulkField(field), value);
+        QVERIFY2(e.ok, qPrintable(e.message));
+        QCOMPARE(e.changed, 2);
+        for (int k : {10, 12}) {
+            QCOMPARE(image.ChannelTable[k].field[column].text, text);
+            QCOMPARE(image.ChannelTable[k].field[column].value, code);
+        }
+        QVERIFY(!image.ChannelUsed[11]); // an empty channel stays empty
+        QCOMPARE(image.ChannelTable[11], ChannelEntry());
+        QCOMPARE(image.ChannelTable[13], outside);
+        // The record the radio gets follows: MakeMemData of channel 10 holds the code.
+        CloneImage check = NewCloneImage();
+        QVERIFY(UpdateMemData(check, MakeMemData(image, 10), 0));
+        QCOMPARE(check.ChannelTable[0].field[column].value, code);
+    }
+
+    void refusalsChangeNothing() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 0, 7000000, QStringLiteral("OK"));
+        // A channel from a wide-range radio in a window that is not: the dialog could not store it.
+        makeChannel(image, 1, 7000000, QStringLiteral("LOW"));
+        image.ChannelTable[1].field[FieldFrequency] = {QStringLiteral("0.500.000"), 500000};
+        const CloneImage before = image;
+        const BulkEdit e = SetChannelField(image, {0, 1}, BulkField::Mode, 4);
+        QVERIFY(!e.ok);
+        QVERIFY2(e.message.contains(QStringLiteral("Row 1")) &&
+                     e.message.contains(QStringLiteral("Frequency")),
+                 qPrintable(e.message));
+        QVERIFY(image == before);
+        QVERIFY(!SetChannelField(image, {300, 301}, BulkField::Mode, 4).ok); // empty rows only
+        QVERIFY(!SetChannelField(image, {0}, BulkField::Mode, 6).ok);        // beyond the list
+        QVERIFY(!SortChannels(image, {0}, SortKey::Name).ok);                // a sort needs two rows
+        QVERIFY(!SortChannels(image, {0, 0}, SortKey::Name).ok);
+        QVERIFY(image == before);
+    }
+
+    void sortByFrequencyAndByNameEmptiesLast() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 50, 14000000, QStringLiteral("bravo"));
+        makeChannel(image, 52, 3500000, QStringLiteral("Charlie"));
+        makeChannel(image, 53, 7000000, QStringLiteral("alpha"));
+        makeChannel(image, 54, 3500000, QStringLiteral("ALPHA2"));
+        makeChannel(image, 60, 1800000, QStringLiteral("OUTSIDE"));
+        const QList<int> rows = {54, 50, 51, 52, 53}; // order of selection does not matter
+        CloneImage byFreq = image;
+        BulkEdit e = SortChannels(byFreq, rows, SortKey::Frequency);
+        QVERIFY(e.ok);
+        QCOMPARE(names(byFreq), (QStringList{"ALPHA2", "CHARLIE", "ALPHA", "BRAVO", "<empty>"}));
+        QCOMPARE(byFreq.ChannelTable[60], image.ChannelTable[60]);
+        CloneImage byName = image;
+        QVERIFY(SortChannels(byName, rows, SortKey::Name).ok);
+        QCOMPARE(names(byName), (QStringList{"ALPHA", "ALPHA2", "BRAVO", "CHARLIE", "<empty>"}));
+        // The entries move whole: the frequency went with the name.
+        QCOMPARE(byName.ChannelTable[50].field[FieldFrequency].value, 7000000.0);
+    }
+
+    void findGoesRoundFromTheRowAfter() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 5, 7074000, QStringLiteral("FT8 40"));
+        makeChannel(image, 300, 14074000, QStringLiteral("FT8 20"));
+        makeChannel(image, 301, 7074000, QStringLiteral("OTHER"));
+        // from the row after, round past the end, itself last; a frequency as typed in any of its forms
+        const FindBy N = FindBy::Name, F = FindBy::Frequency;
+        const std::tuple<const char *, FindBy, int, int> finds[] = {
+            {"ft8", N, 0, 5},     {"ft8", N, 5, 300},       {"ft8", N, 300, 5},        {"FT8 40", N, 5, 5},
+            {"7.074", F, 5, 301}, {"7.074.000", F, 301, 5}, {"14074000", F, 603, 300}, {"3.5", F, 0, -1},
+            {"xyz", F, 0, -1},    {"nothere", N, 0, -1}};
+        for (const auto &[text, by, from, row] : finds)
+            QCOMPARE(FindChannel(image, text, by, from), row);
+        // An emptied channel's leftovers are not found.
+        image.ChannelUsed[5] = false;
+        QCOMPARE(FindChannel(image, QStringLiteral("FT8 40"), FindBy::Name, 0), -1);
+    }
+
+    // Channels to and from the clipboard: the spreadsheet text, the lossless form, and the refusals that
+    // leave the image as it was.
+    void tsvHasTheGridTitlesAndTexts() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 3, 14195000, QStringLiteral("DX NET"), 0, true, 1, 14194400);
+        const QString tsv = ChannelsToTsv(image, {3, 4});
+        QCOMPARE(tsv,
+                 header + QStringLiteral(
+                              "\n14.195.000\tUSB\t0\tSlow\tHigh\tWide\tOn\tOff\t14.194.400\tDX NET\tSkip\n"
+                              "\t\t\t\t\t\t\t\t\t\t\n"));
+    }
+
+    void tsvComesBackAsTheSameChannels() {
+        CloneImage source = NewCloneImage();
+        makeChannel(source, 0, 7050000, QStringLiteral("FT8"), 1, false, 1, 7049400);
+        makeChannel(source, 1, 29999999, QStringLiteral("TOP"), 5, true, 1, 29999399);
+        CloneImage target = NewCloneImage();
+        makeChannel(target, 11, 3500000, QStringLiteral("OLD")); // overwritten by the empty third line
+        const ChannelPaste p = PasteChannels(target, 9, ChannelsToTsv(source, {0, 1, 2}));
+        QVERIFY2(p.ok, qPrintable(p.message));
+        QCOMPARE(p.count, 3);
+        QCOMPARE(target.ChannelTable[9], source.ChannelTable[0]);
+        QCOMPARE(target.ChannelTable[10], source.ChannelTable[1]);
+        QVERIFY(target.ChannelUsed[9] && target.ChannelUsed[10]);
+        QVERIFY(!target.ChannelUsed[11]);
+    }
+
+    void losslessKeepsWhatTheDialogWouldRewrite() {
+        // A tone byte with other bits set survives the lossless form; the text form gives the dialog's 128.
+        CloneImage source = NewCloneImage();
+        makeChannel(source, 5, 10000000, QStringLiteral("WWV"));
+        source.ChannelTable[5].field[FieldTone] = {QStringLiteral("On"), 0x8C};
+        const QString lossless = ChannelsToLossless(source, {5});
+        QVERIFY(lossless.startsWith(LosslessHeader + QLatin1Char('\n')));
+        CloneImage target = NewCloneImage();
+        QVERIFY(PasteChannels(target, 200, lossless).ok);
+        QCOMPARE(MakeMemData(target, 200), MakeMemData(source, 5));
+        QCOMPARE(target.ChannelTable[200].field[FieldTone].value, double(0x8C));
+        CloneImage viaText = NewCloneImage();
+        QVERIFY(PasteChannels(viaText, 200, ChannelsToTsv(source, {5})).ok);
+        QCOMPARE(viaText.ChannelTable[200].field[FieldTone].value, 128.0);
+    }
+
+    void spreadsheetTextWithoutHeaderAndShortLines() {
+        CloneImage image = NewCloneImage(VariantT);
+        // frequency in MHz, lower-case mode and name, the rest as a new channel holds it
+        const ChannelPaste p =
+            PasteChannels(image, 0, QStringLiteral("14.2\tusb\r\n7050000\t\t\t\t\t\t\t\t\tcq dx\r\n"));
+        QVERIFY2(p.ok, qPrintable(p.message));
+        QCOMPARE(image.ChannelTable[0].field[FieldFrequency].text, QStringLiteral("14.200.000"));
+        QCOMPARE(image.ChannelTable[0].field[FieldMode].text, QStringLiteral("USB"));
+        QCOMPARE(image.ChannelTable[0].field[FieldSplitFreq].text, QStringLiteral("14.200.000"));
+        QCOMPARE(image.ChannelTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
+        QCOMPARE(image.ChannelTable[1].field[FieldMode].text, QStringLiteral("LSB"));
+        QCOMPARE(image.ChannelTable[1].field[FieldName].text, QStringLiteral("CQ DX"));
+    }
+
+    void frequencyTexts() {
+        // dotted, hertz, megahertz to the hertz, blanks round; a word, a short group, a comma, nothing
+        const std::pair<const char *, qint64> texts[] = {{"7.050.000", 7050000}, {"29.999.999", 29999999},
+                                                         {"150000", 150000},     {"14.195", 14195000},
+                                                         {"3.573125", 3573125},  {" 7.1 ", 7100000},
+                                                         {"seven", -1},          {"7.05.000", -1},
+                                                         {"7,050", -1},          {"", -1}};
+        for (const auto &[text, hz] : texts)
+            QCOMPARE(ParseFrequencyText(text), hz);
+    }
+
+    void refusalsNameRowAndFieldAndChangeNothing_data() {
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected"); // parts of the message
+        QTest::newRow("frequency above the range")
+            << false << 20 << header + "\n7.000.000\n30.000.000\tUSB"
+            << QStringList{"Row 21", "line 3", "Frequency", "(1.6MHz - 30MHz)"};
+        QTest::newRow("wide range takes 150 kHz but not 149.999")
+            << true << 0 << "0.150.000\n0.149.999"
+            << QStringList{"Row 1", "line 2", "Frequency", "(150KHz - 35MHz)"};
+        QTest::newRow("wide range takes 34.999.999 but not 35")
+            << true << 0 << "34.999.999\n35.000.000" << QStringList{"Row 1", "line 2", "(150KHz - 35MHz)"};
+        QTest::newRow("split below the range") << false << 0 << "7.000.000\t\t\t\t\t\t\t\t1.599.999"
+                                               << QStringList{"Row 0", "Split Freq.", "(1.6MHz - 30MHz)"};
+        QTest::newRow("mode not in the list")
+            << false << 201 << "7.000.000\tDIGI" << QStringList{"Row A 1", "Mode", "DIGI"};
+        QTest::newRow("name with a dot")
+            << false << 400 << "7.000.000\t\t\t\t\t\t\t\t\tW1.AW" << QStringList{"Row A-P1", "Name"};
+        QTest::newRow("name of nine")
+            << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\tABCDEFGHI" << QStringList{"Row 0", "Name"};
+        QTest::newRow("skip word") << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\t\tyes" << QStringList{"Skip"};
+        QTest::newRow("gain") << false << 0 << "7.000.000\tLSB\t-30" << QStringList{"Gain", "-30"};
+        QTest::newRow("no frequency") << false << 0 << "\tLSB" << QStringList{"Frequency"};
+        QTest::newRow("too many columns")
+            << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\t\t\textra" << QStringList{"12 columns"};
+        QTest::newRow("past the last row")
+            << false << 602 << "7.000.000\n7.000.000\n7.000.000" << QStringList{"3 channels", "B-P1"};
+        QTest::newRow("lossless out of range for this window")
+            << false << 0
+            << LosslessHeader + "\n80000000000000000000000000000000F04902000000000000000000F0490200"
+            << QStringList{"Row 0", "Frequency"};
+        QTest::newRow("lossless broken record")
+            << false << 0 << LosslessHeader + "\n80XX" << QStringList{"Row 0", "not a channel record"};
+        QTest::newRow("nothing") << false << 0 << "\n\n" << QStringList{"no channels"};
+    }
+    void refusalsNameRowAndFieldAndChangeNothing() {
+        QFETCH(bool, wide);
+        QFETCH(int, first);
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        CloneImage image = NewCloneImage(VariantJ, wide);
+        makeChannel(image, first, 7100000, QStringLiteral("KEEP"));
+        const CloneImage before = image;
+        const ChannelPaste p = PasteChannels(image, first, text);
+        QVERIFY(!p.ok);
+        for (const QString &part : expected)
+            QVERIFY2(p.message.contains(part), qPrintable(p.message + " lacks " + part));
+        QVERIFY(image == before);
     }
 };
 

@@ -1,5 +1,6 @@
-// diff and verify judge what the radio would hold: codes that differ behind the same text are reported,
-// and texts that differ where the records agree (the name excepted) are not.
+// diff and verify: what differs is named by record and field; codes that differ behind the same text are
+// reported, texts that differ where the records agree are not (the name, whose text is what is written, is
+// compared by tst_compare_and_backups).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
@@ -13,10 +14,7 @@
 
 namespace {
 // A used channel: LSB, gain +10 (3), AGC Slow (1), S-Low (2), Narrow (1), tone on (0x80), NB on (1).
-const QString Channel = "80010301020001800001000000000000"
-                        "10936B00"
-                        "3A3B3C0000000000"
-                        "10936B00";
+const QString Channel = "8001030102000180000100000000000010936B003A3B3C000000000010936B00";
 
 // The same texts from other codes: byte, the other code, the field that shows it.
 void sameTextOtherCodeRows() {
@@ -46,6 +44,14 @@ RadioRecords written(CloneImage image) {
     for (int k = 0; k < ChannelCount; ++k)
         r[0x600 + 0x20 * k] = MakeMemData(image, k);
     return r;
+}
+
+// The example channel in 0 and A-P2.
+CloneImage sample() {
+    CloneImage image = NewCloneImage();
+    UpdateMemData(image, AbcRecord, 0);
+    UpdateMemData(image, AbcRecord, 401);
+    return image;
 }
 } // namespace
 
@@ -77,15 +83,6 @@ class TestCompareCodesAndTexts : public QObject {
         QCOMPARE(d.size(), 1);
         QCOMPARE(d[0].record, QString("VFO B"));
         QCOMPARE(d[0].field, field);
-    }
-
-    void diffSeesNamesWhoseCodesAgree() {
-        const CloneImage a = withChannel(Channel, 0);
-        CloneImage b = a;
-        b.ChannelTable[0].field[FieldName].text = "ABD"; // the name has no code: its text is what is written
-        const QList<ImageDifference> d = DiffImages(a, b);
-        QCOMPARE(d.size(), 1);
-        QCOMPARE(d[0], (ImageDifference{"0", "Name", "ABC", "ABD"}));
     }
 
     // The command-line diff on two files that differ only in a code behind the same text.
@@ -141,6 +138,57 @@ class TestCompareCodesAndTexts : public QObject {
         RadioRecords other = radio;
         other[0x300] = withByte(radio[0x300], 2, 0x01);
         QCOMPARE(CompareWithRadio(image, other).size(), 1);
+    }
+
+    // Verify in general: what differs is named by record and field.
+    void aFaithfulRadioMatches() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        radio[0x600] = radio[0x600].toLower(); // the radio's case does not matter
+        QVERIFY(CompareWithRadio(image, radio).isEmpty());
+        QVERIFY(CompareWithRadio(image, {}).isEmpty()); // nothing read, nothing compared
+    }
+
+    void theSettingsPageIsWhatAWriteSends() {
+        CloneImage image = sample();
+        const RadioRecords radio = written(image);
+        image.Settings.byName("cmbAPO") = 4; // changed on the page after the radio was written
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Auto Power Off", "120", "Off"}));
+    }
+
+    void differencesByRecordAndField() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x600 + 0x20 * 401] = withByte(radio[0x600 + 0x20 * 401], 4, 1); // power Low in A-P2
+        radio[0x600 + 0x20 * 7] = AbcRecord;                                   // a channel the PC has empty
+        radio[0x500] = withByte(radio[0x500], 9, 1);                           // NB on in VFO B
+        radio[0x400] = withByte(radio[0x400], 12, 0x55);                       // a byte no field shows
+        radio[0x600] = withByte(radio[0x600], 1, 7);                           // no such mode
+        const QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 5);
+        QCOMPARE((QStringList{d[0].record, d[0].field}), (QStringList{"VFO A", "Other bytes"}));
+        QCOMPARE(d[1], (ImageDifference{"VFO B", "NB", "Off (0)", "On (1)"}));
+        QCOMPARE(d[2], (ImageDifference{"0", "Mode", "LSB", "code 7 (no such mode)"}));
+        QCOMPARE((QStringList{d[3].record, d[3].field, d[3].first}), (QStringList{"7", "Used", "empty"}));
+        QVERIFY(d[3].second.startsWith("Frequency 7.050.000, Mode LSB, "));
+        QVERIFY(d[3].second.endsWith(", Name \"ABC\", Skip -"));
+        QCOMPARE(d[4], (ImageDifference{"A-P2", "Pwr", "High (0)", "Low (1)"}));
+    }
+
+    void settingsBlocksBeyondTheirListsOrInFixedBytes() {
+        const CloneImage image = sample();
+        RadioRecords radio = written(image);
+        radio[0x300] = withByte(radio[0x300], 1, 0x12); // a fixed byte
+        QList<ImageDifference> d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0].record, QString("Settings block 0300"));
+        radio[0x320] = withByte(radio[0x320], 12, 9); // key ratio beyond its list
+        d = CompareWithRadio(image, radio);
+        QCOMPARE(d.size(), 1);
+        QCOMPARE(d[0], (ImageDifference{"Settings", "Key Ratio", "3.0", "value beyond the list"}));
     }
 };
 

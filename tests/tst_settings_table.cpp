@@ -1,6 +1,8 @@
 // Every one of the 29 settings lists at its block, byte and items, each item both ways: the byte it
 // encodes to and the selection it decodes from. Expectations are written out here, not taken from the
-// program's list table.
+// program's list table. Then the blocks around the lists: defaults, fixed bytes, the byte the keyer and the
+// paddle share, short texts, and a decode stopped by a byte beyond its list.
+#include "image/CloneImage.h"
 #include "image/HexText.h"
 #include "settings/SettingsCodec.h"
 #include "support/RecordText.h"
@@ -86,6 +88,16 @@ void addRows() {
         for (int i = 0; i < expected()[r].items.size(); ++i)
             QTest::addRow("%s=%d", expected()[r].name, i) << r << i;
 }
+
+// The default blocks 0300 and 0320 as the program writes them.
+const QString Defaults0300 = "A50000000003000E000000000000000000000320010101010808080000000000";
+const QString Defaults0320 = "0000000000000000000001010100000000000000000000000000000000000000";
+
+CloneImage defaults() {
+    CloneImage image;
+    LoadDefaultSettings(image);
+    return image;
+}
 } // namespace
 
 class TestSettingsTable : public QObject {
@@ -111,35 +123,28 @@ class TestSettingsTable : public QObject {
             QCOMPARE(initial.byName(e.name), built.value(e.name, 0));
     }
 
-    void everyItemEncodesIntoItsByte_data() { addRows(); }
-    void everyItemEncodesIntoItsByte() {
+    void everyItemBothWays_data() { addRows(); }
+    void everyItemBothWays() {
         QFETCH(int, row);
         QFETCH(int, item);
         const Expected &e = expected()[row];
+        QString blocks[2] = {fixedBlock(0), fixedBlock(1)};
+        blocks[e.block] = withByte(blocks[e.block], e.byte, item * e.weight);
+        // encoded from a page with every other list at its first item
         CloneImage image;
         for (int i = 0; i < SettingsListCount; ++i)
             image.Settings[i] = 0;
         image.Settings.byName(e.name) = item;
         MakeSetData(image);
-        QString want[2] = {fixedBlock(0), fixedBlock(1)};
-        want[e.block] = withByte(want[e.block], e.byte, item * e.weight);
-        QCOMPARE(image.SetData1, want[0]);
-        QCOMPARE(image.SetData2, want[1]);
-    }
-
-    void everyItemDecodesFromItsByte_data() { addRows(); }
-    void everyItemDecodesFromItsByte() {
-        QFETCH(int, row);
-        QFETCH(int, item);
-        const Expected &e = expected()[row];
-        CloneImage image;
-        QString blocks[2] = {fixedBlock(0), fixedBlock(1)};
-        blocks[e.block] = withByte(blocks[e.block], e.byte, item * e.weight);
-        image.SetData1 = blocks[0];
-        image.SetData2 = blocks[1];
-        QCOMPARE(UpdateSetData(image), -1);
+        QCOMPARE(image.SetData1, blocks[0]);
+        QCOMPARE(image.SetData2, blocks[1]);
+        // and decoded into that one selection
+        CloneImage decoded;
+        decoded.SetData1 = blocks[0];
+        decoded.SetData2 = blocks[1];
+        QCOMPARE(UpdateSetData(decoded), -1);
         for (const Expected &other : expected())
-            QCOMPARE(image.Settings.byName(other.name), &other == &e ? item : 0);
+            QCOMPARE(decoded.Settings.byName(other.name), &other == &e ? item : 0);
     }
 
     // One past the last item names nothing: the decode stops at that list.
@@ -158,6 +163,66 @@ class TestSettingsTable : public QObject {
         image.SetData1 = blocks[0];
         image.SetData2 = blocks[1];
         QCOMPARE(UpdateSetData(image), row);
+    }
+
+    // The blocks around the lists.
+    // The defaults decode to their items and encode back; the fixed bytes come back fixed whatever the
+    // block held there.
+    void defaultsDecodeAndEncodeBack() {
+        CloneImage image = defaults();
+        image.SetData1 = withByte(withByte(withByte(image.SetData1, 1, 0x12), 0, 0x00), 31, 0x77);
+        image.SetData2 = withByte(image.SetData2, 20, 0xFF);
+        QCOMPARE(UpdateSetData(image), -1);
+        const auto text = [&](const char *name) {
+            return SettingsLists()[SettingsListIndex(name)].items[image.Settings.byName(name)];
+        };
+        const std::pair<const char *, const char *> shown[] = {
+            {"cmbWPM", "20"},        {"cmbScanType", "  2S"}, {"cmbDimmer", "32"},  {"cmbSideTone", "800Hz"},
+            {"cmbBreakIn", "AUTO"},  {"cmbTone", "88.5Hz"},   {"cmbElekey", "On"},  {"cmbPaddle", "Normal"},
+            {"cmbScanSkip", "Skip"}, {"cmbKeyRatio", "3.0"},  {"cmbMrAccess", "On"}};
+        for (const auto &[name, item] : shown)
+            QCOMPARE(text(name), QString(item));
+        MakeSetData(image);
+        QCOMPARE(image.SetData1, Defaults0300); // A5 at 0, 03 at 5, the other fixed bytes 00
+        QCOMPARE(image.SetData2, Defaults0320);
+    }
+
+    void keyerAndPaddleShareByte23() {
+        // byte 23 read, keyer, paddle, byte 23 written: bits 1 to 6 are dropped
+        const std::array<int, 4> cases[] = {{0x81, 1, 1, 0x81}, {0x7F, 1, 0, 0x01}};
+        for (const auto &[read, keyer, paddle, written] : cases) {
+            CloneImage image = defaults();
+            image.SetData1 = withByte(image.SetData1, 23, read);
+            QCOMPARE(UpdateSetData(image), -1);
+            QCOMPARE(image.Settings.byName("cmbElekey"), keyer);
+            QCOMPARE(image.Settings.byName("cmbPaddle"), paddle);
+            MakeSetData(image);
+            QCOMPARE(ReadHexPair(image.SetData1, 23), written);
+        }
+    }
+
+    void aByteBeyondItsListStopsThere() {
+        CloneImage image = defaults();
+        // start from other selections, then decode a block whose dimmer byte is 0x41
+        image.Settings.byName("cmbRit") = 2;     // before the dimmer: takes the new value
+        image.Settings.byName("cmbDimmer") = 64; // keeps its selection
+        image.Settings.byName("cmbBeep") = 0;    // after it: keeps its selection
+        image.Settings.byName("cmbFunc") = 1;    // in the other block, after it: keeps its selection
+        image.SetData1 = withByte(withByte(image.SetData1, 19, 0x41), 20, 0x01);
+        QCOMPARE(UpdateSetData(image), SettingsListIndex("cmbDimmer"));
+        QCOMPARE(image.Settings.byName("cmbRit"), 0);
+        QCOMPARE(image.Settings.byName("cmbDimmer"), 64);
+        QCOMPARE(image.Settings.byName("cmbBeep"), 0);
+        QCOMPARE(image.Settings.byName("cmbFunc"), 1);
+    }
+
+    void shortAndLowerCaseTexts() {
+        CloneImage image = defaults();
+        image.SetData1 = "a5000000000300"; // the missing pairs read as 0
+        image.SetData2 = QString();
+        QCOMPARE(UpdateSetData(image), -1);
+        QCOMPARE(image.Settings.byName("cmbWPM"), 0);
+        QCOMPARE(image.Settings.byName("cmbScanSkip"), 0);
     }
 };
 

@@ -27,9 +27,7 @@ class TestStartup : public QObject {
     }
 
     void stringTable() {
-        QCOMPARE(ResString(1000, UiLanguage::English), QString("File(&F)"));
-        QCOMPARE(ResString(1007, UiLanguage::English), QString("Exit(&X)..."));
-        QCOMPARE(ResString(1007, UiLanguage::Japanese), QString::fromUtf8("終了(&X)"));
+        // 1000 and 1007 in both languages are the menus of gui_tst_main_window
         QCOMPARE(ResString(1013, UiLanguage::Japanese), QString::fromUtf8("COM ポートセットアップ(&C)"));
         QCOMPARE(ResString(1021, UiLanguage::Japanese), QString::fromUtf8("ﾍﾙﾌﾟ"));
         QCOMPARE(ResString(1207, UiLanguage::English), QString("ALL(&A)"));
@@ -42,10 +40,10 @@ class TestStartup : public QObject {
             QVERIFY2(ResString(id, UiLanguage::English) != ResString(id, UiLanguage::Japanese),
                      qPrintable(QString::number(id)));
         }
-        QCOMPARE(LanguageForLocale("ja_JP"), UiLanguage::Japanese);
-        QCOMPARE(LanguageForLocale("ja"), UiLanguage::Japanese);
-        QCOMPARE(LanguageForLocale("en_US"), UiLanguage::English);
-        QCOMPARE(LanguageForLocale("de_DE"), UiLanguage::English);
+        for (const char *locale : {"ja_JP", "ja"})
+            QCOMPARE(LanguageForLocale(locale), UiLanguage::Japanese);
+        for (const char *locale : {"en_US", "de_DE"})
+            QCOMPARE(LanguageForLocale(locale), UiLanguage::English);
     }
 
     void columnWidths() {
