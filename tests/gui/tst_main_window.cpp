@@ -10,6 +10,7 @@
 #include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,7 +163,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(readFile(path), saved);
     }
 
-    void saveQuestionOutcomes() {
+    void saveQuestionOutcomesOnNewAndClose() {
         MainWindowFixture f;
         QVERIFY(f.load());
         editChannel(f, 0, 7000000);
@@ -177,25 +178,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.prompts.kinds(), (QStringList{"question", "question", "save"}));
         QVERIFY(!f.w().image().ChannelUsed[0]);
         QVERIFY(!f.w().dataChanged());
-    }
-
-    void settingsListsDoNotCountAsChanges() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        QComboBox *beep = f.settings()->combo(SettingsListIndex(QStringLiteral("cmbBeep")));
-        beep->setFocus();
-        QTest::keyClick(beep, Qt::Key_Up);
-        QCOMPARE(beep->currentIndex(), 0);
-        QCOMPARE(f.w().image().Settings.byName(QStringLiteral("cmbBeep")), 0);
-        QVERIFY(!f.w().dataChanged());
-        QVERIFY(f.w().close()); // nothing to ask
-        QVERIFY(f.prompts.shown.isEmpty());
-    }
-
-    void closeAsksAndCancelKeepsTheWindow() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
+        // Cancel keeps the window; Yes saves before it closes.
         editChannel(f, 9, 7000000);
+        f.prompts.shown.clear();
         QVERIFY(!f.w().close());
         QCOMPARE(f.prompts.kinds(), QStringList{"question"});
         QVERIFY(f.w().isVisible());
@@ -271,7 +256,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(g.settings()->vfoModel->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
     }
 
-    void portFileAndComDialog() {
+    void portFileComDialogAndOneSettingsFile() {
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
         // A demo run starts on the virtual radio; the port file keeps its number.
@@ -307,29 +292,37 @@ class TestMainWindow : public QObject {
         QVERIFY(!com->isVisible());
         QCOMPARE(f.w().portChoice().commPort, 5);
         QVERIFY(!f.w().portChoice().virtualRadio);
-        QVERIFY(f.w().close());
-        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
-    }
-
-    void otherPortKeepsTheNumberInThePortFile() {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
-        QVERIFY(writeFile(ini, "3\r\n"));
-        MainWindowFixture f(withPortFile(ini), false);
-        QVERIFY(f.load());
+        // Another port by its path: the port file keeps the number.
         f.w().mnuToolsOptions_Click();
-        DlgCom *com = f.w().comDialog();
         QTRY_VERIFY(com->isVisible());
-        QVERIFY(com->comOption(2)->isChecked());
+        QVERIFY(com->comOption(4)->isChecked());
         com->otherPath()->setFocus();
         com->otherPath()->lineEdit()->selectAll();
         QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
         QVERIFY(com->otherOption()->isChecked()); // typing a path picks the other-port choice
         QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
         QCOMPARE(f.w().portChoice().devicePath, QStringLiteral("/dev/ttyUSB7"));
-        QCOMPARE(f.w().portChoice().commPort, 3);
+        QCOMPARE(f.w().portChoice().commPort, 5);
+        f.w().move(40, 30);
         QVERIFY(f.w().close());
-        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("3\r\n"));
+        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
+        // Everything else, the path and the geometry too, goes to one settings file.
+        QStringList stores;
+        QDirIterator it(f.dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            if (const QString p = it.next(); QFileInfo(p).fileName() != QStringLiteral("KT-M40.ini"))
+                stores << p;
+        QCOMPARE(stores.size(), 1);
+        QCOMPARE(QFileInfo(stores[0]).completeBaseName(), title);
+        QCOMPARE(QFileInfo(stores[0]).dir().dirName(), QStringLiteral("Korvan"));
+        QSettings store(QStringLiteral("Korvan"), title);
+        QCOMPARE(store.fileName(), stores[0]);
+        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
+        QVERIFY(store.value(QStringLiteral("Settings/MainHeight")).toInt() > 0);
+        QVERIFY(store.contains(QStringLiteral("Settings/MainLeft")) &&
+                store.contains(QStringLiteral("Settings/MainTop")));
+        QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).value(0)).toString(),
+                 QStringLiteral("/dev/ttyUSB7"));
     }
 
     void csvExportAndImport() {
@@ -370,18 +363,6 @@ class TestMainWindow : public QObject {
         QVERIFY(f.w().cloneFileName().isEmpty());
         QVERIFY(f.w().statusText().contains(QStringLiteral("Imported")));
         QCOMPARE(f.memory()->currentRow(), 1);
-    }
-
-    void geometryIsStoredAtExit() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().move(40, 30);
-        QVERIFY(f.w().close());
-        QSettings store(QStringLiteral("Korvan"), title);
-        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
-        QVERIFY(store.value(QStringLiteral("Settings/MainHeight")).toInt() > 0);
-        QVERIFY(store.contains(QStringLiteral("Settings/MainLeft")));
-        QVERIFY(store.contains(QStringLiteral("Settings/MainTop")));
     }
 
     void aboutBox() {
