@@ -178,17 +178,6 @@ class TestModifyDialog : public QObject {
         QCOMPARE(cell(4, FieldFrequency), QStringLiteral("7.050.000"));
     }
 
-    void bankLabels() {
-        openChannel(401);
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory A"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("P2"));
-        dlg()->reject();
-        openChannel(402);
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory B"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH0"));
-        dlg()->reject();
-    }
-
     void vfoEditTouchesOnlyItsRow() {
         f->w().tabs()->setCurrentIndex(0);
         QTableView *vfo = f->settings()->MSFlexGrid2;
@@ -210,7 +199,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(f->w().image().VfoTable[1].field[FieldTone].value, 128.0);
     }
 
-    void editModifyFollowsTheSelectedTab() {
+    void editModifyFollowsTheSelectedTabAndNamesTheBank() {
         f->w().tabs()->setCurrentIndex(0);
         f->settings()->MSFlexGrid2->selectRow(1);
         f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
@@ -226,6 +215,16 @@ class TestModifyDialog : public QObject {
         QCOMPARE(dlg()->editIndex(), 203);
         QCOMPARE(label("lblCH")->text(), QStringLiteral("CH3"));
         dlg()->reject();
+        // the labels of the banks' program channels
+        for (const auto &[row, bank, ch] :
+             {std::tuple{402, "Memory A", "P2"}, std::tuple{403, "Memory B", "CH0"}}) {
+            f->memory()->setCurrentRow(row);
+            f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
+            QTRY_VERIFY(dlg()->isVisible());
+            QCOMPARE(label("lblMode")->text(), QLatin1String(bank));
+            QCOMPARE(label("lblCH")->text(), QLatin1String(ch));
+            dlg()->reject();
+        }
     }
 };
 
