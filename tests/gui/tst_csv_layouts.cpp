@@ -15,10 +15,14 @@ const char *const gainRecord = "8001010000000000000000000000000010936B003A3B3C00
 class TestCsvLayouts : public QObject {
     Q_OBJECT
   private slots:
-    void exportAsksTheLayoutFirst() {
+    void exportAsksTheLayoutAndTheFullOneGivesTheImageBack() {
         MainWindowFixture f;
         QVERIFY(f.load());
-        f.prompts.fileNames = {f.path("never.csv")};
+        UpdateMemData(f.w().image(), gainRecord, 250);
+        const QByteArray before = CloneFileBytes(f.w().image());
+        f.w().setDataChanged(false);
+        const QString csv = f.path("all.csv");
+        f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QCOMPARE(f.prompts.kinds(), QStringList{"choose"}); // cancelled at the choice: no file dialog
         const QStringList offered = f.prompts.shown.first().text.split('\n');
@@ -26,18 +30,8 @@ class TestCsvLayouts : public QObject {
         QVERIFY(offered[1].startsWith("Original layout")); // the original stays first
         QVERIFY(offered[2].startsWith("Full layout"));
         QVERIFY(offered[3].startsWith("CHIRP CSV"));
-        QVERIFY(!QFile::exists(f.path("never.csv")));
-    }
-
-    void fullExportAndImportGiveTheImageBack() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        UpdateMemData(f.w().image(), gainRecord, 250);
-        const QByteArray before = CloneFileBytes(f.w().image());
-        f.w().setDataChanged(false);
-        const QString csv = f.path("all.csv");
+        QVERIFY(!QFile::exists(csv));
         f.prompts.choices = {1};
-        f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,"));
         QVERIFY(

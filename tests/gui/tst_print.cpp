@@ -89,33 +89,11 @@ class TestPrint : public QObject {
         QCOMPARE(f.prompts.lastText(), QStringLiteral("File Open Error"));
     }
 
-    void previewShowsThePagesThatPrint() {
+    void pageSetupIsKeptAndThePreviewShowsThePagesThatPrint() {
         if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
         MainWindowFixture f;
         QVERIFY(f.load());
         fillChannels(f.w(), 604);
-        QPrinter *printer = f.w().printCommands()->printer();
-        const QString pdf = f.path("all.pdf");
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        QVERIFY(f.w().printCommands()->printTo(printer));
-        const int pages = PdfPageCount(pdf);
-        QVERIFY(pages > 5);
-
-        f.w().action("mnuFilePrintPreview")->trigger();
-        QPrintPreviewDialog *preview = openDialog<QPrintPreviewDialog>(f.w());
-        QVERIFY(preview);
-        QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
-        QVERIFY(widget);
-        QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
-        QCOMPARE(widget->pageCount(), pages);
-        preview->reject();
-    }
-
-    void pageSetupIsKeptForTheNextPrint() {
-        if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
-        MainWindowFixture f;
-        QVERIFY(f.load());
         // Qt's page setup dialog runs modally: it is answered from a timer while it is up.
         bool answered = false;
         QTimer answer;
@@ -134,14 +112,26 @@ class TestPrint : public QObject {
         QVERIFY(answered);
         QPrinter *printer = f.w().printCommands()->printer();
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        const QString pdf = f.path("wide.pdf");
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(f.path("wide.pdf"));
+        printer->setOutputFileName(pdf);
         QVERIFY(f.w().printCommands()->printTo(printer));
-        const QString info = Poppler("pdfinfo", {f.path("wide.pdf")});
+        const QString info = Poppler("pdfinfo", {pdf});
         const QRegularExpressionMatch size =
             QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
         QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble()); // wider than high
+        const int pages = PdfPageCount(pdf);
+        QVERIFY(pages > 5);
+
+        f.w().action("mnuFilePrintPreview")->trigger();
+        QPrintPreviewDialog *preview = openDialog<QPrintPreviewDialog>(f.w());
+        QVERIFY(preview);
+        QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
+        QVERIFY(widget);
+        QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
+        QCOMPARE(widget->pageCount(), pages);
+        preview->reject();
     }
 
     void refusedWhileATransferRuns() {
