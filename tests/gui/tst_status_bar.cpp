@@ -91,29 +91,18 @@ class TestStatusBar : public QObject {
     }
 
     void theBusyBoxGoesWhenTheTransferEnds() {
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QtUserPrompts prompts;
-        std::shared_ptr<VirtualRadio> radio = VirtualRadio::withDemoContents();
-        AppOptions options;
-        options.splashPauseMs = 0;
-        options.demo = true;
-        options.portFileRead = options.portFileWrite = dir.filePath(QStringLiteral("KT-M40.ini"));
-        options.backupFolder = dir.path();
-        FrmMain w(options, &prompts, [radio](const PortChoice &) -> std::unique_ptr<Link> {
-            return std::make_unique<VirtualRadioLink>(radio);
-        });
-        w.Form_Load();
-        w.show();
-        QVERIFY(WaitUntil([&w] { return w.isLoaded(); }, 5000));
-        w.cmbRxData1_Click();
-        QVERIFY(w.transferRunning());
-        QVERIFY(!w.close());
-        QPointer<QMessageBox> box = w.findChild<QMessageBox *>();
+        QTemporaryDir backups;
+        QtUserPrompts shown;
+        MainWindowFixture f(BackupsIn(backups.path()), true, &shown);
+        QVERIFY(f.load());
+        f.w().cmbRxData1_Click();
+        QVERIFY(f.w().transferRunning());
+        QVERIFY(!f.w().close());
+        QPointer<QMessageBox> box = f.w().findChild<QMessageBox *>();
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
         QVERIFY(box->text().contains(QStringLiteral("transfer")));
-        QVERIFY(WaitUntil([&w] { return !w.transferRunning(); }, 60000));
+        QVERIFY(f.waitIdle(60000));
         QTRY_VERIFY(!box || !box->isVisible());
     }
 };
