@@ -4,6 +4,7 @@
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/Backups.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 class TestTransfers : public QObject {
     Q_OBJECT
 
+    QTemporaryDir backups;
     std::unique_ptr<MainWindowFixture> f;
 
     QList<QPushButton *> radioButtons() {
@@ -35,7 +37,7 @@ class TestTransfers : public QObject {
 
   private slots:
     void init() {
-        f = std::make_unique<MainWindowFixture>();
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
     }
     void cleanup() {
@@ -111,6 +113,7 @@ class TestTransfers : public QObject {
 
     void failedReadRestoresTheWindow() {
         f->radio->faults.timeoutAt = {QStringLiteral("0620")};
+        const qsizetype kept = ListBackups(backups.path()).size();
         const CloneImage before = f->w().image();
         QTest::mouseClick(f->w().tabs()->tabBar(), Qt::LeftButton, {},
                           f->w().tabs()->tabBar()->tabRect(1).center());
@@ -125,7 +128,8 @@ class TestTransfers : public QObject {
         const CloneImage demo = VirtualRadio::demoImage();
         QCOMPARE(f->w().image().ChannelUsed[0], demo.ChannelUsed[0]);
         QCOMPARE(f->w().image().ChannelTable[1], before.ChannelTable[1]);
-        QVERIFY(!f->radio->commandLog().contains("RZ~E")); // no end command after a failure
+        QVERIFY(!f->radio->commandLog().contains("RZ~E"));  // no end command after a failure
+        QCOMPARE(ListBackups(backups.path()).size(), kept); // nor a backup
     }
 
     void portThatCannotOpenGivesComPortError() {
