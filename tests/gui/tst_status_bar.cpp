@@ -59,19 +59,9 @@ class TestStatusBar : public QObject {
         QCOMPARE(f.prompts.shown.size(), 0);
     }
 
-    void finishedMessagesFade() {
+    void finishedMessagesGiveWayToTheNextActionOrFade() {
         QTemporaryDir backups;
-        MainWindowFixture f(withFade(400, backups.path()));
-        QVERIFY(f.load());
-        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(
-            WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000));
-        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
-    }
-
-    void finishedMessagesGiveWayToTheNextAction() {
-        QTemporaryDir backups;
-        MainWindowFixture f(withFade(600000, backups.path()));
+        MainWindowFixture f(withFade(1200, backups.path()));
         QVERIFY(f.load());
         auto readSettings = [&f] {
             QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
@@ -88,6 +78,8 @@ class TestStatusBar : public QObject {
         f.w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
         QCOMPARE(f.w().statusText(), QString());
         f.w().modifyDialog()->reject();
+        QVERIFY(readSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
     }
 
     void theBusyBoxGoesWhenTheTransferEnds() {
