@@ -53,7 +53,7 @@ class TestCsvLayouts : public QObject {
                  QString("-10"));
     }
 
-    void chirpExportListsWhatItCannotCarry() {
+    void chirpExportAndImportListWhatTheyCannotCarry() {
         MainWindowFixture f;
         QVERIFY(f.load());
         for (int k = 0; k < ChannelCount; ++k)
@@ -68,12 +68,7 @@ class TestCsvLayouts : public QObject {
         QVERIFY(f.prompts.shown.last().text.contains("1 channels written"));
         QCOMPARE(f.prompts.reportLines.size(), 4); // VFO A, VFO B, the gain and the AGC of channel 3
         QVERIFY(f.prompts.reportLines.contains("3  Gain  not carried: -10 is not carried by CHIRP CSV"));
-    }
-
-    void chirpImportShowsTakenChangedAndRefused() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        const QString csv = f.path("rep.csv");
+        // An import shows what it took, changed and refused.
         QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
                                "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
                                "21,Two m,146.520000,,,,FM\r\n"));
