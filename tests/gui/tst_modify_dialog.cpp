@@ -112,7 +112,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(cell(1, FieldFrequency), QString()); // only the edited row fills
     }
 
-    void advanceFiresForDiscardedKeysAndBackspace() {
+    void advanceOnDiscardedKeysAndBackspaceThenTheRangeCheck() {
         openChannel(1);
         QLineEdit *mhz = box("txtFreq");
         mhz->setText(QStringLiteral("7"));
@@ -128,10 +128,8 @@ class TestModifyDialog : public QObject {
         // Backspace empties the box, the focus moves on, and leaving completes the empty box to "0".
         QVERIFY(focused("txtFreq2"));
         QCOMPARE(mhz->text(), QStringLiteral("0"));
-    }
 
-    void outOfRangeKeepsTheDialogOpenAndStoresNothing() {
-        openChannel(2);
+        // Out of the range: the dialog stays open and stores nothing.
         box("txtFreq")->setText(QStringLiteral("30"));
         box("txtFreq2")->setText(QStringLiteral("000"));
         box("txtFreq3")->setText(QStringLiteral("000"));
@@ -141,7 +139,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(f->prompts.shown[0].text,
                  QStringLiteral("The frequency is outside the range. \r\n\t(1.6MHz - 30MHz)"));
         QVERIFY(dlg()->isVisible());
-        QVERIFY(!f->w().image().ChannelUsed[2]);
+        QVERIFY(!f->w().image().ChannelUsed[1]);
         QVERIFY(f->w().dataChanged()); // OK was pressed: the data count as changed
 
         // A refused split frequency stores nothing either, not even the good frequency.
@@ -152,13 +150,13 @@ class TestModifyDialog : public QObject {
         box("txtSP2")->setText(QString());
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QCOMPARE(f->prompts.shown.size(), 2);
-        QVERIFY(!f->w().image().ChannelUsed[2]);
+        QVERIFY(!f->w().image().ChannelUsed[1]);
 
         box("txtSP2")->setText(QStringLiteral("600"));
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QVERIFY(!dlg()->isVisible());
-        QCOMPARE(cell(2, FieldFrequency), QStringLiteral("29.999.999"));
-        QCOMPARE(cell(2, FieldSplitFreq), QStringLiteral("1.600.000"));
+        QCOMPARE(cell(1, FieldFrequency), QStringLiteral("29.999.999"));
+        QCOMPARE(cell(1, FieldSplitFreq), QStringLiteral("1.600.000"));
     }
 
     void cancelLeavesEverythingAsItWas() {
