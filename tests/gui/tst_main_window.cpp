@@ -45,7 +45,7 @@ class TestMainWindow : public QObject {
     }
 
   private slots:
-    void startUpState() {
+    void startUpStateViewAndAListPickIsNoChange() {
         MainWindowFixture f;
         QVERIFY(!f.w().isVisible() || !f.w().isLoaded()); // the pause runs before the load ends
         QVERIFY(f.load());
@@ -66,6 +66,26 @@ class TestMainWindow : public QObject {
         QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Split Freq."));
         QCOMPARE(f.settings()->modelOption(3)->text(), QStringLiteral("KT-M40A"));
         QCOMPARE(f.settings()->modelOption(1)->text(), QStringLiteral("KTM-40T"));
+        // View hides the tool and status bars.
+        QToolBar *bar = f.w().findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+        QAction *toggle = f.w().action(QStringLiteral("mnuViewToolbar"));
+        QVERIFY(toggle->isChecked() && bar->isVisible());
+        toggle->trigger();
+        QVERIFY(!toggle->isChecked() && !bar->isVisible());
+        QAction *status = f.w().action(QStringLiteral("mnuStatusBar"));
+        status->trigger();
+        QVERIFY(!f.w().statusBar()->isVisible());
+        status->trigger();
+        QVERIFY(f.w().statusBar()->isVisible());
+        // A settings list picked with the keys is no unsaved change: closing asks nothing.
+        QComboBox *beep = f.settings()->combo(SettingsListIndex(QStringLiteral("cmbBeep")));
+        beep->setFocus();
+        QTest::keyClick(beep, Qt::Key_Up);
+        QCOMPARE(beep->currentIndex(), 0);
+        QCOMPARE(f.w().image().Settings.byName(QStringLiteral("cmbBeep")), 0);
+        QVERIFY(!f.w().dataChanged());
+        QVERIFY(f.w().close());
+        QVERIFY(f.prompts.shown.isEmpty());
     }
 
     void menusInEnglishAndJapanese() {
@@ -99,21 +119,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrintPreview"))->text(),
                  QStringLiteral("印刷プレビュー(&V)..."));
         QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrint"))->text(), QStringLiteral("印刷(&P)..."));
-    }
-
-    void viewTogglesHideToolAndStatusBars() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        QToolBar *bar = f.w().findChild<QToolBar *>(QStringLiteral("tbToolBar"));
-        QAction *toggle = f.w().action(QStringLiteral("mnuViewToolbar"));
-        QVERIFY(toggle->isChecked() && bar->isVisible());
-        toggle->trigger();
-        QVERIFY(!toggle->isChecked() && !bar->isVisible());
-        QAction *status = f.w().action(QStringLiteral("mnuStatusBar"));
-        status->trigger();
-        QVERIFY(!f.w().statusBar()->isVisible());
-        status->trigger();
-        QVERIFY(f.w().statusBar()->isVisible());
     }
 
     void saveThenOpenRestoresEverything() {
