@@ -117,20 +117,9 @@ class TestEditing : public QObject {
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
     }
 
-    void undoOfClearAllRestoresEveryChannel() {
+    void listButtonsAreStepsButANoOpInsertIsNot() {
         fill(0, ChannelCount - 1);
         f->w().document().clearHistory();
-        const CloneImage before = image();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
-        QCOMPARE(cell(603), QString());
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
-        for (int k : {0, 199, 200, 401, 603})
-            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
-    }
-
-    void insertAndClearAreStepsButANoOpInsertIsNot() {
         f->memory()->setCurrentRow(250);
         QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
         QVERIFY(f->w().dataChanged());
@@ -138,11 +127,19 @@ class TestEditing : public QObject {
         f->memory()->setCurrentRow(3);
         QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Insert 2"));
-        fill(402, 402);
         f->prompts.answers = {UserPrompts::Answer::Ok};
         f->memory()->setCurrentRow(403);
         QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear B 0"));
+        // Undo of Clear All restores every channel.
+        const CloneImage before = image();
+        f->prompts.answers = {UserPrompts::Answer::Ok};
+        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
+        QCOMPARE(cell(603), QString());
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image() == before);
+        for (int k : {0, 1, 200, 401, 603}) // the Insert left these in their places
+            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
     }
 
     void editDialogOkIsUndoable() {
