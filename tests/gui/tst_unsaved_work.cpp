@@ -77,38 +77,34 @@ class TestUnsavedWork : public QObject {
             QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
     }
 
+    void keptOrDiscardedDataNeedNoBackup_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("answer"); // to the save question at close; Cancel would keep the window
+        QTest::addColumn<int>("kept");
+        const int cancel = int(UserPrompts::Answer::Cancel);
+        QTest::newRow("nothing made") << false << false << cancel << 0;
+        QTest::newRow("saved: the file holds it") << true << true << cancel << 0;
+        QTest::newRow("the user answered No") << true << false << int(UserPrompts::Answer::No) << 0;
+        QTest::newRow("Yes, but the save dialog was cancelled")
+            << true << false << int(UserPrompts::Answer::Yes) << 1;
+    }
     void keptOrDiscardedDataNeedNoBackup() {
+        QFETCH(bool, edit);
+        QFETCH(bool, saved);
+        QFETCH(int, answer);
+        QFETCH(int, kept);
         QTemporaryDir backups;
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // nothing made: nothing kept
-            QVERIFY(f.load());
-            QVERIFY(f.w().close());
-        }
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // saved: the file holds it
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
-            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
-            QVERIFY(f.w().close());
-        }
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // the user answered No
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.answers = {UserPrompts::Answer::No};
-            QVERIFY(f.w().close());
-            QCOMPARE(f.prompts.kinds().last(), QStringLiteral("question"));
-        }
-        QCOMPARE(unsavedBackups(backups.path()).size(), 0);
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // Yes, but the save dialog was cancelled
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.answers = {UserPrompts::Answer::Yes};
-            QVERIFY(f.w().close());
-        }
-        QCOMPARE(unsavedBackups(backups.path()).size(), 1);
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        if (edit) editBankA(f);
+        f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+        if (saved) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        f.prompts.fileNames.clear();
+        f.prompts.answers = {UserPrompts::Answer(answer)};
+        QVERIFY(f.w().close());
+        QCOMPARE(f.prompts.kinds().contains(QStringLiteral("question")), edit && !saved);
+        QCOMPARE(unsavedBackups(backups.path()).size(), kept);
     }
 
     void unsavedBackupsCountAmongTheKeptOnes() {
