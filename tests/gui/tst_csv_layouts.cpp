@@ -83,20 +83,6 @@ class TestCsvLayouts : public QObject {
                  QString("29.520.000"));
     }
 
-    void ownOriginalExportSaysWhichLayoutWouldTakeIt() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        UpdateMemData(f.w().image(), gainRecord, 4);
-        const QString csv = f.path("old.csv");
-        f.prompts.choices = {0};
-        f.prompts.fileNames = {csv, csv};
-        f.w().action(QStringLiteral("mnuExport"))->trigger();
-        f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // the original import shows no message
-        QVERIFY(f.w().statusText().contains("Nothing was taken from old.csv"));
-        QVERIFY(f.w().statusText().contains("full layout"));
-    }
-
     void japaneseTexts() {
         AppOptions options;
         options.language = UiLanguage::Japanese;

@@ -351,6 +351,12 @@ class TestMainWindow : public QObject {
         f.w().mnuFileSave_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QVERIFY(readFile(csv).startsWith("\"MODEL\""));
+        // Imported again, the original export takes nothing and says which layout would take it.
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // the original import shows no message
+        QVERIFY(f.w().statusText().contains(QStringLiteral("Nothing was taken from list.csv")));
+        QVERIFY(f.w().statusText().contains(QStringLiteral("full layout")));
 
         const QString in = f.path(QStringLiteral("in.csv"));
         QVERIFY(writeFile(
