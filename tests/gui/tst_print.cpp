@@ -1,6 +1,7 @@
 // File > Print Setup, Print Preview and Print: printing to PDF through the print dialog (opened without
-// blocking), a page range, the preview's pages, the page setup kept for the next print, and the refusal
-// while a transfer runs. The menu items in both languages are checked with the other menus.
+// blocking), a page range, the preview's pages and the page setup kept for the next print. The menu items
+// in both languages are checked with the other menus, their refusal while a transfer runs with the other
+// refusals in gui_tst_transfers.
 #include "MainWindowFixture.h"
 #include "app/PrintCommands.h"
 #include "channels/ChannelRecord.h"
@@ -132,24 +133,6 @@ class TestPrint : public QObject {
         QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
         QCOMPARE(widget->pageCount(), pages);
         preview->reject();
-    }
-
-    void refusedWhileATransferRuns() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().action("mnuReMem")->trigger();
-        QVERIFY(WaitUntil([&] { return !f.w().action("mnuFileNew")->isEnabled(); }, 5000));
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY2(!f.w().action(QLatin1String(name))->isEnabled(), name);
-        // reached anyway (a shortcut, a script): nothing opens
-        f.w().mnuFilePageSetup_Click();
-        f.w().mnuFilePrintPreview_Click();
-        f.w().mnuFilePrint_Click();
-        QVERIFY(!f.w().findChild<QPageSetupDialog *>());
-        QVERIFY(!f.w().findChild<QPrintPreviewDialog *>());
-        QVERIFY(!f.w().findChild<QPrintDialog *>());
-        QVERIFY(f.waitIdle(60000));
-        QVERIFY(f.w().action("mnuFilePrint")->isEnabled());
     }
 };
 

@@ -8,6 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,10 +75,19 @@ class TestTransfers : public QObject {
         f->w().cmbInsert_Click();
         f->w().mnuFileNew_Click();
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
+        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+            QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);
+        f->w().mnuFilePageSetup_Click();
+        f->w().mnuFilePrintPreview_Click();
+        f->w().mnuFilePrint_Click();
+        QVERIFY(!f->w().findChild<QPageSetupDialog *>());
+        QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
+        QVERIFY(!f->w().findChild<QPrintDialog *>());
 
         QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 1); // no error
         expectRestored();
+        QVERIFY(f->w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
         for (int k = 0; k < ChannelCount; ++k) {
             QCOMPARE(f->w().image().ChannelUsed[k], expected.ChannelUsed[k]);
             const QString shown = f->memory()->model->index(k, FieldFrequency).data().toString();
