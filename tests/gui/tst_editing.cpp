@@ -80,7 +80,7 @@ class TestEditing : public QObject {
         f.reset();
     }
 
-    void modifyKeepsItsPlaceAndUndoStartsDisabled() {
+    void undoStartsDisabledThenDeleteUndoRedoByKeys() {
         QCOMPARE(act("mnuEditUndo")->text(), QStringLiteral("Modify(&M)"));
         QVERIFY(!act("mnuEditUndoStep")->isEnabled());
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
@@ -92,9 +92,8 @@ class TestEditing : public QObject {
         const QMenu *edit = f->w().menuBar()->findChild<QMenu *>(QStringLiteral("mnuEdit"));
         for (QAction *a : edit->actions())
             if (!a->isSeparator()) QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
-    }
 
-    void deleteUndoRedoByKeys() {
+        // Delete, then Undo and Redo by their keys.
         const CloneImage before = image();
         const QString caption = f->w().windowTitle();
         f->memory()->setCurrentRow(18); // channel 17
@@ -163,7 +162,7 @@ class TestEditing : public QObject {
         QCOMPARE(f->memory()->selectedChannels(), (QList<int>{4, 5, 6, 7}));
         clickRow(10, Qt::ControlModifier);
         QCOMPARE(f->memory()->selectedChannels(), (QList<int>{4, 5, 6, 7, 10}));
-        QCOMPARE(f->memory()->currentRow(), 11); // the Parts' commands act on the row clicked last
+        QCOMPARE(f->memory()->currentRow(), 11); // the page's buttons act on the row clicked last
         QCOMPARE(grid()->selectionModel()->selectedIndexes().size(), 5 * ChannelFieldCount);
         key(Qt::Key_A);
         QCOMPARE(f->memory()->selectedChannels().size(), ChannelCount);
