@@ -25,7 +25,9 @@ struct MainWindowFixture {
     QString openFailure; // when set, the link refuses to open with this reason
     std::unique_ptr<FrmMain> window;
 
-    explicit MainWindowFixture(AppOptions options = AppOptions(), bool demo = true) {
+    // shownBy, when given, shows the prompts instead of the script.
+    explicit MainWindowFixture(AppOptions options = AppOptions(), bool demo = true,
+                               UserPrompts *shownBy = nullptr) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         options.splashPauseMs = 0;
@@ -37,7 +39,7 @@ struct MainWindowFixture {
             link->setOpenFailure(openFailure);
             return link;
         };
-        window = std::make_unique<FrmMain>(options, &prompts, links);
+        window = std::make_unique<FrmMain>(options, shownBy ? shownBy : &prompts, links);
         window->Form_Load();
         window->show();
     }

@@ -15,10 +15,14 @@ const char *const gainRecord = "8001010000000000000000000000000010936B003A3B3C00
 class TestCsvLayouts : public QObject {
     Q_OBJECT
   private slots:
-    void exportAsksTheLayoutFirst() {
+    void exportAsksTheLayoutAndTheFullOneGivesTheImageBack() {
         MainWindowFixture f;
         QVERIFY(f.load());
-        f.prompts.fileNames = {f.path("never.csv")};
+        UpdateMemData(f.w().image(), gainRecord, 250);
+        const QByteArray before = CloneFileBytes(f.w().image());
+        f.w().setDataChanged(false);
+        const QString csv = f.path("all.csv");
+        f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QCOMPARE(f.prompts.kinds(), QStringList{"choose"}); // cancelled at the choice: no file dialog
         const QStringList offered = f.prompts.shown.first().text.split('\n');
@@ -26,18 +30,8 @@ class TestCsvLayouts : public QObject {
         QVERIFY(offered[1].startsWith("Original layout")); // the original stays first
         QVERIFY(offered[2].startsWith("Full layout"));
         QVERIFY(offered[3].startsWith("CHIRP CSV"));
-        QVERIFY(!QFile::exists(f.path("never.csv")));
-    }
-
-    void fullExportAndImportGiveTheImageBack() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        UpdateMemData(f.w().image(), gainRecord, 250);
-        const QByteArray before = CloneFileBytes(f.w().image());
-        f.w().setDataChanged(false);
-        const QString csv = f.path("all.csv");
+        QVERIFY(!QFile::exists(csv));
         f.prompts.choices = {1};
-        f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,"));
         QVERIFY(
@@ -59,7 +53,7 @@ class TestCsvLayouts : public QObject {
                  QString("-10"));
     }
 
-    void chirpExportListsWhatItCannotCarry() {
+    void chirpExportAndImportListWhatTheyCannotCarry() {
         MainWindowFixture f;
         QVERIFY(f.load());
         for (int k = 0; k < ChannelCount; ++k)
@@ -74,12 +68,7 @@ class TestCsvLayouts : public QObject {
         QVERIFY(f.prompts.shown.last().text.contains("1 channels written"));
         QCOMPARE(f.prompts.reportLines.size(), 4); // VFO A, VFO B, the gain and the AGC of channel 3
         QVERIFY(f.prompts.reportLines.contains("3  Gain  not carried: -10 is not carried by CHIRP CSV"));
-    }
-
-    void chirpImportShowsTakenChangedAndRefused() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        const QString csv = f.path("rep.csv");
+        // An import shows what it took, changed and refused.
         QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
                                "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
                                "21,Two m,146.520000,,,,FM\r\n"));
@@ -92,20 +81,6 @@ class TestCsvLayouts : public QObject {
         QVERIFY(f.prompts.reportLines[1].startsWith("21  Frequency  refused:"));
         QCOMPARE(f.memory()->model->data(f.memory()->model->index(20, FieldSplitFreq)).toString(),
                  QString("29.520.000"));
-    }
-
-    void ownOriginalExportSaysWhichLayoutWouldTakeIt() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        UpdateMemData(f.w().image(), gainRecord, 4);
-        const QString csv = f.path("old.csv");
-        f.prompts.choices = {0};
-        f.prompts.fileNames = {csv, csv};
-        f.w().action(QStringLiteral("mnuExport"))->trigger();
-        f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // the original import shows no message
-        QVERIFY(f.w().statusText().contains("Nothing was taken from old.csv"));
-        QVERIFY(f.w().statusText().contains("full layout"));
     }
 
     void japaneseTexts() {

@@ -80,7 +80,7 @@ class TestEditing : public QObject {
         f.reset();
     }
 
-    void modifyKeepsItsPlaceAndUndoStartsDisabled() {
+    void undoStartsDisabledThenDeleteUndoRedoByKeys() {
         QCOMPARE(act("mnuEditUndo")->text(), QStringLiteral("Modify(&M)"));
         QVERIFY(!act("mnuEditUndoStep")->isEnabled());
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
@@ -92,9 +92,8 @@ class TestEditing : public QObject {
         const QMenu *edit = f->w().menuBar()->findChild<QMenu *>(QStringLiteral("mnuEdit"));
         for (QAction *a : edit->actions())
             if (!a->isSeparator()) QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
-    }
 
-    void deleteUndoRedoByKeys() {
+        // Delete, then Undo and Redo by their keys.
         const CloneImage before = image();
         const QString caption = f->w().windowTitle();
         f->memory()->setCurrentRow(18); // channel 17
@@ -117,20 +116,9 @@ class TestEditing : public QObject {
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
     }
 
-    void undoOfClearAllRestoresEveryChannel() {
+    void listButtonsAreStepsButANoOpInsertIsNot() {
         fill(0, ChannelCount - 1);
         f->w().document().clearHistory();
-        const CloneImage before = image();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
-        QCOMPARE(cell(603), QString());
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
-        for (int k : {0, 199, 200, 401, 603})
-            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
-    }
-
-    void insertAndClearAreStepsButANoOpInsertIsNot() {
         f->memory()->setCurrentRow(250);
         QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
         QVERIFY(f->w().dataChanged());
@@ -138,11 +126,19 @@ class TestEditing : public QObject {
         f->memory()->setCurrentRow(3);
         QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Insert 2"));
-        fill(402, 402);
         f->prompts.answers = {UserPrompts::Answer::Ok};
         f->memory()->setCurrentRow(403);
         QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear B 0"));
+        // Undo of Clear All restores every channel.
+        const CloneImage before = image();
+        f->prompts.answers = {UserPrompts::Answer::Ok};
+        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
+        QCOMPARE(cell(603), QString());
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image() == before);
+        for (int k : {0, 1, 200, 401, 603}) // the Insert left these in their places
+            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
     }
 
     void editDialogOkIsUndoable() {
@@ -166,7 +162,7 @@ class TestEditing : public QObject {
         QCOMPARE(f->memory()->selectedChannels(), (QList<int>{4, 5, 6, 7}));
         clickRow(10, Qt::ControlModifier);
         QCOMPARE(f->memory()->selectedChannels(), (QList<int>{4, 5, 6, 7, 10}));
-        QCOMPARE(f->memory()->currentRow(), 11); // the Parts' commands act on the row clicked last
+        QCOMPARE(f->memory()->currentRow(), 11); // the page's buttons act on the row clicked last
         QCOMPARE(grid()->selectionModel()->selectedIndexes().size(), 5 * ChannelFieldCount);
         key(Qt::Key_A);
         QCOMPARE(f->memory()->selectedChannels().size(), ChannelCount);
@@ -175,13 +171,13 @@ class TestEditing : public QObject {
         QCOMPARE(f->memory()->selectedChannels(), QList<int>{2});
     }
 
-    void copyGivesSpreadsheetTextAndTheLosslessForm() {
-        f->memory()->selectChannels(3, 4);
+    void copyThenPasteFromTheCurrentRowDownAndUndo() {
+        f->memory()->selectChannels(3, 5);
         key(Qt::Key_C);
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data);
         const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QStringLiteral(
                                "Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip"));
         QCOMPARE(lines[1].split(QLatin1Char('\t')).value(0), QStringLiteral("1.603.000"));
@@ -190,11 +186,6 @@ class TestEditing : public QObject {
         QCOMPARE(QString::fromLatin1(data->data(ChannelsMimeType)).split(QLatin1Char('\n')).value(1),
                  MakeMemData(image(), 3));
         QVERIFY(!f->w().dataChanged());
-    }
-
-    void pasteFromTheCurrentRowDownAndUndo() {
-        f->memory()->selectChannels(3, 5);
-        key(Qt::Key_C);
         const CloneImage before = image();
         f->memory()->setCurrentRow(101); // channel 100
         key(Qt::Key_V);
@@ -241,9 +232,14 @@ class TestEditing : public QObject {
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Paste 1 channel"));
     }
 
-    void pasteOfAnOutOfRangeFrequencyChangesNothing() {
+    void aFailedPasteChangesNothingAndLeavesNoStep() {
+        f->prompts.answers = {UserPrompts::Answer::Ok};
+        f->memory()->setCurrentRow(2);
+        QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
+        const CloneImage afterClear = image();
+        f->w().setDataChanged(false);
+        f->prompts.shown.clear();
         f->memory()->setCurrentRow(6);
-        const CloneImage before = image();
         setClipboardText(QStringLiteral("7.000.000\tLSB\n30.000.000\tUSB\n"));
         key(Qt::Key_V);
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
@@ -251,32 +247,17 @@ class TestEditing : public QObject {
                      f->prompts.lastText().contains(QStringLiteral("Frequency")) &&
                      f->prompts.lastText().contains(QStringLiteral("(1.6MHz - 30MHz)")),
                  qPrintable(f->prompts.lastText()));
-        QVERIFY(image() == before);
+        QVERIFY(image() == afterClear);
         QCOMPARE(cell(5), FormatFrequencyText(marker(5)));
         QVERIFY(!f->w().dataChanged());
-        // Undo after the failed paste does nothing: there is no step.
-        QVERIFY(!act("mnuEditUndoStep")->isEnabled());
-        key(Qt::Key_Z);
-        QVERIFY(image() == before);
-    }
-
-    void undoAfterAFailedPasteUndoesTheStepBeforeIt() {
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(2);
-        QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
-        const CloneImage afterClear = image();
-        setClipboardText(QStringLiteral("7.000.000\tXYZ\n"));
-        f->memory()->setCurrentRow(20);
-        key(Qt::Key_V);
-        QVERIFY(f->prompts.lastText().contains(QStringLiteral("Mode")));
-        QVERIFY(image() == afterClear);
+        // Undo after it undoes the step before it.
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear 1"));
         key(Qt::Key_Z);
         QVERIFY(image().ChannelUsed[1]);
         QVERIFY(!act("mnuEditUndoStep")->isEnabled());
     }
 
-    void setFieldThroughItsDialog() {
+    void setFieldThroughItsDialogAndItsRefusal() {
         f->memory()->selectChannels(0, 4);
         image().ChannelUsed[2] = false; // an empty channel in the selection stays empty
         act("mnuEditSetField")->trigger();
@@ -294,11 +275,8 @@ class TestEditing : public QObject {
         act("mnuEditUndoStep")->trigger();
         for (int k : {0, 1, 3, 4})
             QCOMPARE(cell(k, FieldMode), QStringLiteral("LSB"));
-    }
-
-    void setFieldRefusesAChannelTheDialogCouldNotStore() {
+        // A channel the dialog could not store refuses the whole change.
         image().ChannelTable[3].field[FieldFrequency] = {QStringLiteral("0.500.000"), 500000};
-        f->memory()->selectChannels(0, 4);
         const CloneImage before = image();
         f->w().setFieldOnSelection(BulkField::Tone, 1);
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});

@@ -20,16 +20,14 @@ class TestListOperations : public QObject {
     CloneImage &image() { return f->w().image(); }
     QString cell(int k) { return f->memory()->model->index(k, FieldFrequency).data().toString(); }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    // The channel k now holds what channel `from` held before the operation.
-    void expectMoved(int k, int from) {
-        QVERIFY2(image().ChannelUsed[k], qPrintable(QString::number(k)));
-        QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
-        QCOMPARE(cell(k), FormatFrequencyText(marker(from)));
-    }
-    void expectEmpty(int k) {
-        QVERIFY2(!image().ChannelUsed[k], qPrintable(QString::number(k)));
-        QCOMPARE(image().ChannelTable[k], ChannelEntry());
-        QCOMPARE(cell(k), QString());
+    // Channel k holds what channel `from` held before the operation, or nothing when from is -1.
+    void expectFrom(int k, int from) {
+        QVERIFY2(image().ChannelUsed[k] == (from >= 0), qPrintable(QString::number(k)));
+        if (from < 0)
+            QCOMPARE(image().ChannelTable[k], ChannelEntry());
+        else
+            QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
+        QCOMPARE(cell(k), from < 0 ? QString() : FormatFrequencyText(marker(from)));
     }
 
   private slots:
@@ -51,68 +49,47 @@ class TestListOperations : public QObject {
         f.reset();
     }
 
-    void insertOnFirstRowShiftsThePlainBank() {
-        f->memory()->setCurrentRow(1);
-        click(f->memory()->cmbInsert);
-        QVERIFY(f->prompts.shown.isEmpty()); // Insert asks nothing
-        expectEmpty(0);
-        for (int k = 1; k < 200; ++k)
-            expectMoved(k, k - 1); // the former channel 199 is gone
-        expectMoved(200, 200);     // bank A is not touched
-        QVERIFY(f->w().dataChanged());
+    // Channels first..last take what channel k + shift held, channel `emptied` empties, every other
+    // channel stays; the rows are the grid's, one above the channel.
+    void buttonsMoveOrEmptyChannels_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("emptied");
+        QTest::addColumn<QString>("question"); // title and text; none for Insert
+        const QString del =
+            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?";
+        const QString clear =
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?";
+        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
+        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
+        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
+        QTest::newRow("delete on the first row") << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del;
+        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del;
+        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear;
     }
-
-    void insertOnRow200EmptiesOnlyChannel199() {
-        f->memory()->setCurrentRow(200);
-        click(f->memory()->cmbInsert);
-        expectMoved(198, 198);
-        expectEmpty(199);
-        expectMoved(200, 200);
-    }
-
-    void insertBeyondThePlainBankChangesNothingButCounts() {
-        const CloneImage before = image();
-        f->memory()->setCurrentRow(250);
-        click(f->memory()->cmbInsert);
-        QVERIFY(image() == before);
-        QCOMPARE(cell(249), FormatFrequencyText(marker(249)));
-        QVERIFY(f->w().dataChanged());
-    }
-
-    void deleteOnFirstRowShiftsBack() {
+    void buttonsMoveOrEmptyChannels() {
+        QFETCH(QString, button);
+        QFETCH(int, row);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, shift);
+        QFETCH(int, emptied);
+        QFETCH(QString, question);
         f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(1);
-        click(f->memory()->cmbDelete);
-        QCOMPARE(f->prompts.kinds(), QStringList{"confirm"});
-        QCOMPARE(f->prompts.shown[0].title, QStringLiteral("DELETE OK"));
-        QCOMPARE(f->prompts.shown[0].text,
-                 QStringLiteral("Delete cannot be undone.\r\nAre you sure that you want to do the delete?"));
-        for (int k = 0; k < 199; ++k)
-            expectMoved(k, k + 1);
-        expectEmpty(199);
-        expectMoved(200, 200);
-        QVERIFY(f->w().dataChanged());
-    }
-
-    void deleteOnProgramEdgeChangesNothingButCounts() {
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        const CloneImage before = image();
-        f->memory()->setCurrentRow(401); // "A-P1"
-        click(f->memory()->cmbDelete);
-        QVERIFY(image() == before);
-        QVERIFY(f->w().dataChanged());
-    }
-
-    void clearEmptiesTheCurrentRowOnly() {
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(604); // "B-P2"
-        click(f->memory()->cmbClear);
-        QCOMPARE(f->prompts.shown[0].title, QStringLiteral("CLEAR OK"));
-        QCOMPARE(f->prompts.shown[0].text,
-                 QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to do the clear?"));
-        expectEmpty(603);
-        expectMoved(602, 602);
-        QVERIFY(f->w().dataChanged());
+        f->memory()->setCurrentRow(row);
+        QPushButton *b = f->memory()->findChild<QPushButton *>(button);
+        QVERIFY(b);
+        click(b);
+        QStringList asked;
+        for (const ScriptedPrompts::Shown &s : f->prompts.shown)
+            asked << s.kind + ": " + s.title + "\n" + s.text;
+        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{"confirm: " + question});
+        for (int k = 0; k < ChannelCount && !QTest::currentTestFailed(); ++k)
+            expectFrom(k, k == emptied ? -1 : k >= first && k <= last ? k + shift : k);
+        QVERIFY(f->w().dataChanged()); // even when nothing moved
     }
 
     void clearAllLeavesVfoAndSettings() {
@@ -124,7 +101,7 @@ class TestListOperations : public QObject {
             f->prompts.shown[0].text,
             QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"));
         for (int k : {0, 199, 200, 401, 603})
-            expectEmpty(k);
+            expectFrom(k, -1);
         QVERIFY(
             std::none_of(image().ChannelUsed.begin(), image().ChannelUsed.end(), [](bool u) { return u; }));
         QVERIFY(image().VfoTable == vfo);
@@ -143,7 +120,7 @@ class TestListOperations : public QObject {
         QVERIFY(!f->w().dataChanged());
     }
 
-    void upAndDownStopAtTheirEnds() {
+    void upAndDownStopAtTheirEndsAndScrollTheRowIntoView() {
         MemoryPage *page = f->memory();
         page->setCurrentRow(1);
         click(page->Command5);
@@ -158,10 +135,7 @@ class TestListOperations : public QObject {
         QCOMPARE(page->currentRow(), 200); // Down stops at the end of the plain bank
         click(page->Command5);
         QCOMPARE(page->currentRow(), 199);
-    }
 
-    void upAndDownScrollTheRowIntoView() {
-        MemoryPage *page = f->memory();
         page->setTopRow(50);
         page->setCurrentRow(50);
         click(page->Command5); // row 49 is above the top row: it becomes the top row

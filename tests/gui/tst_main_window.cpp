@@ -10,6 +10,7 @@
 #include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,7 @@ class TestMainWindow : public QObject {
     }
 
   private slots:
-    void startUpState() {
+    void startUpStateViewAndAListPickIsNoChange() {
         MainWindowFixture f;
         QVERIFY(!f.w().isVisible() || !f.w().isLoaded()); // the pause runs before the load ends
         QVERIFY(f.load());
@@ -65,6 +66,26 @@ class TestMainWindow : public QObject {
         QCOMPARE(m->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Split Freq."));
         QCOMPARE(f.settings()->modelOption(3)->text(), QStringLiteral("KT-M40A"));
         QCOMPARE(f.settings()->modelOption(1)->text(), QStringLiteral("KTM-40T"));
+        // View hides the tool and status bars.
+        QToolBar *bar = f.w().findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+        QAction *toggle = f.w().action(QStringLiteral("mnuViewToolbar"));
+        QVERIFY(toggle->isChecked() && bar->isVisible());
+        toggle->trigger();
+        QVERIFY(!toggle->isChecked() && !bar->isVisible());
+        QAction *status = f.w().action(QStringLiteral("mnuStatusBar"));
+        status->trigger();
+        QVERIFY(!f.w().statusBar()->isVisible());
+        status->trigger();
+        QVERIFY(f.w().statusBar()->isVisible());
+        // A settings list picked with the keys is no unsaved change: closing asks nothing.
+        QComboBox *beep = f.settings()->combo(SettingsListIndex(QStringLiteral("cmbBeep")));
+        beep->setFocus();
+        QTest::keyClick(beep, Qt::Key_Up);
+        QCOMPARE(beep->currentIndex(), 0);
+        QCOMPARE(f.w().image().Settings.byName(QStringLiteral("cmbBeep")), 0);
+        QVERIFY(!f.w().dataChanged());
+        QVERIFY(f.w().close());
+        QVERIFY(f.prompts.shown.isEmpty());
     }
 
     void menusInEnglishAndJapanese() {
@@ -98,21 +119,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrintPreview"))->text(),
                  QStringLiteral("印刷プレビュー(&V)..."));
         QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrint"))->text(), QStringLiteral("印刷(&P)..."));
-    }
-
-    void viewTogglesHideToolAndStatusBars() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        QToolBar *bar = f.w().findChild<QToolBar *>(QStringLiteral("tbToolBar"));
-        QAction *toggle = f.w().action(QStringLiteral("mnuViewToolbar"));
-        QVERIFY(toggle->isChecked() && bar->isVisible());
-        toggle->trigger();
-        QVERIFY(!toggle->isChecked() && !bar->isVisible());
-        QAction *status = f.w().action(QStringLiteral("mnuStatusBar"));
-        status->trigger();
-        QVERIFY(!f.w().statusBar()->isVisible());
-        status->trigger();
-        QVERIFY(f.w().statusBar()->isVisible());
     }
 
     void saveThenOpenRestoresEverything() {
@@ -162,7 +168,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(readFile(path), saved);
     }
 
-    void saveQuestionOutcomes() {
+    void saveQuestionOutcomesOnNewAndClose() {
         MainWindowFixture f;
         QVERIFY(f.load());
         editChannel(f, 0, 7000000);
@@ -177,25 +183,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.prompts.kinds(), (QStringList{"question", "question", "save"}));
         QVERIFY(!f.w().image().ChannelUsed[0]);
         QVERIFY(!f.w().dataChanged());
-    }
-
-    void settingsListsDoNotCountAsChanges() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        QComboBox *beep = f.settings()->combo(SettingsListIndex(QStringLiteral("cmbBeep")));
-        beep->setFocus();
-        QTest::keyClick(beep, Qt::Key_Up);
-        QCOMPARE(beep->currentIndex(), 0);
-        QCOMPARE(f.w().image().Settings.byName(QStringLiteral("cmbBeep")), 0);
-        QVERIFY(!f.w().dataChanged());
-        QVERIFY(f.w().close()); // nothing to ask
-        QVERIFY(f.prompts.shown.isEmpty());
-    }
-
-    void closeAsksAndCancelKeepsTheWindow() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
+        // Cancel keeps the window; Yes saves before it closes.
         editChannel(f, 9, 7000000);
+        f.prompts.shown.clear();
         QVERIFY(!f.w().close());
         QCOMPARE(f.prompts.kinds(), QStringList{"question"});
         QVERIFY(f.w().isVisible());
@@ -271,7 +261,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(g.settings()->vfoModel->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
     }
 
-    void portFileAndComDialog() {
+    void portFileComDialogAndOneSettingsFile() {
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
         // A demo run starts on the virtual radio; the port file keeps its number.
@@ -307,29 +297,37 @@ class TestMainWindow : public QObject {
         QVERIFY(!com->isVisible());
         QCOMPARE(f.w().portChoice().commPort, 5);
         QVERIFY(!f.w().portChoice().virtualRadio);
-        QVERIFY(f.w().close());
-        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
-    }
-
-    void otherPortKeepsTheNumberInThePortFile() {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("KT-M40.ini"));
-        QVERIFY(writeFile(ini, "3\r\n"));
-        MainWindowFixture f(withPortFile(ini), false);
-        QVERIFY(f.load());
+        // Another port by its path: the port file keeps the number.
         f.w().mnuToolsOptions_Click();
-        DlgCom *com = f.w().comDialog();
         QTRY_VERIFY(com->isVisible());
-        QVERIFY(com->comOption(2)->isChecked());
+        QVERIFY(com->comOption(4)->isChecked());
         com->otherPath()->setFocus();
         com->otherPath()->lineEdit()->selectAll();
         QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
         QVERIFY(com->otherOption()->isChecked()); // typing a path picks the other-port choice
         QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
         QCOMPARE(f.w().portChoice().devicePath, QStringLiteral("/dev/ttyUSB7"));
-        QCOMPARE(f.w().portChoice().commPort, 3);
+        QCOMPARE(f.w().portChoice().commPort, 5);
+        f.w().move(40, 30);
         QVERIFY(f.w().close());
-        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("3\r\n"));
+        QCOMPARE(readFile(f.path(QStringLiteral("KT-M40.ini"))), QByteArray("5\r\n"));
+        // Everything else, the path and the geometry too, goes to one settings file.
+        QStringList stores;
+        QDirIterator it(f.dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            if (const QString p = it.next(); QFileInfo(p).fileName() != QStringLiteral("KT-M40.ini"))
+                stores << p;
+        QCOMPARE(stores.size(), 1);
+        QCOMPARE(QFileInfo(stores[0]).completeBaseName(), title);
+        QCOMPARE(QFileInfo(stores[0]).dir().dirName(), QStringLiteral("Korvan"));
+        QSettings store(QStringLiteral("Korvan"), title);
+        QCOMPARE(store.fileName(), stores[0]);
+        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
+        QVERIFY(store.value(QStringLiteral("Settings/MainHeight")).toInt() > 0);
+        QVERIFY(store.contains(QStringLiteral("Settings/MainLeft")) &&
+                store.contains(QStringLiteral("Settings/MainTop")));
+        QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).value(0)).toString(),
+                 QStringLiteral("/dev/ttyUSB7"));
     }
 
     void csvExportAndImport() {
@@ -353,6 +351,12 @@ class TestMainWindow : public QObject {
         f.w().mnuFileSave_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QVERIFY(readFile(csv).startsWith("\"MODEL\""));
+        // Imported again, the original export takes nothing and says which layout would take it.
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // the original import shows no message
+        QVERIFY(f.w().statusText().contains(QStringLiteral("Nothing was taken from list.csv")));
+        QVERIFY(f.w().statusText().contains(QStringLiteral("full layout")));
 
         const QString in = f.path(QStringLiteral("in.csv"));
         QVERIFY(writeFile(
@@ -370,18 +374,6 @@ class TestMainWindow : public QObject {
         QVERIFY(f.w().cloneFileName().isEmpty());
         QVERIFY(f.w().statusText().contains(QStringLiteral("Imported")));
         QCOMPARE(f.memory()->currentRow(), 1);
-    }
-
-    void geometryIsStoredAtExit() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().move(40, 30);
-        QVERIFY(f.w().close());
-        QSettings store(QStringLiteral("Korvan"), title);
-        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
-        QVERIFY(store.value(QStringLiteral("Settings/MainHeight")).toInt() > 0);
-        QVERIFY(store.contains(QStringLiteral("Settings/MainLeft")));
-        QVERIFY(store.contains(QStringLiteral("Settings/MainTop")));
     }
 
     void aboutBox() {

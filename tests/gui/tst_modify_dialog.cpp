@@ -112,7 +112,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(cell(1, FieldFrequency), QString()); // only the edited row fills
     }
 
-    void advanceFiresForDiscardedKeysAndBackspace() {
+    void advanceOnDiscardedKeysAndBackspaceThenTheRangeCheck() {
         openChannel(1);
         QLineEdit *mhz = box("txtFreq");
         mhz->setText(QStringLiteral("7"));
@@ -128,10 +128,8 @@ class TestModifyDialog : public QObject {
         // Backspace empties the box, the focus moves on, and leaving completes the empty box to "0".
         QVERIFY(focused("txtFreq2"));
         QCOMPARE(mhz->text(), QStringLiteral("0"));
-    }
 
-    void outOfRangeKeepsTheDialogOpenAndStoresNothing() {
-        openChannel(2);
+        // Out of the range: the dialog stays open and stores nothing.
         box("txtFreq")->setText(QStringLiteral("30"));
         box("txtFreq2")->setText(QStringLiteral("000"));
         box("txtFreq3")->setText(QStringLiteral("000"));
@@ -141,7 +139,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(f->prompts.shown[0].text,
                  QStringLiteral("The frequency is outside the range. \r\n\t(1.6MHz - 30MHz)"));
         QVERIFY(dlg()->isVisible());
-        QVERIFY(!f->w().image().ChannelUsed[2]);
+        QVERIFY(!f->w().image().ChannelUsed[1]);
         QVERIFY(f->w().dataChanged()); // OK was pressed: the data count as changed
 
         // A refused split frequency stores nothing either, not even the good frequency.
@@ -152,13 +150,13 @@ class TestModifyDialog : public QObject {
         box("txtSP2")->setText(QString());
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QCOMPARE(f->prompts.shown.size(), 2);
-        QVERIFY(!f->w().image().ChannelUsed[2]);
+        QVERIFY(!f->w().image().ChannelUsed[1]);
 
         box("txtSP2")->setText(QStringLiteral("600"));
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QVERIFY(!dlg()->isVisible());
-        QCOMPARE(cell(2, FieldFrequency), QStringLiteral("29.999.999"));
-        QCOMPARE(cell(2, FieldSplitFreq), QStringLiteral("1.600.000"));
+        QCOMPARE(cell(1, FieldFrequency), QStringLiteral("29.999.999"));
+        QCOMPARE(cell(1, FieldSplitFreq), QStringLiteral("1.600.000"));
     }
 
     void cancelLeavesEverythingAsItWas() {
@@ -176,17 +174,6 @@ class TestModifyDialog : public QObject {
         QVERIFY(f->w().image() == before);
         QVERIFY(!f->w().dataChanged());
         QCOMPARE(cell(4, FieldFrequency), QStringLiteral("7.050.000"));
-    }
-
-    void bankLabels() {
-        openChannel(401);
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory A"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("P2"));
-        dlg()->reject();
-        openChannel(402);
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory B"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH0"));
-        dlg()->reject();
     }
 
     void vfoEditTouchesOnlyItsRow() {
@@ -210,7 +197,7 @@ class TestModifyDialog : public QObject {
         QCOMPARE(f->w().image().VfoTable[1].field[FieldTone].value, 128.0);
     }
 
-    void editModifyFollowsTheSelectedTab() {
+    void editModifyFollowsTheSelectedTabAndNamesTheBank() {
         f->w().tabs()->setCurrentIndex(0);
         f->settings()->MSFlexGrid2->selectRow(1);
         f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
@@ -226,6 +213,16 @@ class TestModifyDialog : public QObject {
         QCOMPARE(dlg()->editIndex(), 203);
         QCOMPARE(label("lblCH")->text(), QStringLiteral("CH3"));
         dlg()->reject();
+        // the labels of the banks' program channels
+        for (const auto &[row, bank, ch] :
+             {std::tuple{402, "Memory A", "P2"}, std::tuple{403, "Memory B", "CH0"}}) {
+            f->memory()->setCurrentRow(row);
+            f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
+            QTRY_VERIFY(dlg()->isVisible());
+            QCOMPARE(label("lblMode")->text(), QLatin1String(bank));
+            QCOMPARE(label("lblCH")->text(), QLatin1String(ch));
+            dlg()->reject();
+        }
     }
 };
 

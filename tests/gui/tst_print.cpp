@@ -1,6 +1,7 @@
 // File > Print Setup, Print Preview and Print: printing to PDF through the print dialog (opened without
-// blocking), a page range, the preview's pages, the page setup kept for the next print, and the refusal
-// while a transfer runs. The menu items in both languages are checked with the other menus.
+// blocking), a page range, the preview's pages and the page setup kept for the next print. The menu items
+// in both languages are checked with the other menus, their refusal while a transfer runs with the other
+// refusals in gui_tst_transfers.
 #include "MainWindowFixture.h"
 #include "app/PrintCommands.h"
 #include "channels/ChannelRecord.h"
@@ -89,33 +90,11 @@ class TestPrint : public QObject {
         QCOMPARE(f.prompts.lastText(), QStringLiteral("File Open Error"));
     }
 
-    void previewShowsThePagesThatPrint() {
+    void pageSetupIsKeptAndThePreviewShowsThePagesThatPrint() {
         if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
         MainWindowFixture f;
         QVERIFY(f.load());
         fillChannels(f.w(), 604);
-        QPrinter *printer = f.w().printCommands()->printer();
-        const QString pdf = f.path("all.pdf");
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        QVERIFY(f.w().printCommands()->printTo(printer));
-        const int pages = PdfPageCount(pdf);
-        QVERIFY(pages > 5);
-
-        f.w().action("mnuFilePrintPreview")->trigger();
-        QPrintPreviewDialog *preview = openDialog<QPrintPreviewDialog>(f.w());
-        QVERIFY(preview);
-        QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
-        QVERIFY(widget);
-        QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
-        QCOMPARE(widget->pageCount(), pages);
-        preview->reject();
-    }
-
-    void pageSetupIsKeptForTheNextPrint() {
-        if (!HavePoppler()) QSKIP("pdfinfo (poppler-utils) is not installed");
-        MainWindowFixture f;
-        QVERIFY(f.load());
         // Qt's page setup dialog runs modally: it is answered from a timer while it is up.
         bool answered = false;
         QTimer answer;
@@ -134,32 +113,26 @@ class TestPrint : public QObject {
         QVERIFY(answered);
         QPrinter *printer = f.w().printCommands()->printer();
         QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        const QString pdf = f.path("wide.pdf");
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(f.path("wide.pdf"));
+        printer->setOutputFileName(pdf);
         QVERIFY(f.w().printCommands()->printTo(printer));
-        const QString info = Poppler("pdfinfo", {f.path("wide.pdf")});
+        const QString info = Poppler("pdfinfo", {pdf});
         const QRegularExpressionMatch size =
             QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
         QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble()); // wider than high
-    }
+        const int pages = PdfPageCount(pdf);
+        QVERIFY(pages > 5);
 
-    void refusedWhileATransferRuns() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().action("mnuReMem")->trigger();
-        QVERIFY(WaitUntil([&] { return !f.w().action("mnuFileNew")->isEnabled(); }, 5000));
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY2(!f.w().action(QLatin1String(name))->isEnabled(), name);
-        // reached anyway (a shortcut, a script): nothing opens
-        f.w().mnuFilePageSetup_Click();
-        f.w().mnuFilePrintPreview_Click();
-        f.w().mnuFilePrint_Click();
-        QVERIFY(!f.w().findChild<QPageSetupDialog *>());
-        QVERIFY(!f.w().findChild<QPrintPreviewDialog *>());
-        QVERIFY(!f.w().findChild<QPrintDialog *>());
-        QVERIFY(f.waitIdle(60000));
-        QVERIFY(f.w().action("mnuFilePrint")->isEnabled());
+        f.w().action("mnuFilePrintPreview")->trigger();
+        QPrintPreviewDialog *preview = openDialog<QPrintPreviewDialog>(f.w());
+        QVERIFY(preview);
+        QPrintPreviewWidget *widget = preview->findChild<QPrintPreviewWidget *>();
+        QVERIFY(widget);
+        QVERIFY(WaitUntil([&] { return widget->pageCount() > 0; }, 5000));
+        QCOMPARE(widget->pageCount(), pages);
+        preview->reject();
     }
 };
 

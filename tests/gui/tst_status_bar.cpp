@@ -59,19 +59,9 @@ class TestStatusBar : public QObject {
         QCOMPARE(f.prompts.shown.size(), 0);
     }
 
-    void finishedMessagesFade() {
+    void finishedMessagesGiveWayToTheNextActionOrFade() {
         QTemporaryDir backups;
-        MainWindowFixture f(withFade(400, backups.path()));
-        QVERIFY(f.load());
-        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(
-            WaitUntil([&f] { return f.w().statusText().contains(QStringLiteral("Backup saved")); }, 60000));
-        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
-    }
-
-    void finishedMessagesGiveWayToTheNextAction() {
-        QTemporaryDir backups;
-        MainWindowFixture f(withFade(600000, backups.path()));
+        MainWindowFixture f(withFade(1200, backups.path()));
         QVERIFY(f.load());
         auto readSettings = [&f] {
             QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
@@ -88,32 +78,23 @@ class TestStatusBar : public QObject {
         f.w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
         QCOMPARE(f.w().statusText(), QString());
         f.w().modifyDialog()->reject();
+        QVERIFY(readSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
     }
 
     void theBusyBoxGoesWhenTheTransferEnds() {
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QtUserPrompts prompts;
-        std::shared_ptr<VirtualRadio> radio = VirtualRadio::withDemoContents();
-        AppOptions options;
-        options.splashPauseMs = 0;
-        options.demo = true;
-        options.portFileRead = options.portFileWrite = dir.filePath(QStringLiteral("KT-M40.ini"));
-        options.backupFolder = dir.path();
-        FrmMain w(options, &prompts, [radio](const PortChoice &) -> std::unique_ptr<Link> {
-            return std::make_unique<VirtualRadioLink>(radio);
-        });
-        w.Form_Load();
-        w.show();
-        QVERIFY(WaitUntil([&w] { return w.isLoaded(); }, 5000));
-        w.cmbRxData1_Click();
-        QVERIFY(w.transferRunning());
-        QVERIFY(!w.close());
-        QPointer<QMessageBox> box = w.findChild<QMessageBox *>();
+        QTemporaryDir backups;
+        QtUserPrompts shown;
+        MainWindowFixture f(BackupsIn(backups.path()), true, &shown);
+        QVERIFY(f.load());
+        f.w().cmbRxData1_Click();
+        QVERIFY(f.w().transferRunning());
+        QVERIFY(!f.w().close());
+        QPointer<QMessageBox> box = f.w().findChild<QMessageBox *>();
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
         QVERIFY(box->text().contains(QStringLiteral("transfer")));
-        QVERIFY(WaitUntil([&w] { return !w.transferRunning(); }, 60000));
+        QVERIFY(f.waitIdle(60000));
         QTRY_VERIFY(!box || !box->isVisible());
     }
 };

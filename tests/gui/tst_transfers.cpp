@@ -4,9 +4,13 @@
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/Backups.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +19,7 @@
 class TestTransfers : public QObject {
     Q_OBJECT
 
+    QTemporaryDir backups;
     std::unique_ptr<MainWindowFixture> f;
 
     QList<QPushButton *> radioButtons() {
@@ -35,7 +40,7 @@ class TestTransfers : public QObject {
 
   private slots:
     void init() {
-        f = std::make_unique<MainWindowFixture>();
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
     }
     void cleanup() {
@@ -70,10 +75,19 @@ class TestTransfers : public QObject {
         f->w().cmbInsert_Click();
         f->w().mnuFileNew_Click();
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
+        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+            QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);
+        f->w().mnuFilePageSetup_Click();
+        f->w().mnuFilePrintPreview_Click();
+        f->w().mnuFilePrint_Click();
+        QVERIFY(!f->w().findChild<QPageSetupDialog *>());
+        QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
+        QVERIFY(!f->w().findChild<QPrintDialog *>());
 
         QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 1); // no error
         expectRestored();
+        QVERIFY(f->w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
         for (int k = 0; k < ChannelCount; ++k) {
             QCOMPARE(f->w().image().ChannelUsed[k], expected.ChannelUsed[k]);
             const QString shown = f->memory()->model->index(k, FieldFrequency).data().toString();
@@ -111,6 +125,7 @@ class TestTransfers : public QObject {
 
     void failedReadRestoresTheWindow() {
         f->radio->faults.timeoutAt = {QStringLiteral("0620")};
+        const qsizetype kept = ListBackups(backups.path()).size();
         const CloneImage before = f->w().image();
         QTest::mouseClick(f->w().tabs()->tabBar(), Qt::LeftButton, {},
                           f->w().tabs()->tabBar()->tabRect(1).center());
@@ -125,7 +140,8 @@ class TestTransfers : public QObject {
         const CloneImage demo = VirtualRadio::demoImage();
         QCOMPARE(f->w().image().ChannelUsed[0], demo.ChannelUsed[0]);
         QCOMPARE(f->w().image().ChannelTable[1], before.ChannelTable[1]);
-        QVERIFY(!f->radio->commandLog().contains("RZ~E")); // no end command after a failure
+        QVERIFY(!f->radio->commandLog().contains("RZ~E"));  // no end command after a failure
+        QCOMPARE(ListBackups(backups.path()).size(), kept); // nor a backup
     }
 
     void portThatCannotOpenGivesComPortError() {

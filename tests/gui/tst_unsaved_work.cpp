@@ -30,38 +30,13 @@ class TestUnsavedWork : public QObject {
     }
 
   private slots:
-    void editExportCloseKeepsTheEdit() {
-        QTemporaryDir backups;
-        QString kept;
-        {
-            MainWindowFixture f(BackupsIn(backups.path()));
-            QVERIFY(f.load());
-            editBankA(f);
-            const ChannelEntry edited = f.w().image().ChannelTable[200];
-            f.prompts.choices = {0}; // the original layout: channels 0 to 199 and the VFOs only
-            f.prompts.fileNames = {f.path(QStringLiteral("list.csv"))};
-            f.w().action(QStringLiteral("mnuExport"))->trigger();
-            QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
-            QVERIFY(!f.w().dataChanged());
-            QVERIFY(f.w().close());
-            QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question"))); // no question, as before
-            const QStringList saved = unsavedBackups(backups.path());
-            QCOMPARE(saved.size(), 1);
-            kept = saved.first();
-            CloneImage back;
-            QCOMPARE(LoadCloneFile(kept, back).status, FileStatus::Ok);
-            QCOMPARE(back.ChannelTable[200], edited);
-            // what the next start names
-            QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), kept);
-        }
-    }
-
     void replacingUnkeptDataKeepsItFirst_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("new") << "mnuFileNew";
         QTest::newRow("open") << "mnuFileOpen";
         QTest::newRow("read") << "mnuReMem";
         QTest::newRow("import") << "mnuImport";
+        QTest::newRow("close") << "";
     }
     void replacingUnkeptDataKeepsItFirst() {
         QFETCH(QString, command);
@@ -74,7 +49,11 @@ class TestUnsavedWork : public QObject {
         f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
         QVERIFY(QFileInfo::exists(file));
         editBankA(f);
-        f.w().setDataChanged(false); // as an export leaves it: no question comes
+        f.prompts.choices = {0}; // the original layout: channels 0 to 199 and the VFOs only
+        f.prompts.fileNames = {f.path(QStringLiteral("list.csv"))};
+        f.w().action(QStringLiteral("mnuExport"))->trigger();
+        QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
+        QVERIFY(!f.w().dataChanged()); // no question comes
         const CloneImage edited = f.w().image();
         if (command == QStringLiteral("mnuImport")) {
             QVERIFY(writeFile(f.path(QStringLiteral("b.csv")), "\"MODEL\",\"BANK\"\r\n"));
@@ -82,7 +61,10 @@ class TestUnsavedWork : public QObject {
         } else {
             f.prompts.fileNames = {file};
         }
-        f.w().action(command)->trigger();
+        if (command.isEmpty())
+            QVERIFY(f.w().close());
+        else
+            f.w().action(command)->trigger();
         QVERIFY(f.waitIdle(60000));
         const QStringList saved = unsavedBackups(backups.path());
         QCOMPARE(saved.size(), 1);
@@ -90,40 +72,39 @@ class TestUnsavedWork : public QObject {
         QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
         QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
         QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question")));
+        // what the next start names
+        if (command.isEmpty())
+            QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
     }
 
+    void keptOrDiscardedDataNeedNoBackup_data() {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("answer"); // to the save question at close; Cancel would keep the window
+        QTest::addColumn<int>("kept");
+        const int cancel = int(UserPrompts::Answer::Cancel);
+        QTest::newRow("nothing made") << false << false << cancel << 0;
+        QTest::newRow("saved: the file holds it") << true << true << cancel << 0;
+        QTest::newRow("the user answered No") << true << false << int(UserPrompts::Answer::No) << 0;
+        QTest::newRow("Yes, but the save dialog was cancelled")
+            << true << false << int(UserPrompts::Answer::Yes) << 1;
+    }
     void keptOrDiscardedDataNeedNoBackup() {
+        QFETCH(bool, edit);
+        QFETCH(bool, saved);
+        QFETCH(int, answer);
+        QFETCH(int, kept);
         QTemporaryDir backups;
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // nothing made: nothing kept
-            QVERIFY(f.load());
-            QVERIFY(f.w().close());
-        }
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // saved: the file holds it
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
-            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
-            QVERIFY(f.w().close());
-        }
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // the user answered No
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.answers = {UserPrompts::Answer::No};
-            QVERIFY(f.w().close());
-            QCOMPARE(f.prompts.kinds().last(), QStringLiteral("question"));
-        }
-        QCOMPARE(unsavedBackups(backups.path()).size(), 0);
-        {
-            MainWindowFixture f(BackupsIn(backups.path())); // Yes, but the save dialog was cancelled
-            QVERIFY(f.load());
-            editBankA(f);
-            f.prompts.answers = {UserPrompts::Answer::Yes};
-            QVERIFY(f.w().close());
-        }
-        QCOMPARE(unsavedBackups(backups.path()).size(), 1);
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        if (edit) editBankA(f);
+        f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+        if (saved) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        f.prompts.fileNames.clear();
+        f.prompts.answers = {UserPrompts::Answer(answer)};
+        QVERIFY(f.w().close());
+        QCOMPARE(f.prompts.kinds().contains(QStringLiteral("question")), edit && !saved);
+        QCOMPARE(unsavedBackups(backups.path()).size(), kept);
     }
 
     void unsavedBackupsCountAmongTheKeptOnes() {

@@ -46,14 +46,6 @@ class TestVerifyBackups : public QObject {
         QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
     }
 
-    void aFailedReadLeavesNoBackup() {
-        f->radio->faults.timeoutAt = {QStringLiteral("0400")};
-        f->w().action(QStringLiteral("mnuReSet"))->trigger();
-        QVERIFY(f->waitIdle(10000));
-        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
-        QVERIFY(ListBackups(backups.path()).isEmpty());
-    }
-
     void verifyMatchesAfterAWriteAndListsDifferences() {
         f->setPaced(false); // the write only prepares the radio
         QVERIFY(f->runTransfer("mnuWrAll"));

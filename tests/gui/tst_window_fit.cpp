@@ -1,6 +1,6 @@
 // The window as a user meets it: boxes and columns wide enough for their texts, the Tab order of the edit
 // dialog, short settings lists, a readable about box, Up and Down by the rows in sight, options around
-// the file name, one settings file, message boxes on the window they belong to.
+// the file name, message boxes on the window they belong to.
 #include "MainWindowFixture.h"
 #include "app/AppOptions.h"
 #include "app/DlgCom.h"
@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -191,7 +190,7 @@ class TestWindowFit : public QObject {
         about->hide();
     }
 
-    void columnsHoldTheirWidestTexts() {
+    void columnsHoldTheirWidestTextsAndResize() {
         MainWindowFixture f;
         QVERIFY(f.load());
         f.w().tabs()->setCurrentIndex(1);
@@ -221,18 +220,10 @@ class TestWindowFit : public QObject {
                 QVERIFY2(neededWidth(vfo, c) <= vfo->columnWidth(c), qPrintable(t));
             }
         }
-    }
-
-    void columnsResizeAndCutTextsShowWhole() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().tabs()->setCurrentIndex(1);
-        QTableView *grid = f.memory()->MSFlexGrid1;
-        for (QTableView *view : {grid, f.settings()->MSFlexGrid2})
+        // The user resizes the columns; a text cut short shows whole in its tip.
+        for (QTableView *view : {grid, vfo})
             for (int c = 0; c < view->model()->columnCount(); ++c)
                 QCOMPARE(view->horizontalHeader()->sectionResizeMode(c), QHeaderView::Interactive);
-        CloneImage &image = f.w().image();
-        image.ChannelUsed[0] = true;
         image.ChannelTable[0].field[FieldName].text = QStringLiteral("WWV 10MH");
         f.memory()->model->refreshRows(0, 0);
         const int full = grid->columnWidth(FieldName);
@@ -252,52 +243,39 @@ class TestWindowFit : public QObject {
         QCOMPARE(tipAt(FieldName), QString());
     }
 
-    void gridsGrowWithTheWindow() {
+    void gridsGrowWithTheWindowAndUpAndDownNeverJumpWhileTheRowIsInSight() {
         MainWindowFixture f;
         QVERIFY(f.load());
         QTableView *vfo = f.settings()->MSFlexGrid2;
         const int vfoWidth = vfo->width();
         f.w().tabs()->setCurrentIndex(1);
-        QTableView *grid = f.memory()->MSFlexGrid1;
-        const QSize before = grid->size();
-        f.w().resize(f.w().size() + QSize(240, 200));
-        QTRY_VERIFY(grid->width() >= before.width() + 200);
-        QTRY_VERIFY(grid->height() >= before.height() + 150);
-        f.w().tabs()->setCurrentIndex(0);
-        QTRY_VERIFY(vfo->width() >= vfoWidth + 200);
-    }
-
-    void upAndDownNeverJumpWhileTheRowIsInSight() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().tabs()->setCurrentIndex(1);
-        f.w().resize(f.w().width(), f.w().height() + 260);
         MemoryPage *page = f.memory();
-        QTRY_VERIFY(page->visibleRowCount() > 16);
         QTableView *grid = page->MSFlexGrid1;
+        const QSize before = grid->size();
+        f.w().resize(f.w().size() + QSize(240, 260));
+        QTRY_VERIFY(grid->width() >= before.width() + 200);
+        QTRY_VERIFY(grid->height() >= before.height() + 200);
+        QTRY_VERIFY(page->visibleRowCount() > 16);
         const int rowHeight = grid->rowHeight(0);
         auto shownWhole = [grid](int r) {
             return grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(r - 1, 0)));
         };
         page->setTopRow(1);
         page->setCurrentRow(1);
-        for (int r = 1; r < 200; ++r) { // Down through the plain bank
-            const int top = page->topRow();
-            const bool nextInSight = shownWhole(r + 1);
-            click(page->Command4);
-            QCOMPARE(page->currentRow(), r + 1);
-            QVERIFY2(shownWhole(r + 1), qPrintable(QString::number(r + 1)));
-            if (nextInSight) QVERIFY2(page->topRow() == top, qPrintable(QString::number(r + 1)));
+        int lowestTop = 1;
+        // Down through the plain bank, and Up again to the first row.
+        for (const int step : {1, -1}) {
+            for (int r = step > 0 ? 1 : 200; r != (step > 0 ? 200 : 1); r += step) {
+                const int top = page->topRow();
+                const bool nextInSight = shownWhole(r + step);
+                click(step > 0 ? page->Command4 : page->Command5);
+                QCOMPARE(page->currentRow(), r + step);
+                QVERIFY2(shownWhole(r + step), qPrintable(QString::number(r + step)));
+                if (nextInSight) QVERIFY2(page->topRow() == top, qPrintable(QString::number(r + step)));
+                lowestTop = qMax(lowestTop, page->topRow());
+            }
         }
-        QVERIFY(page->topRow() > 1);
-        for (int r = 200; r > 1; --r) { // and Up again to the first row
-            const int top = page->topRow();
-            const bool previousInSight = shownWhole(r - 1);
-            click(page->Command5);
-            QCOMPARE(page->currentRow(), r - 1);
-            QVERIFY2(shownWhole(r - 1), qPrintable(QString::number(r - 1)));
-            if (previousInSight) QVERIFY2(page->topRow() == top, qPrintable(QString::number(r - 1)));
-        }
+        QVERIFY(lowestTop > 1);
         QCOMPARE(page->topRow(), 1);
         // From the last row in sight Up moves the highlight one row up the screen, the list stays.
         const int rows = grid->viewport()->height() / rowHeight;
@@ -305,6 +283,8 @@ class TestWindowFit : public QObject {
         click(page->Command5);
         QCOMPARE(page->topRow(), 1);
         QCOMPARE(page->currentRow(), rows - 1);
+        f.w().tabs()->setCurrentIndex(0);
+        QTRY_VERIFY(vfo->width() >= vfoWidth + 200);
     }
 
     void optionsStandBeforeOrAfterTheFile_data() {
@@ -344,34 +324,6 @@ class TestWindowFit : public QObject {
         QCOMPARE(o.language == UiLanguage::Japanese, japanese);
         ParseAppArguments({"kt-m40", "--frobnicate"}, locale, &error);
         QVERIFY(!error.isEmpty());
-    }
-
-    void everySettingGoesToOneFile() {
-        MainWindowFixture f(AppOptions(), false);
-        QVERIFY(f.load());
-        f.w().mnuToolsOptions_Click();
-        DlgCom *com = f.w().comDialog();
-        QTRY_VERIFY(com->isVisible());
-        com->otherPath()->setFocus();
-        com->otherPath()->lineEdit()->selectAll();
-        QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
-        QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
-        QVERIFY(f.w().close());
-        QStringList stores;
-        QDirIterator it(f.dir.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            if (QFileInfo(path).fileName() != QStringLiteral("KT-M40.ini")) stores << path;
-        }
-        QCOMPARE(stores.size(), 1);
-        QCOMPARE(QFileInfo(stores[0]).completeBaseName(), QStringLiteral("Korvan KT-M40 Clone Utility"));
-        QCOMPARE(QFileInfo(stores[0]).dir().dirName(), QStringLiteral("Korvan"));
-        QSettings store(stores[0], QSettings::IniFormat);
-        QVERIFY(store.value(QStringLiteral("Settings/MainWidth")).toInt() > 0);
-        QVERIFY(store.allKeys().join(' ').contains(QStringLiteral("DevicePath")));
-        QVERIFY(store.allKeys().size() >= 5);
-        QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).first()).toString(),
-                 QStringLiteral("/dev/ttyUSB7"));
     }
 
     void messageBoxesSitOnTheirWindow() {
