@@ -10,93 +10,89 @@
 class TestLinkCli : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void readFromOneRadioWriteToAnother();
-    void identifyAndReadWithIdentify();
-    void failuresGiveTheirEndingAndWriteNothing();
+    void initTestCase() {
+        if (!QFile::exists("/dev/ptmx")) QSKIP("this system has no pseudo-terminals for the simulated radio");
+    }
+
+    void readFromOneRadioWriteToAnother() {
+        const QString saved1 = dir_.filePath("one.M40"), saved2 = dir_.filePath("two.M40");
+        const QString read = dir_.filePath("read.M40"), log = dir_.filePath("two.log");
+        {
+            Sim one({"--demo", "--save", saved1});
+            Sim two({"--save", saved2, "--log", log});
+            QVERIFY(one.port().startsWith("/dev/"));
+            QVERIFY(two.port().startsWith("/dev/"));
+            const CliResult r = runCli({"read", "--port", one.port(), "-o", read});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(!r.err.contains("Reading memory")); // no progress bar when stderr is not a terminal
+            const CliResult w = runCli({"write", "--port", two.port(), read});
+            QVERIFY2(w.exitCode == 0, w.err.constData());
+            QCOMPARE(one.stop(), 0);
+            QCOMPARE(two.stop(), 0);
+        }
+        const QByteArray first = readFile(saved1);
+        QCOMPARE(first.count('\n'), 610);
+        QCOMPARE(readFile(saved2), first);
+        QCOMPARE(readFile(read), first);
+        const QList<QByteArray> lines = readFile(log).split('\n');
+        // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; then the empty
+        // tail
+        QCOMPARE(lines.size(), 6 + 606 + 1);
+        QVERIFY(lines[0].endsWith(" KTM40"));
+        QVERIFY(lines[0].startsWith(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+        QVERIFY(lines[1].endsWith(" RZ~F0300W" + readFile(read).split('\n')[1].trimmed()));
+    }
+
+    void identifyAndReadWithIdentify() {
+        Sim sim({"--variant-code", "66", "--range-code", "AA"});
+        const CliResult r = runCli({"identify", "--port", sim.port(), "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("{\"variant\": \"T\", \"wideRange\": true}\n"));
+        const QString out = dir_.filePath("identified.M40");
+        const CliResult read = runCli({"read", "--port", sim.port(), "--settings", "--identify", "-o", out});
+        QVERIFY2(read.exitCode == 0, read.err.constData());
+        QVERIFY(readFile(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
+
+        Sim unknown({"--variant-code", "44"});
+        const CliResult bad = runCli({"identify", "--port", unknown.port()});
+        QCOMPARE(bad.exitCode, 1);
+        QVERIFY(bad.err.startsWith("Communication Error\n"));
+    }
+
+    void failuresGiveTheirEndingAndWriteNothing() {
+        const QString out = dir_.filePath("never.M40");
+        {
+            Sim sim({"--fault", "timeout@0620"});
+            const CliResult r = runCli({"read", "--port", sim.port(), "--memory", "-o", out});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.startsWith("Communication Error\n"));
+            QVERIFY(r.err.contains("0620"));
+        }
+        {
+            Sim sim({"--fault", "drop@0400"});
+            const CliResult r = runCli({"read", "--port", sim.port(), "-o", out});
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY(r.err.startsWith("COM Port Error\n"));
+        }
+        QVERIFY(!QFile::exists(out));
+        {
+            const QString log = dir_.filePath("denied.log");
+            Sim sim({"--fault", "deny-access", "--log", log});
+            const QString file = dir_.filePath("new.M40");
+            QCOMPARE(runCli({"new", "-o", file}).exitCode, 0);
+            const CliResult r = runCli({"write", "--port", sim.port(), file});
+            QCOMPARE(r.exitCode, 1);
+            sim.stop();
+            QCOMPARE(readFile(log).count('\n'), 1); // the access line only, no block write
+        }
+        const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY(missing.err.startsWith("COM Port Error\n  /dev/kt-m40-absent: "));
+    }
 
   private:
     QTemporaryDir dir_;
 };
-
-void TestLinkCli::initTestCase() {
-    if (!QFile::exists("/dev/ptmx")) QSKIP("this system has no pseudo-terminals for the simulated radio");
-}
-
-void TestLinkCli::readFromOneRadioWriteToAnother() {
-    const QString saved1 = dir_.filePath("one.M40"), saved2 = dir_.filePath("two.M40");
-    const QString read = dir_.filePath("read.M40"), log = dir_.filePath("two.log");
-    {
-        Sim one({"--demo", "--save", saved1});
-        Sim two({"--save", saved2, "--log", log});
-        QVERIFY(one.port().startsWith("/dev/"));
-        QVERIFY(two.port().startsWith("/dev/"));
-        const CliResult r = runCli({"read", "--port", one.port(), "-o", read});
-        QVERIFY2(r.exitCode == 0, r.err.constData());
-        QVERIFY(!r.err.contains("Reading memory")); // no progress bar when stderr is not a terminal
-        const CliResult w = runCli({"write", "--port", two.port(), read});
-        QVERIFY2(w.exitCode == 0, w.err.constData());
-        QCOMPARE(one.stop(), 0);
-        QCOMPARE(two.stop(), 0);
-    }
-    const QByteArray first = readFile(saved1);
-    QCOMPARE(first.count('\n'), 610);
-    QCOMPARE(readFile(saved2), first);
-    QCOMPARE(readFile(read), first);
-    const QList<QByteArray> lines = readFile(log).split('\n');
-    // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; then the empty tail
-    QCOMPARE(lines.size(), 6 + 606 + 1);
-    QVERIFY(lines[0].endsWith(" KTM40"));
-    QVERIFY(lines[0].startsWith(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
-    QVERIFY(lines[1].endsWith(" RZ~F0300W" + readFile(read).split('\n')[1].trimmed()));
-}
-
-void TestLinkCli::identifyAndReadWithIdentify() {
-    Sim sim({"--variant-code", "66", "--range-code", "AA"});
-    const CliResult r = runCli({"identify", "--port", sim.port(), "--json"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QByteArray("{\"variant\": \"T\", \"wideRange\": true}\n"));
-    const QString out = dir_.filePath("identified.M40");
-    const CliResult read = runCli({"read", "--port", sim.port(), "--settings", "--identify", "-o", out});
-    QVERIFY2(read.exitCode == 0, read.err.constData());
-    QVERIFY(readFile(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
-
-    Sim unknown({"--variant-code", "44"});
-    const CliResult bad = runCli({"identify", "--port", unknown.port()});
-    QCOMPARE(bad.exitCode, 1);
-    QVERIFY(bad.err.startsWith("Communication Error\n"));
-}
-
-void TestLinkCli::failuresGiveTheirEndingAndWriteNothing() {
-    const QString out = dir_.filePath("never.M40");
-    {
-        Sim sim({"--fault", "timeout@0620"});
-        const CliResult r = runCli({"read", "--port", sim.port(), "--memory", "-o", out});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.startsWith("Communication Error\n"));
-        QVERIFY(r.err.contains("0620"));
-    }
-    {
-        Sim sim({"--fault", "drop@0400"});
-        const CliResult r = runCli({"read", "--port", sim.port(), "-o", out});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.startsWith("COM Port Error\n"));
-    }
-    QVERIFY(!QFile::exists(out));
-    {
-        const QString log = dir_.filePath("denied.log");
-        Sim sim({"--fault", "deny-access", "--log", log});
-        const QString file = dir_.filePath("new.M40");
-        QCOMPARE(runCli({"new", "-o", file}).exitCode, 0);
-        const CliResult r = runCli({"write", "--port", sim.port(), file});
-        QCOMPARE(r.exitCode, 1);
-        sim.stop();
-        QCOMPARE(readFile(log).count('\n'), 1); // the access line only, no block write
-    }
-    const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
-    QCOMPARE(missing.exitCode, 2);
-    QVERIFY(missing.err.startsWith("COM Port Error\n  /dev/kt-m40-absent: "));
-}
 
 QTEST_GUILESS_MAIN(TestLinkCli)
 #include "tst_link_cli.moc"
