@@ -167,31 +167,22 @@ class TestCliManners : public QObject {
 
     void dashIsStandardOutput() {
         // the same bytes as into a file, and no file named "-"
-        const QString csv = dir.filePath("out.csv"), m40 = dir.filePath("again.M40");
-        QCOMPARE(runCli({"export-csv", base, "-o", csv}).exitCode, 0);
-        CliResult r = runCli({"export-csv", base, "-o", "-"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(csv));
-        QVERIFY(r.out.startsWith("\"MODEL\",\"BANK\""));
-
-        r = runCli({"new", "-o", "-", "--variant", "T"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(base));
-        QCOMPARE(runCli({"save-as", base, "-o", m40}).exitCode, 0);
-        QCOMPARE(runCli({"save-as", base, "-o", "-"}, dir.path()).out, readFile(m40));
-
-        const QString shown = dir.filePath("shown.json");
-        QCOMPARE(runCli({"show", base, "--json", "-o", shown}).exitCode, 0);
-        r = runCli({"show", base, "--json", "-o", "-"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(shown));
-        QCOMPARE(runCli({"show", base, "--json"}).out, r.out);
-
-        const QString diffed = dir.filePath("diff.json");
-        QCOMPARE(runCli({"diff", base, base, "--json", "-o", diffed}).exitCode, 0);
-        QCOMPARE(readFile(diffed), QByteArray("{\"differences\":[],\"equal\":true}\n"));
-        r = runCli({"diff", base, base, "--json", "-o", "-"}, dir.path());
-        QCOMPARE(r.out, readFile(diffed));
+        const QList<QStringList> commands = {{"export-csv", base},
+                                             {"new", "--variant", "T"},
+                                             {"save-as", base},
+                                             {"show", base, "--json"},
+                                             {"diff", base, base, "--json"}};
+        for (const QStringList &args : commands) {
+            const QString file = dir.filePath(args.first() + ".out");
+            QCOMPARE(runCli(args + QStringList({"-o", file})).exitCode, 0);
+            const CliResult r = runCli(args + QStringList{"-o", "-"}, dir.path());
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(r.out, readFile(file));
+        }
+        QVERIFY(readFile(dir.filePath("export-csv.out")).startsWith("\"MODEL\",\"BANK\""));
+        QCOMPARE(readFile(dir.filePath("new.out")), readFile(base));
+        QCOMPARE(runCli({"show", base, "--json"}).out, readFile(dir.filePath("show.out")));
+        QCOMPARE(readFile(dir.filePath("diff.out")), QByteArray("{\"differences\":[],\"equal\":true}\n"));
         QVERIFY(!QFile::exists(dir.filePath("-")));
     }
 
@@ -246,7 +237,8 @@ class TestCliManners : public QObject {
             QCOMPARE(r.exitCode, 4);
             // a coverage build's profiling data meets the same limit on the way out, and says so after
             const qsizetype profiling = r.err.indexOf("libgcov profiling error:");
-            QCOMPARE(profiling < 0 ? r.err : r.err.left(profiling), QByteArray("File Open Error\n  standard output: File too large\n"));
+            QCOMPARE(profiling < 0 ? r.err : r.err.left(profiling),
+                     QByteArray("File Open Error\n  standard output: File too large\n"));
             QCOMPARE(QFileInfo(limited).size(), 100);
         }
     }
