@@ -206,8 +206,6 @@ class TestWriteChanges : public QObject {
         QCOMPARE(d.size(), 1);
         QCOMPARE(d.first().record, QString("2"));
         QCOMPARE(d.first().field, QString("Frequency"));
-        QCOMPARE(WriteChangesSummary(3, 3, 1),
-                 QString("3 records differed, 3 written, 1 differ after writing"));
     }
 
     // Each phase failing: the ending, where the commands stop, no end command after the failure.
@@ -329,13 +327,10 @@ class TestWriteChanges : public QObject {
             QCOMPARE(o["differed"].toInt(), 3);
             QCOMPARE(o["written"].toInt(), 3);
             QCOMPARE(o["verified"].toBool(), true);
-            const QJsonArray records = o["records"].toArray();
-            QCOMPARE(records.size(), 3);
-            QCOMPARE(records[0]["address"].toString(), QString("0300"));
-            QCOMPARE(records[1]["address"].toString(), QString("0640"));
-            QCOMPARE(records[1]["record"].toString(), QString("2"));
-            QCOMPARE(records[2]["address"].toString(), QString("1F00"));
-            QCOMPARE(records[2]["record"].toString(), QString("A  0"));
+            QStringList records;
+            for (const QJsonValue &v : o["records"].toArray())
+                records << v["address"].toString() + " " + v["record"].toString();
+            QCOMPARE(records, QStringList({"0300 Settings block 0300", "0640 2", "1F00 A  0"}));
             QVERIFY(QFile::exists(o["backup"].toString()));
 
             // a second run finds nothing left to write and sends no write at all
@@ -343,9 +338,7 @@ class TestWriteChanges : public QObject {
             r = runCli({"write", "--port", sim.port(), file, "--changed"});
             QCOMPARE(r.exitCode, 0);
             QVERIFY(r.err.contains("0 records differed, 0 written, all verified"));
-            const QStringList second = loggedCommands().mid(before);
-            QCOMPARE(second.size(), 608 + 1);
-            QVERIFY(!second.contains("KTM40"));
+            QCOMPARE(loggedCommands().mid(before), reads(true, true) + QStringList({"RZ~E"}));
             sim.stop();
         }
         QCOMPARE(shortWrites(loggedCommands().mid(608, 10)),
