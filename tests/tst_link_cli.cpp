@@ -1,9 +1,14 @@
 // The radio commands of kt-m40-cli against virtual radios served by 'kt-m40-cli sim'.
+#include "channels/ChannelRecord.h"
+#include "files/CloneFile.h"
+#include "link/VirtualRadio.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
 #include <QFile>
-#include <QProcess>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,6 +93,51 @@ class TestLinkCli : public QObject {
         const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
         QCOMPARE(missing.exitCode, 2);
         QVERIFY(missing.err.startsWith("COM Port Error\n  /dev/kt-m40-absent: "));
+    }
+
+    // verify and write --verify: the differences name records and fields, the channel the file lacks whole
+    void verifyAndWriteWithVerify() {
+        const QString file = dir_.filePath("demo.M40"), saved = dir_.filePath("saved.M40");
+        CloneImage demo = VirtualRadio::demoImage();
+        QCOMPARE(SaveCloneFile(file, demo), FileStatus::Ok);
+        {
+            Sim sim({"--demo"});
+            QVERIFY(!sim.port().isEmpty());
+            CliResult r = runCli({"verify", "--port", sim.port(), file, "--settings"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(r.out.contains("The radio holds what the file would write."));
+
+            CloneImage other = demo;
+            other.ChannelUsed[0] = false;
+            const QString changed = dir_.filePath("changed.M40");
+            QCOMPARE(SaveCloneFile(changed, other), FileStatus::Ok);
+            r = runCli({"verify", "--port", sim.port(), changed, "--memory", "--json"});
+            QCOMPARE(r.exitCode, 5);
+            const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+            QCOMPARE(o["differences"].toArray().size(), 1);
+            QCOMPARE(o["differences"][0]["record"].toString(), QString("0"));
+            QCOMPARE(o["differences"][0]["field"].toString(), QString("Used"));
+            // the channel the file lacks, whole, on the radio's side
+            QCOMPARE(o["differences"][0]["file"].toString(), QString("empty"));
+            QCOMPARE(o["differences"][0]["channel"]["Frequency"].toString(),
+                     demo.ChannelTable[0].field[FieldFrequency].text);
+            QCOMPARE(o["differences"][0]["channel"]["Name"].toString(),
+                     demo.ChannelTable[0].field[FieldName].text);
+            QVERIFY(o["differences"][0]["radio"].toString().startsWith(
+                "Frequency " + demo.ChannelTable[0].field[FieldFrequency].text + ", Mode "));
+        }
+        {
+            Sim sim({"--save", saved});
+            CliResult r = runCli({"write", "--port", sim.port(), file, "--verify"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(r.out.contains("The radio holds what the file would write."));
+        }
+        {
+            Sim sim({"--fault", "timeout@0400"});
+            CliResult r = runCli({"verify", "--port", sim.port(), file, "--settings"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.startsWith("Communication Error\n"));
+        }
     }
 
   private:

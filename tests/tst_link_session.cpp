@@ -1,5 +1,5 @@
-// The transfer procedures and the identification against the in-process virtual radio: command order
-// and addresses, the 10 ms pauses, reply collection, endings, and what a failure leaves behind.
+// The transfer procedures, verify and the identification against the in-process virtual radio: command
+// order and addresses, the 10 ms pauses, reply collection, endings, and what a failure leaves behind.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "link/TransferSteps.h"
@@ -300,6 +300,64 @@ class TestLinkSession : public QObject {
         QVERIFY(rig.waitForRun());
         QCOMPARE(rig.lastEnding(), Ending::Success);
         QVERIFY(clock.elapsed() >= 2000 + Pause);
+    }
+
+    // Verify: only block reads and the end command go out, nothing changes, the differences name records
+    // and fields.
+    void verifyAMatchingRadio() {
+        VirtualRadioRig rig(VirtualRadio::withDemoContents());
+        rig.image = VirtualRadio::demoImage(); // what the radio holds
+        MakeSetData(rig.image);
+        const CloneImage before = rig.image;
+        QVERIFY(rig.session.startVerify(true, true));
+        QVERIFY(rig.waitForRun());
+        QCOMPARE(rig.lastEnding(), Ending::Success);
+        QCOMPARE(rig.session.radioRecords().size(), 4 + ChannelCount);
+        QVERIFY(CompareWithRadio(rig.image, rig.session.radioRecords()).isEmpty());
+        QCOMPARE(rig.image, before);
+        // block reads only, each half closed by the end command
+        QCOMPARE(rig.commands(),
+                 settingsReads() + QStringList{"RZ~E"} + channelReads(0, ChannelCount) + QStringList{"RZ~E"});
+        QCOMPARE(rig.progress.size(), ChannelCount);
+        QVERIFY(rig.smallestGapMs() >= 10.0);
+    }
+
+    void verifyOneChannelAndOneSettingDiffer() {
+        VirtualRadioRig rig(VirtualRadio::withDemoContents());
+        rig.image = VirtualRadio::demoImage(); // what the radio holds
+        MakeSetData(rig.image);
+        rig.session.setCommandPauseMs(0); // the pause is the matching radio's check above
+        rig.image.Settings.byName("cmbBeep") = 0;
+        rig.image.ChannelTable[2].field[FieldName].text = "CHANGED";
+        const CloneImage before = rig.image;
+        const QString radioBefore = rig.radio->block(0x640);
+        QVERIFY(rig.session.startVerify(true, true));
+        QVERIFY(rig.waitForRun());
+        QCOMPARE(rig.lastEnding(), Ending::Success);
+        const QList<ImageDifference> d = CompareWithRadio(rig.image, rig.session.radioRecords());
+        QCOMPARE(d.size(), 2);
+        QCOMPARE(d[0].record, QString("Settings"));
+        QCOMPARE(d[0].field, QString("Beep"));
+        QCOMPARE(d[1].record, QString("2"));
+        QCOMPARE(d[1].field, QString("Name"));
+        QCOMPARE(d[1].first, QString("CHANGED"));
+        QCOMPARE(rig.image, before);
+        QCOMPARE(rig.radio->block(0x640), radioBefore);
+    }
+
+    void verifyFailingPartWayChangesNothing() {
+        VirtualRadioRig rig(VirtualRadio::withDemoContents());
+        rig.image = VirtualRadio::demoImage(); // what the radio holds
+        MakeSetData(rig.image);
+        rig.radio->faults.dropAt.insert("1000");
+        const CloneImage before = rig.image;
+        QVERIFY(rig.session.startVerify(false, true));
+        QVERIFY(rig.waitForRun());
+        QCOMPARE(rig.lastEnding(), Ending::ComPortError);
+        QCOMPARE(rig.image, before);
+        QVERIFY(!rig.commands().contains("RZ~E"));
+        QCOMPARE(rig.commands().last(), QString("RZ~F1000R"));
+        QCOMPARE(rig.session.radioRecords().size(), 80); // channels 0 to 79 arrived
     }
 
     void identification_data() {
