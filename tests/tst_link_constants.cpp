@@ -1,8 +1,11 @@
 // What the radio depends on in every exchange, written out here: the command lines, the reply length each
-// exchange needs (one character more or less fails it), the "OK" a write needs, and the 10 ms pause.
+// exchange needs (one character more or less fails it), the "OK" a write needs, and the 10 ms pause; and
+// the virtual radio's side of them, its faults and clone files.
 #include "link/TransferSteps.h"
 #include "link/WaitReply.h"
+#include "support/TestFiles.h"
 #include "support/VirtualRadioRig.h"
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -36,6 +39,14 @@ QList<Exchange> exchangesOf(Procedure procedure) {
 
 QByteArray record(char digit) {
     return QByteArray(64, digit);
+}
+QByteArray replyTo(VirtualRadio &radio, const QByteArray &line) {
+    const auto replies = radio.receive(line);
+    return replies.size() == 1 ? replies.front().echo + replies.front().answer : QByteArray("<none>");
+}
+
+QByteArray writeLine(const QByteArray &address, char fill) {
+    return "RZ~F" + address + "W" + QByteArray(64, fill) + "\r\n";
 }
 } // namespace
 
@@ -101,6 +112,107 @@ class TestLinkConstants : public QObject {
         QCOMPARE(rig.lastEnding(), Ending::Success);
         QCOMPARE(rig.commands().size(), 6);
         QVERIFY2(rig.smallestGapMs() >= 10.0, qPrintable(QString::number(rig.smallestGapMs())));
+    }
+
+    void repliesHaveTheRadiosLengths() {
+        VirtualRadio radio;
+        const QByteArray read = replyTo(radio, "RZ~F0600R\r\n");
+        QCOMPARE(read.size(), 77);
+        QVERIFY(read.startsWith("RZ~F0600R\r\n"));
+        QCOMPARE(read.mid(11, 64), radio.block(0x600).toLatin1());
+        QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nOK\r\n"));
+        QCOMPARE(replyTo(radio, writeLine("5160", 'A')).size(), 79);
+        radio.setIdentity(VariantE, true);
+        QCOMPARE(replyTo(radio, "RZ~WHO\r\n"), QByteArray("RZ~WHO\r\nKTM409900AA\r\n"));
+        QCOMPARE(replyTo(radio, "RZ~E\r\n"), QByteArray("RZ~E\r\nOK\r\n"));
+        QCOMPARE(replyTo(radio, "RZ~F0610R\r\n"), QByteArray("RZ~F0610R\r\nNG\r\n")); // no block there
+        // a command split over several deliveries is answered once complete
+        QVERIFY(radio.receive("RZ~F03").empty());
+        QCOMPARE(radio.receive("00R\r\n").size(), std::size_t(1));
+    }
+
+    void writesNeedTheAccessLine() {
+        VirtualRadio radio;
+        const QString before = radio.block(0x620);
+        QVERIFY(replyTo(radio, writeLine("0620", 'B')).endsWith("NG\r\n"));
+        QCOMPARE(radio.block(0x620), before);
+        replyTo(radio, "KTM40\r\n");
+        QVERIFY(replyTo(radio, writeLine("0620", 'B')).endsWith("OK\r\n"));
+        QCOMPARE(radio.block(0x620), QString(64, 'B'));
+        replyTo(radio, "RZ~E\r\n"); // the end command closes the access
+        QVERIFY(replyTo(radio, writeLine("0620", 'C')).endsWith("NG\r\n"));
+        QCOMPARE(radio.block(0x620), QString(64, 'B'));
+    }
+
+    void faultsChangeTheAnswer() {
+        VirtualRadio radio;
+        radio.faults.shortAt.insert("0600");
+        radio.faults.longAt.insert("0620");
+        radio.faults.timeoutAt.insert("WHO");
+        radio.faults.notOkAt.insert("0640");
+        radio.faults.dropAt.insert("0660");
+        QCOMPARE(replyTo(radio, "RZ~F0600R\r\n").size(), 76);
+        QCOMPARE(replyTo(radio, "RZ~F0620R\r\n").size(), 78);
+        QCOMPARE(replyTo(radio, "RZ~WHO\r\n"), QByteArray("RZ~WHO\r\n")); // the echo only
+        replyTo(radio, "KTM40\r\n");
+        const QByteArray notOk = replyTo(radio, writeLine("0640", 'D'));
+        QCOMPARE(notOk.size(), 79);
+        QVERIFY(notOk.endsWith("NG\r\n"));
+        const auto dropped = radio.receive("RZ~F0660R\r\n");
+        QVERIFY(dropped.at(0).dropLine);
+        radio.faults = {};
+        radio.faults.denyAccess = true;
+        QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nNG\r\n"));
+        QVERIFY(!radio.writeAccess());
+    }
+
+    void faultSpecs_data() {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("timeout") << "timeout@0FE0" << true;
+        QTest::newRow("lower-case address") << "short@0fe0" << true;
+        QTest::newRow("access line") << "notok@KTM40" << true;
+        QTest::newRow("everything") << "timeout@*" << true;
+        QTest::newRow("delay") << "delay=250" << true;
+        QTest::newRow("deny") << "deny-access" << true;
+        QTest::newRow("no address") << "timeout@" << false;
+        QTest::newRow("bad address") << "drop@06000" << false;
+        QTest::newRow("bad delay") << "delay=soon" << false;
+        QTest::newRow("unknown") << "explode@0600" << false;
+    }
+
+    void faultSpecs() {
+        QFETCH(QString, spec);
+        QFETCH(bool, valid);
+        VirtualRadioFaults faults;
+        QString error;
+        QCOMPARE(ParseFaultSpec(spec, faults, &error), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (spec == "short@0fe0") QVERIFY(faults.shortAt.contains("0FE0"));
+        if (spec == "delay=250") QCOMPARE(faults.delayMs, 250);
+    }
+
+    void cloneFileRoundTrip() {
+        QTemporaryDir dir;
+        auto radio = VirtualRadio::withDemoContents();
+        radio->setIdentity(VariantA, true);
+        const QString path = dir.filePath("radio.M40");
+        const QByteArray bytes = radio->cloneFileBytes();
+        QVERIFY(writeFile(path, bytes));
+        QVERIFY(bytes.startsWith("Korvan KT-M40A Clone A FileStart\r\n"));
+
+        VirtualRadio copy;
+        QString error;
+        QVERIFY2(copy.loadCloneFile(path, &error), qPrintable(error));
+        QCOMPARE(copy.cloneFileBytes(), bytes);
+        QCOMPARE(copy.variantCode, QStringLiteral("CC"));
+        CloneImage image;
+        QVERIFY(copy.toImage(image));
+        QVERIFY(image.ChannelTable == VirtualRadio::demoImage().ChannelTable);
+
+        QVERIFY(writeFile(path, bytes.left(bytes.size() / 2)));
+        QVERIFY(!copy.loadCloneFile(path, &error));
+        QCOMPARE(copy.cloneFileBytes(), bytes); // a refused file changes nothing
     }
 };
 

@@ -1,17 +1,22 @@
-// Where the port choice is kept so that it survives a restart, and where files are written: checked
-// before long work, never replacing what must not be replaced, with the system's reason on failure.
+// The port: its file and how it survives a restart, its names, the device path kept per user, the reasons
+// it cannot be opened. Where files are written: checked before long work, never replacing what must not be
+// replaced, with the system's reason on failure.
 #include "files/CloneFile.h"
 #include "files/FileTarget.h"
 #include "link/PortSettings.h"
+#include "link/SerialLink.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -65,6 +70,9 @@ class TestPortFileAndTargets : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("kt-m40-tests");
+        QCoreApplication::setApplicationName("tst_port_file_and_targets");
         QVERIFY(dir_.isValid());
         // the ordinary user of asOrdinaryUser must reach the files
         QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
@@ -250,6 +258,74 @@ class TestPortFileAndTargets : public QObject {
         const CliResult end = runCli({"show", dir_.filePath("long-end.M40")});
         QCOMPARE(end.exitCode, 3);
         QVERIFY2(end.err.contains("line 610 (the end line) is not 32 characters"), end.err.constData());
+    }
+
+    void portFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("KT-M40.ini");
+        QCOMPARE(ReadPortNumber(path), 1); // missing
+        const std::pair<const char *, int> table[] = {{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1},
+                                                      {"  7\r\n", 7}, {"x\r\n", 1},  {"-3\r\n", 1}};
+        for (const auto &[text, port] : table) {
+            QVERIFY(writeFile(path, text));
+            QCOMPARE(ReadPortNumber(path), port);
+        }
+        QVERIFY(WritePortNumber(path, 5));
+        QCOMPARE(readFile(path), QByteArray("5\r\n"));
+        QVERIFY(!WritePortNumber(dir.filePath("missing/KT-M40.ini"), 5));
+        // the program's folder comes first, and this test's folder can be written
+        QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
+    }
+
+    void portNames() {
+        const std::pair<const char *, const char *> table[] = {{"3", "/dev/ttyS2"},
+                                                               {"1", "/dev/ttyS0"},
+                                                               {"0", ""},
+                                                               {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+                                                               {"/dev/pts/3", "/dev/pts/3"},
+                                                               {"ttyUSB0", "/dev/ttyUSB0"},
+                                                               {"com17", "COM17"},
+                                                               {"  ", ""},
+                                                               {"tty USB0", ""}};
+        for (const auto &[text, device] : table)
+            QCOMPARE(ResolvePortName(text), QString(device));
+    }
+
+    void devicePathIsKeptPerUser() {
+        StoreDevicePath("/dev/ttyUSB1");
+        QCOMPARE(StoredDevicePath(), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(CurrentPortDevice(4), QStringLiteral("/dev/ttyUSB1"));
+        StoreDevicePath({});
+        QCOMPARE(StoredDevicePath(), QString());
+        QCOMPARE(CurrentPortDevice(4), PortDeviceName(4));
+    }
+
+    void openFailureNamesThePortAndItsGroup() {
+        QTemporaryDir dir;
+        const QString device = dir.filePath("ttyFAKE");
+        QVERIFY(writeFile(device, ""));
+        // serial devices belong to a group such as dialout; so does this stand-in where we may give it one
+        if (const group *dialout = getgrnam("dialout")) [[maybe_unused]]
+            const int changed = chown(QFile::encodeName(device).constData(), uid_t(-1), dialout->gr_gid);
+        const QString reason = PortFailureReason(device, "Permission denied", PortProblem::AccessRefused,
+                                                 QFileInfo(device).group());
+        QVERIFY(reason.startsWith(device + ": Permission denied"));
+        const QString owner = QFileInfo(device).group();
+        if (owner != "root") {
+            QVERIFY2(reason.contains("'" + owner + "'"), qPrintable(reason));
+            QVERIFY(reason.contains("sudo usermod -aG " + owner + " $USER"));
+        } else {
+            QVERIFY(reason.contains("may not use"));
+        }
+        QCOMPARE(PortFailureReason(device, "No such file or directory", PortProblem::Other),
+                 device + ": No such file or directory");
+
+        SerialLink link("/dev/kt-m40-absent");
+        QString why;
+        QVERIFY(!link.open(&why));
+        QVERIFY(why.startsWith("/dev/kt-m40-absent: "));
+        QVERIFY(!link.isOpen());
+        QVERIFY(!link.write("RZ~E\r\n"));
     }
 
   private:
