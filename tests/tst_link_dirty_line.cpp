@@ -2,8 +2,6 @@
 // port opens, an answer after the time-out, an earlier run's reply still arriving, noise between replies.
 // Every run either gives exactly the radio's records or ends with the right message; never success with
 // wrong data. Also: commands are at least 10 ms after a reply across chained runs.
-#include "link/RadioSession.h"
-#include "link/SerialLink.h"
 #include "link/TransferSteps.h"
 #include "support/CliRun.h"
 #include "support/PtyRig.h"
@@ -13,7 +11,6 @@
 #include "support/VirtualRadioRig.h"
 #include <QFile>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
