@@ -155,7 +155,7 @@ class TestLinkSession : public QObject {
     // Each wrong or missing answer: the ending, the message, and nothing sent after the failed exchange.
     void faultsEndTheRun_data() {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("procedure"); // -1: read ALL, -2: write ALL
+        QTest::addColumn<int>("procedure"); // -1: read ALL, -2: write ALL, -3: verify the memory
         QTest::addColumn<Ending>("ending");
         QTest::addColumn<QStringList>("sent");
         QTest::addColumn<QString>("detail"); // a part of the message
@@ -178,6 +178,9 @@ class TestLinkSession : public QObject {
                                       << QStringList{"KTM40", "RZ~F0600W", "RZ~F0620W"} << "0620";
         QTest::newRow("dropped line") << "drop@0400" << rs << Ending::ComPortError
                                       << QStringList{"RZ~F0300R", "RZ~F0320R", "RZ~F0400R"} << "dropped";
+        // verify changes nothing in the file and keeps what it read: channels 0 to 79
+        QTest::newRow("verify, dropped line")
+            << "drop@1000" << -3 << Ending::ComPortError << channelReads(0, 81) << "dropped";
     }
 
     void faultsEndTheRun() {
@@ -192,6 +195,7 @@ class TestLinkSession : public QObject {
         const CloneImage before = rig.image;
         QVERIFY(procedure == -1   ? rig.session.startReadAll()
                 : procedure == -2 ? rig.session.startWriteAll()
+                : procedure == -3 ? rig.session.startVerify(false, true)
                                   : rig.session.start(Procedure(procedure)));
         QVERIFY(rig.waitForRun(5000));
         QCOMPARE(rig.lastEnding(), ending);
@@ -208,6 +212,10 @@ class TestLinkSession : public QObject {
             QVERIFY(sameChannels(rig.image, before, sent.size() - 1, ChannelCount));
         if (Procedure(procedure) == Procedure::WriteMemory) // the block before the refused one is written
             QCOMPARE(rig.radio->block(0x600), MakeMemData(rig.image, 0));
+        if (procedure == -3) {
+            QCOMPARE(rig.image, before);
+            QCOMPARE(rig.session.radioRecords().size(), 80);
+        }
         if (ending == Ending::ComPortError) {
             // the line stays failed: the next run fails at its first exchange, also as a port error
             QVERIFY(rig.session.start(Procedure::Identify));
@@ -343,21 +351,6 @@ class TestLinkSession : public QObject {
         QCOMPARE(d[1].first, QString("CHANGED"));
         QCOMPARE(rig.image, before);
         QCOMPARE(rig.radio->block(0x640), radioBefore);
-    }
-
-    void verifyFailingPartWayChangesNothing() {
-        VirtualRadioRig rig(VirtualRadio::withDemoContents());
-        rig.image = VirtualRadio::demoImage(); // what the radio holds
-        MakeSetData(rig.image);
-        rig.radio->faults.dropAt.insert("1000");
-        const CloneImage before = rig.image;
-        QVERIFY(rig.session.startVerify(false, true));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::ComPortError);
-        QCOMPARE(rig.image, before);
-        QVERIFY(!rig.commands().contains("RZ~E"));
-        QCOMPARE(rig.commands().last(), QString("RZ~F1000R"));
-        QCOMPARE(rig.session.radioRecords().size(), 80); // channels 0 to 79 arrived
     }
 
     void identification_data() {
