@@ -1,5 +1,6 @@
 // What kt-m40-cli and kt-m40 share with the good command-line tools: --version, help COMMAND, one style of
-// usage error, '-' for standard output and input, write errors on standard output, Ctrl+C, port-name hints.
+// usage error, '-' for standard output and input, write errors on standard output, Ctrl+C, port-name hints;
+// and new, show and save-as on clone files, with the messages and exit statuses of their failures.
 #include "link/PortNameHint.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
@@ -97,6 +98,63 @@ class TestCliManners : public QObject {
 #endif
     }
 
+    void newAndShow() {
+        const QString a = dir.filePath("a.M40");
+        CliResult r = runCli({"new", "-o", a, "--variant", "E", "--wide"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readFile(a).startsWith("Korvan KT-M40E Clone A FileStart\r\n"));
+
+        r = runCli({"show", a, "--json"});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["header"].toString(), QString("Korvan KT-M40E Clone A FileStart"));
+        QCOMPARE(o["variant"].toString(), QString("E"));
+        QCOMPARE(o["wideRange"].toBool(), true);
+        QCOMPARE(o["setData1"].toString(),
+                 QString("A50000000003000E000000000000000000000320010101010808080000000000"));
+        QCOMPARE(o["settings"]["cmbWPM"]["text"].toString(), QString("20"));
+        QCOMPARE(o["settings"]["cmbScanType"]["index"].toInt(), 3);
+        QCOMPARE(o["settings"].toObject().size(), 29);
+        // each setting with the settings page's label beside its control name
+        QCOMPARE(o["settings"]["cmbRit"]["label"].toString(), QString("RIT / TXIT"));
+        QCOMPARE(o["settings"]["cmbBeep"]["label"].toString(), QString("Beep"));
+        const QJsonArray vfo = o["vfo"].toArray();
+        QCOMPARE(vfo.size(), 2);
+        QCOMPARE(vfo[1]["label"].toString(), QString("VFO B"));
+        QCOMPARE(vfo[0]["fields"][0]["text"].toString(), QString("7.100.000"));
+        QCOMPARE(vfo[0]["fields"][0]["value"].toDouble(), 7100000.0);
+        QCOMPARE(vfo[0]["fields"].toArray().size(), 8);
+        const QJsonArray channels = o["channels"].toArray();
+        QCOMPARE(channels.size(), 604);
+        QCOMPARE(channels[400]["label"].toString(), QString("A-P1"));
+        QCOMPARE(channels[400]["used"].toBool(), false);
+        QCOMPARE(channels[400]["record"].toString(), QString(64, '0'));
+        QCOMPARE(channels[0]["fields"].toArray().size(), 11);
+        QCOMPARE(channels[0]["fields"][8]["name"].toString(), QString("Split Freq."));
+
+        r = runCli({"show", a});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("Tone Frequency      88.5Hz"));
+        QVERIFY(r.out.contains("Channels (0 of 604 used)"));
+    }
+
+    void failuresSayTheirMessageAndStatus() {
+        const QString good = dir.filePath("good.M40");
+        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
+        QByteArray bytes = readFile(good);
+
+        CliResult r = runCli({"show", dir.filePath("missing.M40")});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY(r.err.startsWith("File Open Error\n"));
+
+        const QString bad = dir.filePath("bad.M40");
+        QVERIFY(writeFile(bad, QByteArray(bytes).replace("KT-M40J Clone", "KT-M40Q Clone")));
+        r = runCli({"save-as", bad, "-o", dir.filePath("never.M40")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.startsWith("Data Error\n"));
+        QVERIFY(!QFile::exists(dir.filePath("never.M40")));
+    }
+
     void helpCommandIsCommandHelp() {
         const QStringList names = commandNames();
         for (const char *name : {"read", "write", "show", "new", "save-as", "sim"})
@@ -167,31 +225,22 @@ class TestCliManners : public QObject {
 
     void dashIsStandardOutput() {
         // the same bytes as into a file, and no file named "-"
-        const QString csv = dir.filePath("out.csv"), m40 = dir.filePath("again.M40");
-        QCOMPARE(runCli({"export-csv", base, "-o", csv}).exitCode, 0);
-        CliResult r = runCli({"export-csv", base, "-o", "-"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(csv));
-        QVERIFY(r.out.startsWith("\"MODEL\",\"BANK\""));
-
-        r = runCli({"new", "-o", "-", "--variant", "T"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(base));
-        QCOMPARE(runCli({"save-as", base, "-o", m40}).exitCode, 0);
-        QCOMPARE(runCli({"save-as", base, "-o", "-"}, dir.path()).out, readFile(m40));
-
-        const QString shown = dir.filePath("shown.json");
-        QCOMPARE(runCli({"show", base, "--json", "-o", shown}).exitCode, 0);
-        r = runCli({"show", base, "--json", "-o", "-"}, dir.path());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, readFile(shown));
-        QCOMPARE(runCli({"show", base, "--json"}).out, r.out);
-
-        const QString diffed = dir.filePath("diff.json");
-        QCOMPARE(runCli({"diff", base, base, "--json", "-o", diffed}).exitCode, 0);
-        QCOMPARE(readFile(diffed), QByteArray("{\"differences\":[],\"equal\":true}\n"));
-        r = runCli({"diff", base, base, "--json", "-o", "-"}, dir.path());
-        QCOMPARE(r.out, readFile(diffed));
+        const QList<QStringList> commands = {{"export-csv", base},
+                                             {"new", "--variant", "T"},
+                                             {"save-as", base},
+                                             {"show", base, "--json"},
+                                             {"diff", base, base, "--json"}};
+        for (const QStringList &args : commands) {
+            const QString file = dir.filePath(args.first() + ".out");
+            QCOMPARE(runCli(args + QStringList({"-o", file})).exitCode, 0);
+            const CliResult r = runCli(args + QStringList{"-o", "-"}, dir.path());
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(r.out, readFile(file));
+        }
+        QVERIFY(readFile(dir.filePath("export-csv.out")).startsWith("\"MODEL\",\"BANK\""));
+        QCOMPARE(readFile(dir.filePath("new.out")), readFile(base));
+        QCOMPARE(runCli({"show", base, "--json"}).out, readFile(dir.filePath("show.out")));
+        QCOMPARE(readFile(dir.filePath("diff.out")), QByteArray("{\"differences\":[],\"equal\":true}\n"));
         QVERIFY(!QFile::exists(dir.filePath("-")));
     }
 
@@ -246,7 +295,8 @@ class TestCliManners : public QObject {
             QCOMPARE(r.exitCode, 4);
             // a coverage build's profiling data meets the same limit on the way out, and says so after
             const qsizetype profiling = r.err.indexOf("libgcov profiling error:");
-            QCOMPARE(profiling < 0 ? r.err : r.err.left(profiling), QByteArray("File Open Error\n  standard output: File too large\n"));
+            QCOMPARE(profiling < 0 ? r.err : r.err.left(profiling),
+                     QByteArray("File Open Error\n  standard output: File too large\n"));
             QCOMPARE(QFileInfo(limited).size(), 100);
         }
     }

@@ -1,17 +1,22 @@
-// Where the port choice is kept so that it survives a restart, and where files are written: checked
-// before long work, never replacing what must not be replaced, with the system's reason on failure.
+// The port: its file and how it survives a restart, its names, the device path kept per user, the reasons
+// it cannot be opened. Where files are written: checked before long work, never replacing what must not be
+// replaced, with the system's reason on failure.
 #include "files/CloneFile.h"
 #include "files/FileTarget.h"
 #include "link/PortSettings.h"
+#include "link/SerialLink.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -64,224 +69,268 @@ struct FifoReader {
 class TestPortFileAndTargets : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void choiceSurvivesARestart_data();
-    void choiceSurvivesARestart();
-    void checkWritableFindsWhatCannotBeWritten_data();
-    void checkWritableFindsWhatCannotBeWritten();
-    void ordinaryFileReplacedAtomically();
-    void pipeWrittenInPlace();
-    void writableFileInAFolderThatRefusesNewFiles();
-    void failedWriteGivesTheSystemsReason();
-    void cliRefusesAnOutputBeforeAnyWork_data();
-    void cliRefusesAnOutputBeforeAnyWork();
-    void cliSaveAsToAPipe();
-    void cliDetailsNameTheFile();
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("kt-m40-tests");
+        QCoreApplication::setApplicationName("tst_port_file_and_targets");
+        QVERIFY(dir_.isValid());
+        // the ordinary user of asOrdinaryUser must reach the files
+        QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
+    }
+
+    void choiceSurvivesARestart_data() {
+        QTest::addColumn<bool>("programFileExists");
+        QTest::addColumn<bool>("programFileWritable");
+        QTest::addColumn<bool>("programFolderWritable");
+        QTest::newRow("program folder writable, no file yet") << false << true << true;
+        QTest::newRow("program folder file writable") << true << true << true;
+        QTest::newRow("program folder file read-only") << true << false << true;
+        QTest::newRow("program folder read-only, file read-only") << true << false << false;
+        QTest::newRow("program folder read-only, no file") << false << false << false;
+    }
+
+    void choiceSurvivesARestart() {
+        QFETCH(bool, programFileExists);
+        QFETCH(bool, programFileWritable);
+        QFETCH(bool, programFolderWritable);
+        const QString base = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+        const QString program = base + "/program", user = base + "/config/kt-m40";
+        QVERIFY(QDir().mkpath(program));
+        QVERIFY(QDir().mkpath(base + "/config"));
+        QFile::setPermissions(base, QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(base + "/config", QFileDevice::Permissions(0x7777));
+        const QString programFile = program + "/KT-M40.ini", userFile = user + "/KT-M40.ini";
+        if (programFileExists) QVERIFY(WritePortNumber(programFile, 3)); // set up by whoever installed it
+        QFile::setPermissions(programFile, programFileWritable ? QFileDevice::Permissions(0x6666)
+                                                               : QFileDevice::Permissions(0x4444));
+        QFile::setPermissions(program, programFolderWritable ? QFileDevice::Permissions(0x7777)
+                                                             : QFileDevice::Permissions(0x5555));
+        const int code = asOrdinaryUser([&] {
+            // the first start finds the installed choice (or the default), the user picks 5, then 9
+            if (startPickExit(programFile, userFile, 5) != (programFileExists ? 3 : 1)) return 1;
+            if (startPickExit(programFile, userFile, 9) != 5) return 2;
+            if (startPickExit(programFile, userFile, 9) != 9) return 3;
+            return 0;
+        });
+        QFile::setPermissions(program, QFileDevice::Permissions(0x7777));
+        QCOMPARE(code, 0);
+        // where the program's folder took the choice, nothing went to the per-user folder
+        if (programFolderWritable && programFileWritable) {
+            QCOMPARE(readFile(programFile), QByteArray("9\r\n"));
+            QVERIFY(!QFile::exists(userFile));
+        } else {
+            QCOMPARE(readFile(userFile), QByteArray("9\r\n"));
+            if (programFileExists) QCOMPARE(readFile(programFile), QByteArray("3\r\n"));
+        }
+    }
+
+    void checkWritableFindsWhatCannotBeWritten_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("reason");
+        QVERIFY(writeFile(dir_.filePath("plain.txt"), "x"));
+        QTest::newRow("new file in a folder") << dir_.filePath("new.M40") << true << "";
+        QTest::newRow("existing file") << dir_.filePath("plain.txt") << true << "";
+        QTest::newRow("missing folder")
+            << dir_.filePath("no/such/dir/x.M40") << false << "No such file or directory";
+        QTest::newRow("folder is a file") << dir_.filePath("plain.txt/x.M40") << false << "Not a directory";
+        QTest::newRow("a folder itself") << dir_.path() << false << "Is a directory";
+    }
+
+    void checkWritableFindsWhatCannotBeWritten() {
+        QFETCH(QString, path);
+        QFETCH(bool, writable);
+        QFETCH(QString, reason);
+        QString why;
+        QCOMPARE(CheckWritable(path, &why), writable);
+        QCOMPARE(why, reason);
+        QVERIFY(!QFile::exists(dir_.filePath("new.M40"))); // nothing is created by the check
+    }
+
+    void ordinaryFileReplacedAtomically() {
+        const QString path = dir_.filePath("atomic.M40");
+        QVERIFY(writeFile(path, "old"));
+        QVERIFY(QFile::link(path, dir_.filePath("atomic-link")));
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        QString reason;
+        QVERIFY(WriteFileBytes(path, "new contents", &reason));
+        QCOMPARE(readFile(path), QByteArray("new contents"));
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QVERIFY(before.st_ino != after.st_ino); // a new file took the old one's place in one step
+    }
+
+    void writableFileInAFolderThatRefusesNewFiles() {
+        const QString folder = dir_.filePath("closed");
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/kept.M40";
+        QVERIFY(writeFile(path, "old contents, longer than the new"));
+        QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)); // no new files in it
+        const int code = asOrdinaryUser([&] {
+            QString reason;
+            if (!WriteFileBytes(path, "new", &reason)) return 1;
+            return readFile(path) == "new" ? 0 : 2;
+        });
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+        QCOMPARE(code, 0);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"kept.M40"});
+    }
+
+    void failedWriteGivesTheSystemsReason() {
+        // a file size limit makes every write beyond it fail, for root as well: the system's words come back
+        const QString path = dir_.filePath("limited.M40");
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{100, 100};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            QString reason;
+            const bool ok = WriteFileBytes(path, QByteArray(5000, 'x'), &reason);
+            _exit(ok ? 1 : reason == QLatin1String("File too large") ? 0 : 2);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(!QFile::exists(path)); // the failed save left nothing behind
+    }
+
+    // Every command that writes a file refuses an output it cannot write with the system's reason, and the
+    // radio commands do so before the radio hears anything.
+    void cliRefusesAnOutputBeforeAnyWork_data() {
+        QTest::addColumn<QStringList>("args");
+        const QString bad = dir_.filePath("no/such/dir/x.M40"), good = dir_.filePath("good.M40");
+        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
+        QVERIFY(writeFile(dir_.filePath("list.csv"), ""));
+        QTest::newRow("read") << QStringList{"read", "--port", "%PORT%", "-o", bad};
+        QTest::newRow("read --identify") << QStringList{"read", "--identify", "--port", "%PORT%", "-o", bad};
+        QTest::newRow("sim --save") << QStringList{"sim", "--save", bad};
+        QTest::newRow("new") << QStringList{"new", "-o", bad};
+        QTest::newRow("save-as") << QStringList{"save-as", good, "-o", bad};
+        QTest::newRow("import-csv") << QStringList{
+            "import-csv", dir_.filePath("list.csv"), "--into", good, "-o", bad};
+        QTest::newRow("export-csv") << QStringList{"export-csv", good, "-o", bad};
+    }
+
+    void cliRefusesAnOutputBeforeAnyWork() {
+        QFETCH(QStringList, args);
+        const QString log = dir_.filePath(QStringLiteral("early-%1.log").arg(QTest::currentDataTag()));
+        Sim sim({"--log", log});
+        QVERIFY(sim.port().startsWith("/dev/"));
+        args.replaceInStrings("%PORT%", sim.port());
+        const CliResult r = runCli(args, {}, 10000);
+        QCOMPARE(r.exitCode, 4);
+        QCOMPARE(r.err, "File Open Error\n  " + dir_.filePath("no/such/dir/x.M40").toUtf8() +
+                            ": No such file or directory\n");
+        QVERIFY(!r.out.startsWith("PORT")); // the simulator did not start serving
+        sim.stop();
+        QCOMPARE(readFile(log), QByteArray()); // nothing reached the radio
+    }
+
+    // a pipe is written in place, not replaced by an ordinary file
+    void cliSaveAsToAPipe() {
+        const QString in = dir_.filePath("source.M40"), fifo = dir_.filePath("out-pipe");
+        QCOMPARE(runCli({"new", "--variant", "E", "-o", in}).exitCode, 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        FifoReader reader(fifo);
+        const CliResult r = runCli({"save-as", in, "-o", fifo});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(reader.finish(), readFile(in));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+    }
+
+    // a first or last line of the wrong length says which
+    void cliNamesTheFaultyLine() {
+        const QString good = dir_.filePath("good.M40");
+        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
+        QByteArray file = readFile(good);
+        QVERIFY(writeFile(dir_.filePath("short-header.M40"), file.mid(1)));
+        const CliResult header = runCli({"show", dir_.filePath("short-header.M40")});
+        QCOMPARE(header.exitCode, 3);
+        QVERIFY2(header.err.contains("line 1 (the header) is not 32 characters"), header.err.constData());
+        file.insert(file.size() - 2, 'x');
+        QVERIFY(writeFile(dir_.filePath("long-end.M40"), file));
+        const CliResult end = runCli({"show", dir_.filePath("long-end.M40")});
+        QCOMPARE(end.exitCode, 3);
+        QVERIFY2(end.err.contains("line 610 (the end line) is not 32 characters"), end.err.constData());
+    }
+
+    void portFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("KT-M40.ini");
+        QCOMPARE(ReadPortNumber(path), 1); // missing
+        const std::pair<const char *, int> table[] = {{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1},
+                                                      {"  7\r\n", 7}, {"x\r\n", 1},  {"-3\r\n", 1}};
+        for (const auto &[text, port] : table) {
+            QVERIFY(writeFile(path, text));
+            QCOMPARE(ReadPortNumber(path), port);
+        }
+        QVERIFY(WritePortNumber(path, 5));
+        QCOMPARE(readFile(path), QByteArray("5\r\n"));
+        QVERIFY(!WritePortNumber(dir.filePath("missing/KT-M40.ini"), 5));
+        // the program's folder comes first, and this test's folder can be written
+        QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
+    }
+
+    void portNames() {
+        const std::pair<const char *, const char *> table[] = {{"3", "/dev/ttyS2"},
+                                                               {"1", "/dev/ttyS0"},
+                                                               {"0", ""},
+                                                               {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+                                                               {"/dev/pts/3", "/dev/pts/3"},
+                                                               {"ttyUSB0", "/dev/ttyUSB0"},
+                                                               {"com17", "COM17"},
+                                                               {"  ", ""},
+                                                               {"tty USB0", ""}};
+        for (const auto &[text, device] : table)
+            QCOMPARE(ResolvePortName(text), QString(device));
+    }
+
+    void devicePathIsKeptPerUser() {
+        StoreDevicePath("/dev/ttyUSB1");
+        QCOMPARE(StoredDevicePath(), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(CurrentPortDevice(4), QStringLiteral("/dev/ttyUSB1"));
+        StoreDevicePath({});
+        QCOMPARE(StoredDevicePath(), QString());
+        QCOMPARE(CurrentPortDevice(4), PortDeviceName(4));
+    }
+
+    void openFailureNamesThePortAndItsGroup() {
+        QTemporaryDir dir;
+        const QString device = dir.filePath("ttyFAKE");
+        QVERIFY(writeFile(device, ""));
+        // serial devices belong to a group such as dialout; so does this stand-in where we may give it one
+        if (const group *dialout = getgrnam("dialout")) [[maybe_unused]]
+            const int changed = chown(QFile::encodeName(device).constData(), uid_t(-1), dialout->gr_gid);
+        const QString reason = PortFailureReason(device, "Permission denied", PortProblem::AccessRefused,
+                                                 QFileInfo(device).group());
+        QVERIFY(reason.startsWith(device + ": Permission denied"));
+        const QString owner = QFileInfo(device).group();
+        if (owner != "root") {
+            QVERIFY2(reason.contains("'" + owner + "'"), qPrintable(reason));
+            QVERIFY(reason.contains("sudo usermod -aG " + owner + " $USER"));
+        } else {
+            QVERIFY(reason.contains("may not use"));
+        }
+        QCOMPARE(PortFailureReason(device, "No such file or directory", PortProblem::Other),
+                 device + ": No such file or directory");
+
+        SerialLink link("/dev/kt-m40-absent");
+        QString why;
+        QVERIFY(!link.open(&why));
+        QVERIFY(why.startsWith("/dev/kt-m40-absent: "));
+        QVERIFY(!link.isOpen());
+        QVERIFY(!link.write("RZ~E\r\n"));
+    }
 
   private:
     QTemporaryDir dir_;
 };
-
-void TestPortFileAndTargets::initTestCase() {
-    QVERIFY(dir_.isValid());
-    // the ordinary user of asOrdinaryUser must reach the files
-    QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
-}
-
-void TestPortFileAndTargets::choiceSurvivesARestart_data() {
-    QTest::addColumn<bool>("programFileExists");
-    QTest::addColumn<bool>("programFileWritable");
-    QTest::addColumn<bool>("programFolderWritable");
-    QTest::newRow("program folder writable, no file yet") << false << true << true;
-    QTest::newRow("program folder file writable") << true << true << true;
-    QTest::newRow("program folder file read-only") << true << false << true;
-    QTest::newRow("program folder read-only, file read-only") << true << false << false;
-    QTest::newRow("program folder read-only, no file") << false << false << false;
-}
-
-void TestPortFileAndTargets::choiceSurvivesARestart() {
-    QFETCH(bool, programFileExists);
-    QFETCH(bool, programFileWritable);
-    QFETCH(bool, programFolderWritable);
-    const QString base = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
-    const QString program = base + "/program", user = base + "/config/kt-m40";
-    QVERIFY(QDir().mkpath(program));
-    QVERIFY(QDir().mkpath(base + "/config"));
-    QFile::setPermissions(base, QFileDevice::Permissions(0x7777));
-    QFile::setPermissions(base + "/config", QFileDevice::Permissions(0x7777));
-    const QString programFile = program + "/KT-M40.ini", userFile = user + "/KT-M40.ini";
-    if (programFileExists) QVERIFY(WritePortNumber(programFile, 3)); // set up by whoever installed it
-    QFile::setPermissions(programFile, programFileWritable ? QFileDevice::Permissions(0x6666)
-                                                           : QFileDevice::Permissions(0x4444));
-    QFile::setPermissions(program, programFolderWritable ? QFileDevice::Permissions(0x7777)
-                                                         : QFileDevice::Permissions(0x5555));
-    const int code = asOrdinaryUser([&] {
-        // the first start finds the installed choice (or the default), the user picks 5, then 9
-        if (startPickExit(programFile, userFile, 5) != (programFileExists ? 3 : 1)) return 1;
-        if (startPickExit(programFile, userFile, 9) != 5) return 2;
-        if (startPickExit(programFile, userFile, 9) != 9) return 3;
-        return 0;
-    });
-    QFile::setPermissions(program, QFileDevice::Permissions(0x7777));
-    QCOMPARE(code, 0);
-    // where the program's folder took the choice, nothing went to the per-user folder
-    if (programFolderWritable && programFileWritable) {
-        QCOMPARE(readFile(programFile), QByteArray("9\r\n"));
-        QVERIFY(!QFile::exists(userFile));
-    } else {
-        QCOMPARE(readFile(userFile), QByteArray("9\r\n"));
-        if (programFileExists) QCOMPARE(readFile(programFile), QByteArray("3\r\n"));
-    }
-}
-
-void TestPortFileAndTargets::checkWritableFindsWhatCannotBeWritten_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("reason");
-    QVERIFY(writeFile(dir_.filePath("plain.txt"), "x"));
-    QTest::newRow("new file in a folder") << dir_.filePath("new.M40") << true << "";
-    QTest::newRow("existing file") << dir_.filePath("plain.txt") << true << "";
-    QTest::newRow("missing folder") << dir_.filePath("no/such/dir/x.M40") << false
-                                    << "No such file or directory";
-    QTest::newRow("folder is a file") << dir_.filePath("plain.txt/x.M40") << false << "Not a directory";
-    QTest::newRow("a folder itself") << dir_.path() << false << "Is a directory";
-}
-
-void TestPortFileAndTargets::checkWritableFindsWhatCannotBeWritten() {
-    QFETCH(QString, path);
-    QFETCH(bool, writable);
-    QFETCH(QString, reason);
-    QString why;
-    QCOMPARE(CheckWritable(path, &why), writable);
-    QCOMPARE(why, reason);
-    QVERIFY(!QFile::exists(dir_.filePath("new.M40"))); // nothing is created by the check
-}
-
-void TestPortFileAndTargets::ordinaryFileReplacedAtomically() {
-    const QString path = dir_.filePath("atomic.M40");
-    QVERIFY(writeFile(path, "old"));
-    QVERIFY(QFile::link(path, dir_.filePath("atomic-link")));
-    struct stat before {};
-    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
-    QString reason;
-    QVERIFY(WriteFileBytes(path, "new contents", &reason));
-    QCOMPARE(readFile(path), QByteArray("new contents"));
-    struct stat after {};
-    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
-    QVERIFY(before.st_ino != after.st_ino); // a new file took the old one's place in one step
-}
-
-void TestPortFileAndTargets::pipeWrittenInPlace() {
-    const QString fifo = dir_.filePath("pipe");
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    FifoReader reader(fifo);
-    QString reason;
-    QVERIFY2(WriteFileBytes(fifo, "through the pipe", &reason), qPrintable(reason));
-    QCOMPARE(reader.finish(), QByteArray("through the pipe"));
-    struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
-    QVERIFY(S_ISFIFO(st.st_mode)); // still a pipe, not replaced by an ordinary file
-}
-
-void TestPortFileAndTargets::writableFileInAFolderThatRefusesNewFiles() {
-    const QString folder = dir_.filePath("closed");
-    QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + "/kept.M40";
-    QVERIFY(writeFile(path, "old contents, longer than the new"));
-    QFile::setPermissions(path, QFileDevice::Permissions(0x6666));
-    QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)); // no new files in it
-    const int code = asOrdinaryUser([&] {
-        QString reason;
-        if (!WriteFileBytes(path, "new", &reason)) return 1;
-        return readFile(path) == "new" ? 0 : 2;
-    });
-    QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-    QCOMPARE(code, 0);
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"kept.M40"});
-}
-
-void TestPortFileAndTargets::failedWriteGivesTheSystemsReason() {
-    // a file size limit makes every write beyond it fail, for root as well: the system's words come back
-    const QString path = dir_.filePath("limited.M40");
-    const pid_t pid = fork();
-    QVERIFY(pid >= 0);
-    if (pid == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{100, 100};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        QString reason;
-        const bool ok = WriteFileBytes(path, QByteArray(5000, 'x'), &reason);
-        _exit(ok ? 1 : reason == QLatin1String("File too large") ? 0 : 2);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-    QVERIFY(!QFile::exists(path)); // the failed save left nothing behind
-}
-
-void TestPortFileAndTargets::cliRefusesAnOutputBeforeAnyWork_data() {
-    QTest::addColumn<QStringList>("args");
-    const QString bad = dir_.filePath("no/such/dir/x.M40");
-    QTest::newRow("read") << QStringList{"read", "--port", "%PORT%", "-o", bad};
-    QTest::newRow("read --identify") << QStringList{"read", "--identify", "--port", "%PORT%", "-o", bad};
-    QTest::newRow("sim --save") << QStringList{"sim", "--save", bad};
-}
-
-void TestPortFileAndTargets::cliRefusesAnOutputBeforeAnyWork() {
-    QFETCH(QStringList, args);
-    const QString log = dir_.filePath(QStringLiteral("early-%1.log").arg(QTest::currentDataTag()));
-    Sim sim({"--log", log});
-    QVERIFY(sim.port().startsWith("/dev/"));
-    args.replaceInStrings("%PORT%", sim.port());
-    const CliResult r = runCli(args, {}, 10000);
-    QCOMPARE(r.exitCode, 4);
-    QVERIFY2(r.err.startsWith("File Open Error\n"), r.err.constData());
-    QVERIFY2(r.err.contains("no/such/dir/x.M40: No such file or directory"), r.err.constData());
-    QVERIFY(!r.out.startsWith("PORT")); // the simulator did not start serving
-    sim.stop();
-    QCOMPARE(readFile(log), QByteArray()); // nothing reached the radio
-}
-
-void TestPortFileAndTargets::cliSaveAsToAPipe() {
-    const QString in = dir_.filePath("source.M40"), fifo = dir_.filePath("out-pipe");
-    QCOMPARE(runCli({"new", "--variant", "E", "-o", in}).exitCode, 0);
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    FifoReader reader(fifo);
-    const CliResult r = runCli({"save-as", in, "-o", fifo});
-    QVERIFY2(r.exitCode == 0, r.err.constData());
-    QCOMPARE(reader.finish(), readFile(in));
-    struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
-    QVERIFY(S_ISFIFO(st.st_mode));
-}
-
-void TestPortFileAndTargets::cliDetailsNameTheFile() {
-    const QString bad = dir_.filePath("no/such/dir/x.M40");
-    const QString good = dir_.filePath("good.M40");
-    QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
-    QVERIFY(writeFile(dir_.filePath("list.csv"), ""));
-    const QList<QStringList> commands = {{"new", "-o", bad},
-                                         {"save-as", good, "-o", bad},
-                                         {"import-csv", dir_.filePath("list.csv"), "--into", good, "-o", bad},
-                                         {"export-csv", good, "-o", bad}};
-    for (const QStringList &args : commands) {
-        const CliResult r = runCli(args);
-        QCOMPARE(r.exitCode, 4);
-        QCOMPARE(r.err, "File Open Error\n  " + bad.toUtf8() + ": No such file or directory\n");
-    }
-    // a first or last line of the wrong length says which
-    QByteArray file = readFile(good);
-    QVERIFY(writeFile(dir_.filePath("short-header.M40"), file.mid(1)));
-    const CliResult header = runCli({"show", dir_.filePath("short-header.M40")});
-    QCOMPARE(header.exitCode, 3);
-    QVERIFY2(header.err.contains("line 1 (the header) is not 32 characters"), header.err.constData());
-    file.insert(file.size() - 2, 'x');
-    QVERIFY(writeFile(dir_.filePath("long-end.M40"), file));
-    const CliResult end = runCli({"show", dir_.filePath("long-end.M40")});
-    QCOMPARE(end.exitCode, 3);
-    QVERIFY2(end.err.contains("line 610 (the end line) is not 32 characters"), end.err.constData());
-}
 
 QTEST_GUILESS_MAIN(TestPortFileAndTargets)
 #include "tst_port_file_and_targets.moc"
