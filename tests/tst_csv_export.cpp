@@ -3,14 +3,13 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/CsvExport.h"
 #include "image/TextTables.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordText.h"
 #include "support/TestFiles.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 const QByteArray Header =
@@ -93,15 +92,12 @@ class TestCsvExport : public QObject {
         QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image, &detail), FileStatus::FileOpenError);
         QVERIFY(!detail.isEmpty());
 
-        // a disk that takes no more: a file-size limit on this process while the export writes
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const rlimit limit{100, saved.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
         detail.clear();
-        const FileStatus status = ExportCsv(dir.filePath("limited.csv"), image, &detail);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        FileStatus status;
+        {
+            const FileSizeLimit full(100);
+            status = ExportCsv(dir.filePath("limited.csv"), image, &detail);
+        }
         QCOMPARE(status, FileStatus::FileOpenError);
         QVERIFY2(detail.contains("File too large"), qPrintable(detail));
         QCOMPARE(QFileInfo(dir.filePath("limited.csv")).size(), 100); // what was written before stays
