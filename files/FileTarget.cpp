@@ -10,6 +10,9 @@
 #include <unistd.h>
 #endif
 
+// Every caller asks for the reason: the `if (reason)` guards only keep the pointer optional. The tests run
+// as root in CI, where access() grants everything: an existing file or a folder that refuses writing (and
+// the write in place beside a refusing folder) is met there only by an ordinary user's runs.
 namespace {
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -19,6 +22,7 @@ QString systemReason(int error) {
 bool isSpecial(const QString &path) {
 #ifdef Q_OS_UNIX
     struct stat st {};
+    // a folder never gets here: CheckWritable refuses it before any work
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
            !S_ISDIR(st.st_mode);
 #else
@@ -31,7 +35,7 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, Q
     QFile file(path);
     QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     mode |= truncate ? QIODevice::Truncate : QIODevice::ExistingOnly;
-    if (!file.open(mode)) {
+    if (!file.open(mode)) { // only a target that changed since CheckWritable said yes
         if (reason) *reason = file.errorString();
         return false;
     }
@@ -41,7 +45,7 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, Q
 
 bool CheckWritable(const QString &path, QString *reason) {
     const QFileInfo info(path);
-    if (path.isEmpty()) {
+    if (path.isEmpty()) { // -o "" names no file
         if (reason) *reason = systemReason(ENOENT);
         return false;
     }
@@ -105,7 +109,7 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *reaso
         file.cancelWriting(); // the old file stays whole
         return false;
     }
-    if (!file.commit()) {
+    if (!file.commit()) { // the rename fails only when the folder changes under us after the write
         if (reason) *reason = file.errorString();
         return false;
     }
@@ -119,6 +123,7 @@ bool WriteAll(QFileDevice &file, const QByteArray &bytes, QString *reason) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0) {
             const int error = errno;
+            // a write that gives up without errno is Qt's own refusal (a file not open for writing)
             if (reason) *reason = error ? systemReason(error) : file.errorString();
             return false;
         }

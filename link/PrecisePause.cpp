@@ -10,11 +10,13 @@ PrecisePause::PrecisePause(QObject *parent) : QObject(parent) {
     fallback_.setTimerType(Qt::PreciseTimer);
     connect(&fallback_, &QTimer::timeout, this, &PrecisePause::timeout);
 #ifdef Q_OS_LINUX
+    // timerfd exists on every Linux since 2.6.25: the QTimer fallback runs only elsewhere (not in the tests)
     fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd_ >= 0) {
         notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, [this] {
             quint64 expirations = 0;
+            // a stop() between the expiry and this notification has read it already
             if (::read(fd_, &expirations, sizeof expirations) == sizeof expirations) emit timeout();
         });
     }

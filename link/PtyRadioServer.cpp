@@ -14,7 +14,7 @@ QString systemError(const char *what) {
 
 void makeRaw(int fd) {
     termios t{};
-    if (tcgetattr(fd, &t) == 0) {
+    if (tcgetattr(fd, &t) == 0) { // a pseudo-terminal always has attributes
         cfmakeraw(&t);
         tcsetattr(fd, TCSANOW, &t);
     }
@@ -34,6 +34,7 @@ PtyRadioServer::~PtyRadioServer() {
     close();
 }
 
+// The failures below need a system out of pseudo-terminals or refusing its own new one: no test makes that.
 bool PtyRadioServer::open(QString *error) {
     close();
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
@@ -87,14 +88,14 @@ void PtyRadioServer::readMaster() {
             received.append(buffer, n);
             continue;
         }
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR) continue; // a signal during read(): the tests send none here
         break; // EAGAIN: all read; anything else: nothing to do until the next notification
     }
     if (!received.isEmpty()) port_.send(received);
 }
 
 void PtyRadioServer::writeMaster(const QByteArray &bytes) {
-    if (master_ < 0) return;
+    if (master_ < 0) return; // defensive: the radio answers only while its line is open
     pending_ += bytes;
     flushPending();
 }
@@ -107,7 +108,7 @@ void PtyRadioServer::flushPending() {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        break;
+        break; // the queue is full (the program reads slower than the radio talks): on when writable
     }
     if (writeNotifier_) writeNotifier_->setEnabled(!pending_.isEmpty());
 }

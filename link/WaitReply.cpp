@@ -27,11 +27,12 @@ void WaitReply::start(Link *link, const QByteArray &command) {
         QMetaObject::invokeMethod(
             this,
             [this, serial] {
+                // a newer exchange may have begun before this was reported: not this one's to end
                 if (serial == serial_) finish(PortFailureResult);
             },
             Qt::QueuedConnection);
     };
-    if (!link || !link->isOpen()) {
+    if (!link || !link->isOpen()) { // the session opens the link before the first exchange
         failLater();
         return;
     }
@@ -42,7 +43,7 @@ void WaitReply::start(Link *link, const QByteArray &command) {
     }
     readyConnection_ = connect(link, &Link::readyRead, this, &WaitReply::collect);
     failedConnection_ = connect(link, &Link::failed, this, [this] { finish(PortFailureResult); });
-    if (!link->write(command)) {
+    if (!link->write(command)) { // the links refuse a write only once they have failed, and say so
         disconnectLink();
         failLater();
         return;
@@ -60,25 +61,25 @@ void WaitReply::cancel() {
 }
 
 void WaitReply::collect() {
-    if (!running_ || !link_) return;
+    if (!running_ || !link_) return; // a notification queued before the exchange ended
     buffer_ += link_->readAll();
     // the echo alone ends with LF too: only more than four characters beyond the command complete a reply
     if (buffer_.size() > command_.size() + 3 && buffer_.endsWith('\n')) finish(buffer_);
 }
 
 void WaitReply::timedOut() {
-    if (!running_) return;
+    if (!running_) return; // stopped with the exchange; here for a time-out already queued
     const qint64 left = ReplyTimeoutMs - sinceSent_.nsecsElapsed() / NsPerMs;
-    if (left > 0) { // a timer may fire a fraction early; the full time is kept
+    if (left > 0) { // a timer may fire a fraction early (not Linux's); the full time is kept
         timer_.start(int(left));
         return;
     }
-    collect(); // what arrived up to the last moment still counts
-    if (running_) finish(TimeOutResult);
+    collect();                           // what arrived up to the last moment still counts
+    if (running_) finish(TimeOutResult); // unless that last read completed the reply
 }
 
 void WaitReply::finish(const QByteArray &result) {
-    if (!running_) return;
+    if (!running_) return; // defensive: every path here checks first
     running_ = false;
     timer_.stop();
     disconnectLink();

@@ -135,6 +135,7 @@ class TestPortFileAndTargets : public QObject {
             << dir_.filePath("no/such/dir/x.M40") << false << "No such file or directory";
         QTest::newRow("folder is a file") << dir_.filePath("plain.txt/x.M40") << false << "Not a directory";
         QTest::newRow("a folder itself") << dir_.path() << false << "Is a directory";
+        QTest::newRow("no name (-o \"\")") << QString() << false << "No such file or directory";
     }
 
     void checkWritableFindsWhatCannotBeWritten() {
