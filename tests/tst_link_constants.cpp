@@ -158,6 +158,20 @@ class TestLinkConstants : public QObject {
         QVERIFY(!radio.writeAccess());
     }
 
+    // A reply that begins with the echo of another command is refused, the echo shown with every character
+    // that cannot be printed as a dot.
+    void echoOfAnotherCommandIsShownPrintable() {
+        CloneImage image = NewCloneImage();
+        RadioSession session(&image);
+        const std::vector<TransferStep> steps = BuildProcedure(Procedure::Identify, image, session);
+        QCOMPARE(steps.size(), std::size_t(1));
+        const StepOutcome outcome =
+            CheckReply(steps[0], "RZ~WHO\r\n", QByteArray("\x01Z~WH\xff\r\nKTM40330000\r\n"));
+        QVERIFY(!outcome.ok);
+        QCOMPARE(outcome.ending, Ending::CommunicationError);
+        QVERIFY2(outcome.detail.contains("begins with '.Z~WH.'"), qPrintable(outcome.detail));
+    }
+
     void faultSpecs_data() {
         QTest::addColumn<QString>("spec");
         QTest::addColumn<bool>("valid");
