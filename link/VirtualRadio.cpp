@@ -264,6 +264,8 @@ bool VirtualRadio::toImage(CloneImage &image) const {
     image.SetData1 = block(SetData1Address);
     image.SetData2 = block(SetData2Address);
     bool ok = UpdateSetData(image) < 0;
+    // every record is decoded, also after one failed; the one branch never taken on each line below is the
+    // compiler's own (for the temporary block text)
     for (int n = 0; n < VfoCount; ++n)
         ok = UpdateVFORecord(image, block(VfoAddress[n]), n) && ok;
     for (int k = 0; k < ChannelCount; ++k)

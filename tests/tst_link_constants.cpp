@@ -246,14 +246,14 @@ class TestLinkConstants : public QObject {
         QVERIFY(radio.receive("RZ~E\r\n").at(0).earlier.isEmpty());
     }
 
-    // A record the program cannot decode (a used record of mode 7, which has no text) makes the memory no
-    // image.
+    // A record the program cannot decode (a used record of mode 7, which has no text; settings naming no
+    // item of a list) makes the memory no image.
     void undecodableMemory() {
-        for (const int address : {0x400, 0x500, 0x600, 0x5160}) {
+        for (const int address : {0x300, 0x400, 0x500, 0x600, 0x5160}) {
             VirtualRadio radio;
             CloneImage image;
             QVERIFY(radio.toImage(image));
-            radio.setBlock(address, "8007" + QString(60, '0'));
+            radio.setBlock(address, address == 0x300 ? QString(64, 'F') : "8007" + QString(60, '0'));
             QVERIFY2(!radio.toImage(image), qPrintable(QString::number(address, 16)));
         }
     }
