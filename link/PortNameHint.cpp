@@ -22,6 +22,7 @@ QString PortNameHint(const QString &text, const QStringList &available, bool (*e
     return QStringLiteral("%1 is a Linux device name: here ports are COM1, COM2, ... (--port 3 is COM3)%2")
         .arg(t, availableText(available));
 #else
+    // (the branches of the static's first-use guard are the compiler's)
     static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,3})$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(t);

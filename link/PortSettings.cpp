@@ -30,6 +30,7 @@ QString PortFileForReading() {
 
 QString PortFileForWriting() {
     const QString path = PortFileForWriting(programFolderFile(), userFolderFile());
+    // only an installed program's folder refuses the file; the tests run where it can be written
     if (path != programFolderFile())
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     return path;
@@ -38,6 +39,8 @@ QString PortFileForWriting() {
 QString PortFileForWriting(const QString &programFile, const QString &userFile) {
     const QFileInfo file(programFile);
     const QFileInfo folder(file.absolutePath());
+    // a file the user may not write is met only by an ordinary user (root writes any file):
+    // choiceSurvivesARestart meets it in a child process that gives up root
     if (folder.isWritable() && (!file.exists() || file.isWritable())) return programFile;
     return userFile;
 }
@@ -68,7 +71,7 @@ bool WritePortNumber(const QString &path, int port) {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const QByteArray line = QByteArray::number(port) + "\r\n";
-    return file.write(line) == line.size() && file.flush();
+    return file.write(line) == line.size() && file.flush(); // fails only on a full disk: not met in tests
 }
 
 QString PortDeviceName(int portNumber) {

@@ -164,7 +164,7 @@ void RadioSession::Private::beginProcedure() {
 void RadioSession::Private::runSteps() {
     while (next < steps.size()) {
         const TransferStep &step = steps[next];
-        switch (step.kind) {
+        switch (step.kind) { // every kind has its case: the switch's other way out is the compiler's
         case TransferStep::Kind::Action: {
             const StepOutcome outcome = step.then({});
             if (!outcome.ok) {
@@ -175,6 +175,7 @@ void RadioSession::Private::runSteps() {
             break;
         }
         case TransferStep::Kind::Pause:
+            // defensive: every pause follows a reply, and the reply's end has started the clock
             if (!pauseClock.isValid()) pauseClock.start();
             pauseTimer.start(pauseNs - pauseClock.nsecsElapsed());
             return;
@@ -198,7 +199,8 @@ void RadioSession::Private::pauseElapsed() {
         return;
     }
     const qint64 left = pauseNs - pauseClock.nsecsElapsed();
-    if (left > 0) { // a timer may fire a fraction early; the pause is kept whole
+    // a timer may fire a fraction early (not seen in tests: the timer is precise); the pause is kept whole
+    if (left > 0) {
         pauseTimer.start(left);
         return;
     }
@@ -208,11 +210,12 @@ void RadioSession::Private::pauseElapsed() {
 }
 
 void RadioSession::Private::exchangeFinished(const QByteArray &result) {
-    if (next >= steps.size()) return;
+    if (next >= steps.size()) return; // defensive: a reply is waited for only while its procedure runs
     const TransferStep &step = steps[next];
     pauseClock.start(); // the reply has ended: the pause after it counts from now
     sinceReply.start();
     StepOutcome outcome = CheckReply(step, waitReply.command(), result);
+    // every exchange with a `then` has a reply to examine (only the end command's is not, and it has none)
     if (outcome.ok && step.then && step.replyLength > 0) outcome = step.then(result);
     if (!outcome.ok) {
         if (outcome.ending == Ending::ComPortError && !portFailure.isEmpty())

@@ -310,6 +310,7 @@ QByteArray BlockWriteCommand(const QString &address, const QString &digits) {
 }
 
 std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image, RadioSession &session) {
+    // every procedure has its case: the way past them (and the empty list) is the compiler's
     switch (procedure) {
     case Procedure::ReadMemory:
         return readMemory(image, session);

@@ -29,6 +29,7 @@ QString takeFaultKey(const QString &spec, const QString &kind, bool *matched) {
 
 // The key an exchange is known by: the address of a block command, else the command's own word.
 bool validKey(const QString &key) {
+    // (the branches of a static's first-use guard are the compiler's)
     static const QStringList words = {QStringLiteral("KTM40"), QStringLiteral("WHO"), QStringLiteral("E"),
                                       QStringLiteral("*")};
     if (words.contains(key)) return true;
@@ -194,6 +195,7 @@ VirtualRadioReply VirtualRadio::answer(const QByteArray &received) {
 
     VirtualRadioReply reply;
     reply.echo = received;
+    // (the branches of these statics' first-use guards are the compiler's)
     static const QByteArray ok = "OK";
     static const QByteArray ng = "NG";
     QByteArray body = ng;
@@ -262,6 +264,8 @@ bool VirtualRadio::toImage(CloneImage &image) const {
     image.SetData1 = block(SetData1Address);
     image.SetData2 = block(SetData2Address);
     bool ok = UpdateSetData(image) < 0;
+    // every record is decoded, also after one failed; the one branch never taken on each line below is the
+    // compiler's own (for the temporary block text)
     for (int n = 0; n < VfoCount; ++n)
         ok = UpdateVFORecord(image, block(VfoAddress[n]), n) && ok;
     for (int k = 0; k < ChannelCount; ++k)
@@ -291,11 +295,13 @@ bool VirtualRadio::loadCloneFile(const QString &path, QString *error) {
     NewImage(image);
     const CloneFileLoad load = LoadCloneFile(path, image);
     if (load.status != FileStatus::Ok) {
+        // every refusal of LoadCloneFile comes with its detail
         if (error)
             *error = FileStatusText(load.status) + (load.detail.isEmpty() ? QString() : ": " + load.detail);
         return false;
     }
     QFile file(path);
+    // the file was just read whole: only one removed or made unreadable since then fails here
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = FileOpenErrorText + QStringLiteral(": ") + file.errorString();
         return false;

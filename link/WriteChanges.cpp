@@ -124,7 +124,7 @@ WriteChangesProgress WriteChangesRun::progress(WriteChangesProgress::Phase phase
     const qint64 writes = differing == 0 ? 0 : AccessWork + differing * WriteWork + EndWork;
     const qint64 checks = differing == 0 ? 0 : differing * ReadWork + EndWork;
     p.workTotal = reads + writes + checks;
-    switch (phase) {
+    switch (phase) { // every phase has its case: the switch's other way out is the compiler's
     case Phase::Reading:
         p.done = read;
         p.total = int(addresses.size());

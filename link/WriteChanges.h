@@ -13,7 +13,7 @@ struct ChangedRecord {
     int address = 0;
     QString label;  // "Settings block 0300", "VFO A", a channel's row label
     QString digits; // what is written
-    bool operator==(const ChangedRecord &) const = default;
+    bool operator==(const ChangedRecord &) const = default; // member by member: the compiler's branches
 };
 
 // "0640"
@@ -46,7 +46,7 @@ struct WriteChangesProgress {
     // "Write Changes: reading 300 of 608 records, 0:31 elapsed, 1:02 left", in the window's language.
     QString text() const;
 };
-Q_DECLARE_METATYPE(WriteChangesProgress)
+Q_DECLARE_METATYPE(WriteChangesProgress) // (its branches are Qt's registration code)
 
 // The closing line: "3 records differed, 3 written, all verified", or with stillDiffering > 0
 // "3 records differed, 3 written, 1 differs after writing", in the window's language.

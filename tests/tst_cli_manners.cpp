@@ -314,6 +314,9 @@ class TestCliManners : public QObject {
             << "COM12" << false
             << "COM12 is a Windows port name: here port 12 is /dev/ttyS11 (--port 12), a USB "
                "cable is usually /dev/ttyUSB0 or /dev/ttyACM0";
+        QTest::newRow("COM0")
+            << "COM0" << false
+            << "COM0 is a Windows port name: a USB cable is usually /dev/ttyUSB0 or /dev/ttyACM0";
         QTest::newRow("a /dev/COM3 made by a rule") << "COM3" << true << "";
         QTest::newRow("a number") << "3" << false << "";
         QTest::newRow("a device path") << "/dev/ttyUSB0" << false << "";
@@ -327,6 +330,13 @@ class TestCliManners : public QObject {
         if (!hint.isEmpty())
             QCOMPARE(PortNameHint(text, {"/dev/ttyS0", "/dev/ttyUSB1"}, noPath),
                      hint + "; serial ports found: /dev/ttyS0, /dev/ttyUSB1");
+    }
+
+    // "com3" typed where a rule made /dev/COM3: that device is meant, no hint.
+    void portNameOfAnotherSystemInOtherCase() {
+        QCOMPARE(PortNameHint("com3", {}, [](const QString &path) { return path == "/dev/COM3"; }),
+                 QString());
+        QVERIFY(!PortNameHint("com3", {}, [](const QString &path) { return path == "/dev/COM4"; }).isEmpty());
     }
 
     void portNameOfAnotherSystemOnTheCommandLine() {

@@ -149,9 +149,27 @@ class TestLinkConstants : public QObject {
         const auto dropped = radio.receive("RZ~F0660R\r\n");
         QVERIFY(dropped.at(0).dropLine);
         radio.faults = {};
+        radio.faults.notOkAt.insert("KTM40");
+        QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nNG\r\n"));
+        QVERIFY(!radio.writeAccess());
+        radio.faults = {};
         radio.faults.denyAccess = true;
         QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nNG\r\n"));
         QVERIFY(!radio.writeAccess());
+    }
+
+    // A reply that begins with the echo of another command is refused, the echo shown with every character
+    // that cannot be printed as a dot.
+    void echoOfAnotherCommandIsShownPrintable() {
+        CloneImage image = NewCloneImage();
+        RadioSession session(&image);
+        const std::vector<TransferStep> steps = BuildProcedure(Procedure::Identify, image, session);
+        QCOMPARE(steps.size(), std::size_t(1));
+        const StepOutcome outcome =
+            CheckReply(steps[0], "RZ~WHO\r\n", QByteArray("\x01Z~WH\xff\r\nKTM40330000\r\n"));
+        QVERIFY(!outcome.ok);
+        QCOMPARE(outcome.ending, Ending::CommunicationError);
+        QVERIFY2(outcome.detail.contains("begins with '.Z~WH.'"), qPrintable(outcome.detail));
     }
 
     void faultSpecs_data() {
@@ -166,6 +184,10 @@ class TestLinkConstants : public QObject {
         QTest::newRow("no address") << "timeout@" << false;
         QTest::newRow("bad address") << "drop@06000" << false;
         QTest::newRow("bad delay") << "delay=soon" << false;
+        QTest::newRow("negative delay") << "delay=-5" << false;
+        QTest::newRow("pace") << "baud=9600" << true;
+        QTest::newRow("pace too fast") << "baud=1000001" << false;
+        QTest::newRow("address not hex") << "late@06G0" << false;
         QTest::newRow("unknown") << "explode@0600" << false;
     }
 
@@ -178,6 +200,97 @@ class TestLinkConstants : public QObject {
         QCOMPARE(error.isEmpty(), valid);
         if (spec == "short@0fe0") QVERIFY(faults.shortAt.contains("0FE0"));
         if (spec == "delay=250") QCOMPARE(faults.delayMs, 250);
+        if (spec == "baud=9600") QCOMPARE(faults.baud, 9600);
+        VirtualRadioFaults quiet; // a caller that wants no reason
+        QCOMPARE(ParseFaultSpec(spec, quiet, nullptr), valid);
+    }
+
+    // Lines that are not quite a command are answered NG and change nothing; a line longer than any
+    // command is dropped as noise, and the command after it is answered.
+    void linesTheRadioRefuses_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("reply");
+        const QByteArray digits(64, 'A');
+        QTest::newRow("address too short") << QByteArray("RZ~F060R") << QByteArray("RZ~F060R\r\nNG\r\n");
+        QTest::newRow("neither R nor W") << QByteArray("RZ~F0600X") << QByteArray("RZ~F0600X\r\nNG\r\n");
+        QTest::newRow("read of no number") << QByteArray("RZ~F06G0R") << QByteArray("RZ~F06G0R\r\nNG\r\n");
+        QTest::newRow("R with a record") << "RZ~F0600R" + digits << "RZ~F0600R" + digits + "\r\nNG\r\n";
+        QTest::newRow("write of no number") << "RZ~F06G0W" + digits << "RZ~F06G0W" + digits + "\r\nNG\r\n";
+        QTest::newRow("write of no block") << "RZ~F0610W" + digits << "RZ~F0610W" + digits + "\r\nNG\r\n";
+        QTest::newRow("noise before a command")
+            << QByteArray(129, 'x') + "RZ~E" << QByteArray("RZ~E\r\nOK\r\n");
+    }
+    void linesTheRadioRefuses() {
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, reply);
+        VirtualRadio radio;
+        QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nOK\r\n"));
+        radio.setBlock(0x600, QString(64, '1'));
+        QCOMPARE(replyTo(radio, line + "\r\n"), reply);
+        QCOMPARE(radio.block(0x600), QString(64, '1'));
+        QVERIFY(!radio.hasBlock(0x610));
+    }
+
+    // An earlier run's reply is the one to the read of the record after this one; after the last record,
+    // and after a command that is no block's, the first channel's.
+    void earlierReplyIsTheNextRecords() {
+        VirtualRadio radio;
+        radio.setBlock(0x320, QString(64, 'B'));
+        radio.setBlock(0x600, QString(64, 'C'));
+        radio.faults.earlierAt = {"0300", "5160", "WHO"};
+        const QByteArray second = "RZ~F0320R\r\n" + QByteArray(64, 'B') + "\r\n";
+        const QByteArray first = "RZ~F0600R\r\n" + QByteArray(64, 'C') + "\r\n";
+        QCOMPARE(radio.receive("RZ~F0300R\r\n").at(0).earlier, second);
+        QCOMPARE(radio.receive("RZ~F5160R\r\n").at(0).earlier, first);
+        QCOMPARE(radio.receive("RZ~WHO\r\n").at(0).earlier, first);
+        QVERIFY(radio.receive("RZ~E\r\n").at(0).earlier.isEmpty());
+    }
+
+    // A record the program cannot decode (a used record of mode 7, which has no text; settings naming no
+    // item of a list) makes the memory no image.
+    void undecodableMemory() {
+        for (const int address : {0x300, 0x400, 0x500, 0x600, 0x5160}) {
+            VirtualRadio radio;
+            CloneImage image;
+            QVERIFY(radio.toImage(image));
+            radio.setBlock(address, address == 0x300 ? QString(64, 'F') : "8007" + QString(60, '0'));
+            QVERIFY2(!radio.toImage(image), qPrintable(QString::number(address, 16)));
+        }
+    }
+
+    // The in-process line: a refused open, characters waiting before the open, nothing sent or kept while
+    // it is closed, a dropped line refusing writes; stray characters and noise follow only an answer.
+    void virtualRadioLine() {
+        auto radio = std::make_shared<VirtualRadio>();
+        VirtualRadioLink link(radio);
+        link.setOpenFailure("busy");
+        QVERIFY(!link.open(nullptr));
+        link.setOpenFailure({});
+        QVERIFY(!link.write("RZ~E\r\n"));
+        QVERIFY(!link.discardInput());
+        link.injectReceived("AB"); // nobody listens to a closed line
+        radio->faults.waiting = true;
+        QVERIFY(link.open(nullptr));
+        QCOMPARE(link.readAll(), QByteArray("ZZ\r\n"));
+
+        radio->faults = {};
+        radio->faults.stale = true;
+        radio->faults.noise = true;
+        radio->faults.timeoutAt.insert("WHO");
+        QVERIFY(link.write("RZ~WHO\r\n"));
+        QTest::qWait(30);
+        QCOMPARE(link.readAll(), QByteArray("RZ~WHO\r\n")); // the echo only, and nothing after it
+
+        radio->faults = {};
+        radio->faults.dropAt.insert("E");
+        QSignalSpy failed(&link, &Link::failed);
+        QVERIFY(link.write("RZ~E\r\n"));
+        QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(!link.write("RZ~WHO\r\n"));
+        QVERIFY(!link.discardInput());
+        link.close();
+        QVERIFY(link.open(nullptr));
+        QVERIFY(link.discardInput());
     }
 
     void cloneFileRoundTrip() {
@@ -201,6 +314,9 @@ class TestLinkConstants : public QObject {
         QVERIFY(writeFile(path, bytes.left(bytes.size() / 2)));
         QVERIFY(!copy.loadCloneFile(path, &error));
         QCOMPARE(copy.cloneFileBytes(), bytes); // a refused file changes nothing
+        QVERIFY(!copy.loadCloneFile(path, nullptr));
+        QVERIFY(!copy.loadCloneFile(dir.filePath("absent.M40"), &error));
+        QCOMPARE(error, QStringLiteral("File Open Error: No such file or directory"));
     }
 };
 

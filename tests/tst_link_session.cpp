@@ -39,6 +39,21 @@ CloneImage ChangedSettingsImage() {
     return image;
 }
 
+// A line that never opens and gives no reason for it; it tells when it is closed.
+class SilentLine : public Link {
+  public:
+    explicit SilentLine(bool *closed) : closed_(closed) {}
+    bool open(QString *) override { return false; }
+    void close() override { *closed_ = true; }
+    bool isOpen() const override { return false; }
+    bool write(const QByteArray &) override { return false; }
+    QByteArray readAll() override { return {}; }
+    QString name() const override { return QStringLiteral("Test line"); }
+
+  private:
+    bool *closed_;
+};
+
 bool sameChannels(const CloneImage &a, const CloneImage &b, int from, int to) {
     for (int k = from; k < to; ++k)
         if (!(a.ChannelTable[k] == b.ChannelTable[k]) || a.ChannelUsed[k] != b.ChannelUsed[k]) return false;
@@ -285,6 +300,18 @@ class TestLinkSession : public QObject {
         QVERIFY(settingsRig.waitForRun());
         QCOMPARE(settingsRig.lastEnding(), Ending::ProcedureFailure);
         QCOMPARE(settingsRig.commands(), settingsReads().mid(0, 2));
+
+        auto vfoRadio = std::make_shared<VirtualRadio>();
+        QString vfoB = vfoRadio->block(0x500);
+        vfoB.replace(2, 2, QStringLiteral("07"));
+        vfoRadio->setBlock(0x500, vfoB);
+        VirtualRadioRig vfoRig(vfoRadio);
+        vfoRig.session.setCommandPauseMs(0);
+        QVERIFY(vfoRig.session.start(Procedure::ReadSettings));
+        QVERIFY(vfoRig.waitForRun());
+        QCOMPARE(vfoRig.lastEnding(), Ending::ProcedureFailure);
+        QVERIFY2(vfoRig.lastDetail().contains("VFO B has no valid mode"), qPrintable(vfoRig.lastDetail()));
+        QCOMPARE(vfoRig.commands(), settingsReads());
     }
 
     void unopenablePortIsTheProcedureFailure() {
@@ -322,6 +349,10 @@ class TestLinkSession : public QObject {
         QCOMPARE(rig.lastEnding(), Ending::Success);
         QCOMPARE(rig.session.radioRecords().size(), 4 + ChannelCount);
         QVERIFY(CompareWithRadio(rig.image, rig.session.radioRecords()).isEmpty());
+        // one settings block read back alone, as Write Changes checks only what it wrote
+        const RadioRecords &read = rig.session.radioRecords();
+        QVERIFY(CompareWithRadio(rig.image, {{0x320, read[0x320]}}).isEmpty());
+        QVERIFY(CompareWithRadio(rig.image, {{0x300, read[0x300].toLower()}}).isEmpty());
         QCOMPARE(rig.image, before);
         // block reads only, each half closed by the end command
         QCOMPARE(rig.commands(),
@@ -404,6 +435,35 @@ class TestLinkSession : public QObject {
         const qint64 ms = clock.elapsed();
         QCOMPARE(rig.lastEnding(), Ending::CommunicationError);
         QVERIFY2(ms >= 2000 && ms < 3500, qPrintable(QString::number(ms)));
+    }
+
+    // No run without a line or without anything to do; a line that gives no reason for not opening is
+    // named; a new line (or none) closes the one before.
+    void startsNeedALineAndSomethingToDo() {
+        CloneImage image = NewCloneImage();
+        RadioSession session(&image);
+        QSignalSpy finished(&session, &RadioSession::procedureFinished);
+        QVERIFY(!session.start(Procedure::Identify));
+        QVERIFY(!session.startReadAll());
+        QVERIFY(!session.startWriteAll());
+        QVERIFY(!session.startVerify(true, true));
+        QVERIFY(!session.startWriteChanges(true, true, QString()));
+        bool closed = false;
+        QVERIFY(session.setLink(std::make_unique<SilentLine>(&closed)));
+        QVERIFY(!session.startVerify(false, false));
+        QVERIFY(!session.startWriteChanges(false, false, QString()));
+        QVERIFY(session.start(Procedure::Identify));
+        QVERIFY(!session.startWriteAll());
+        QVERIFY(!session.startVerify(true, false));
+        QVERIFY(!session.startWriteChanges(false, true, QString()));
+        QTRY_VERIFY(!session.busy());
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(1).value<Ending>(), Ending::ProcedureFailure);
+        QCOMPARE(finished.at(0).at(2).toString(), QStringLiteral("Test line"));
+        QVERIFY(!closed);
+        QVERIFY(session.setLink(nullptr));
+        QVERIFY(closed);
+        QVERIFY(!session.start(Procedure::Identify));
     }
 
     void oneRunAtATime() {

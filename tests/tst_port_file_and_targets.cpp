@@ -265,8 +265,11 @@ class TestPortFileAndTargets : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("KT-M40.ini");
         QCOMPARE(ReadPortNumber(path), 1); // missing
-        const std::pair<const char *, int> table[] = {{"14\r\n", 14}, {"15\r\n", 1}, {"0\r\n", 1},
-                                                      {"  7\r\n", 7}, {"x\r\n", 1},  {"-3\r\n", 1}};
+        QCOMPARE(ReadPortNumber(QString()), 1);
+        // the number is read from its first nine digits at most
+        const std::pair<const char *, int> table[] = {{"14\r\n", 14},       {"15\r\n", 1}, {"0\r\n", 1},
+                                                      {"  7\r\n", 7},       {"x\r\n", 1},  {"-3\r\n", 1},
+                                                      {"0000000003\r\n", 1}};
         for (const auto &[text, port] : table) {
             QVERIFY(writeFile(path, text));
             QCOMPARE(ReadPortNumber(path), port);
@@ -274,8 +277,26 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(WritePortNumber(path, 5));
         QCOMPARE(readFile(path), QByteArray("5\r\n"));
         QVERIFY(!WritePortNumber(dir.filePath("missing/KT-M40.ini"), 5));
+        QVERIFY(!WritePortNumber(QString(), 5));
         // the program's folder comes first, and this test's folder can be written
         QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
+    }
+
+    // The same choice of file, here in this process: no program folder (the per-user file is used), no
+    // file anywhere, and a folder standing where the program's file would be.
+    void portFileWithoutTheProgramsFile() {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("absent/KT-M40.ini"), user = dir.filePath("user/KT-M40.ini");
+        QCOMPARE(PortFileForWriting(program, user), user);
+        QCOMPARE(PortFileForReading(program, user), QString());
+        QVERIFY(QDir().mkpath(dir.filePath("user")));
+        QVERIFY(WritePortNumber(user, 6));
+        QCOMPARE(PortFileForReading(program, user), user);
+        const QString folderInTheWay = dir.filePath("KT-M40.ini");
+        QVERIFY(QDir().mkpath(folderInTheWay));
+        QCOMPARE(PortFileForWriting(folderInTheWay, user), folderInTheWay);
+        QCOMPARE(PortFileForReading(folderInTheWay, user), user);
+        QCOMPARE(ReadPortNumber(PortFileForReading(folderInTheWay, user)), 6);
     }
 
     void portNames() {
@@ -287,7 +308,10 @@ class TestPortFileAndTargets : public QObject {
                                                                {"ttyUSB0", "/dev/ttyUSB0"},
                                                                {"com17", "COM17"},
                                                                {"  ", ""},
-                                                               {"tty USB0", ""}};
+                                                               {"tty USB0", ""},
+                                                               {"99999999999", ""},
+                                                               {"COM", "/dev/COM"},
+                                                               {"COM1A", "/dev/COM1A"}};
         for (const auto &[text, device] : table)
             QCOMPARE(ResolvePortName(text), QString(device));
     }

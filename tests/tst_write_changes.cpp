@@ -402,6 +402,8 @@ class TestWriteChanges : public QObject {
         QCOMPARE(c[1].label, QString("B-P2"));
         QCOMPARE(c[1].digits, MakeMemData(image, 603));
         QCOMPARE(RecordAddressText(0xFE0), QString("0FE0"));
+        QCOMPARE(RecordLabel(0x400), QString("VFO A"));
+        QCOMPARE(RecordLabel(0x320), QString("Settings block 0320"));
     }
 };
 
