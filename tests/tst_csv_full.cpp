@@ -82,8 +82,13 @@ class TestCsvFull : public QObject {
                                                              {"lone", "cr"},
                                                              {"trailing", "", "", ""},
                                                              {"open quote at the end"}};
-        for (int chunk : {1, 2, 3, 7, 64 * 1024})
+        for (int chunk : {0, 1, 2, 3, 7, 64 * 1024}) // 0: the default chunk
             QCOMPARE(records(data, chunk), expected);
+        // a field is cut at 4096 bytes, a record at 256 fields
+        const auto big = records(QByteArray(5000, 'a') + QByteArray(300, ','), 1000);
+        QCOMPARE(big.size(), std::size_t(1));
+        QCOMPARE(big[0].size(), std::size_t(256));
+        QCOMPARE(big[0][0], std::string(4096, 'a'));
     }
 
     void writerQuotesOnlyWhatNeedsIt() {
@@ -93,7 +98,9 @@ class TestCsvFull : public QObject {
         QCOMPARE(CsvQuotedField(" AB "), QByteArray("\" AB \""));
         QCOMPARE(CsvRecordLine({"x", "", "y,z"}), QByteArray("x,,\"y,z\"\r\n"));
         // what the writer writes, the reader reads back
-        const QStringList odd{"a,b", "\"", "\"\"", " lead", "trail ", "two\nlines", ""};
+        QCOMPARE(CsvQuotedField("\tAB"), QByteArray("\"\tAB\""));
+        const QStringList odd{"a,b",        "\"",       "\"\"",  " lead", "trail ",
+                              "two\nlines", "lone\rcr", "\ttab", "tab\t", ""};
         const std::vector<std::vector<std::string>> back = records(CsvRecordLine(odd), 3);
         QCOMPARE(back.size(), std::size_t(1));
         for (int i = 0; i < odd.size(); ++i)
@@ -322,6 +329,13 @@ class TestCsvFull : public QObject {
             QVERIFY(!detail.isEmpty());
             QVERIFY(!QFile::exists(path));
         }
+    }
+
+    void layoutBytesAreEachLayoutsOwn() {
+        const CloneImage image = baseImage();
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Full, nullptr).startsWith(firstLineJ + titles));
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Chirp, nullptr).startsWith("Location,Name,Frequency,"));
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Original, nullptr).startsWith("\"MODEL\",\"BANK\","));
     }
 
     void reportListStaysBounded() {

@@ -72,6 +72,10 @@ class TestCsvImport : public QObject {
         QCOMPARE(longOne.size(), std::size_t(2));
         QCOMPARE(longOne[0].size(), std::size_t(CsvFieldReader::MaxFieldBytes));
         QCOMPARE(longOne[1], std::string("8"));
+        // cut, a quoted one keeps its closing quote: the first 4096 bytes less the opening quote
+        const std::vector<std::string> longQuoted = allFields("\"" + QByteArray(5000, '7') + "\",8", 1000);
+        QCOMPARE(longQuoted[0], std::string(4095, '7'));
+        QCOMPARE(allFields("a,b", 0), (std::vector<std::string>{"a", "b"})); // 0: the default chunk
     }
 
     void numbersAndTablesAreRecognized() {
