@@ -109,6 +109,10 @@ class TestCsvImport : public QObject {
         f[Att - 3] = "20";
         QVERIFY(recognizer.recognize(f.data(), record));
         QCOMPARE(record.value[CsvFrequency].text, QString(".5000"));
+        f[Freq - 3] = "-0.5";
+        QVERIFY(recognizer.recognize(f.data(), record));
+        QCOMPARE(record.value[CsvFrequency].text, QString("-.5000"));
+        f[Freq - 3] = "0.5";
         QCOMPARE(record.value[CsvShiftFrequency].text, QString("0.6000"));
         QCOMPARE(record.value[CsvAtt].code, 17.0);
         QCOMPARE(record.value[CsvTxTone].text, QString("88.5Hz"));
