@@ -92,6 +92,7 @@ class TestCsvExport : public QObject {
         detail.clear();
         QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image, &detail), FileStatus::FileOpenError);
         QVERIFY(!detail.isEmpty());
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image), FileStatus::FileOpenError);
 
         // a disk that takes no more: a file-size limit on this process while the export writes
         ::signal(SIGXFSZ, SIG_IGN);

@@ -2,6 +2,7 @@
 // every rule an imported line is held to.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/CsvFieldReader.h"
 #include "files/CsvFullLayout.h"
 #include "files/CsvLayoutFiles.h"
 #include "files/CsvRecordReader.h"
@@ -85,7 +86,7 @@ class TestCsvFull : public QObject {
         for (int chunk : {0, 1, 2, 3, 7, 64 * 1024}) // 0: the default chunk
             QCOMPARE(records(data, chunk), expected);
         // a field is cut at 4096 bytes, a record at 256 fields
-        const auto big = records(QByteArray(5000, 'a') + QByteArray(300, ','), 1000);
+        const auto big = records(QByteArray(6000, 'a') + QByteArray(300, ','), 1000);
         QCOMPARE(big.size(), std::size_t(1));
         QCOMPARE(big[0].size(), std::size_t(256));
         QCOMPARE(big[0][0], std::string(4096, 'a'));
@@ -317,6 +318,14 @@ class TestCsvFull : public QObject {
         QVERIFY(!reader.readRecord(fields));
         QVERIFY(!reader.readRecord(fields));
         QVERIFY(reader.readFailed());
+        FailingDevice again("a,b\r\n");
+        CsvFieldReader fieldReader(again, 2);
+        std::string field;
+        QVERIFY(fieldReader.readField(field) && fieldReader.readField(field));
+        QCOMPARE(field, std::string("b"));
+        QVERIFY(!fieldReader.readField(field));
+        QVERIFY(!fieldReader.readField(field));
+        QVERIFY(fieldReader.readFailed());
     }
 
     // An export into a folder that does not exist fails with the system's reason.
@@ -328,10 +337,13 @@ class TestCsvFull : public QObject {
             QCOMPARE(ExportCsvLayout(path, baseImage(), layout, nullptr, &detail), FileStatus::FileOpenError);
             QVERIFY(!detail.isEmpty());
             QVERIFY(!QFile::exists(path));
+            QCOMPARE(ExportCsvLayout(path, baseImage(), layout, nullptr, nullptr), FileStatus::FileOpenError);
         }
     }
 
-    void layoutBytesAreEachLayoutsOwn() {
+    void layoutBytesAndTitles() {
+        QCOMPARE(CsvLayoutShortTitle(CsvLayout::Original), QStringLiteral("original layout"));
+        QCOMPARE(CsvLayoutOfFirstLine("\xEF\xBB\xBFKT-M40 full CSV,variant J"), CsvLayout::Full);
         const CloneImage image = baseImage();
         QVERIFY(CsvLayoutBytes(image, CsvLayout::Full, nullptr).startsWith(firstLineJ + titles));
         QVERIFY(CsvLayoutBytes(image, CsvLayout::Chirp, nullptr).startsWith("Location,Name,Frequency,"));

@@ -313,6 +313,7 @@ class TestCsvImport : public QObject {
         result = ImportCsvBytes(whole + "\"KT-M40\",\"MEMORY\"", image);
         QCOMPARE(result.taken, 1);
         QCOMPARE(result.dropped, 0);
+        QCOMPARE(ImportCsvBytes(whole + "\"KT-M40\"", image).dropped, 0);
         // the last field may end the file without a line end
         result = ImportCsvBytes(whole.chopped(2), image);
         QCOMPARE(result.taken, 1);
