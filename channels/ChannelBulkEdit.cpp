@@ -14,10 +14,12 @@ struct FieldInfo {
     const QStringList &(*items)();
 };
 const QStringList &skipItems() {
+    // one thread: the guard of this local static never waits for another
     static const QStringList items = {"Off", "On"};
     return items;
 }
 FieldInfo infoOf(BulkField field) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (field) {
     case BulkField::Mode:
         return {FieldMode, EditModeItems};
@@ -41,6 +43,7 @@ FieldInfo infoOf(BulkField field) {
 
 // The slot the edit dialog's OK stores for list item `value` of a field.
 FieldSlot slotFor(BulkField field, int value) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (field) {
     case BulkField::Mode:
         return {Tables().ModeTable.value(value), double(value)};

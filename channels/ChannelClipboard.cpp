@@ -27,6 +27,7 @@ QString ChannelsToLossless(const CloneImage &image, const QList<int> &channels) 
 
 qint64 ParseFrequencyText(const QString &input) {
     const QString text = input.trimmed();
+    // one thread: the guards of these local statics never wait for another
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{3})\\.(\\d{3})$"));
     static const QRegularExpression hertz(QStringLiteral("^\\d{1,9}$"));
     static const QRegularExpression megahertz(QStringLiteral("^(\\d{1,2})\\.(\\d{1,6})$"));
@@ -163,6 +164,7 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
     }
     if (lines.isEmpty())
         return refuse(UiText("The clipboard holds no channels.", "クリップボードにチャンネルがありません。"));
+    // first < 0 would be a caller's mistake: the grid passes one of its rows
     if (first < 0 || first + lines.size() > ChannelCount)
         return refuse(UiText("%1 channels from row %2 do not fit: the list ends at row %3.",
                              "行 %2 から %1 チャンネルは入りません（最後の行は %3 です）。")
@@ -175,6 +177,7 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
         const int k = first + i, line = firstLine + i;
         if (lossless) {
             const QString record = lines[i].trimmed();
+            // one thread: the guard of this local static never waits for another
             static const QRegularExpression recordText(QStringLiteral("^[0-9A-Fa-f]{64}$"));
             if (!recordText.match(record).hasMatch())
                 return refuse(UiText("Row %1 (pasted line %2): not a channel record",
@@ -211,6 +214,7 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
         EditFields fields;
         QString message;
         if (!fieldsOfLine(cells, k, line, result, fields, message)) return refuse(message);
+        // fieldsOfLine checked both frequencies: ApplyEditFields does not refuse here
         if (!ApplyEditFields(result, EditSource::Memory, k, fields, &message)) return refuse(message);
     }
     image = std::move(result);

@@ -5,6 +5,7 @@
 #include "image/TextTables.h"
 #include <cmath>
 
+// One thread: the guards of the lists' local statics below never wait for another.
 const QStringList &EditModeItems() {
     static const QStringList items = {"USB", "LSB", "CWU", "CWL", "AM", "FM"};
     return items;
@@ -34,6 +35,7 @@ namespace {
 // A stored code as a combo index: -1 when the list has no item for it.
 int comboIndex(double value, int itemCount) {
     const long long code = std::llround(value);
+    // codes are bytes, never negative
     return code >= 0 && code < itemCount ? int(code) : -1;
 }
 
@@ -56,6 +58,7 @@ void storeChoice(FieldSlot &slot, int index, const QString &text) {
 
 void storeRadioFields(const EditFields &e, qint64 hz, FieldSlot *f) {
     f[FieldFrequency] = {FormatFrequencyText(hz), double(hz)};
+    // an index past the list would be a caller's mistake; -1 keeps the stored mode
     if (e.mode >= 0 && e.mode < EditModeItems().size())
         f[FieldMode] = {Tables().ModeTable.value(e.mode), double(e.mode)};
     storeChoice(f[FieldGain], e.gain, GainText(e.gain));

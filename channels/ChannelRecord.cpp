@@ -38,6 +38,7 @@ QString NBText(int code) {
 }
 
 const QStringList &ChannelFieldNames() {
+    // one thread: the guard of this local static never waits for another
     static const QStringList names = {"Frequency", "Mode", "Gain",        "AGC",  "Pwr", "Filter",
                                       "Tone",      "NB",   "Split Freq.", "Name", "Skip"};
     return names;

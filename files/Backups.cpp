@@ -10,6 +10,7 @@
 
 namespace {
 const QRegularExpression &backupName() {
+    // one thread: the guard of this local static never waits for another
     static const QRegularExpression re(
         QStringLiteral(R"(^KT-M40 (\d{4}-\d{2}-\d{2} \d{2}-\d{2}-\d{2})(?: unsaved)?(?: \((\d+)\))?\.M40$)"));
     return re;
@@ -66,6 +67,7 @@ BackupResult SaveBackupNamed(const QByteArray &cloneFile, const QString &folder,
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(QStringLiteral("KT-M40 %1%2 (%3).M40").arg(stamp, mark).arg(n));
     QString reason;
+    // the folder was just made: only a full disk refuses the write; not reached in tests
     if (!WriteFileBytes(path, cloneFile, &reason)) {
         result.detail = QStringLiteral("%1: %2").arg(path, reason);
         return result;

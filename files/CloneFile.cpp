@@ -127,6 +127,7 @@ CloneFileLoad LoadCloneFile(const QString &path, CloneImage &image) {
     char buffer[65536];
     while (!collector.full()) {
         const qint64 n = file.read(buffer, sizeof buffer);
+        // a read error on a file already open (a medium pulled out); not reached in tests
         if (n < 0) return {FileStatus::FileOpenError, false, file.errorString()};
         if (n == 0) break;
         collector.feed(buffer, n);

@@ -28,6 +28,7 @@ FileStatus ExportChirpCsv(const QString &path, const CloneImage &image, CsvRepor
                           QString *detail) {
     QSaveFile file(path);
     const QByteArray bytes = ChirpCsvBytes(image, notCarried);
+    // only a full disk fails the write or the commit after the open; not reached in tests
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && detail) *detail = file.errorString();
     return ok ? FileStatus::Ok : FileStatus::FileOpenError;
@@ -37,6 +38,7 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
     CsvReport report;
     CsvRecordReader reader(device, chunkBytes);
     std::vector<std::string> fields;
+    // defensive: the caller recognised this layout by the first line
     if (!reader.readRecord(fields)) return report;
     // the first line names the columns: by name, in the file's own order, spelled in any case
     QHash<QString, int> columns;
@@ -54,6 +56,7 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
                               "1行目にこの列がありません: 何も取り込みません"));
             usable = false;
         }
+    // one thread: the guard of this local static never waits for another
     static const QRegularExpression whole(QStringLiteral("^\\d{1,9}$"));
     std::bitset<ChannelCount> seen;
     while (usable && reader.readRecord(fields)) {
@@ -62,6 +65,7 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
             blank = blank && f.find_first_not_of(" \t") == std::string::npos;
         if (blank) continue; // a spreadsheet's empty line
         const int lc = columns.value(QStringLiteral("Location"));
+        // defensive: Location is the first column, the layout being recognised by it
         const QString location =
             lc < int(fields.size())
                 ? QString::fromUtf8(fields[std::size_t(lc)].data(), qsizetype(fields[std::size_t(lc)].size()))

@@ -12,6 +12,7 @@
 #include <cmath>
 
 const QStringList &ChirpColumns() {
+    // one thread: the guard of this local static never waits for another
     static const QStringList columns = {
         "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
         "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
@@ -24,6 +25,7 @@ QString ChirpMHzText(qint64 hz) {
 }
 
 bool ChirpHz(const QString &text, qint64 &hz, bool *rounded) {
+    // one thread: the guard of this local static never waits for another
     static const QRegularExpression number(QStringLiteral("^(\\d{0,6})(?:\\.(\\d*))?$"));
     const QString t = text.trimmed();
     const QRegularExpressionMatch m = number.match(t);
@@ -47,6 +49,7 @@ const QStringList chirpModes = {"USB", "LSB", "CW", "CWR", "AM", "FM"}; // by mo
 // The settings page's tone frequency as CHIRP writes tones ("88.5").
 QString settingsTone(const CloneImage &image) {
     QString t = Tables().ToneTable.value(image.Settings.byName(QStringLiteral("cmbTone")));
+    // every text of the tone table ends in Hz
     return t.endsWith(QStringLiteral("Hz")) ? t.chopped(2) : t;
 }
 
@@ -175,6 +178,7 @@ void takeMode(ChirpLine &line, EditFields &e) {
     if (mode.isEmpty()) return; // no column or no value: the channel keeps its mode
     int code = int(chirpModes.indexOf(mode));
     if (code < 0) {
+        // one thread: the guard of this local static never waits for another
         static const QHash<QString, QString> near = {{"NFM", "FM"}, {"DIG", "USB"}, {"RTTY", "LSB"}};
         const QString to = near.value(mode);
         if (to.isEmpty()) {
@@ -239,6 +243,7 @@ void TakeChirpLine(ChirpLine &line, int k, CloneImage &image, CsvReport &report)
     const qint64 hz = hzOf(line, QStringLiteral("Frequency"), range, true);
     qint64 splitHz = hz;
     const QString duplex = line.text(QStringLiteral("Duplex")).trimmed();
+    // the untaken branches here are Qt's inlined string code: the literals' destructors
     if (duplex == QStringLiteral("+") || duplex == QStringLiteral("-")) {
         const qint64 shift = line.text(QStringLiteral("Offset")).trimmed().isEmpty()
                                  ? 0
@@ -280,4 +285,5 @@ void TakeChirpLine(ChirpLine &line, int k, CloneImage &image, CsvReport &report)
     line.reportChanges();
     ++report.taken;
     if (line.changed()) ++report.changed;
+    // the branches counted at this brace are the inlined destructors' checks of Qt's shared data
 }

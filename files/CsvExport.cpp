@@ -65,6 +65,7 @@ FileStatus ExportCsv(const QString &path, const CloneImage &image, QString *deta
     if (ok) {
         file.close();
         ok = file.error() == QFileDevice::NoError;
+        // the close's flush fails only on a full disk; not reached in tests
         if (!ok) reason = file.errorString();
     }
     if (!ok && detail) *detail = reason;

@@ -9,18 +9,21 @@ QStringList FullCsvFirstLine(int variant, bool wideRange) {
 }
 
 const QStringList &FullCsvTitles() {
+    // one thread: the guard of this local static never waits for another
     static const QStringList titles =
         QStringList{FullCsvRowTitle} + ChannelFieldNames() + QStringList{FullCsvCodesTitle};
     return titles;
 }
 
 const QList<ChannelField> &CodedFields() {
+    // one thread: the guard of this local static never waits for another
     static const QList<ChannelField> fields = {FieldGain,   FieldAGC,  FieldPwr,
                                                FieldFilter, FieldTone, FieldNB};
     return fields;
 }
 
 QString CodedFieldText(ChannelField field, int code) {
+    // callers pass only CodedFields(): the way past the switch is not taken
     switch (field) {
     case FieldGain:
         return GainText(code);

@@ -45,6 +45,7 @@ QByteArray FullCsvBytes(const CloneImage &image) {
 FileStatus ExportFullCsv(const QString &path, const CloneImage &image, QString *detail) {
     QSaveFile file(path);
     const QByteArray bytes = FullCsvBytes(image);
+    // only a full disk fails the write or the commit after the open; not reached in tests
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && detail) *detail = file.errorString();
     return ok ? FileStatus::Ok : FileStatus::FileOpenError;

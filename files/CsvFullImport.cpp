@@ -14,6 +14,7 @@
 #include <optional>
 
 qint64 GridFrequencyHz(const QString &text) {
+    // one thread: the guards of these local statics never wait for another
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,4})\\.(\\d{3})\\.(\\d{3})$"));
     static const QRegularExpression plain(QStringLiteral("^\\d{1,10}$"));
     const QString t = text.trimmed();
@@ -29,6 +30,7 @@ constexpr int VfoRow = -1; // row numbers: channels 0..603, VFO n as -1 - n
 
 // Row label to channel index, VFO as -1 - n.
 const QHash<QString, int> &rowsByLabel() {
+    // one thread: the guard of this local static never waits for another
     static const QHash<QString, int> rows = [] {
         QHash<QString, int> h;
         for (int k = 0; k < ChannelCount; ++k)
@@ -130,6 +132,7 @@ QString nameOf(FullLine &line) {
 
 // The Codes column: field to code.
 QHash<int, int> codesOf(FullLine &line) {
+    // one thread: the guard of this local static never waits for another
     static const QRegularExpression entry(QStringLiteral("^([A-Za-z.]+)=(\\d{1,3})$"));
     QHash<int, int> codes;
     const QStringList parts = line.text(1 + ChannelFieldCount).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -215,6 +218,7 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
     line.reportChanges();
     ++report.taken;
     if (line.changed()) ++report.changed;
+    // the branches counted at this brace are the inlined destructors' checks of Qt's shared data
 }
 
 // The first line names the export's variant and range; the image keeps its own, a difference is noted.
@@ -237,6 +241,7 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
     CsvReport report;
     CsvRecordReader reader(device, chunkBytes);
     std::vector<std::string> fields;
+    // defensive: the caller recognised this layout by the first line
     if (!reader.readRecord(fields)) return report;
     compareFirstLine(fields, image, report);
     // line 2: the titles, read by name

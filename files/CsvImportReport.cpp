@@ -10,6 +10,7 @@ void CsvReport::add(CsvReportItem::Kind kind, const QString &row, const QString 
 }
 
 QString CsvReportKindText(CsvReportItem::Kind kind) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (kind) {
     case CsvReportItem::Changed:
         return UiText("changed", "変更");

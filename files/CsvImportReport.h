@@ -13,6 +13,7 @@ struct CsvReportItem {
     QString row;   // row label ("A  0", "VFO B"), CHIRP Location, or "line N" when the line names none
     QString field; // column title, "" for the whole line
     QString reason;
+    // compiler-made member by member: not every member's early out is met
     bool operator==(const CsvReportItem &) const = default;
 };
 

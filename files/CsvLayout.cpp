@@ -5,6 +5,7 @@
 #include "image/UiText.h"
 
 QString CsvLayoutName(CsvLayout layout) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (layout) {
     case CsvLayout::Original:
         return QStringLiteral("original");
@@ -26,6 +27,7 @@ bool CsvLayoutFromName(const QString &name, CsvLayout &layout) {
 }
 
 QString CsvLayoutTitle(CsvLayout layout) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (layout) {
     case CsvLayout::Original:
         return UiText("Original layout (18 columns, VFOs and channels 0-199)",
@@ -40,6 +42,7 @@ QString CsvLayoutTitle(CsvLayout layout) {
 }
 
 QString CsvLayoutShortTitle(CsvLayout layout) {
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (layout) {
     case CsvLayout::Original:
         return UiText("original layout", "従来の形式");
@@ -81,6 +84,7 @@ QByteArray OriginalExportHeader() {
 }
 
 bool IsOriginalExportHeader(const QByteArray &firstLine) {
+    // one thread: the guard of this local static never waits for another
     static const QByteArray header = OriginalExportHeader();
     return firstLine == header;
 }

@@ -10,6 +10,7 @@ CsvFileImport ImportCsvFileDevice(QIODevice &device, CloneImage &image, int chun
     const QByteArray firstLine = FirstLineOfDevice(device);
     result.fileEmpty = device.peek(1).isEmpty();
     result.layout = CsvLayoutOfFirstLine(firstLine);
+    // a case for every value: the way past the switch is for a value outside the enum
     switch (result.layout) {
     case CsvLayout::Original:
         result.original = ImportCsvDevice(device, image, chunkBytes);

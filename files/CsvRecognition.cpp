@@ -56,11 +56,13 @@ CsvValue choose(const std::string &field, const char *match, double hit, const c
 
 // the tables never change once built, so their numbers are worked out once
 int CsvToneIndex(double value) {
+    // one thread: the guard of this local static never waits for another
     static const std::vector<double> numbers = numbersOf(Tables().ToneTable);
     return indexOf(numbers, value);
 }
 
 int CsvDcsIndex(double value) {
+    // one thread: the guard of this local static never waits for another
     static const std::vector<double> numbers = numbersOf(Tables().DcsTable);
     return indexOf(numbers, value);
 }

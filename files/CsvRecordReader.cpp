@@ -64,6 +64,7 @@ bool CsvRecordReader::readRecord(std::vector<std::string> &fields) {
             continue;
         }
         const int c = static_cast<unsigned char>(data[pos_]);
+        // no quote comes right after a closing one (two are a doubled one): `quoted` is never met here
         if (c == '"' && field.empty() && !quoted) {
             quoted = inQuotes = true;
             ++pos_;

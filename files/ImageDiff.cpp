@@ -6,6 +6,7 @@
 namespace {
 // Two slots differ when the record would carry something else: the code, or for the name its text.
 bool sameSlot(const FieldSlot &x, const FieldSlot &y, int field) {
+    // a slot's text follows its code: equal codes with other texts are not met
     return field == FieldName ? x.text == y.text : x.value == y.value && x.text == y.text;
 }
 

@@ -19,6 +19,7 @@ struct ImageDifference {
     // For "Used" (a channel on one side only): the channel's fields on the side that holds it, by grid
     // column header; first/second are then "empty" and the same fields as one line.
     QList<QPair<QString, QString>> content;
+    // compiler-made member by member: not every member's early out is met
     bool operator==(const ImageDifference &) const = default;
 };
 

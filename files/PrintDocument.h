@@ -40,6 +40,7 @@ struct PageSlice {
     int firstRow = 0;
     int rowCount = 0;
     bool withTitle = true;
+    // compiler-made member by member: not every member's early out is met
     bool operator==(const PageSlice &) const = default;
 };
 using PrintPage = std::vector<PageSlice>;

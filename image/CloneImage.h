@@ -29,6 +29,7 @@ enum ChannelField {
 struct FieldSlot {
     QString text;
     double value = 0;
+    // compiler-made member by member: not every member's early out is met
     bool operator==(const FieldSlot &) const = default;
 };
 
@@ -54,6 +55,7 @@ struct CloneImage {
     int Variant = VariantJ; // the selected model option button 0..3
     bool WideRange = false;
 
+    // compiler-made member by member: not every member's early out is met
     bool operator==(const CloneImage &) const = default;
 };
 

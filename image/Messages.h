@@ -14,6 +14,7 @@ inline const QString OutOfRangeText = QStringLiteral("The frequency is outside t
 enum class FileStatus { Ok, DataError, FileOpenError };
 
 inline QString FileStatusText(FileStatus s) {
+    // callers ask only for a failure's text
     return s == FileStatus::DataError       ? DataErrorText
            : s == FileStatus::FileOpenError ? FileOpenErrorText
                                             : QString();

@@ -27,6 +27,7 @@ struct Texts {
 };
 
 const std::map<int, Texts> &table() {
+    // one thread: the guard of this local static never waits for another
     static const std::map<int, Texts> t = {
         {1000, {"File(&F)", "ﾌｧｲﾙ(&F)"}},
         {1001, {"New(&N)", "新規作成(&N)"}},

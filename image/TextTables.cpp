@@ -33,6 +33,7 @@ TextTables make() {
 } // namespace
 
 const TextTables &Tables() {
+    // one thread: the guard of this local static never waits for another
     static const TextTables tables = make();
     return tables;
 }

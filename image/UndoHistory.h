@@ -48,6 +48,7 @@ class UndoHistory {
         SettingsSelection Settings;
         int Variant;
         bool WideRange;
+        // compiler-made member by member: not every member's early out is met
         bool operator==(const Rest &) const = default;
     };
     struct Step {

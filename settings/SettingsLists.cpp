@@ -52,11 +52,13 @@ std::vector<SettingsList> make() {
 } // namespace
 
 const std::vector<SettingsList> &SettingsLists() {
+    // one thread: the guard of this local static never waits for another
     static const std::vector<SettingsList> lists = make();
     return lists;
 }
 
 int SettingsListIndex(const QString &name) {
+    // callers name lists of the table only: the loop always returns
     const auto &lists = SettingsLists();
     for (int i = 0; i < int(lists.size()); ++i)
         if (lists[i].name == name) return i;

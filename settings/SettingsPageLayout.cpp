@@ -3,6 +3,7 @@
 const std::vector<SettingsPlace> &SettingsPagePlaces() {
     // First column from the fifth row down (the model frame is above it), the middle column's first three
     // at rows 1..3 and the rest from row 5, the third column from row 5.
+    // one thread: the guard of this local static never waits for another
     static const std::vector<SettingsPlace> places = {
         {"cmbSSBStep", 0, 5},  {"cmbAMStep", 0, 6},    {"cmbFMStep", 0, 7},    {"cmbMrDisable", 0, 8},
         {"cmbMrAccess", 0, 9}, {"cmbScanType", 0, 10}, {"cmbScanMode", 0, 11}, {"cmbScanRange", 0, 12},

@@ -94,13 +94,20 @@ class TestChannelEdit : public QObject {
         f.gain = 2; // picking an item replaces the code
         QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
         QCOMPARE(image.VfoTable[1].field[FieldGain], (FieldSlot{"-20", 2}));
+        image.VfoTable[1].field[FieldMode] = {QString(), 9}; // a mode code with no item stays too
+        f = EditFieldsFor(image, EditSource::Vfo, 1);
+        QCOMPARE(f.mode, -1);
+        QVERIFY(ApplyEditFields(image, EditSource::Vfo, 1, f, nullptr));
+        QCOMPARE(image.VfoTable[1].field[FieldMode].value, 9.0);
     }
 
     void frequencyFromBoxes() {
         const std::pair<FrequencyBoxes, qint64> cases[] = {
-            {{"1", "600", "000"}, 1600000}, {{"29", "999", "999"}, 29999999}, {{"0", "150", "000"}, 150000},
-            {{"7", "5", "0"}, 7005000},     {{"", "050", "000"}, -1},         {{"7", "", "000"}, -1},
-            {{"7", "05a", "000"}, -1},      {{"7", " 50", "000"}, -1},        {{"-7", "050", "000"}, -1}};
+            {{"1", "600", "000"}, 1600000}, {{"29", "999", "999"}, 29999999},
+            {{"0", "150", "000"}, 150000},  {{"7", "5", "0"}, 7005000},
+            {{"", "050", "000"}, -1},       {{"7", "", "000"}, -1},
+            {{"7", "05a", "000"}, -1},      {{"7", " 50", "000"}, -1},
+            {{"-7", "050", "000"}, -1},     {{"1234567890", "000", "000"}, -1}};
         for (const auto &[b, hz] : cases)
             QCOMPARE(FrequencyFromBoxes(b), hz);
     }
@@ -132,6 +139,8 @@ class TestChannelEdit : public QObject {
             EditFields f = NewChannelFields(VariantJ);
             f.frequency = split ? other : typed;
             f.split = split ? typed : other;
+            CloneImage quiet = image; // without a message asked for
+            QCOMPARE(ApplyEditFields(quiet, EditSource::Memory, 10, f, nullptr), accepted);
             QString message;
             QCOMPARE(ApplyEditFields(image, EditSource::Memory, 10, f, &message), accepted);
             if (accepted) {
@@ -298,6 +307,19 @@ class TestChannelEdit : public QObject {
         QCOMPARE(check.ChannelTable[0].field[column].value, code);
     }
 
+    // Off for tone and skip stores what the dialog does; setting what is there already changes nothing.
+    void offClearsToneAndSkip() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 10, 7000000, QStringLiteral("A"), 1, true, 1);
+        QCOMPARE(SetChannelField(image, {10}, BulkField::Tone, 0).changed, 1);
+        QCOMPARE(SetChannelField(image, {10}, BulkField::Skip, 0).changed, 1);
+        QCOMPARE(image.ChannelTable[10].field[FieldTone], (FieldSlot{"Off", 0}));
+        QCOMPARE(image.ChannelTable[10].field[FieldSkip], (FieldSlot{"", 0}));
+        const BulkEdit again = SetChannelField(image, {10}, BulkField::Skip, 0);
+        QVERIFY(again.ok);
+        QCOMPARE(again.changed, 0);
+    }
+
     void refusalsChangeNothing() {
         CloneImage image = NewCloneImage();
         makeChannel(image, 0, 7000000, QStringLiteral("OK"));
@@ -313,6 +335,7 @@ class TestChannelEdit : public QObject {
         QVERIFY(image == before);
         QVERIFY(!SetChannelField(image, {300, 301}, BulkField::Mode, 4).ok); // empty rows only
         QVERIFY(!SetChannelField(image, {0}, BulkField::Mode, 6).ok);        // beyond the list
+        QVERIFY(!SetChannelField(image, {0}, BulkField::Mode, -1).ok);       // nothing chosen
         QVERIFY(!SortChannels(image, {0}, SortKey::Name).ok);                // a sort needs two rows
         QVERIFY(!SortChannels(image, {0, 0}, SortKey::Name).ok);
         QVERIFY(image == before);
@@ -336,6 +359,14 @@ class TestChannelEdit : public QObject {
         QCOMPARE(names(byName), (QStringList{"ALPHA", "ALPHA2", "BRAVO", "CHARLIE", "<empty>"}));
         // The entries move whole: the frequency went with the name.
         QCOMPARE(byName.ChannelTable[50].field[FieldFrequency].value, 7000000.0);
+        // equal names by frequency; empty rows among themselves stay as they are
+        makeChannel(image, 57, 7000000, QStringLiteral("same"));
+        makeChannel(image, 58, 3500000, QStringLiteral("SAME"));
+        const BulkEdit e2 = SortChannels(image, {55, 56, 57, 58}, SortKey::Name);
+        QCOMPARE(e2.changed, 4);
+        QCOMPARE(image.ChannelTable[55].field[FieldFrequency].value, 3500000.0);
+        QCOMPARE(image.ChannelTable[56].field[FieldFrequency].value, 7000000.0);
+        QVERIFY(!image.ChannelUsed[57] && !image.ChannelUsed[58]);
     }
 
     void findGoesRoundFromTheRowAfter() {
@@ -346,9 +377,10 @@ class TestChannelEdit : public QObject {
         // from the row after, round past the end, itself last; a frequency as typed in any of its forms
         const FindBy N = FindBy::Name, F = FindBy::Frequency;
         const std::tuple<const char *, FindBy, int, int> finds[] = {
-            {"ft8", N, 0, 5},     {"ft8", N, 5, 300},       {"ft8", N, 300, 5},        {"FT8 40", N, 5, 5},
-            {"7.074", F, 5, 301}, {"7.074.000", F, 301, 5}, {"14074000", F, 603, 300}, {"3.5", F, 0, -1},
-            {"xyz", F, 0, -1},    {"nothere", N, 0, -1}};
+            {"ft8", N, 0, 5},          {"ft8", N, 5, 300},   {"ft8", N, 300, 5},
+            {"FT8 40", N, 5, 5},       {"7.074", F, 5, 301}, {"7.074.000", F, 301, 5},
+            {"14074000", F, 603, 300}, {"3.5", F, 0, -1},    {"xyz", F, 0, -1},
+            {"nothere", N, 0, -1},     {" ", N, 0, -1}};
         for (const auto &[text, by, from, row] : finds)
             QCOMPARE(FindChannel(image, text, by, from), row);
         // An emptied channel's leftovers are not found.
@@ -397,6 +429,9 @@ class TestChannelEdit : public QObject {
         CloneImage viaText = NewCloneImage();
         QVERIFY(PasteChannels(viaText, 200, ChannelsToTsv(source, {5})).ok);
         QCOMPARE(viaText.ChannelTable[200].field[FieldTone].value, 128.0);
+        // an empty channel's record empties its row
+        QVERIFY(PasteChannels(target, 200, ChannelsToLossless(source, {6})).ok);
+        QVERIFY(!target.ChannelUsed[200]);
     }
 
     void spreadsheetTextWithoutHeaderAndShortLines() {
@@ -411,6 +446,11 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.ChannelTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
         QCOMPARE(image.ChannelTable[1].field[FieldMode].text, QStringLiteral("LSB"));
         QCOMPARE(image.ChannelTable[1].field[FieldName].text, QStringLiteral("CQ DX"));
+        // Skip as 1 and 0
+        QVERIFY(
+            PasteChannels(image, 2, QStringLiteral("7.1\t\t\t\t\t\t\t\t\t\t1\n7.1\t\t\t\t\t\t\t\t\t\t0")).ok);
+        QCOMPARE(image.ChannelTable[2].field[FieldSkip].value, 1.0);
+        QCOMPARE(image.ChannelTable[3].field[FieldSkip].value, 0.0);
     }
 
     void frequencyTexts() {
@@ -456,6 +496,10 @@ class TestChannelEdit : public QObject {
             << false << 0
             << LosslessHeader + "\n80000000000000000000000000000000F04902000000000000000000F0490200"
             << QStringList{"Row 0", "Frequency"};
+        QTest::newRow("lossless mode code")
+            << false << 0
+            << LosslessHeader + "\n8009000000000000000000000000000010936B00000000000000000010936B00"
+            << QStringList{"Row 0", "mode code"};
         QTest::newRow("lossless broken record")
             << false << 0 << LosslessHeader + "\n80XX" << QStringList{"Row 0", "not a channel record"};
         QTest::newRow("nothing") << false << 0 << "\n\n" << QStringList{"no channels"};

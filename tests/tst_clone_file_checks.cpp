@@ -129,6 +129,17 @@ class TestCloneFileChecks : public QObject {
         QCOMPARE(image, want);
     }
 
+    // An empty line (LF line ends) is a line of no characters.
+    void anEmptyLineIsTooShort() {
+        QList<QByteArray> lines = goodLines();
+        lines[9].clear();
+        CloneImage image = before();
+        const CloneFileLoad load = ParseCloneFile(lines.join('\n') + '\n', image);
+        QCOMPARE(load.status, FileStatus::DataError);
+        QCOMPARE(load.detail, QString("line 10 is not 64 characters"));
+        QCOMPARE(image, before());
+    }
+
     // Too few lines is a failure to read the file, not a format error; more than 610 are not read.
     void lineCounts_data() {
         QTest::addColumn<int>("count");

@@ -56,6 +56,17 @@ class TestCompareAndBackups : public QObject {
         QCOMPARE(d[4], (ImageDifference{"A-P1", "Gain", "0 (0)", "+10 (7)"}));
         QCOMPARE(d[5], (ImageDifference{"A-P1", "Name", "ABC", "ABD"}));
 
+        // the variant; a split frequency and Skip show their texts alone
+        CloneImage e = a;
+        e.Variant = VariantE;
+        e.ChannelTable[400].field[FieldSplitFreq] = {"7.100.000", 7100000};
+        e.ChannelTable[400].field[FieldSkip] = {"Skip", 1};
+        const QList<ImageDifference> m = DiffImages(a, e);
+        QCOMPARE(m.size(), 3);
+        QCOMPARE(m[0], (ImageDifference{"Model", "Variant", "KT-M40J", "KT-M40E"}));
+        QCOMPARE(m[1], (ImageDifference{"A-P1", "Split Freq.", "7.050.000", "7.100.000"}));
+        QCOMPARE(m[2], (ImageDifference{"A-P1", "Skip", "", "Skip"}));
+
         // slots of unused channels are not data
         CloneImage c = a;
         c.ChannelTable[7].field[FieldMode] = {"FM", 5};

@@ -98,6 +98,14 @@ class TestCsvChirp : public QObject {
         QCOMPARE(r.report.taken, 1);
         QCOMPARE(MakeMemData(image, 10),
                  QString("8801020001000180000100000000000010936B003A3B3C000000000010936B00"));
+
+        // a power code outside the list stays when the file's power is no level of the radio
+        UpdateMemData(image, "880102000500018000010000000000008059B1013A3B3C00000000008059B101", 12);
+        const CsvFileImport p = ImportCsvFileBytes("Location,Frequency,Power\n12,7.050000,50W\n", image);
+        QCOMPARE(p.report.changed, 1);
+        QVERIFY(hasItem(p.report, CsvReportItem::Changed, "12", "Power"));
+        QCOMPARE(MakeMemData(image, 12),
+                 QString("8801020005000180000100000000000010936B003A3B3C000000000010936B00"));
     }
 
     // One line after the header: refused (the image stays as it was), taken as written, or taken with one
@@ -129,11 +137,14 @@ class TestCsvChirp : public QObject {
         refusal("split outside", lineWith(3, "split").replace("0.000000", "0.100000"), "Offset");
         refusal("shift outside", lineWith(3, "-").replace("0.000000", "7.000000"), "Offset");
         refusal("offset text", lineWith(3, "+").replace("0.000000", "100k"), "Offset");
+        refusal("shift without frequency", lineWith(3, "+").replace("7.050000", ""), "Frequency");
         refusal("tone mode", lineWith(5, "DCS"), "Tone");
         refusal("mode", lineWith(12, "WFM"), "Mode");
         refusal("mode dv", lineWith(12, "DV"), "Mode");
         refusal("skip", lineWith(14, "X"), "Skip");
         QTest::newRow("the good line") << goodLine << -1 << QString() << QString() << plain;
+        QTest::newRow("shift without offset")
+            << lineWith(3, "+").replace("0.000000", "") << -1 << QString() << QString() << plain;
         change("name case", lineWith(1, "abc"), "Name", plain);
         change("name cut", lineWith(1, "ABC.DEFGHIJ"), "Name",
                "8001000100000000000000000000000010936B003A3B3C3D3E3F404110936B00");
@@ -141,6 +152,9 @@ class TestCsvChirp : public QObject {
         change("rtty", lineWith(12, "RTTY"), "Mode", plain);
         change("dtcs", lineWith(5, "DTCS"), "Tone", plain);
         change("cross to tone", lineWith(5, "Cross").replace("Tone->Tone", "Tone->DTCS"), "Tone", toneOn);
+        change("cross from dtcs", lineWith(5, "Cross").replace("Tone->Tone", "DTCS->Tone"), "Tone", plain);
+        change("tone not a number", lineWith(5, "Tone").replace("88.5,88.5", "none,88.5"), "rToneFreq",
+               toneOn);
         change("other tone", lineWith(5, "Tone").replace("88.5,88.5", "100.0,88.5"), "rToneFreq", toneOn);
         change("duplex off", lineWith(3, "off"), "Duplex", plain);
         change("priority", lineWith(14, "P"), "Skip", plain);
@@ -184,6 +198,12 @@ class TestCsvChirp : public QObject {
         QCOMPARE(r.report.taken, 0);
         QVERIFY(hasItem(r.report, CsvReportItem::Refused, "line 1", "Frequency"));
         QVERIFY(other == NewCloneImage(VariantJ, false));
+
+        // a column named twice is read from its first place
+        CloneImage third = NewCloneImage(VariantJ, false);
+        r = ImportCsvFileBytes("Location,Frequency,FREQUENCY\n7,7.050000,3.5\n", third);
+        QCOMPARE(r.report.taken, 1);
+        QCOMPARE(third.ChannelTable[7].field[FieldFrequency].text, QString("7.050.000"));
     }
 
     void exportWritesTheMapping() {
@@ -268,6 +288,9 @@ class TestCsvChirp : public QObject {
         qint64 got = -1;
         bool r = false;
         QCOMPARE(ChirpHz(text, got, &r), hz >= 0);
+        qint64 alone = -1;
+        QCOMPARE(ChirpHz(text, alone), hz >= 0); // without asking whether it was rounded
+        QCOMPARE(alone, hz);
         if (hz < 0) return;
         QCOMPARE(got, hz);
         QCOMPARE(r, rounded);

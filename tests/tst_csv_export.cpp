@@ -91,6 +91,7 @@ class TestCsvExport : public QObject {
         detail.clear();
         QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image, &detail), FileStatus::FileOpenError);
         QVERIFY(!detail.isEmpty());
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image), FileStatus::FileOpenError);
 
         detail.clear();
         FileStatus status;

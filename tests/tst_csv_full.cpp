@@ -2,6 +2,7 @@
 // every rule an imported line is held to.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/CsvFieldReader.h"
 #include "files/CsvFullLayout.h"
 #include "files/CsvLayoutFiles.h"
 #include "files/CsvRecordReader.h"
@@ -40,6 +41,29 @@ CloneImage baseImage() {
     return image;
 }
 
+// Gives its bytes, then fails as a file on a pulled stick or a dropped share does.
+class FailingDevice : public QIODevice {
+  public:
+    explicit FailingDevice(const QByteArray &bytes) : bytes_(bytes) { open(ReadOnly | Unbuffered); }
+    bool isSequential() const override { return true; }
+
+  protected:
+    qint64 readData(char *data, qint64 max) override {
+        if (at_ >= bytes_.size()) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 n = std::min(max, qint64(bytes_.size() - at_));
+        std::memcpy(data, bytes_.constData() + at_, std::size_t(n));
+        at_ += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+  private:
+    QByteArray bytes_;
+    qint64 at_ = 0;
+};
 } // namespace
 
 class TestCsvFull : public QObject {
@@ -59,8 +83,13 @@ class TestCsvFull : public QObject {
                                                              {"lone", "cr"},
                                                              {"trailing", "", "", ""},
                                                              {"open quote at the end"}};
-        for (int chunk : {1, 2, 3, 7, 64 * 1024})
+        for (int chunk : {0, 1, 2, 3, 7, 64 * 1024}) // 0: the default chunk
             QCOMPARE(records(data, chunk), expected);
+        // a field is cut at 4096 bytes, a record at 256 fields
+        const auto big = records(QByteArray(6000, 'a') + QByteArray(300, ','), 1000);
+        QCOMPARE(big.size(), std::size_t(1));
+        QCOMPARE(big[0].size(), std::size_t(256));
+        QCOMPARE(big[0][0], std::string(4096, 'a'));
     }
 
     void writerQuotesOnlyWhatNeedsIt() {
@@ -70,7 +99,9 @@ class TestCsvFull : public QObject {
         QCOMPARE(CsvQuotedField(" AB "), QByteArray("\" AB \""));
         QCOMPARE(CsvRecordLine({"x", "", "y,z"}), QByteArray("x,,\"y,z\"\r\n"));
         // what the writer writes, the reader reads back
-        const QStringList odd{"a,b", "\"", "\"\"", " lead", "trail ", "two\nlines", ""};
+        QCOMPARE(CsvQuotedField("\tAB"), QByteArray("\"\tAB\""));
+        const QStringList odd{"a,b",        "\"",       "\"\"",  " lead", "trail ",
+                              "two\nlines", "lone\rcr", "\ttab", "tab\t", ""};
         const std::vector<std::vector<std::string>> back = records(CsvRecordLine(odd), 3);
         QCOMPARE(back.size(), std::size_t(1));
         for (int i = 0; i < odd.size(); ++i)
@@ -165,6 +196,7 @@ class TestCsvFull : public QObject {
         QTest::newRow("name too long") << with(10, "ABCDEFGHI") << "5" << QStringList{"Name"};
         QTest::newRow("name character") << with(10, "\"A,B\"") << "5" << QStringList{"Name"};
         QTest::newRow("name quote") << with(10, "\"A\"\"B\"") << "5" << QStringList{"Name"};
+        QTest::newRow("name backspace") << with(10, "A\bB") << "5" << QStringList{"Name"};
         QTest::newRow("skip") << with(11, "Yes") << "5" << QStringList{"Skip"};
         QTest::newRow("codes text") << with(12, "Gain:7") << "5" << QStringList{"Codes"};
         QTest::newRow("codes field") << with(12, "Mode=7") << "5" << QStringList{"Codes"};
@@ -221,6 +253,24 @@ class TestCsvFull : public QObject {
             << firstLineJ +
                    "Row,Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,Split Freq.,Name,Skip\r\n5,,,,,,,,,,,\r\n"
             << QList<int>{0, 0, 0} << QStringList{"Refused|line 2|NB"} << AbcRecord;
+        QTest::newRow("no title line takes nothing")
+            << firstLineJ << QList<int>{0, 0, 0} << QStringList{"Refused|line 2|Row", "Refused|line 2|Skip"}
+            << AbcRecord;
+        // a title given twice: its first column is read
+        QTest::newRow("a second Name column is not read")
+            << firstLineJ +
+                   "Row,Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,NB,Split Freq.,Name,Skip,Codes,Name\r\n"
+                   "5,7.100.000,USB,-10,Fast,Low,Narrow,On,On,7.200.000,NEW,Skip,,OLD\r\n"
+            << QList<int>{1, 0, 0} << QStringList{}
+            << "8800010001000180000100000000000060566C00473E50000000000000DD6D00";
+        QTest::newRow("a line ending before its Row column")
+            << firstLineJ +
+                   "Name,Row,Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,NB,Split Freq.,Skip,Codes\r\nX\r\n"
+            << QList<int>{0, 1, 0} << QStringList{"Refused|line 3|Row"} << AbcRecord;
+        QTest::newRow("a first line naming only the layout")
+            << "KT-M40 full CSV\r\n" + titles + "5,,,,,,,,,,,,\r\n"
+            << QList<int>{1, 0, 0} << QStringList{"Changed|line 1|variant", "Changed|line 1|range"}
+            << QString(64, '0');
         // the frequency is checked against this image's range
         QTest::newRow("another variant is noted, not applied")
             << "KT-M40 full CSV,variant E,range (150KHz - 35MHz)\r\n" + titles +
@@ -245,6 +295,59 @@ class TestCsvFull : public QObject {
         QCOMPARE(image.Variant, int(VariantJ));
         QVERIFY(!image.WideRange);
         if (counts[0] == 0) QVERIFY(image == baseImage());
+    }
+
+    // A read error part-way keeps what came before it and reports the system's reason, in every layout.
+    void readErrorIsReported() {
+        const std::pair<QByteArray, int> heads[] = {{fullFile("5,,,,,,,,,,,,\r\n"), 1},
+                                                    {"Location,Frequency\r\n7,7.050000\r\n", 1},
+                                                    {"1,2,3\r\n", 0}};
+        for (const auto &[head, taken] : heads) {
+            FailingDevice device(head);
+            CloneImage image = baseImage();
+            const CsvFileImport r = ImportCsvFileDevice(device, image, 4096);
+            QCOMPARE(r.status(), FileStatus::FileOpenError);
+            QCOMPARE(r.detail(), QStringLiteral("Input/output error"));
+            QCOMPARE(r.taken(), taken);
+        }
+        // and the reader stays at its end after the error
+        FailingDevice device("a,b\r\n");
+        CsvRecordReader reader(device, 2);
+        std::vector<std::string> fields;
+        QVERIFY(reader.readRecord(fields));
+        QVERIFY(!reader.readRecord(fields));
+        QVERIFY(!reader.readRecord(fields));
+        QVERIFY(reader.readFailed());
+        FailingDevice again("a,b\r\n");
+        CsvFieldReader fieldReader(again, 2);
+        std::string field;
+        QVERIFY(fieldReader.readField(field) && fieldReader.readField(field));
+        QCOMPARE(field, std::string("b"));
+        QVERIFY(!fieldReader.readField(field));
+        QVERIFY(!fieldReader.readField(field));
+        QVERIFY(fieldReader.readFailed());
+    }
+
+    // An export into a folder that does not exist fails with the system's reason.
+    void exportIntoAMissingFolderFails() {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/missing/out.csv");
+        for (CsvLayout layout : {CsvLayout::Full, CsvLayout::Chirp}) {
+            QString detail;
+            QCOMPARE(ExportCsvLayout(path, baseImage(), layout, nullptr, &detail), FileStatus::FileOpenError);
+            QVERIFY(!detail.isEmpty());
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(ExportCsvLayout(path, baseImage(), layout, nullptr, nullptr), FileStatus::FileOpenError);
+        }
+    }
+
+    void layoutBytesAndTitles() {
+        QCOMPARE(CsvLayoutShortTitle(CsvLayout::Original), QStringLiteral("original layout"));
+        QCOMPARE(CsvLayoutOfFirstLine("\xEF\xBB\xBFKT-M40 full CSV,variant J"), CsvLayout::Full);
+        const CloneImage image = baseImage();
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Full, nullptr).startsWith(firstLineJ + titles));
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Chirp, nullptr).startsWith("Location,Name,Frequency,"));
+        QVERIFY(CsvLayoutBytes(image, CsvLayout::Original, nullptr).startsWith("\"MODEL\",\"BANK\","));
     }
 
     void reportListStaysBounded() {

@@ -72,6 +72,10 @@ class TestCsvImport : public QObject {
         QCOMPARE(longOne.size(), std::size_t(2));
         QCOMPARE(longOne[0].size(), std::size_t(CsvFieldReader::MaxFieldBytes));
         QCOMPARE(longOne[1], std::string("8"));
+        // cut, a quoted one keeps its closing quote: the first 4096 bytes less the opening quote
+        const std::vector<std::string> longQuoted = allFields("\"" + QByteArray(5000, '7') + "\",8", 1000);
+        QCOMPARE(longQuoted[0], std::string(4095, '7'));
+        QCOMPARE(allFields("a,b", 0), (std::vector<std::string>{"a", "b"})); // 0: the default chunk
     }
 
     void numbersAndTablesAreRecognized() {
@@ -105,6 +109,10 @@ class TestCsvImport : public QObject {
         f[Att - 3] = "20";
         QVERIFY(recognizer.recognize(f.data(), record));
         QCOMPARE(record.value[CsvFrequency].text, QString(".5000"));
+        f[Freq - 3] = "-0.5";
+        QVERIFY(recognizer.recognize(f.data(), record));
+        QCOMPARE(record.value[CsvFrequency].text, QString("-.5000"));
+        f[Freq - 3] = "0.5";
         QCOMPARE(record.value[CsvShiftFrequency].text, QString("0.6000"));
         QCOMPARE(record.value[CsvAtt].code, 17.0);
         QCOMPARE(record.value[CsvTxTone].text, QString("88.5Hz"));
@@ -305,6 +313,7 @@ class TestCsvImport : public QObject {
         result = ImportCsvBytes(whole + "\"KT-M40\",\"MEMORY\"", image);
         QCOMPARE(result.taken, 1);
         QCOMPARE(result.dropped, 0);
+        QCOMPARE(ImportCsvBytes(whole + "\"KT-M40\"", image).dropped, 0);
         // the last field may end the file without a line end
         result = ImportCsvBytes(whole.chopped(2), image);
         QCOMPARE(result.taken, 1);

@@ -27,6 +27,8 @@ class TestUndoHistory : public QObject {
         c.Variant = VariantE;
         QVERIFY(!history.record(QStringLiteral("Insert 250"), a, a)); // a step that changes nothing
         QVERIFY(!history.canUndo());
+        QCOMPARE(history.undoName(), QString()); // the menu shows plain Undo and Redo
+        QCOMPARE(history.redoName(), QString());
         QVERIFY(history.record(QStringLiteral("Modify 17"), a, b));
         QVERIFY(history.record(QStringLiteral("Model"), b, c));
         QCOMPARE(history.undoName(), QStringLiteral("Model"));
