@@ -5,9 +5,9 @@
 #include "files/CsvChirpLine.h"
 #include "files/CsvRecordReader.h"
 #include "files/CsvRecordWriter.h"
+#include "files/FileTarget.h"
 #include "image/UiText.h"
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <bitset>
 
 QByteArray ChirpCsvBytes(const CloneImage &image, CsvReport *notCarried) {
@@ -26,12 +26,9 @@ QByteArray ChirpCsvBytes(const CloneImage &image, CsvReport *notCarried) {
 
 FileStatus ExportChirpCsv(const QString &path, const CloneImage &image, CsvReport *notCarried,
                           QString *detail) {
-    QSaveFile file(path);
-    const QByteArray bytes = ChirpCsvBytes(image, notCarried);
-    // only a full disk fails the write or the commit after the open; not reached in tests
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok && detail) *detail = file.errorString();
-    return ok ? FileStatus::Ok : FileStatus::FileOpenError;
+    // written as every other file: atomically, in place for a pipe or a device, with the system's reason
+    return WriteFileBytes(path, ChirpCsvBytes(image, notCarried), detail) ? FileStatus::Ok
+                                                                          : FileStatus::FileOpenError;
 }
 
 CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {

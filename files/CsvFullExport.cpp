@@ -4,7 +4,7 @@
 #include "files/CsvFullColumns.h"
 #include "files/CsvFullLayout.h"
 #include "files/CsvRecordWriter.h"
-#include <QSaveFile>
+#include "files/FileTarget.h"
 #include <cmath>
 
 namespace {
@@ -43,10 +43,6 @@ QByteArray FullCsvBytes(const CloneImage &image) {
 }
 
 FileStatus ExportFullCsv(const QString &path, const CloneImage &image, QString *detail) {
-    QSaveFile file(path);
-    const QByteArray bytes = FullCsvBytes(image);
-    // only a full disk fails the write or the commit after the open; not reached in tests
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok && detail) *detail = file.errorString();
-    return ok ? FileStatus::Ok : FileStatus::FileOpenError;
+    // written as every other file: atomically, in place for a pipe or a device, with the system's reason
+    return WriteFileBytes(path, FullCsvBytes(image), detail) ? FileStatus::Ok : FileStatus::FileOpenError;
 }

@@ -9,8 +9,10 @@
 #include "files/CsvRecordWriter.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
+#include "support/FileSizeLimit.h"
 #include "support/RandomImages.h"
 #include "support/RecordText.h"
+#include "support/TestFiles.h"
 #include <QBuffer>
 #include <QtTest>
 
@@ -338,6 +340,23 @@ class TestCsvFull : public QObject {
             QVERIFY(!detail.isEmpty());
             QVERIFY(!QFile::exists(path));
             QCOMPARE(ExportCsvLayout(path, baseImage(), layout, nullptr, nullptr), FileStatus::FileOpenError);
+        }
+    }
+
+    void exportOnAFullDiskKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.csv");
+        for (CsvLayout layout : {CsvLayout::Full, CsvLayout::Chirp}) {
+            QVERIFY(writeFile(path, "the list before\r\n"));
+            QString detail;
+            FileStatus status;
+            {
+                const FileSizeLimit full(100);
+                status = ExportCsvLayout(path, baseImage(), layout, nullptr, &detail);
+            }
+            QCOMPARE(status, FileStatus::FileOpenError);
+            QVERIFY2(detail.contains("File too large"), qPrintable(detail));
+            QCOMPARE(readFile(path), QByteArray("the list before\r\n"));
         }
     }
 
