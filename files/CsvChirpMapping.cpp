@@ -230,10 +230,14 @@ void takeSkipAndPower(ChirpLine &line, EditFields &e) {
             e.power = i;
             return;
         }
+    // a stored code outside the list has no text to name: the channel keeps it all the same
     line.change(QStringLiteral("Power"),
-                UiText("%1 is no power level of the radio; the channel keeps %2",
-                       "%1 は無線機の出力ではありません; チャンネルは %2 のままです")
-                    .arg(power, e.power >= 0 ? EditPowerItems()[e.power] : QString()));
+                e.power >= 0 ? UiText("%1 is no power level of the radio; the channel keeps %2",
+                                      "%1 は無線機の出力ではありません; チャンネルは %2 のままです")
+                                   .arg(power, EditPowerItems()[e.power])
+                             : UiText("%1 is no power level of the radio; the channel keeps its power",
+                                      "%1 は無線機の出力ではありません; チャンネルの出力はそのままです")
+                                   .arg(power));
 }
 } // namespace
 

@@ -103,7 +103,9 @@ class TestCsvChirp : public QObject {
         UpdateMemData(image, "880102000500018000010000000000008059B1013A3B3C00000000008059B101", 12);
         const CsvFileImport p = ImportCsvFileBytes("Location,Frequency,Power\n12,7.050000,50W\n", image);
         QCOMPARE(p.report.changed, 1);
-        QVERIFY(hasItem(p.report, CsvReportItem::Changed, "12", "Power"));
+        QCOMPARE(p.report.items,
+                 QList<CsvReportItem>({{CsvReportItem::Changed, "12", "Power",
+                                        "50W is no power level of the radio; the channel keeps its power"}}));
         QCOMPARE(MakeMemData(image, 12),
                  QString("8801020005000180000100000000000010936B003A3B3C000000000010936B00"));
     }
