@@ -4,9 +4,9 @@
 // the peak memory, and how much the peak grew from the 5 MB to the 50 MB import.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
-#include "files/CsvExport.h"
-#include "files/CsvImport.h"
-#include "files/CsvLayoutFiles.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvImport.h"
+#include "csv/CsvLayoutFiles.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // kt-m40-cli export-csv: writes a clone file's channel list as CSV, in the original layout as File > Export
 // does, or in the full or the CHIRP layout.
 #include "cli/CliSupport.h"
-#include "files/CsvLayoutFiles.h"
+#include "csv/CsvLayoutFiles.h"
 #include <QTextStream>
 #include <cstdio>
 

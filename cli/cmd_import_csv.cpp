@@ -2,7 +2,7 @@
 // file's first line.
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
-#include "files/CsvLayoutFiles.h"
+#include "csv/CsvLayoutFiles.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // The CSV importer on arbitrary bytes. Without a record taken the image is as it was, and reading the file in
 // small chunks gives exactly what reading it whole gives (chunk boundaries fall anywhere inside fields).
 #include "FuzzSupport.h"
-#include "files/CsvImport.h"
+#include "csv/CsvImport.h"
 #include <QBuffer>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -1,8 +1,8 @@
 // CHIRP CSV: hand-written files as other programs and spreadsheets leave them, every refusal and every
 // change the import lists, and the round trip of what the format can carry.
 #include "channels/ChannelRecord.h"
-#include "files/CsvChirp.h"
-#include "files/CsvLayoutFiles.h"
+#include "csv/CsvChirp.h"
+#include "csv/CsvLayoutFiles.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
 #include "support/RandomImages.h"

@@ -1,7 +1,7 @@
 // CSV export: the exact bytes of the file, which channels are written, and a failed write.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CsvExport.h"
+#include "csv/CsvExport.h"
 #include "image/TextTables.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordText.h"

@@ -1,7 +1,7 @@
 // CSV import of frequencies in MHz: texts that have no exact binary value come in as the nearest hertz,
 // never one hertz low, and the range check judges the rounded value.
 #include "channels/ChannelRecord.h"
-#include "files/CsvImport.h"
+#include "csv/CsvImport.h"
 #include <QtTest>
 
 namespace {

@@ -1,9 +1,9 @@
 // kt-m40-cli export-csv and import-csv in each layout, run as a user runs them.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
-#include "files/CsvChirp.h"
-#include "files/CsvExport.h"
-#include "files/CsvFullLayout.h"
+#include "csv/CsvChirp.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvFullLayout.h"
 #include "image/TextTables.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"

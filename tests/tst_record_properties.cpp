@@ -4,7 +4,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
-#include "files/CsvImport.h"
+#include "csv/CsvImport.h"
 #include <QtTest>
 #include <random>
 

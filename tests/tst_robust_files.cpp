@@ -3,7 +3,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
-#include "files/CsvImport.h"
+#include "csv/CsvImport.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #pragma once
 // Looks up the lines of a CSV import's or export's report.
-#include "files/CsvImportReport.h"
+#include "csv/CsvImportReport.h"
 
 // True when the report lists an item of this kind for this row and field.
 inline bool hasItem(const CsvReport &r, CsvReportItem::Kind kind, const QString &row, const QString &field) {

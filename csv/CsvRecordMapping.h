@@ -17,7 +17,7 @@
 // A VFO record takes the same values for its eight fields (it has no split frequency, name or skip).
 // A record whose frequency (or, for a channel, split frequency) lies outside the image's FrequencyRange is
 // not stored, so the import never holds a frequency the edit dialog would refuse.
-#include "files/CsvRecognition.h"
+#include "csv/CsvRecognition.h"
 #include "image/CloneImage.h"
 
 enum class CsvBank { Vfo, Memory };

@@ -1,7 +1,7 @@
 #pragma once
 // One line of a CHIRP CSV file as the mapping reads it: values by column name, and what is wrong or
 // changed in it (changes are reported only when the line is stored).
-#include "files/CsvImportReport.h"
+#include "csv/CsvImportReport.h"
 #include "image/CloneImage.h"
 #include <QHash>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CsvFullColumns.h"
-#include "files/CsvFullLayout.h"
-#include "files/CsvRecordWriter.h"
+#include "csv/CsvFullColumns.h"
+#include "csv/CsvFullLayout.h"
+#include "csv/CsvRecordWriter.h"
 #include "files/FileTarget.h"
 #include <cmath>
 

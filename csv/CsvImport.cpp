@@ -1,7 +1,7 @@
-#include "files/CsvImport.h"
+#include "csv/CsvImport.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CsvFieldReader.h"
-#include "files/CsvRecordMapping.h"
+#include "csv/CsvFieldReader.h"
+#include "csv/CsvRecordMapping.h"
 #include <QBuffer>
 #include <QFile>
 #include <cmath>

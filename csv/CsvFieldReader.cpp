@@ -1,4 +1,4 @@
-#include "files/CsvFieldReader.h"
+#include "csv/CsvFieldReader.h"
 #include <algorithm>
 
 CsvFieldReader::CsvFieldReader(QIODevice &device, int chunkBytes)

@@ -1,7 +1,7 @@
-#include "files/CsvLayoutFiles.h"
-#include "files/CsvChirp.h"
-#include "files/CsvExport.h"
-#include "files/CsvFullLayout.h"
+#include "csv/CsvLayoutFiles.h"
+#include "csv/CsvChirp.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvFullLayout.h"
 #include <QBuffer>
 #include <QFile>
 

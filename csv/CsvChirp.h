@@ -35,7 +35,7 @@
 // gets the edit dialog's new-channel values), and the export lists every channel whose values differ
 // from those, and every tone byte other than 0 and 128, as not carried. Each line goes through the edit
 // dialog's rules; a refused line stores nothing.
-#include "files/CsvImportReport.h"
+#include "csv/CsvImportReport.h"
 #include "image/CloneImage.h"
 #include <QByteArray>
 #include <QIODevice>

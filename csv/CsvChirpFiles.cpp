@@ -1,10 +1,10 @@
 // CHIRP CSV files: the export of the used channels and the streaming import (the mapping is in
 // CsvChirpMapping.cpp).
 #include "channels/VfoRecordCodec.h"
-#include "files/CsvChirp.h"
-#include "files/CsvChirpLine.h"
-#include "files/CsvRecordReader.h"
-#include "files/CsvRecordWriter.h"
+#include "csv/CsvChirp.h"
+#include "csv/CsvChirpLine.h"
+#include "csv/CsvRecordReader.h"
+#include "csv/CsvRecordWriter.h"
 #include "files/FileTarget.h"
 #include "image/UiText.h"
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "files/CsvRecordReader.h"
+#include "csv/CsvRecordReader.h"
 #include <QBuffer>
 #include <algorithm>
 

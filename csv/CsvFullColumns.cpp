@@ -1,7 +1,7 @@
-#include "files/CsvFullColumns.h"
+#include "csv/CsvFullColumns.h"
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
-#include "files/CsvLayout.h"
+#include "csv/CsvLayout.h"
 
 QStringList FullCsvFirstLine(int variant, bool wideRange) {
     return {FullCsvTag, QStringLiteral("variant ") + VariantLetter(variant),

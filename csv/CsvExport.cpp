@@ -1,4 +1,4 @@
-#include "files/CsvExport.h"
+#include "csv/CsvExport.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/FileTarget.h"
 #include <QFile>

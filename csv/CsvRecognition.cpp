@@ -1,4 +1,4 @@
-#include "files/CsvRecognition.h"
+#include "csv/CsvRecognition.h"
 #include "image/TextTables.h"
 #include <QByteArray>
 #include <vector>

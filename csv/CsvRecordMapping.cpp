@@ -1,4 +1,4 @@
-#include "files/CsvRecordMapping.h"
+#include "csv/CsvRecordMapping.h"
 #include "channels/ChannelRecord.h"
 #include "channels/NameCharset.h"
 #include "image/TextTables.h"

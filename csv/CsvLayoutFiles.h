@@ -1,9 +1,9 @@
 #pragma once
 // File > Export and File > Import over the three CSV layouts: the export writes the chosen one, the
 // import recognises the layout by the file's first line.
-#include "files/CsvImport.h"
-#include "files/CsvImportReport.h"
-#include "files/CsvLayout.h"
+#include "csv/CsvImport.h"
+#include "csv/CsvImportReport.h"
+#include "csv/CsvLayout.h"
 #include "image/CloneImage.h"
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
-#include "files/CsvLayout.h"
-#include "files/CsvExport.h"
-#include "files/CsvRecordReader.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvRecordReader.h"
 #include "image/CloneImage.h"
 #include "image/UiText.h"
 

@@ -4,9 +4,9 @@
 #include "channels/FrequencyEntry.h"
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CsvFullColumns.h"
-#include "files/CsvFullLayout.h"
-#include "files/CsvRecordReader.h"
+#include "csv/CsvFullColumns.h"
+#include "csv/CsvFullLayout.h"
+#include "csv/CsvRecordReader.h"
 #include "image/UiText.h"
 #include <QHash>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "files/CsvRecordWriter.h"
+#include "csv/CsvRecordWriter.h"
 
 QByteArray CsvQuotedField(const QString &value) {
     const QByteArray bytes = value.toUtf8();

@@ -4,8 +4,8 @@
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyEntry.h"
 #include "channels/NameCharset.h"
-#include "files/CsvChirp.h"
-#include "files/CsvChirpLine.h"
+#include "csv/CsvChirp.h"
+#include "csv/CsvChirpLine.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
 #include <QRegularExpression>

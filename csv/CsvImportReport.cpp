@@ -1,4 +1,4 @@
-#include "files/CsvImportReport.h"
+#include "csv/CsvImportReport.h"
 #include "image/UiText.h"
 
 void CsvReport::add(CsvReportItem::Kind kind, const QString &row, const QString &field,

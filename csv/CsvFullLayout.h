@@ -23,7 +23,7 @@
 // Codes is kept only while its text is the one the line shows: after the text was edited the code is left
 // out (reported as a change). The variant and range of the first line are not applied: the image keeps
 // its own, and a difference is reported.
-#include "files/CsvImportReport.h"
+#include "csv/CsvImportReport.h"
 #include "image/CloneImage.h"
 #include <QByteArray>
 #include <QIODevice>
