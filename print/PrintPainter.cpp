@@ -130,6 +130,9 @@ struct Layout {
     Layout(const PrintDocument &doc, QPaintDevice *device) {
         fonts.body = QGuiApplication::font();
         fonts.body.setPointSizeF(9);
+        // any letter spacing turns the font's ligatures off: "Off" must reach the PDF as three letters, or
+        // a search for it finds nothing and a copy gives "O\uFB00"
+        fonts.body.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
         fonts.bold = fonts.body;
         fonts.bold.setBold(true);
         fonts.title = fonts.bold;
