@@ -63,9 +63,22 @@ BackupResult SaveBackupNamed(const QByteArray &cloneFile, const QString &folder,
         return result;
     }
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    QString path = QDir(folder).filePath(QStringLiteral("KT-M40 %1%2.M40").arg(stamp, mark));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("KT-M40 %1%2 (%3).M40").arg(stamp, mark).arg(n));
+    // A later backup of the same second takes a number above every one of that second (with or without
+    // the mark), never a gap the trimming left: the name must sort as the newest.
+    int taken = 0;
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        const auto m = backupName().match(name);
+        if (m.hasMatch() && m.captured(1) == stamp)
+            taken = std::max(taken, m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
+    }
+    const auto named = [&](int n) {
+        return QDir(folder).filePath(n < 2 ? QStringLiteral("KT-M40 %1%2.M40").arg(stamp, mark)
+                                           : QStringLiteral("KT-M40 %1%2 (%3).M40").arg(stamp, mark).arg(n));
+    };
+    int n = taken + 1;
+    while (QFileInfo::exists(named(n)))
+        ++n;
+    const QString path = named(n);
     QString reason;
     // the folder was just made: only a full disk refuses the write; not reached in tests
     if (!WriteFileBytes(path, cloneFile, &reason)) {

@@ -18,7 +18,8 @@ struct BackupResult {
 };
 
 // Saves a copy of image (the image itself is not touched) as "KT-M40 yyyy-MM-dd HH-mm-ss.M40" in folder,
-// then removes the oldest backups beyond keep. A name already taken gets " (2)", " (3)", ...
+// then removes the oldest backups beyond keep. A later backup of the same second gets " (2)", " (3)", ...
+// above the highest number of that second.
 BackupResult SaveBackup(const CloneImage &image, const QString &folder = BackupFolder(),
                         const QDateTime &when = QDateTime::currentDateTime(), int keep = BackupsKept);
 // The same for work the window would otherwise lose (data no clone file holds): the name is marked

@@ -62,19 +62,22 @@ class TestChannelEdit : public QObject {
         }
     }
 
+    // The tone is on from byte 128 (bit 7) up, whatever the other bits hold.
     void usedChannelShowsItsFields() {
-        CloneImage image = NewCloneImage();
-        // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, tone byte 0x8C, NB on, split 14.200, "DX", skip
-        QVERIFY(UpdateMemData(image,
-                              "880002000200018C0001000000000000"
-                              "3899D8003D51000000000000C0ACD800",
-                              3));
-        const EditFields f = EditFieldsFor(image, EditSource::Memory, 3);
-        QCOMPARE(boxes(f.frequency), QStringLiteral("14/195/000"));
-        QCOMPARE(boxes(f.split), QStringLiteral("14/200/000"));
-        QCOMPARE(selections(f), (QList<int>{0, 2, 0, 2, 1, 1, 1})); // tone 1: 0x8C is above 127
-        QVERIFY(f.skip);
-        QCOMPARE(f.name, QStringLiteral("DX"));
+        for (const auto &[byte, tone] : {std::pair{"00", 0}, {"7F", 0}, {"80", 1}, {"8C", 1}, {"FF", 1}}) {
+            CloneImage image = NewCloneImage();
+            // 14.195 MHz USB, gain -20, Fast, S-Low, Narrow, the tone byte, NB on, split 14.200, "DX", skip
+            QVERIFY(UpdateMemData(image,
+                                  "88000200020001" + QString(byte) + "0001000000000000" +
+                                      "3899D8003D51000000000000C0ACD800",
+                                  3));
+            const EditFields f = EditFieldsFor(image, EditSource::Memory, 3);
+            QCOMPARE(boxes(f.frequency), QStringLiteral("14/195/000"));
+            QCOMPARE(boxes(f.split), QStringLiteral("14/200/000"));
+            QCOMPARE(selections(f), (QList<int>{0, 2, 0, 2, 1, tone, 1}));
+            QVERIFY(f.skip);
+            QCOMPARE(f.name, QStringLiteral("DX"));
+        }
     }
 
     // Codes outside a list show no item and are stored back as they were; the tone keeps only its top bit.
@@ -451,6 +454,15 @@ class TestChannelEdit : public QObject {
             PasteChannels(image, 2, QStringLiteral("7.1\t\t\t\t\t\t\t\t\t\t1\n7.1\t\t\t\t\t\t\t\t\t\t0")).ok);
         QCOMPARE(image.ChannelTable[2].field[FieldSkip].value, 1.0);
         QCOMPARE(image.ChannelTable[3].field[FieldSkip].value, 0.0);
+    }
+
+    // The last line may land on the last row, B-P2 (one row further is refused: see the table below).
+    void pasteEndingOnTheLastRow() {
+        CloneImage image = NewCloneImage();
+        const ChannelPaste p = PasteChannels(image, 601, QStringLiteral("7.000.000\n7.100.000\n7.200.000\n"));
+        QVERIFY2(p.ok, qPrintable(p.message));
+        QCOMPARE(p.count, 3);
+        QCOMPARE(image.ChannelTable[603].field[FieldFrequency].text, QStringLiteral("7.200.000"));
     }
 
     void frequencyTexts() {

@@ -1,13 +1,42 @@
 // The value tables and fixed texts the radio and its files depend on, entry by entry, and the text every
-// code of a record field shows (written out here; one changed entry fails).
+// code of a record field shows; the radio's name characters, every one of the 48 codes to its character
+// and back and every other code and character refused; the start-up rules that need no window (the
+// command-line file, the string table, the column widths). All written out here: one changed entry fails.
 #include "channels/ChannelRecord.h"
+#include "channels/NameCharset.h"
 #include "image/Messages.h"
+#include "image/Startup.h"
 #include "image/TextTables.h"
 #include "support/RecordText.h"
 #include <QtTest>
 
 namespace {
 const QString UsedChannel = "80" + QString(62, '0');
+
+struct Code {
+    int code;
+    char16_t character;
+};
+
+// 0x30..0x39 digits, 0x3A..0x53 letters (ASCII - 7), then the blank and the twelve symbols.
+std::vector<Code> radioCodes() {
+    std::vector<Code> out;
+    for (char16_t c = u'0'; c <= u'9'; ++c)
+        out.push_back({c, c});
+    for (char16_t c = u'A'; c <= u'Z'; ++c)
+        out.push_back({c - 7, c});
+    const std::vector<Code> symbols = {{0x54, u' '}, {0x55, u'*'}, {0x56, u'#'},  {0x57, u'+'},
+                                       {0x58, u'-'}, {0x59, u'/'}, {0x5A, u'\\'}, {0x5B, u'='},
+                                       {0x5C, u'('}, {0x5D, u')'}, {0x5E, u'$'},  {0x5F, u'_'}};
+    out.insert(out.end(), symbols.begin(), symbols.end());
+    return out;
+}
+
+int codeOf(char16_t c) {
+    for (const Code &k : radioCodes())
+        if (k.character == c) return k.code;
+    return -1;
+}
 } // namespace
 
 class TestValueTables : public QObject {
@@ -80,6 +109,111 @@ class TestValueTables : public QObject {
             QCOMPARE(UpdateMemData(image, withByte(UsedChannel, 1, code), 0), code < 6);
             if (code < 6) QCOMPARE(image.ChannelTable[0].field[FieldMode].text, modes[code]);
         }
+    }
+
+    void everyCharacterToItsCodeAndBack_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("character");
+        for (const Code &k : radioCodes())
+            QTest::addRow("%02X", k.code) << k.code << QString(QChar(k.character));
+    }
+    void everyCharacterToItsCodeAndBack() {
+        QFETCH(int, code);
+        QFETCH(QString, character);
+        QCOMPARE(radioCodes().size(), std::size_t(48));
+        // as a whole name, between two letters, and as the eighth character
+        const QString name = "A" + character + "B";
+        QCOMPARE(EncodeName(name), (NameBytes{0x3A, std::uint8_t(code), 0x3B, 0, 0, 0, 0, 0}));
+        QCOMPARE(DecodeName({0x3A, std::uint8_t(code), 0x3B}), name);
+        const QString eighth = "1234567" + character;
+        QCOMPARE(EncodeName(eighth)[7], std::uint8_t(code));
+        QCOMPARE(DecodeName(EncodeName(eighth)), eighth);
+
+        // inside a channel record, at bytes 20 to 27
+        CloneImage image;
+        image.ChannelUsed[0] = true;
+        image.ChannelTable[0].field[FieldName].text = name;
+        const QString record = MakeMemData(image, 0);
+        QCOMPARE(record.mid(40, 16), "3A" + HexByte(code) + "3B" + QString(10, '0'));
+        CloneImage back;
+        QVERIFY(UpdateMemData(back, record, 0));
+        QCOMPARE(back.ChannelTable[0].field[FieldName].text, name);
+    }
+
+    // Any code outside 0x30..0x5F ends the name, wherever it stands.
+    void everyOtherCodeEndsTheName() {
+        for (int code = 0; code < 256; ++code) {
+            const bool inSet = code >= 0x30 && code <= 0x5F;
+            const QString decoded = DecodeName({0x3A, std::uint8_t(code), 0x3B});
+            QCOMPARE(decoded.size(), inSet ? 3 : 1);
+            QCOMPARE(DecodeName({std::uint8_t(code), 0x3A}).isEmpty(), !inSet);
+        }
+    }
+
+    // Lower-case letters and every other printable character cut the name where they stand.
+    void everyOtherCharacterCutsTheName() {
+        for (char16_t c = 0x20; c < 0x7F; ++c) {
+            const QString text = QStringLiteral("AB") + QChar(c) + QStringLiteral("CD");
+            const NameBytes bytes = EncodeName(text);
+            const int code = codeOf(c);
+            if (code < 0)
+                QCOMPARE(bytes, (NameBytes{0x3A, 0x3B, 0, 0, 0, 0, 0, 0}));
+            else
+                QCOMPARE(bytes, (NameBytes{0x3A, 0x3B, std::uint8_t(code), 0x3C, 0x3D, 0, 0, 0}));
+        }
+        QCOMPARE(EncodeName(QString::fromUtf8("AÄB")), (NameBytes{0x3A, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(StorableName("CQ*#DX?"), QString("CQ*#DX"));
+    }
+
+    void commandLineText() {
+        // quoted path; five characters; six lose both ends; one character; none
+        const std::pair<const char *, const char *> table[] = {
+            {"\"C:\\radio\\my file.M40\"", "C:\\radio\\my file.M40"},
+            {"a.M40", "a.M40"},
+            {"ab.M40", "b.M4"},
+            {"x", "x"},
+            {"", ""}};
+        for (const auto &[commandLine, file] : table)
+            QCOMPARE(StartupFileFromCommandLine(commandLine), QString(file));
+    }
+
+    void splitArgumentsArriveWhole() {
+        QCOMPARE(StartupFileFromArguments({}), QString());
+        QCOMPARE(StartupFileFromArguments({"/home/op/my radio.M40"}), QString("/home/op/my radio.M40"));
+        QCOMPARE(StartupFileFromArguments({"/home/op/my", "radio.M40"}), QString("/home/op/my radio.M40"));
+        // a short name is wrapped too, so it is never cut
+        QCOMPARE(StartupFileFromArguments({"a.M40"}), QString("a.M40"));
+        QCOMPARE(StartupFileFromArguments({"x"}), QString("x"));
+    }
+
+    void stringTable() {
+        // 1000 and 1007 in both languages are the menus of gui_tst_main_window
+        QCOMPARE(ResString(1013, UiLanguage::Japanese), QString::fromUtf8("COM ポートセットアップ(&C)"));
+        QCOMPARE(ResString(1021, UiLanguage::Japanese), QString::fromUtf8("ﾍﾙﾌﾟ"));
+        QCOMPARE(ResString(1207, UiLanguage::English), QString("ALL(&A)"));
+        QCOMPARE(ResString(1015, UiLanguage::English), QString()); // no such id
+        const QList<int> ids = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,
+                                1010, 1011, 1012, 1013, 1014, 1016, 1017, 1018, 1019, 1021,
+                                1100, 1201, 1202, 1203, 1204, 1205, 1206, 1207};
+        for (int id : ids) {
+            QVERIFY2(!ResString(id, UiLanguage::English).isEmpty(), qPrintable(QString::number(id)));
+            QVERIFY2(ResString(id, UiLanguage::English) != ResString(id, UiLanguage::Japanese),
+                     qPrintable(QString::number(id)));
+        }
+        for (const char *locale : {"ja_JP", "ja"})
+            QCOMPARE(LanguageForLocale(locale), UiLanguage::Japanese);
+        for (const char *locale : {"en_US", "de_DE"})
+            QCOMPARE(LanguageForLocale(locale), UiLanguage::English);
+    }
+
+    void columnWidths() {
+        const auto &w = ColumnWidths();
+        QCOMPARE(w[0], 650);
+        QCOMPARE(w[3], 450);
+        QCOMPARE(w[11], 600);
+        QCOMPARE(w[13], 500);
+        QCOMPARE(TwipsToPixels(900), 60);
+        QCOMPARE(TwipsToPixels(650), 43);
     }
 };
 

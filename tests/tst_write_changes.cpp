@@ -1,7 +1,7 @@
 // Write Changes against the virtual radio, in process and through QSerialPort on a pseudo-terminal: the
 // reads, then only the differing writes, then the reads of what was written; nothing written when nothing
 // differs (through the command line); a radio that stores a record wrong; a fault in each phase; a second run
-// after an interrupted one.
+// after an interrupted one; the advice when the system refuses the port.
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
@@ -404,6 +404,21 @@ class TestWriteChanges : public QObject {
         QCOMPARE(RecordAddressText(0xFE0), QString("0FE0"));
         QCOMPARE(RecordLabel(0x400), QString("VFO A"));
         QCOMPARE(RecordLabel(0x320), QString("Settings block 0320"));
+    }
+
+    // A port the system refuses: the advice follows the device's group, given here as any machine may
+    // have it; nobody is told to join root's group.
+    void refusedPortAdviceFollowsItsGroup() {
+        const QString joinIt = "/dev/ttyUSB0: Permission denied (the port belongs to the group '%1': join it "
+                               "with 'sudo usermod -aG %1 $USER', then log in again)";
+        const QString mayNot = "/dev/ttyUSB0: Permission denied (your user may not use this port)";
+        for (const auto &[group, reason] : {std::pair{"dialout", joinIt.arg("dialout")},
+                                            {"uucp", joinIt.arg("uucp")},
+                                            {"root", mayNot},
+                                            {"", mayNot}})
+            QCOMPARE(
+                PortFailureReason("/dev/ttyUSB0", "Permission denied", PortProblem::AccessRefused, group),
+                reason);
     }
 };
 

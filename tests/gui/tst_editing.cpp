@@ -1,5 +1,6 @@
 // The Edit menu on the memory grid, driven as a user does: selections, Undo and Redo of every kind of
-// change, the clipboard, Set Field, Sort and Find, and their refusals.
+// change, the clipboard, Set Field, Sort and Find, and their refusals; Insert, Delete, Clear, Clear All,
+// Up and Down on the Memory page, clicked as the user does.
 #include "MainWindowFixture.h"
 #include "app/DlgFind.h"
 #include "app/DlgModify.h"
@@ -64,6 +65,22 @@ class TestEditing : public QObject {
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, m, r.center());
     }
     void setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // Every channel used, none of it a change.
+    void fillAll() {
+        fill(0, ChannelCount - 1);
+        f->w().document().clearHistory();
+        f->w().setDataChanged(false);
+    }
+    // Channel k holds what channel `from` held before the operation, or nothing when from is -1.
+    void expectFrom(int k, int from) {
+        QVERIFY2(image().ChannelUsed[k] == (from >= 0), qPrintable(QString::number(k)));
+        if (from < 0)
+            QCOMPARE(image().ChannelTable[k], ChannelEntry());
+        else
+            QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
+        QCOMPARE(cell(k), from < 0 ? QString() : FormatFrequencyText(marker(from)));
+    }
 
   private slots:
     void init() {
@@ -171,7 +188,13 @@ class TestEditing : public QObject {
         QCOMPARE(f->memory()->selectedChannels(), QList<int>{2});
     }
 
+    // Channel 4 holds codes outside the lists (gain 7, tone byte 140, NB 5): the text form would give
+    // them as +10, On, On; Paste takes the lossless form, and the record comes back byte for byte.
     void copyThenPasteFromTheCurrentRowDownAndUndo() {
+        const QString odd = QStringLiteral("800107000000008C0005000000000000"
+                                           "10936B003A3B3C000000000010936B00");
+        QVERIFY(UpdateMemData(image(), odd, 4));
+        f->memory()->model->refreshAll();
         f->memory()->selectChannels(3, 5);
         key(Qt::Key_C);
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
@@ -181,18 +204,16 @@ class TestEditing : public QObject {
         QCOMPARE(lines[0], QStringLiteral(
                                "Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip"));
         QCOMPARE(lines[1].split(QLatin1Char('\t')).value(0), QStringLiteral("1.603.000"));
-        QCOMPARE(lines[2].split(QLatin1Char('\t')).value(9), QStringLiteral("C4"));
+        QCOMPARE(lines[2], QStringLiteral("7.050.000\tLSB\t+10\tFast\tHigh\tWide\tOn\tOn\t7.050.000\tABC\t"));
         QVERIFY(data->hasFormat(ChannelsMimeType));
-        QCOMPARE(QString::fromLatin1(data->data(ChannelsMimeType)).split(QLatin1Char('\n')).value(1),
-                 MakeMemData(image(), 3));
+        QCOMPARE(QString::fromLatin1(data->data(ChannelsMimeType)).split(QLatin1Char('\n')).value(2), odd);
         QVERIFY(!f->w().dataChanged());
         const CloneImage before = image();
         f->memory()->setCurrentRow(101); // channel 100
         key(Qt::Key_V);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(image().ChannelTable[100 + i], image().ChannelTable[3 + i]);
+        QCOMPARE(MakeMemData(image(), 101), odd);
+        for (int i : {0, 2})
             QCOMPARE(cell(100 + i, FieldName), QStringLiteral("C%1").arg(3 + i));
-        }
         QCOMPARE(f->memory()->selectedChannels(), (QList<int>{100, 101, 102}));
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Paste 3 channels"));
         QVERIFY(f->w().dataChanged());
@@ -405,6 +426,114 @@ class TestEditing : public QObject {
         QVERIFY(image().ChannelUsed == before.ChannelUsed);
         act("mnuEditRedoStep")->trigger();
         QVERIFY(image() == read);
+    }
+
+    // Channels first..last take what channel k + shift held, channel `emptied` empties, every other
+    // channel stays; the rows are the grid's, one above the channel.
+    void buttonsMoveOrEmptyChannels_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("emptied");
+        QTest::addColumn<QString>("question"); // title and text; none for Insert
+        const QString del =
+            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?";
+        const QString clear =
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?";
+        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
+        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
+        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
+        QTest::newRow("delete on the first row") << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del;
+        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del;
+        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear;
+    }
+    void buttonsMoveOrEmptyChannels() {
+        QFETCH(QString, button);
+        QFETCH(int, row);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, shift);
+        QFETCH(int, emptied);
+        QFETCH(QString, question);
+        fillAll();
+        f->prompts.answers = {UserPrompts::Answer::Ok};
+        f->memory()->setCurrentRow(row);
+        QPushButton *b = f->memory()->findChild<QPushButton *>(button);
+        QVERIFY(b);
+        click(b);
+        QStringList asked;
+        for (const ScriptedPrompts::Shown &s : f->prompts.shown)
+            asked << s.kind + ": " + s.title + "\n" + s.text;
+        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{"confirm: " + question});
+        for (int k = 0; k < ChannelCount && !QTest::currentTestFailed(); ++k)
+            expectFrom(k, k == emptied ? -1 : k >= first && k <= last ? k + shift : k);
+        QVERIFY(f->w().dataChanged()); // even when nothing moved
+    }
+
+    void clearAllLeavesVfoAndSettings() {
+        fillAll();
+        f->prompts.answers = {UserPrompts::Answer::Ok};
+        const auto vfo = image().VfoTable;
+        const auto settings = image().Settings;
+        click(f->memory()->cmbClAll);
+        QCOMPARE(
+            f->prompts.shown[0].text,
+            QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"));
+        for (int k : {0, 199, 200, 401, 603})
+            expectFrom(k, -1);
+        QVERIFY(
+            std::none_of(image().ChannelUsed.begin(), image().ChannelUsed.end(), [](bool u) { return u; }));
+        QVERIFY(image().VfoTable == vfo);
+        QVERIFY(image().Settings == settings);
+        QCOMPARE(image().Variant, int(VariantJ));
+    }
+
+    void cancelLeavesEverything() {
+        fillAll();
+        const CloneImage before = image();
+        f->memory()->setCurrentRow(5);
+        for (QPushButton *b : {f->memory()->cmbDelete, f->memory()->cmbClear, f->memory()->cmbClAll})
+            click(b); // no answers scripted: each question is cancelled
+        QCOMPARE(f->prompts.kinds(), (QStringList{"confirm", "confirm", "confirm"}));
+        QVERIFY(image() == before);
+        QCOMPARE(cell(4), FormatFrequencyText(marker(4)));
+        QVERIFY(!f->w().dataChanged());
+    }
+
+    void upAndDownStopAtTheirEndsAndScrollTheRowIntoView() {
+        MemoryPage *page = f->memory();
+        page->setCurrentRow(1);
+        click(page->Command5);
+        QCOMPARE(page->currentRow(), 1);
+        click(page->Command4);
+        QCOMPARE(page->currentRow(), 2);
+        // The whole row is highlighted.
+        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().first().row(), 1);
+        page->setCurrentRow(200);
+        click(page->Command4);
+        QCOMPARE(page->currentRow(), 200); // Down stops at the end of the plain bank
+        click(page->Command5);
+        QCOMPARE(page->currentRow(), 199);
+
+        page->setTopRow(50);
+        page->setCurrentRow(50);
+        click(page->Command5); // row 49 is above the top row: it becomes the top row
+        QCOMPARE(page->currentRow(), 49);
+        QCOMPARE(page->topRow(), 49);
+        page->setTopRow(1);
+        page->setCurrentRow(120);
+        click(page->Command4); // row 121 is out of sight below: it becomes the last row in sight
+        QCOMPARE(page->currentRow(), 121);
+        const QTableView *grid = page->MSFlexGrid1;
+        const int rowsInSight = grid->viewport()->height() / grid->rowHeight(0);
+        QCOMPARE(page->topRow(), 121 - (rowsInSight - 1));
+        page->setTopRow(100);
+        page->setCurrentRow(40);
+        click(page->Command4); // row 41 is above the top row: it becomes the top row
+        QCOMPARE(page->topRow(), 41);
     }
 };
 

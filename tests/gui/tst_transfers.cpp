@@ -1,10 +1,15 @@
 // Transfers from the window against the virtual radio: Read ALL and Write ALL from the Tool menu, a failed
-// transfer, Auto Select, and what the window refuses while a transfer runs.
+// transfer, Auto Select, and what the window refuses while a transfer runs; the backup after a successful
+// read and the progress line in the status bar; Tool > Verify; Tool > Write > Changes (progress across the
+// phases, only the edited records written, the closing line, a backup of what the radio held, a record the
+// radio stores wrong reported as an error).
 #include "MainWindowFixture.h"
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/Backups.h"
+#include "files/CloneFile.h"
+#include "support/TestFiles.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 class TestTransfers : public QObject {
@@ -38,6 +44,22 @@ class TestTransfers : public QObject {
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    QStringList writes() const {
+        QStringList out;
+        for (const QByteArray &line : f->radio->commandLog())
+            if (line.startsWith("RZ~F") && line.size() > 9) out << QString::fromLatin1(line.left(9));
+        return out;
+    }
+    // The window holds what the radio holds; that read leaves no backup behind.
+    bool holdWhatTheRadioHolds() {
+        f->setPaced(false);
+        const bool read = f->runTransfer("mnuReAll") && f->prompts.shown.isEmpty();
+        for (const QString &file : ListBackups(backups.path()))
+            QFile::remove(file);
+        f->setPaced(true);
+        return read;
+    }
+
   private slots:
     void init() {
         f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
@@ -47,6 +69,8 @@ class TestTransfers : public QObject {
         f->waitIdle(30000);
         f->w().setDataChanged(false);
         f.reset();
+        for (const QString &file : ListBackups(backups.path()))
+            QFile::remove(file);
     }
 
     void readAllFillsGridListsAndVfos() {
@@ -69,7 +93,9 @@ class TestTransfers : public QObject {
         QVERIFY(QApplication::overrideCursor());
         QVERIFY(!f->w().close());
         QCOMPARE(f->prompts.kinds(), QStringList{"information"});
-        QCOMPARE(f->prompts.lastText(), BusyCloseText());
+        QCOMPARE(f->prompts.lastText(),
+                 QStringLiteral("A transfer with the radio is under way.\r\nWait until it has "
+                                "ended, then close the window."));
         // Commands reached while disabled do nothing.
         const CloneImage during = f->w().image();
         f->w().cmbInsert_Click();
@@ -172,6 +198,109 @@ class TestTransfers : public QObject {
         QCOMPARE(f->w().image().Variant, int(VariantT));
         QVERIFY(f->w().image().WideRange);
         QVERIFY(f->w().dataChanged()); // the option button moved
+    }
+
+    void aSuccessfulReadLeavesABackupAndShowsProgress() {
+        f->w().action(QStringLiteral("mnuReMem"))->trigger();
+        // the status bar counts records with the time spent and left
+        const QRegularExpression line(
+            QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        QVERIFY(WaitUntil([&] { return line.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+        const QStringList saved = ListBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(f->w().statusText().endsWith(QStringLiteral(". Backup saved: %1").arg(saved.first())),
+                 qPrintable(f->w().statusText()));
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        for (int k = 0; k < ChannelCount; ++k)
+            QCOMPARE(back.ChannelTable[k], f->w().image().ChannelTable[k]);
+        QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
+    }
+
+    void verifyMatchesAfterAWriteAndListsDifferences() {
+        f->setPaced(false); // the write only prepares the radio
+        QVERIFY(f->runTransfer("mnuWrAll"));
+        QVERIFY(f->prompts.shown.isEmpty());
+        f->setPaced(true);
+
+        QAction *verify = f->w().action(QStringLiteral("mnuVerify"));
+        QVERIFY(verify);
+        verify->trigger();
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(!verify->isEnabled()); // no second run while one is under way
+        QVERIFY(f->waitIdle(60000));
+        QCOMPARE(f->prompts.kinds(), QStringList{"information"});
+        QCOMPARE(f->prompts.lastText(), QStringLiteral("The radio holds what Write would send."));
+        QVERIFY(verify->isEnabled());
+
+        CloneImage &image = f->w().image();
+        image.ChannelUsed[3] = true;
+        image.ChannelTable[3].field[FieldFrequency] = {QStringLiteral("7.123.000"), 7123000};
+        image.ChannelTable[3].field[FieldMode] = {QStringLiteral("LSB"), 1};
+        const CloneImage before = image;
+        const QString radioBefore = f->radio->block(0x660);
+        f->setPaced(false);
+        QVERIFY(f->runTransfer("mnuVerify"));
+        QCOMPARE(f->prompts.shown.size(), 2);
+        QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
+        QVERIFY(f->prompts.lastText().contains("3  Used: window Frequency 7.123.000, Mode LSB, "));
+        QVERIFY(f->prompts.lastText().endsWith(", radio empty"));
+        QCOMPARE(f->w().image(), before); // Verify changes nothing
+        QCOMPARE(f->radio->block(0x660), radioBefore);
+        QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data
+    }
+
+    void onlyTheEditedChannelIsWritten() {
+        QVERIFY(holdWhatTheRadioHolds());
+        CloneImage &image = f->w().image();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        const QByteArray radioBefore = f->radio->cloneFileBytes();
+        QAction *changes = f->w().action(QStringLiteral("mnuWrChg"));
+        QVERIFY(changes);
+        changes->trigger();
+        const QRegularExpression reading(QStringLiteral(
+            "^Write Changes: reading \\d+ of 608 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        QVERIFY(WaitUntil([&] { return reading.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(!changes->isEnabled()); // no second run while one is under way
+        QVERIFY(f->memory()->ProgressBar1->isVisible());
+        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+        QCOMPARE(f->w().statusText(), QStringLiteral("1 records differed, 1 written, all verified"));
+        QCOMPARE(writes(), QStringList{"RZ~F0680W"});
+        QCOMPARE(f->radio->block(0x680), MakeMemData(image, 4));
+        QVERIFY(!f->memory()->ProgressBar1->isVisible());
+        QVERIFY(changes->isEnabled());
+        const QStringList saved = ListBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(readFile(saved.first()), radioBefore);
+    }
+
+    void aRecordTheRadioStoresWrongIsAnError() {
+        QVERIFY(holdWhatTheRadioHolds());
+        f->setPaced(false); // the outcome counts here, not the window during the run
+        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
+        QVERIFY(f->runTransfer("mnuWrChg"));
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QVERIFY(f->prompts.lastText().contains(
+            QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
+        QCOMPARE(f->w().statusText(),
+                 QStringLiteral("1 records differed, 1 written, 1 differ after writing"));
+    }
+
+    void aFailedWriteClaimsNothing() {
+        QVERIFY(holdWhatTheRadioHolds());
+        f->setPaced(false); // the outcome counts here, not the window during the run
+        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
+        QVERIFY(f->runTransfer("mnuWrChg"));
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
+        QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
+        QCOMPARE(f->radio->commandLog().last(),
+                 QByteArray("RZ~F0680W") + MakeMemData(f->w().image(), 4).toLatin1());
     }
 };
 
