@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
@@ -45,6 +47,20 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
         m_group->addButton(m_virtual, 15);
         layout->addWidget(m_virtual);
     }
+    // a noisy cable: a refused block read or write may go again before the transfer fails
+    m_retries = new QSpinBox(this);
+    m_retries->setObjectName(QStringLiteral("cmbRetries"));
+    m_retries->setRange(0, 5);
+    m_retries->setToolTip(UiText("How often a block read or write whose reply was refused is sent again "
+                                 "(0: never, every exchange once)",
+                                 "応答が不正だったブロックの読み書きを再送する回数（0: 再送しない）"));
+    auto *retriesLabel = new QLabel(UiText("Retries:", "再送回数:"), this);
+    retriesLabel->setBuddy(m_retries);
+    auto *retriesRow = new QHBoxLayout;
+    retriesRow->addWidget(retriesLabel);
+    retriesRow->addWidget(m_retries);
+    retriesRow->addStretch();
+    layout->addLayout(retriesRow);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
@@ -67,6 +83,7 @@ void DlgCom::setChoice(const PortChoice &choice, const QStringList &availablePor
     m_otherPath->addItems(availablePorts);
     m_otherPath->setEditText(choice.devicePath);
     m_otherPath->blockSignals(false);
+    m_retries->setValue(choice.retries);
     if (choice.virtualRadio && m_virtual)
         m_virtual->setChecked(true);
     else if (!choice.devicePath.isEmpty())
@@ -78,6 +95,7 @@ void DlgCom::setChoice(const PortChoice &choice, const QStringList &availablePor
 PortChoice DlgCom::choice() const {
     PortChoice c;
     c.commPort = m_shown.commPort;
+    c.retries = m_retries->value();
     for (int i = 0; i < 14; ++i)
         if (m_group->button(i)->isChecked()) {
             c.commPort = i + 1;

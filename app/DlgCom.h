@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QComboBox;
 class QRadioButton;
+class QSpinBox;
 
 class DlgCom : public QDialog {
     Q_OBJECT
@@ -22,11 +23,13 @@ class DlgCom : public QDialog {
     QRadioButton *otherOption() const { return m_other; }
     QRadioButton *virtualOption() const { return m_virtual; }
     QComboBox *otherPath() const { return m_otherPath; }
+    QSpinBox *retries() const { return m_retries; }
 
   private:
     QButtonGroup *m_group;
     QRadioButton *m_other;
     QRadioButton *m_virtual = nullptr;
     QComboBox *m_otherPath;
+    QSpinBox *m_retries;
     PortChoice m_shown;
 };

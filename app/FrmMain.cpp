@@ -250,6 +250,7 @@ void FrmMain::Form_Load() {
     const QString portFile = m_options.portFileRead.isEmpty() ? PortFileForReading() : m_options.portFileRead;
     m_port.commPort = ReadPortNumber(portFile);
     m_port.devicePath = StoredDevicePath();
+    m_port.retries = StoredRetries();
     m_port.virtualRadio = m_options.demo;
 
     LoadDefaultSettings(m_image);
@@ -301,6 +302,7 @@ DlgCom *FrmMain::comDialog() {
             if (Link *link = m_session->link(); link && link->isOpen()) link->close();
             m_port = m_com->choice();
             StoreDevicePath(m_port.devicePath);
+            StoreRetries(m_port.retries);
             m_linkMatchesPort = false;
         });
     }

@@ -36,6 +36,7 @@ bool FrmMain::ensureLink() {
 
 void FrmMain::startRun(const std::function<bool()> &start) {
     if (transferRunning()) return;
+    m_session->setRetries(m_port.retries);
     if (!ensureLink() || !start()) {
         // No line to the radio at all: the procedure's own failure path.
         setStatusText(UiText("No port to open", "開くポートがありません"));
@@ -191,4 +192,7 @@ void FrmMain::endRun() {
     m_memoryPage->ProgressBar1->setValue(0);
     finishReadOrVerify(succeeded);
     finishWriteChanges(succeeded);
+    // a noisy cable shows in the closing line: how many exchanges had to go again
+    if (const qsizetype retried = m_session->retriesInRun().size(); retried > 0)
+        setStatusText(QStringLiteral("%1 (%2)").arg(statusText(), RetriesText(int(retried))));
 }

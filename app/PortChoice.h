@@ -11,6 +11,7 @@ struct PortChoice {
     int commPort = 1;   // 1..14, what the port file keeps
     QString devicePath; // a device picked by name instead of by number ("" when the number counts)
     bool virtualRadio = false;
+    int retries = 0; // how often a refused block read or write is sent again (per-user settings)
     bool operator==(const PortChoice &) const = default;
 };
 

@@ -1,12 +1,14 @@
 // Fault soak through a real pseudo-terminal: the transfer procedures against the virtual radio while the
-// line misbehaves. Three parts:
+// line misbehaves. Four parts:
 //   1. the line dropped before, during and after the reply at the start, in the middle and at the end of
 //      each procedure (every exchange of the settings procedures);
 //   2. every reply split into single characters with gaps;
 //   3. at least 1000 random faults over repeated transfers, weighted toward the fast ones (a silent radio
 //      costs the full 2000 ms), with the dirty line among them: characters waiting before the port opens,
 //      an answer after the time-out (the run after it meets the late answer), an earlier run's reply still
-//      arriving, noise after a reply.
+//      arriving, noise after a reply;
+//   4. a noisy cable: one reply in a hundred spoilt (a byte swapped, left out or added) with 2 retries:
+//      300 reads and 100 writes, each must succeed with exactly the radio's records.
 // After each run: the ending and its message are the right ones, no end command followed a failure, the
 // records before the failure are new and those after it unchanged, and the port serves the next run.
 // After every successful read the records are compared with the radio's memory one by one: a difference
@@ -435,6 +437,59 @@ struct Soak {
             problem(what + QStringLiteral(": settings records neither old nor the radio's"));
     }
 
+    // The noisy cable: every reply may be spoilt (the radio's garble fault) and the session sends a refused
+    // block read or write again. Every run must succeed with exactly the radio's records (reads) or leave
+    // the radio holding exactly the written ones (writes).
+    int noisyRuns = 0, noisyFailures = 0, accessRefused = 0, retried = 0;
+    // True when the run succeeded. The write-access line is never sent twice: a write whose access line is
+    // spoilt ends with "Communication Error" and must have written nothing; that is counted, not a problem.
+    bool noisyRun(Procedure p) {
+        ++noisyRuns;
+        const bool write = isWrite(p);
+        radio.withRadio([&](VirtualRadio &r) {
+            for (auto it = fixture.radioBlocks.begin(); it != fixture.radioBlocks.end(); ++it)
+                r.setBlock(it.key(), it.value());
+        });
+        image = write ? fixture.writeImage : fixture.readImage;
+        Ending ending = Ending::Success;
+        QString detail;
+        const auto c1 = QObject::connect(&session, &RadioSession::procedureFinished,
+                                         [&](Procedure, Ending e, const QString &d) {
+                                             ending = e;
+                                             detail = d;
+                                         });
+        const auto c2 =
+            QObject::connect(&session, &RadioSession::runFinished, [&](bool) { QCoreApplication::exit(0); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(120000);
+        const bool started = session.start(p);
+        if (started) QCoreApplication::exec();
+        QObject::disconnect(c1);
+        QObject::disconnect(c2);
+        retried += int(session.retriesInRun().size());
+        const QString what = QStringLiteral("noisy %1").arg(procedureName(p));
+        if (started && write && ending == Ending::CommunicationError && detail.contains("write access")) {
+            ++accessRefused;
+            checkWrite(p, 0, 0, what); // nothing written
+            previous = what;
+            return false;
+        }
+        if (!started || ending != Ending::Success) {
+            ++noisyFailures;
+            problem(what + QStringLiteral(": ended with \"%1\" (%2)").arg(messageFor(ending), detail));
+            previous = what;
+            return false;
+        }
+        if (write)
+            checkWrite(p, isMemory(p) ? ChannelCount : 4, isMemory(p) ? ChannelCount : 4, what);
+        else
+            compareWithRadio(p, what);
+        previous = what;
+        return true;
+    }
+
     void checkWrite(Procedure p, int newBefore, int unchangedFrom, const QString &what) {
         QMap<int, QString> now;
         radio.withRadio([&](VirtualRadio &r) {
@@ -478,6 +533,52 @@ int main(int argc, char **argv) {
     std::mt19937 rng(20261206);
     const Procedure all[4] = {Procedure::ReadMemory, Procedure::WriteMemory, Procedure::ReadSettings,
                               Procedure::WriteSettings};
+    const bool noisyOnly = app.arguments().contains(QStringLiteral("--noisy"));
+    // 4. the noisy cable (also alone: bench-soak --noisy)
+    auto noisyCable = [&] {
+        std::printf("soak: 4. a noisy cable: 1 reply in 100 spoilt (a byte swapped, left out or added), "
+                    "2 retries\n");
+        const int problemsBefore = soak.problems;
+        const long comparedBefore = soak.recordsCompared;
+        const int readsBefore = soak.successfulReads;
+        QElapsedTimer noisyClock;
+        noisyClock.start();
+        radio.withRadio([](VirtualRadio &r) { r.faults.garblePerMille = 10; });
+        soak.session.setRetries(2);
+        // until 300 reads (one in ten of the memory) and 100 writes (one in ten of the memory) have
+        // completed, interleaved; a write whose access line was spoilt is run again
+        int reads = 0, writes = 0;
+        for (int i = 0; (reads < 300 || writes < 100) && i < 1000; ++i) {
+            const bool write = reads >= 300 || (writes < 100 && i % 4 == 3);
+            const int done = write ? writes : reads;
+            const bool memory = done % 10 == 9;
+            if (soak.noisyRun(write ? (memory ? Procedure::WriteMemory : Procedure::WriteSettings)
+                                    : (memory ? Procedure::ReadMemory : Procedure::ReadSettings)))
+                ++(write ? writes : reads);
+            if ((i + 1) % 100 == 0)
+                std::printf("  %d runs, %d retries, %d problems, %.0f s so far\n", i + 1, soak.retried,
+                            soak.problems - problemsBefore, noisyClock.elapsed() / 1000.0);
+        }
+        int garbled = 0;
+        radio.withRadio([&](VirtualRadio &r) {
+            garbled = r.garbledReplies();
+            r.faults.garblePerMille = 0;
+        });
+        soak.session.setRetries(0);
+        std::printf("soak: noisy cable: %d runs, %d reads and %d writes complete, %d replies spoilt, %d "
+                    "retries, %d writes stopped at their spoilt access line (never sent twice; nothing "
+                    "written), %d other failures, %d silent mismatches in %d reads (%ld records compared), "
+                    "%d problems, %.0f s\n",
+                    soak.noisyRuns, reads, writes, garbled, soak.retried, soak.accessRefused,
+                    soak.noisyFailures, soak.silentMismatches, soak.successfulReads - readsBefore,
+                    soak.recordsCompared - comparedBefore, soak.problems - problemsBefore,
+                    noisyClock.elapsed() / 1000.0);
+    };
+    if (noisyOnly) {
+        noisyCable();
+        radio.stop();
+        return soak.problems == 0 && soak.silentMismatches == 0 ? 0 : 1;
+    }
 
     // 1. the line dropped at every stage
     std::printf(
@@ -579,6 +680,7 @@ int main(int argc, char **argv) {
     // and the port still serves a clean transfer of each kind
     for (const Procedure p : all)
         soak.run(p, -1, {});
+    noisyCable();
     radio.stop();
 
     int injected = 0;

@@ -24,9 +24,9 @@ QString DifferencesText(const QList<ImageDifference> &diffs, bool json, const Di
             }
             list.append(entry);
         }
-        out << QJsonDocument(QJsonObject{{"equal", diffs.isEmpty()}, {"differences", list}})
-                   .toJson(QJsonDocument::Compact)
-            << "\n";
+        QJsonObject object{{"equal", diffs.isEmpty()}, {"differences", list}};
+        if (wording.retries >= 0) object[QStringLiteral("retries")] = wording.retries;
+        out << QJsonDocument(object).toJson(QJsonDocument::Compact) << "\n";
         out.flush();
         return text;
     }

@@ -7,6 +7,7 @@ struct DifferenceWording {
     QString lineFormat;          // record, field, first, second: "%1  %2: %3 -> %4"
     QString sameText;            // the closing line when nothing differs
     QString countFormat;         // the closing line otherwise, %1 the count
+    int retries = -1;            // exchanges sent again (JSON "retries"), -1 where nothing was sent
 };
 
 // Lines, or {"equal": bool, "differences": [{"record", "field", firstKey, secondKey}]} with json.

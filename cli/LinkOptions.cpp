@@ -66,8 +66,25 @@ std::unique_ptr<Link> PortLink(const QString &command, const QString &portText) 
     return std::make_unique<SerialLink>(device);
 }
 
+void AddRetriesOption(QCommandLineParser &p) {
+    p.addOption({"retries", "send a refused block read or write again up to N times (0-5, default 0)", "N"});
+}
+
+int ApplyRetries(const QCommandLineParser &p, const QString &command, RadioSession &session) {
+    if (!p.isSet("retries")) return ExitOk;
+    bool ok = false;
+    const int n = p.value("retries").toInt(&ok);
+    if (!ok || n < 0 || n > RadioSession::MaxRetries)
+        return UsageError(command, QStringLiteral("--retries takes 0 to %1, not '%2'")
+                                       .arg(RadioSession::MaxRetries)
+                                       .arg(p.value("retries")));
+    session.setRetries(n);
+    return ExitOk;
+}
+
 void AddFileToRadioOptions(QCommandLineParser &p, const QString &verb) {
     p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    AddRetriesOption(p);
     p.addOption({"memory", verb + " the memory channels only"});
     p.addOption({"settings", verb + " the settings and VFOs only"});
 }
@@ -78,6 +95,7 @@ int OpenFileToRadio(const QCommandLineParser &p, const QString &command, CloneIm
     if (const int usage = RequireOptions(p, command, {"port"})) return usage;
     if (p.isSet("memory") && p.isSet("settings"))
         return UsageError(command, "--memory and --settings exclude each other");
+    if (const int usage = ApplyRetries(p, command, session)) return usage;
     std::unique_ptr<Link> link = PortLink(command, p.value("port"));
     if (!link) return ExitUsage;
     const int opened = OpenCloneFileOrReport(p.positionalArguments().first(), image);
@@ -86,7 +104,7 @@ int OpenFileToRadio(const QCommandLineParser &p, const QString &command, CloneIm
     return ExitOk;
 }
 
-QString InterruptedDetail(Procedure procedure, int k) {
+QString InterruptedDetail(Procedure procedure, int k, bool writeSent) {
     switch (procedure) {
     case Procedure::ReadMemory:
         return QStringLiteral("Read Memory stopped at channel %1 of %2; nothing was written")
@@ -103,6 +121,20 @@ QString InterruptedDetail(Procedure procedure, int k) {
         return QStringLiteral("Write Settings stopped: the radio's settings and VFOs may be partly written, "
                               "its memory channels are as they were");
     case Procedure::WriteMemory:
+        if (writeSent) {
+            // the write of k went out: the radio may have stored it or not
+            const QString before =
+                k == 0 ? QString() : QStringLiteral("channels 0 to %1 hold the file's records, ").arg(k - 1);
+            const QString after =
+                k == ChannelCount - 1
+                    ? QString()
+                    : QStringLiteral(", %1 to %2 the radio's old ones").arg(k + 1).arg(ChannelCount - 1);
+            return QStringLiteral("Write Memory stopped at channel %1 of %2: %3channel %1 is unknown (its "
+                                  "write was sent but not confirmed)%4")
+                .arg(k)
+                .arg(ChannelCount)
+                .arg(before, after);
+        }
         return k == 0 ? QStringLiteral(
                             "Write Memory stopped before channel 0: the radio's memory channels are as "
                             "they were")
@@ -149,10 +181,13 @@ int RunSession(RadioSession &session, const std::vector<SessionRun> &runs) {
     std::size_t next = 0;
     Procedure current = Procedure::Identify;
     int channel = 0;
-    QObject guard; // ends the connections with this function
+    bool writeSent = false; // at the interruption: a block write had gone out, unconfirmed
+    QObject guard;          // ends the connections with this function
     InterruptWatch interrupt;
-    QObject::connect(&interrupt, &InterruptWatch::interrupted, &guard, [&bar] {
+    QObject::connect(&interrupt, &InterruptWatch::interrupted, &guard, [&] {
         bar.interrupt();
+        const QByteArray underWay = session.commandUnderWay();
+        writeSent = underWay.startsWith("RZ~F") && underWay.size() > 8 && underWay[8] == 'W';
         QCoreApplication::exit(0);
     });
     QObject::connect(&session, &RadioSession::procedureStarted, &guard, [&](Procedure p) {
@@ -176,13 +211,18 @@ int RunSession(RadioSession &session, const std::vector<SessionRun> &runs) {
         }
         return false;
     };
+    QStringList retried; // over every run: each run counts its own
     QObject::connect(&session, &RadioSession::runFinished, &guard, [&](bool succeeded) {
+        retried += session.retriesInRun();
         if (!succeeded || !startNext()) QCoreApplication::exit(0);
     });
     if (!startNext()) return ExitOk;
     QCoreApplication::exec();
+    if (interrupt.signalNumber() != 0) retried += session.retriesInRun(); // the run did not finish
+    if (!retried.isEmpty())
+        PrintMessage(RetriesText(int(retried.size())), retried.join(QStringLiteral("\n  ")));
     if (interrupt.signalNumber() != 0) {
-        PrintMessage(QStringLiteral("Interrupted"), InterruptedDetail(current, channel));
+        PrintMessage(QStringLiteral("Interrupted"), InterruptedDetail(current, channel, writeSent));
         return ExitInterruptedBy(interrupt.signalNumber());
     }
     return ReportEnding(lastEnding, lastDetail);

@@ -12,6 +12,7 @@ int VerifyAgainstRadio(RadioSession &session, const CloneImage &image, bool sett
     PrintDifferences(diffs, json,
                      {"file", "radio", QStringLiteral("%1  %2: file %3, radio %4"),
                       QStringLiteral("The radio holds what the file would write."),
-                      QStringLiteral("%1 difference(s) between the file and the radio.")});
+                      QStringLiteral("%1 difference(s) between the file and the radio."),
+                      int(session.retriesInRun().size())});
     return diffs.isEmpty() ? ExitOk : ExitDifferent;
 }

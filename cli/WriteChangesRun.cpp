@@ -66,7 +66,8 @@ int WriteChangesToRadio(RadioSession &session, const CloneImage &image, bool set
                                          {"backup", run.backupPath},
                                          {"records", recordList(run.changed)},
                                          {"notHeld", recordList(notHeld)},
-                                         {"differences", differences}})
+                                         {"differences", differences},
+                                         {"retries", int(session.retriesInRun().size())}})
                    .toJson(QJsonDocument::Compact)
             << "\n";
     } else {

@@ -7,6 +7,7 @@ namespace {
 int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    AddRetriesOption(p); // accepted as by the other radio commands: the identification is never sent again
     p.addOption({"json", "print the answer as JSON"});
     if (!ParseCommandLine(p, "identify", args)) return ExitUsage;
     if (const int usage = RequirePositionals(p, "identify", {})) return usage;
@@ -16,6 +17,7 @@ int run(const QStringList &args) {
 
     CloneImage image = NewCloneImage(VariantJ, false);
     RadioSession session(&image);
+    if (const int usage = ApplyRetries(p, "identify", session)) return usage;
     session.setLink(std::move(link));
     const int status = RunSession(session, {[](RadioSession &s) { return s.start(Procedure::Identify); }});
     if (status != ExitOk) return status;

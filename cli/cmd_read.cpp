@@ -8,6 +8,7 @@ namespace {
 int run(const QStringList &args) {
     QCommandLineParser p;
     p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    AddRetriesOption(p);
     p.addOption({{"o", "output"}, "clone file to write", "OUT.M40"});
     p.addOption({"memory", "read the memory channels only"});
     p.addOption({"settings", "read the settings and VFOs only"});
@@ -48,6 +49,7 @@ int run(const QStringList &args) {
         runs.push_back([](RadioSession &s) { return s.startReadAll(); });
 
     RadioSession session(&image);
+    if (const int usage = ApplyRetries(p, "read", session)) return usage;
     session.setLink(std::move(link));
     const int status = RunSession(session, runs);
     if (status != ExitOk) return status; // nothing is written after a failed read
@@ -61,6 +63,7 @@ CommandRegistrar reg("read",
                      {"read the radio into a clone file",
                       "Usage: kt-m40-cli read --port PORT -o OUT.M40 [--memory | --settings]\n"
                       "                       [--into BASE.M40] [--variant J|T|E|A] [--wide] [--identify]\n"
+                      "                       [--retries N]\n"
                       "Reads the settings and VFOs, then the 604 memory channels (Tool > Read > ALL),\n"
                       "or only one of them, and writes the clone file OUT.M40. The image starts as\n"
                       "BASE.M40 or as a new image; its header comes from --variant/--wide, from\n"

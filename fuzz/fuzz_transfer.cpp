@@ -8,13 +8,27 @@
 //
 // Input: one byte choosing the procedure (or a Read/Write ALL run), then per delivery one control byte
 // and its payload. When the input runs out, the line fails (so no run waits out a time-out).
+//
+// With the first byte's top bit set, the reply path with retries instead: a virtual radio answers, and the
+// input spoils its replies as a noisy cable does (a byte swapped, left out or added, at a position the
+// input gives; a data digit is swapped only for a byte that is no digit: a digit for a digit is another
+// record, which no reply can tell). The session may send a refused block read or write again (0 to 5
+// times, from the first byte). Checked: every record taken is exactly the radio's (reads, verify) and every
+// record the radio holds is the old or exactly the written one; a success took or wrote every record;
+// a block goes at most retries + 1 times, the identification, access line and end command once; the
+// retries counted are the commands sent again.
 #include "FuzzSupport.h"
+#include "channels/VfoRecordCodec.h"
+#include "image/HexText.h"
 #include "link/Link.h"
 #include "link/RadioSession.h"
 #include "link/TransferSteps.h"
+#include "link/VirtualRadio.h"
+#include "settings/SettingsCodec.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <map>
 #include <vector>
 
 namespace {
@@ -137,6 +151,196 @@ class FuzzLink : public Link {
     QByteArray inbox_;
 };
 
+// The radio with a noisy cable: replies from a virtual radio, spoilt as the input says.
+class NoisyLink : public Link {
+  public:
+    NoisyLink(VirtualRadio &radio, const uint8_t *data, size_t size)
+        : radio_(radio), data_(data), size_(size) {}
+
+    bool open(QString *) override {
+        open_ = true;
+        return true;
+    }
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    bool write(const QByteArray &bytes) override {
+        if (!open_) return false;
+        commands.push_back(bytes);
+        QByteArray reply;
+        for (const VirtualRadioReply &r : radio_.receive(bytes))
+            reply += r.echo + r.answer;
+        reply = spoil(bytes, reply);
+        if (failNext_) {
+            failNext_ = false;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    open_ = false;
+                    failedLine = true;
+                    emit failed(QStringLiteral("the input says so"));
+                },
+                Qt::QueuedConnection);
+            return true;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, reply] {
+                if (!open_) return;
+                inbox_ += reply;
+                emit readyRead();
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    QByteArray readAll() override {
+        QByteArray out;
+        out.swap(inbox_);
+        return out;
+    }
+    QString name() const override { return QStringLiteral("noisy"); }
+
+    std::vector<QByteArray> commands;
+    bool failedLine = false;
+
+  private:
+    int next() { return pos_ < size_ ? data_[pos_++] : -1; }
+    QByteArray spoil(const QByteArray &command, const QByteArray &reply) {
+        const int control = next();
+        if (control < 0) return reply; // the input has run out: the cable is clean again
+        const qsizetype at = qsizetype(std::max(0, next())) % (reply.size() + 1);
+        char byte = char(std::max(0, next()));
+        const bool readData = isBlockRead(command) && at >= command.size() && at < command.size() + 64;
+        QByteArray out = reply;
+        switch (control % 8) {
+        case 1:
+            if (readData && IsHexDigit(byte)) byte = 'G';
+            out = SpoilReply(reply, Spoil::Swap, at, byte);
+            break;
+        case 2:
+            out = SpoilReply(reply, Spoil::Drop, at, 0);
+            break;
+        case 3:
+            out = SpoilReply(reply, Spoil::Add, at, byte);
+            break;
+        case 4:
+            failNext_ = true;
+            break;
+        default:
+            break;
+        }
+        // a reply that does not end with LF would wait out the 2000 ms: it is refused all the same
+        if (!out.endsWith('\n')) out += '\n';
+        return out;
+    }
+
+    VirtualRadio &radio_;
+    const uint8_t *data_;
+    size_t size_;
+    size_t pos_ = 0;
+    bool open_ = false;
+    bool failNext_ = false;
+    QByteArray inbox_;
+};
+
+// What the radio holds for the noisy runs: other settings and VFO A than the base image.
+const CloneImage &NoisyRadioImage() {
+    static const CloneImage image = [] {
+        CloneImage r = FuzzBaseImage();
+        r.Settings.byName("cmbDimmer") = 3;
+        r.Settings.byName("cmbScanMode") = 1;
+        MakeSetData(r);
+        UpdateVFORecord(r,
+                        QStringLiteral("80010000000000000000000000000000") + QStringLiteral("C0F93600") +
+                            QString(24, QLatin1Char('0')),
+                        0);
+        return r;
+    }();
+    return image;
+}
+
+int runNoisy(const uint8_t *data, size_t size) {
+    const CloneImage &base = FuzzBaseImage();
+    const CloneImage &holds = NoisyRadioImage();
+    VirtualRadio radio(holds);
+    const std::map<int, QString> old{{0x300, radio.block(0x300)},
+                                     {0x320, radio.block(0x320)},
+                                     {0x400, radio.block(0x400)},
+                                     {0x500, radio.block(0x500)}};
+    CloneImage image = base;
+    CloneImage written = base;
+    MakeSetData(written);
+    const std::map<int, QString> sent{{0x300, written.SetData1},
+                                      {0x320, written.SetData2},
+                                      {0x400, MakeVFOData(written, 0)},
+                                      {0x500, MakeVFOData(written, 1)}};
+    RadioSession session(&image);
+    const int retries = (data[0] >> 4) % 6;
+    session.setRetries(retries);
+    auto owned = std::make_unique<NoisyLink>(radio, data + 1, size - 1);
+    NoisyLink *link = owned.get();
+    session.setLink(std::move(owned));
+    static const Procedure procedures[4] = {Procedure::ReadSettings, Procedure::WriteSettings,
+                                            Procedure::VerifySettings, Procedure::Identify};
+    const Procedure p = procedures[data[0] % 4];
+    Ending ending = Ending::Success;
+    QObject::connect(&session, &RadioSession::procedureFinished,
+                     [&](Procedure, Ending e, const QString &) { ending = e; });
+    QObject::connect(&session, &RadioSession::runFinished, [&](bool) { QCoreApplication::exit(0); });
+    FUZZ_CHECK(p == Procedure::VerifySettings ? session.startVerify(true, false) : session.start(p),
+               "the session refused to start");
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout,
+                     [] { FUZZ_CHECK(false, "the run did not end within 60 s"); });
+    watchdog.start(60000);
+    QCoreApplication::exec();
+    FUZZ_CHECK(!session.busy(), "the run did not finish");
+    if (ending == Ending::ComPortError) FUZZ_CHECK(link->failedLine, "a port error without a port failure");
+
+    // how often each command went out in a row; what was sent again is what the session counts
+    int again = 0;
+    for (std::size_t i = 0, run = 1; i < link->commands.size(); ++i) {
+        const QByteArray &c = link->commands[i];
+        run = i > 0 && link->commands[i - 1] == c ? run + 1 : 1;
+        if (run > 1) ++again;
+        FUZZ_CHECK(int(run) <= (c.startsWith("RZ~F") ? retries + 1 : 1), "a command sent too often");
+    }
+    FUZZ_CHECK(again == int(session.retriesInRun().size()), "the retries counted are not those sent");
+    const bool ended = !link->commands.empty() && link->commands.back() == EndCommand;
+    FUZZ_CHECK(ended == (ending == Ending::Success && p != Procedure::Identify),
+               "the end command after a failure, or a success without it");
+
+    // never another record than the radio's or the written one
+    const bool success = ending == Ending::Success;
+    switch (p) {
+    case Procedure::ReadSettings: {
+        auto same = [&](const QString &got, int address, const QString &before) {
+            return got == radio.block(address) || (!success && got == before);
+        };
+        FUZZ_CHECK(same(image.SetData1, 0x300, base.SetData1) && same(image.SetData2, 0x320, base.SetData2),
+                   "a settings record that is not the radio's");
+        FUZZ_CHECK(image.VfoTable == holds.VfoTable || (!success && image.VfoTable == base.VfoTable),
+                   "VFO records that are not the radio's");
+        break;
+    }
+    case Procedure::WriteSettings:
+        for (const auto &[address, before] : old) {
+            const QString now = radio.block(address);
+            FUZZ_CHECK(now == sent.at(address) || (!success && now == before),
+                       "the radio holds a record that was not written");
+        }
+        break;
+    case Procedure::VerifySettings:
+        for (auto it = session.radioRecords().begin(); it != session.radioRecords().end(); ++it)
+            FUZZ_CHECK(it.value() == radio.block(it.key()), "verify took a record that is not the radio's");
+        FUZZ_CHECK(!success || session.radioRecords().size() == 4, "verify succeeded without every record");
+        break;
+    default:
+        if (success) FUZZ_CHECK(image.Variant == holds.Variant, "another variant than the radio's");
+        break;
+    }
+    return 0;
+}
+
 struct ProcedureRecord {
     Procedure procedure;
     Ending ending = Ending::Success;
@@ -151,6 +355,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < 1) return 0;
+    if (data[0] & 0x80) return runNoisy(data, size);
     const CloneImage &base = FuzzBaseImage();
     CloneImage image = base;
     RadioSession session(&image);

@@ -10,6 +10,10 @@ int hexDigit(QChar c) {
 }
 } // namespace
 
+bool IsHexDigit(char c) {
+    return hexDigit(QLatin1Char(c)) >= 0;
+}
+
 QString HexByte(int value) {
     return QString::number(value & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }

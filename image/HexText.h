@@ -6,6 +6,8 @@
 
 using RecordBytes = std::array<std::uint8_t, 32>;
 
+// Whether c is a hexadecimal digit (0-9, A-F, a-f).
+bool IsHexDigit(char c);
 // Byte as two upper-case digits ("A5", "0E", "00").
 QString HexByte(int value);
 // Lenient read of the pair for byte i (characters 2i+1 and 2i+2, counting from 1); missing characters read as

@@ -10,6 +10,8 @@
 namespace {
 const QString PortFileName = QStringLiteral("KT-M40.ini");
 const QString DevicePathKey = QStringLiteral("Port/DevicePath");
+const QString RetriesKey = QStringLiteral("Port/Retries");
+constexpr int MostRetries = 5;
 
 QString programFolderFile() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(PortFileName);
@@ -108,6 +110,20 @@ void StoreDevicePath(const QString &path) {
         settings.remove(DevicePathKey);
     else
         settings.setValue(DevicePathKey, path);
+}
+
+int StoredRetries() {
+    bool ok = false;
+    const int n = SettingsStore().value(RetriesKey).toInt(&ok);
+    return ok && n >= 0 && n <= MostRetries ? n : 0;
+}
+
+void StoreRetries(int retries) {
+    SettingsStore settings;
+    if (retries <= 0 || retries > MostRetries)
+        settings.remove(RetriesKey);
+    else
+        settings.setValue(RetriesKey, retries);
 }
 
 QString CurrentPortDevice(int commPort) {

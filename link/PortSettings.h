@@ -30,6 +30,10 @@ QString ResolvePortName(const QString &text);
 // The device path kept in the per-user settings store ("" when the port is a number).
 QString StoredDevicePath();
 void StoreDevicePath(const QString &path);
+// How often the desktop program sends a refused block read or write again (0 to 5), kept in the per-user
+// settings beside the device path: the port file holds the port number alone.
+int StoredRetries();
+void StoreRetries(int retries);
 // The device the program talks to: the stored device path when there is one, else port commPort's device.
 QString CurrentPortDevice(int commPort);
 

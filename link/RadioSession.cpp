@@ -1,10 +1,12 @@
 #include "link/RadioSession.h"
+#include "image/UiText.h"
 #include "link/Link.h"
 #include "link/PrecisePause.h"
 #include "link/TransferSteps.h"
 #include "link/WaitReply.h"
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -34,6 +36,10 @@ struct RadioSession::Private {
     QString portFailure;     // the link's own words for its last failure
     RadioRecords records;    // what a Verify run read
     WriteChangesRun changes;
+    int retries = 0;     // how often a refused block read or write may be sent again
+    int attempt = 0;     // how often the exchange under way has been sent again
+    QStringList retried; // the exchanges sent again in this run, with the reason
+    QByteArray underWay; // the command of the exchange sent and not yet taken
 
     void startRun(std::deque<Procedure> procedures);
     void beginProcedure();
@@ -77,6 +83,26 @@ bool RadioSession::busy() const {
 
 void RadioSession::setCommandPauseMs(int ms) {
     d->pauseNs = qint64(ms) * NsPerMs;
+}
+
+QString RetriesText(int retries) {
+    return UiText("Retries: %1", "再送: %1").arg(retries);
+}
+
+void RadioSession::setRetries(int retries) {
+    d->retries = std::clamp(retries, 0, MaxRetries);
+}
+
+int RadioSession::retries() const {
+    return d->retries;
+}
+
+const QStringList &RadioSession::retriesInRun() const {
+    return d->retried;
+}
+
+QByteArray RadioSession::commandUnderWay() const {
+    return d->underWay;
 }
 
 bool RadioSession::start(Procedure procedure) {
@@ -138,6 +164,7 @@ RadioRecords &RadioSession::radioRecords() {
 
 void RadioSession::Private::startRun(std::deque<Procedure> procedures) {
     busy = true;
+    retried.clear();
     queue = std::move(procedures);
     // the run begins from the event loop: the caller has its answer before the first signal
     QMetaObject::invokeMethod(
@@ -158,6 +185,7 @@ void RadioSession::Private::beginProcedure() {
     portFailure.clear();
     steps = BuildProcedure(current, *image, *q);
     next = 0;
+    attempt = 0;
     runSteps();
 }
 
@@ -185,7 +213,8 @@ void RadioSession::Private::runSteps() {
                 pauseTimer.start(pauseNs - sinceReply.nsecsElapsed());
                 return;
             }
-            waitReply.start(link.get(), step.command());
+            underWay = step.command();
+            waitReply.start(link.get(), underWay);
             return;
         }
     }
@@ -215,6 +244,16 @@ void RadioSession::Private::exchangeFinished(const QByteArray &result) {
     pauseClock.start(); // the reply has ended: the pause after it counts from now
     sinceReply.start();
     StepOutcome outcome = CheckReply(step, waitReply.command(), result);
+    if (!outcome.ok && outcome.ending == Ending::CommunicationError && step.retryable) {
+        if (attempt < retries) {
+            // sent again as it was (a write with the same record), after the pause and the discard
+            ++attempt;
+            retried << outcome.detail;
+            runSteps();
+            return;
+        }
+        if (attempt > 0) outcome.detail += QStringLiteral(" (sent %1 times)").arg(attempt + 1);
+    }
     // every exchange with a `then` has a reply to examine (only the end command's is not, and it has none)
     if (outcome.ok && step.then && step.replyLength > 0) outcome = step.then(result);
     if (!outcome.ok) {
@@ -223,12 +262,15 @@ void RadioSession::Private::exchangeFinished(const QByteArray &result) {
         endProcedure(outcome.ending, outcome.detail);
         return;
     }
+    underWay.clear();
+    attempt = 0;
     ++next;
     runSteps();
 }
 
 void RadioSession::Private::endProcedure(Ending ending, const QString &detail) {
     steps.clear();
+    underWay.clear();
     next = 0;
     emit q->procedureFinished(current, ending, detail);
     if (ending == Ending::Success && !queue.empty()) {

@@ -5,6 +5,7 @@
 #include "link/VerifyRecords.h"
 #include "link/WriteChanges.h"
 #include <QObject>
+#include <QStringList>
 #include <memory>
 
 class Link;
@@ -35,6 +36,9 @@ enum class Procedure {
 //                        shown as "File Open Error"
 enum class Ending { Success, CommunicationError, ComPortError, ProcedureFailure, FileError };
 
+// "Retries: n", the count of exchanges sent again, for a closing status line.
+QString RetriesText(int retries);
+
 class RadioSession : public QObject {
     Q_OBJECT
   public:
@@ -50,6 +54,18 @@ class RadioSession : public QObject {
     // The pause between commands, 10 ms for the radio. Only a virtual radio can do with less: the tests
     // that check what is exchanged, not when, set 0 to run a thousand exchanges in a moment.
     void setCommandPauseMs(int ms);
+    // How often a block read or write whose reply is refused (time-out, length, echo, a character that is no
+    // hexadecimal digit, no OK) is sent again, after the pause and the discard, before the transfer fails:
+    // 0 to 5, 0 by default (every exchange once). The identification, the write-access line and the end
+    // command are never sent again, and a port failure ends the transfer at once.
+    static constexpr int MaxRetries = 5;
+    void setRetries(int retries);
+    int retries() const;
+    // The exchanges sent again in the current or last run, each with the reason its reply was refused.
+    const QStringList &retriesInRun() const;
+    // The command line of the exchange under way: sent, its reply not yet taken (also while it waits to be
+    // sent again). Empty between exchanges. An interrupted write names its record as unknown by it.
+    QByteArray commandUnderWay() const;
     // Starts one procedure; false when another run is under way or there is no link.
     bool start(Procedure procedure);
     // Read ALL / Write ALL: settings first, memory only when the settings half succeeded.

@@ -5,6 +5,7 @@
 #include <cerrno>
 #ifdef Q_OS_UNIX
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -79,9 +80,27 @@ PortProblem problemOf(QSerialPort::SerialPortError error, const QString &device)
     }
 }
 
+// The device's group, when joining it would help: only a group that may read and write the device.
 QString deviceGroup(const QString &device) {
 #ifdef Q_OS_LINUX
-    return QFileInfo(device).group();
+    const QFileInfo info(device);
+    const auto rw = QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    return (info.permissions() & rw) == rw ? info.group() : QString();
+#else
+    Q_UNUSED(device);
+    return {};
+#endif
+}
+
+// What a path that exists but is no device is ("" when it is a device or does not exist): a file or a
+// folder opens, or fails, with a reason that does not say what is wrong.
+QString notADevice(const QString &device) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0 || S_ISCHR(st.st_mode)) return {};
+    return S_ISDIR(st.st_mode)   ? UiText("a folder", "フォルダ")
+           : S_ISREG(st.st_mode) ? UiText("an ordinary file", "通常のファイル")
+                                 : UiText("not a device", "デバイスではありません");
 #else
     Q_UNUSED(device);
     return {};
@@ -94,6 +113,13 @@ bool SerialLink::open(QString *reason) {
     port_.close();
     failed_ = false;
     opening_ = true;
+    if (const QString what = notADevice(device_); !what.isEmpty()) {
+        if (reason)
+            *reason = UiText("%1: not a serial port (%2)", "%1: シリアルポートではありません（%2）")
+                          .arg(device_, what);
+        opening_ = false;
+        return false;
+    }
     port_.setPortName(device_);
     if (!port_.open(QIODevice::ReadWrite)) {
         opening_ = false;
@@ -172,7 +198,10 @@ void SerialLink::portError(QSerialPort::SerialPortError error) {
         return;
     }
     failed_ = true;
-    emit failed(PortFailureReason(device_, port_.errorString(), problemOf(error, device_)));
+    // a hung-up line makes the next call on it fail with whatever that call meets (a flush: "Inappropriate
+    // ioctl for device"): the line itself says what happened
+    const PortProblem problem = lineStillThere() ? problemOf(error, device_) : PortProblem::HungUp;
+    emit failed(PortFailureReason(device_, port_.errorString(), problem));
 }
 
 bool SerialLink::lineStillThere() {

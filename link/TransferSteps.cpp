@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/Backups.h"
+#include "image/HexText.h"
 #include "image/UiText.h"
 #include "link/WaitReply.h"
 #include "link/WriteChanges.h"
@@ -25,21 +26,34 @@ TransferStep action(std::function<StepOutcome(const QByteArray &)> work) {
 
 TransferStep blockRead(const QString &address, std::function<StepOutcome(const QByteArray &)> then) {
     const QByteArray command = BlockReadCommand(address);
-    return {Kind::Exchange,
-            QStringLiteral("block read of %1").arg(address),
-            [command] { return command; },
-            BlockReadReplyLength,
-            false,
-            std::move(then)};
+    TransferStep step{Kind::Exchange,
+                      QStringLiteral("block read of %1").arg(address),
+                      [command] { return command; },
+                      BlockReadReplyLength,
+                      false,
+                      std::move(then)};
+    step.recordData = true;
+    step.retryable = true;
+    return step;
 }
 
 TransferStep blockWrite(const QString &address, std::function<QString()> digits) {
-    return {Kind::Exchange,
-            QStringLiteral("block write of %1").arg(address),
-            [address, digits] { return BlockWriteCommand(address, digits()); },
-            BlockWriteReplyLength,
-            true,
-            {}};
+    TransferStep step{Kind::Exchange,
+                      QStringLiteral("block write of %1").arg(address),
+                      [address, digits] { return BlockWriteCommand(address, digits()); },
+                      BlockWriteReplyLength,
+                      true,
+                      {}};
+    step.retryable = true;
+    return step;
+}
+
+// A data character for a message: itself when it can be read, else its code.
+QString characterText(char c) {
+    const uchar u = uchar(c);
+    if (u == ' ') return QStringLiteral("a blank");
+    if (u > 0x20 && u < 0x7F) return QStringLiteral("'%1'").arg(QLatin1Char(c));
+    return QStringLiteral("byte 0x") + QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
 TransferStep writeAccess() {
@@ -369,6 +383,19 @@ StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const Q
                    "遅れた応答か、前回の実行の応答"
                    "です")
                 .arg(step.label, QString::fromLatin1(echo)));
+    }
+    if (step.recordData) {
+        // the length is all the radio's reply can be checked by, so a byte spoilt on the line keeps it: a
+        // random byte is a hexadecimal digit only 22 times in 256, and is then caught here
+        const qsizetype first = sent.size();
+        for (qsizetype i = first; i < result.size() - 2; ++i)
+            if (!IsHexDigit(result[i]))
+                return StepOutcome::fail(
+                    Ending::CommunicationError,
+                    QStringLiteral(
+                        "the reply to the %1 has %2 at data digit %3 of 64, not a hexadecimal digit")
+                        .arg(step.label, characterText(result[i]))
+                        .arg(i - first + 1));
     }
     return {};
 }

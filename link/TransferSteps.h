@@ -39,6 +39,11 @@ struct TransferStep {
     bool needsOk = false;
     // After a successful exchange (with its reply) or as the action itself.
     std::function<StepOutcome(const QByteArray &reply)> then;
+    // The reply carries record data (a block read): every data character must be a hexadecimal digit.
+    bool recordData = false;
+    // A block read or write: with retries allowed, a refused reply sends the command again. The
+    // identification, the write-access line and the end command never go twice.
+    bool retryable = false;
 };
 
 // The steps of one procedure on image; the steps emit the session's progress and decode signals.
@@ -46,5 +51,6 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
 
 // Whether an exchange's result passes its step's check; the ending and detail when it does not. sent is the
 // command line as sent: a reply of the right form that does not begin with its echo answers some other
-// command (a late answer, an earlier run's reply still arriving) and is refused as well.
+// command (a late answer, an earlier run's reply still arriving) and is refused as well, and so is a record
+// reply of the right length with a character that is no hexadecimal digit (a byte spoilt on the line).
 StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const QByteArray &result);

@@ -68,20 +68,21 @@ bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *er
             return true;
         }
     }
-    for (const auto &[name, target] :
-         {std::pair{"delay=", &faults.delayMs}, std::pair{"baud=", &faults.baud}}) {
+    for (const auto &[name, target] : {std::pair{"delay=", &faults.delayMs}, std::pair{"baud=", &faults.baud},
+                                       std::pair{"garble=", &faults.garblePerMille}}) {
         if (s.startsWith(QLatin1String(name), Qt::CaseInsensitive)) {
             bool ok = false;
             const int v = s.mid(int(qstrlen(name))).toInt(&ok);
-            if (!ok || v < 0 || v > 1000000) return fail(QStringLiteral("expected a number"));
+            if (!ok || v < 0 || v > (target == &faults.garblePerMille ? 1000 : 1000000))
+                return fail(QStringLiteral("expected a number"));
             *target = v;
             return true;
         }
     }
     const std::pair<const char *, QSet<QString> *> keyed[] = {
-        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt},    {"long", &faults.longAt},
-        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},      {"late", &faults.lateAt},
-        {"earlier", &faults.earlierAt}, {"corrupt", &faults.corruptAt}};
+        {"timeout", &faults.timeoutAt}, {"short", &faults.shortAt},     {"long", &faults.longAt},
+        {"notok", &faults.notOkAt},     {"drop", &faults.dropAt},       {"late", &faults.lateAt},
+        {"earlier", &faults.earlierAt}, {"corrupt", &faults.corruptAt}, {"spoil", &faults.spoilAt}};
     for (const auto &[kind, set] : keyed) {
         bool matched = false;
         const QString key = takeFaultKey(s, QLatin1String(kind), &matched);
@@ -107,12 +108,16 @@ QString FaultSpecHelp() {
                           "               or the next run\n"
                           "  earlier@AT   an earlier run's reply is still arriving when the command comes\n"
                           "  corrupt@AT   a write is answered OK but stored with one digit changed\n"
+                          "  spoil@AT     a read is answered with data digit 33 replaced by 'G'\n"
+                          "               (the length kept, as a byte spoilt on the line)\n"
                           "  deny-access  the write-access line is refused\n"
                           "  stale        stray characters arrive after every reply\n"
                           "  waiting      stray characters wait in the line before the port is opened\n"
                           "  noise        junk characters on the line between replies, now and then\n"
                           "  delay=MS     every answer comes MS milliseconds after its echo\n"
-                          "  baud=N       pace the replies at N baud (10 bit times per character)\n");
+                          "  baud=N       pace the replies at N baud (10 bit times per character)\n"
+                          "  garble=N     N replies in 1000 have one byte swapped (for one that is no\n"
+                          "               hexadecimal digit), left out or added: a noisy cable\n");
 }
 
 VirtualRadio::VirtualRadio() {
@@ -251,9 +256,49 @@ VirtualRadioReply VirtualRadio::answer(const QByteArray &received) {
     }
     if (faults.hits(faults.shortAt, reply.key)) body.chop(1);
     if (faults.hits(faults.longAt, reply.key)) body.append('0');
+    if (faults.hits(faults.spoilAt, reply.key) && body.size() == 64) body[32] = faults.spoilByte;
     reply.answer = body + "\r\n";
     reply.strayAfter = faults.waiting && reply.key == QLatin1String("E");
+    if (faults.garblePerMille > 0 && int(garbleRng_() % 1000) < faults.garblePerMille) garble(reply);
+    if (replyFilter) {
+        const QByteArray sent = replyFilter(reply.key, reply.echo + reply.answer);
+        const qsizetype echoSize = std::min(reply.echo.size(), sent.size());
+        reply.echo = sent.left(echoSize);
+        reply.answer = sent.mid(echoSize);
+    }
     return reply;
+}
+
+void VirtualRadio::garble(VirtualRadioReply &reply) {
+    const QByteArray whole = reply.echo + reply.answer;
+    const auto kind = Spoil(garbleRng_() % 3);
+    const qsizetype at = qsizetype(garbleRng_() % std::uint32_t(whole.size() + (kind == Spoil::Add ? 1 : 0)));
+    char byte = char(garbleRng_() % 256);
+    // a data digit swapped for another digit would be another record, which no reply check can tell: the
+    // noise here keeps to what can be told (see the README's known limits)
+    while (kind == Spoil::Swap && (IsHexDigit(byte) || byte == whole[at]))
+        byte = char(garbleRng_() % 256);
+    const QByteArray sent = SpoilReply(whole, kind, at, byte);
+    const qsizetype echoSize = std::min(reply.echo.size(), sent.size());
+    reply.echo = sent.left(echoSize);
+    reply.answer = sent.mid(echoSize);
+    ++garbled_;
+}
+
+QByteArray SpoilReply(const QByteArray &reply, Spoil kind, qsizetype at, char byte) {
+    QByteArray out = reply;
+    switch (kind) {
+    case Spoil::Swap:
+        if (at >= 0 && at < out.size()) out[at] = byte;
+        break;
+    case Spoil::Drop:
+        if (at >= 0 && at < out.size()) out.remove(at, 1);
+        break;
+    case Spoil::Add:
+        out.insert(std::clamp<qsizetype>(at, 0, out.size()), byte);
+        break;
+    }
+    return out;
 }
 
 bool VirtualRadio::toImage(CloneImage &image) const {

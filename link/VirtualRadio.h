@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 // Misbehaviour of the radio. A fault "at" an exchange names it by its key: the block address ("0600",
@@ -21,6 +22,11 @@ struct VirtualRadioFaults {
     QSet<QString> notOkAt;   // a write or the access line answered "NG" instead of "OK"
     QSet<QString> dropAt;    // the line fails when this command arrives (port failure)
     QSet<QString> corruptAt; // a write answered "OK" but stored with one digit changed (a failing cell)
+    QSet<QString> spoilAt;   // a block read answered with its data digit 33 replaced by spoilByte, the
+                             // length kept (a byte spoilt on the line)
+    char spoilByte = 'G';
+    int garblePerMille = 0;  // that many replies in 1000 have one byte swapped for one that is no
+                             // hexadecimal digit, left out, or added (a noisy cable)
     bool denyAccess = false; // the write-access line answered "NG"
     bool stale = false;      // stray characters arrive shortly after each reply
     // The dirty line of a real cable:
@@ -38,8 +44,8 @@ struct VirtualRadioFaults {
 };
 
 // One fault as written on the command line: "timeout@0FE0", "short@0600", "long@0600", "notok@0620",
-// "drop@1000", "late@0600", "earlier@0600", "corrupt@0640", "deny-access", "stale", "waiting", "noise",
-// "delay=MS", "baud=N". False with a reason when it names none.
+// "drop@1000", "late@0600", "earlier@0600", "corrupt@0640", "spoil@08A0", "deny-access", "stale",
+// "waiting", "noise", "delay=MS", "baud=N", "garble=N". False with a reason when it names none.
 bool ParseFaultSpec(const QString &spec, VirtualRadioFaults &faults, QString *error);
 // The SPEC syntax for usage texts.
 QString FaultSpecHelp();
@@ -54,6 +60,11 @@ struct VirtualRadioReply {
     int lateMs = 0;          // the answer comes this much later than it would
     bool strayAfter = false; // stray characters follow the answer and wait for the next run
 };
+
+// One byte of a reply (echo and answer together) spoilt as a noisy line does it: Swap replaces the byte at
+// `at` with `byte`, Drop leaves it out, Add puts `byte` before it (at the reply's size: after the last).
+enum class Spoil { Swap, Drop, Add };
+QByteArray SpoilReply(const QByteArray &reply, Spoil kind, qsizetype at, char byte);
 
 // How much later than the program's reply time-out a late answer comes.
 constexpr int LateAnswerAfterTimeoutMs = 300;
@@ -79,6 +90,11 @@ class VirtualRadio {
     VirtualRadioFaults faults;
     // Called with every complete command line received (without its CR LF).
     std::function<void(const QByteArray &line)> commandObserver;
+    // When set, what the program receives for an exchange (key as for the faults): the reply (echo and
+    // answer together) as the radio would send it in, what goes on the line out.
+    std::function<QByteArray(const QString &key, const QByteArray &reply)> replyFilter;
+    // Replies spoilt by the garble fault so far.
+    int garbledReplies() const { return garbled_; }
 
     // Feeds characters from the PC; returns the replies to the lines they complete.
     std::vector<VirtualRadioReply> receive(const QByteArray &bytes);
@@ -103,8 +119,12 @@ class VirtualRadio {
     VirtualRadioReply answer(const QByteArray &line);
     void loadImage(const CloneImage &image);
 
+    void garble(VirtualRadioReply &reply);
+
     QMap<int, QByteArray> memory_;
     QByteArray pending_;
+    std::minstd_rand garbleRng_{20261207};
+    int garbled_ = 0;
     QList<QByteArray> log_;
     bool access_ = false;
 };

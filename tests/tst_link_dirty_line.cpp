@@ -2,6 +2,7 @@
 // port opens, an answer after the time-out, an earlier run's reply still arriving, noise between replies.
 // Every run either gives exactly the radio's records or ends with the right message; never success with
 // wrong data. Also: commands are at least 10 ms after a reply across chained runs.
+#include "channels/ChannelRecord.h"
 #include "link/TransferSteps.h"
 #include "support/CliRun.h"
 #include "support/PtyRig.h"
@@ -9,11 +10,15 @@
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 #include "support/VirtualRadioRig.h"
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <grp.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -213,6 +218,68 @@ class TestLinkDirtyLine : public QObject {
         QCOMPARE(readFile(out).split('\n').mid(1, 4), demo.split('\n').mid(1, 4));
     }
 
+    // An interrupted Write Memory names the channel whose write went out unconfirmed as unknown: the radio's
+    // log shows which write it received last.
+    void interruptedWriteNamesTheUnknownRecord() {
+        const QString log = dir_.filePath("radio.log");
+        Sim sim({"--fault", "delay=150", "--log", log});
+        QVERIFY(sim.port().startsWith("/dev/"));
+        const QString file = dir_.filePath("interrupted.M40");
+        QCOMPARE(runCli({"new", "-o", file}).exitCode, 0);
+        QProcess write;
+        write.start(cliPath(), {"write", "--memory", "--port", sim.port(), file});
+        QVERIFY(write.waitForStarted());
+        QTest::qWait(1200);
+        QVERIFY(write.state() == QProcess::Running && write.processId() > 0);
+        ::kill(pid_t(write.processId()), SIGINT);
+        QVERIFY(write.waitForFinished(5000));
+        QCOMPARE(write.exitCode(), 130);
+        const QString err = QString::fromUtf8(write.readAllStandardError());
+        static const QRegularExpression stopped("Write Memory stopped at channel (\\d+) of 604");
+        const QRegularExpressionMatch m = stopped.match(err);
+        QVERIFY2(m.hasMatch(), qPrintable(err));
+        const int k = m.captured(1).toInt();
+        QTest::qWait(300); // the radio logs what reached it
+        QByteArray lastWrite;
+        for (const QByteArray &line : readFile(log).split('\n'))
+            if (line.contains("RZ~F") && line.contains("W")) lastWrite = line;
+        const bool unknown = err.contains(
+            QStringLiteral("channel %1 is unknown (its write was sent but not confirmed)").arg(k));
+        // in the 10 ms pause before a write nothing is unknown: the last write received is the one before
+        const QString expected = BlockAddress(unknown ? k : k - 1);
+        QVERIFY2(lastWrite.contains("RZ~F" + expected.toLatin1() + "W"), qPrintable(err + "\n" + lastWrite));
+        if (unknown)
+            QVERIFY2(!err.contains(QStringLiteral("%1 to 603 the radio's old ones").arg(k)), qPrintable(err));
+    }
+
+    // --retries: a reply refused once is sent again and counted on stderr and in --json; out of range is
+    // a usage error.
+    void cliRetries() {
+        QCOMPARE(
+            runCli({"read", "--port", "/dev/null", "-o", dir_.filePath("x.M40"), "--retries", "6"}).exitCode,
+            64);
+        Sim sim({"--demo", "--fault", "late@0300"});
+        QVERIFY(sim.port().startsWith("/dev/"));
+        const QString out = dir_.filePath("retried.M40");
+        const CliResult r = runCli({"read", "--settings", "--retries", "2", "--port", sim.port(), "-o", out});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QVERIFY2(r.err.contains("Retries: ") && r.err.contains("no reply to the block read of 0300"),
+                 r.err.constData());
+        const QByteArray demo = VirtualRadio::withDemoContents()->cloneFileBytes();
+        QCOMPARE(readFile(out).split('\n').mid(1, 4), demo.split('\n').mid(1, 4));
+        Sim second({"--demo", "--fault", "late@0400"});
+        const CliResult v =
+            runCli({"verify", "--settings", "--json", "--retries", "1", "--port", second.port(), out});
+        QVERIFY2(v.exitCode == 0 || v.exitCode == 5, v.err.constData());
+        QVERIFY2(v.out.contains("\"retries\":1") || v.out.contains("\"retries\":2"), v.out.constData());
+        // and without retries the same fault ends the run as before
+        Sim third({"--demo", "--fault", "late@0300"});
+        const CliResult once =
+            runCli({"read", "--settings", "--port", third.port(), "-o", dir_.filePath("once.M40")});
+        QCOMPARE(once.exitCode, 1);
+        QVERIFY(!once.err.contains("Retries"));
+    }
+
     // One line through chained runs: identification then a read, read ALL's two halves, write settings then
     // its verify, a failed identification then another.
     void pauseAcrossChainedRuns() {
@@ -290,22 +357,39 @@ class TestLinkDirtyLine : public QObject {
         QVERIFY(sameSettings(rig.image, radioImage(*radio)));
     }
 
-    void refusedAccessNamesTheGroup() {
-        // a stand-in device only root may use, opened by an ordinary user (a child that gives up root)
-        const QString device = dir_.filePath("ttyREFUSED");
-        QVERIFY(writeFile(device, ""));
-        QVERIFY(QFile::setPermissions(device, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777));
+    // A device the user may not use, opened by an ordinary user (a child that gives up root): the group is
+    // named only where its members may read and write the device (mode 600 owned by root:tty: joining tty
+    // cannot help). The device is a pseudo-terminal of the test's own, whatever groups this machine has.
+    void refusedAccessNamesAGroupThatHelps_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("advice");
+        QTest::newRow("group may read and write") << 0660 << true;
+        QTest::newRow("owner only") << 0600 << false;
+        QTest::newRow("group may only read") << 0640 << false;
+    }
+
+    void refusedAccessNamesAGroupThatHelps() {
+        QFETCH(int, mode);
+        QFETCH(bool, advice);
         if (geteuid() != 0) QSKIP("needs root to give a device to another user");
-        const QString group = QFileInfo(device).group();
+        PtyRadioServer server(VirtualRadio::withDemoContents());
+        QString error;
+        QVERIFY2(server.open(&error), qPrintable(error));
+        const QByteArray device = QFile::encodeName(server.devicePath());
+        const group *g = getgrnam("tty");
+        const gid_t gid = g ? g->gr_gid : 5;
+        QCOMPARE(::chown(device.constData(), 0, gid), 0);
+        QCOMPARE(::chmod(device.constData(), mode_t(mode)), 0);
+        const QString group = QFileInfo(server.devicePath()).group();
+        QVERIFY2(!group.isEmpty() && group != "root", qPrintable(group));
         int fds[2];
         QCOMPARE(::pipe(fds), 0);
         const pid_t pid = fork();
         QVERIFY(pid >= 0);
         if (pid == 0) {
             ::close(fds[0]);
-            if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
-            SerialLink link(device);
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+            SerialLink link(server.devicePath());
             QString reason;
             const bool opened = link.open(&reason);
             const QByteArray text = reason.toUtf8();
@@ -322,12 +406,124 @@ class TestLinkDirtyLine : public QObject {
         waitpid(pid, &status, 0);
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY2(reason.startsWith(device.toUtf8() + ": "), reason.constData());
+        QVERIFY2(reason.startsWith(device + ": "), reason.constData());
         QVERIFY2(!reason.contains("in use"), reason.constData());
-        if (group != "root")
-            QVERIFY2(reason.contains("sudo usermod -aG " + group.toUtf8()), reason.constData());
-        else
-            QVERIFY2(reason.contains("may not use"), reason.constData());
+        QCOMPARE(reason.contains("sudo usermod -aG " + group.toUtf8() + " $USER"), advice);
+        QCOMPARE(reason.contains("may not use"), !advice);
+    }
+
+    // A file or a folder given as the port is no serial port, and says so before anything is tried.
+    void fileOrFolderIsNotASerialPort_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("file") << "radio.M40"
+                              << "(an ordinary file)";
+        QTest::newRow("folder") << "backups"
+                                << "(a folder)";
+    }
+
+    void fileOrFolderIsNotASerialPort() {
+        QFETCH(QString, name);
+        QFETCH(QString, what);
+        const QString path = dir_.filePath(name);
+        QVERIFY(name.contains('.') ? writeFile(path, "1\r\n") : QDir().mkpath(path));
+        SerialLink link(path);
+        QString reason;
+        QVERIFY(!link.open(&reason));
+        QCOMPARE(reason, path + ": not a serial port " + what);
+        const CliResult r = runCli({"identify", "--port", path});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, "COM Port Error\n  " + path.toUtf8() + ": not a serial port " + what.toUtf8() + "\n");
+    }
+
+    // The line hangs up during the first exchange after the open (the radio in another process, as a
+    // cable is): "disconnected", as later hang-ups say, not the reason of whatever call met it first.
+    void hangUpInTheFirstExchangeIsDisconnected_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("identify") << QStringList{"identify"} << "drop@WHO";
+        QTest::newRow("read settings") << QStringList{"read", "--settings", "-o", "x.M40"} << "drop@0300";
+        QTest::newRow("write settings") << QStringList{"write", "--settings", "new.M40"} << "drop@KTM40";
+    }
+
+    void hangUpInTheFirstExchangeIsDisconnected() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, fault);
+        QCOMPARE(runCli({"new", "-o", "new.M40"}, dir_.path()).exitCode, 0);
+        Sim sim({"--fault", fault});
+        QVERIFY(sim.port().startsWith("/dev/"));
+        const CliResult r = runCli(command + QStringList{"--port", sim.port()}, dir_.path());
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(
+            r.err.startsWith("COM Port Error\n") &&
+                r.err.contains(sim.port().toUtf8() + ": disconnected (the cable or adapter was unplugged"),
+            r.err.constData());
+    }
+
+    // A record reply of the right length with a character that is no hexadecimal digit is refused on every
+    // path that takes record data, naming the exchange and the position (channel 21 holds 5,435,811 Hz).
+    void nonHexDigitIsRefused_data() {
+        QTest::addColumn<int>("procedure"); // -1: Write Changes, reading back what it wrote
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<char>("byte");
+        QTest::addColumn<QString>("shown");
+        const int rm = int(Procedure::ReadMemory);
+        QTest::newRow("read memory, G") << rm << "08A0" << 'G' << "'G'";
+        QTest::newRow("read memory, NUL") << rm << "08A0" << '\0' << "byte 0x00";
+        QTest::newRow("read memory, 0xFF") << rm << "08A0" << '\xff' << "byte 0xFF";
+        QTest::newRow("read settings, blank") << int(Procedure::ReadSettings) << "0400" << ' ' << "a blank";
+        QTest::newRow("verify") << int(Procedure::VerifyMemory) << "08A0" << 'G' << "'G'";
+        QTest::newRow("write changes, reading") << int(Procedure::ChangesRead) << "08A0" << 'G' << "'G'";
+        QTest::newRow("write changes, reading back") << -1 << "08A0" << '\0' << "byte 0x00";
+    }
+
+    void nonHexDigitIsRefused() {
+        QFETCH(int, procedure);
+        QFETCH(QString, at);
+        QFETCH(char, byte);
+        QFETCH(QString, shown);
+        CloneImage holds;
+        ClearTables(holds);
+        NewImage(holds);
+        UpdateMemData(holds, "80000001000000000000000000000000A3F15200000000000000000000000000", 21);
+        QCOMPARE(holds.ChannelTable[21].field[FieldFrequency].value, 5435811.0);
+        auto radio = std::make_shared<VirtualRadio>(holds);
+        PtyRig rig(radio);
+        rig.session.setCommandPauseMs(0); // what is taken counts here, not when
+        QVERIFY(rig.open());
+        const bool checking = procedure == -1;
+        if (!checking) {
+            radio->faults.spoilByte = byte;
+            radio->faults.spoilAt.insert(at);
+        } else {
+            // the radio holds channel 21 other than the file: it is written, then read back spoilt
+            rig.image = holds;
+            rig.image.ChannelTable[21].field[FieldFrequency].value = 5435000;
+            radio->replyFilter = [&](const QString &key, const QByteArray &reply) {
+                const bool written =
+                    radio->commandLog().contains(BlockWriteCommand(at, MakeMemData(rig.image, 21)).trimmed());
+                return key == at && written && reply.size() == 77
+                           ? SpoilReply(reply, Spoil::Swap, 11 + 32, byte)
+                           : reply;
+            };
+        }
+        const CloneImage before = rig.image;
+        const Ending ending = rig.run([&](RadioSession &s) {
+            if (procedure == -1 || Procedure(procedure) == Procedure::ChangesRead)
+                return s.startWriteChanges(false, true, dir_.path());
+            if (Procedure(procedure) == Procedure::VerifyMemory) return s.startVerify(false, true);
+            return s.start(Procedure(procedure));
+        });
+        QCOMPARE(ending, Ending::CommunicationError);
+        QCOMPARE(rig.detail(),
+                 QStringLiteral("the reply to the block read of %1 has %2 at data digit 33 of 64, "
+                                "not a hexadecimal digit")
+                     .arg(at, shown));
+        QCOMPARE(radio->commandLog().last(), "RZ~F" + at.toLatin1() + "R"); // nothing after it
+        if (Procedure(procedure) == Procedure::ReadMemory)
+            QCOMPARE(rig.image.ChannelTable[21], before.ChannelTable[21]);
+        if (Procedure(procedure) == Procedure::ReadSettings) QCOMPARE(rig.image.VfoTable, before.VfoTable);
+        if (checking) QCOMPARE(rig.session.writeChangesRun().written, 1);
     }
 
   private:

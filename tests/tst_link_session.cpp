@@ -240,6 +240,163 @@ class TestLinkSession : public QObject {
         }
     }
 
+    // Every reply to a block read and to a block write, spoilt at every position by every byte as a noisy
+    // line does it (a byte swapped, left out, added): each is refused, or what is taken is exactly the
+    // radio's record (a write: exactly the confirmation of what was sent). A data digit swapped for another
+    // hexadecimal digit is another record, which nothing in a reply can tell: those are left out.
+    void spoiltRepliesAreRefusedOrExact() {
+        const CloneImage radioHolds = ChangedSettingsImage();
+        CloneImage image = radioHolds;
+        RadioSession session(&image);
+        const QString record = MakeVFOData(radioHolds, 0);
+        auto stepOf = [&](Procedure p, const QString &label) {
+            for (const TransferStep &step : BuildProcedure(p, image, session))
+                if (step.label == label) return step;
+            return TransferStep{};
+        };
+        const TransferStep read = stepOf(Procedure::ReadSettings, "block read of 0400");
+        const TransferStep write = stepOf(Procedure::WriteSettings, "block write of 0400");
+        QVERIFY(read.command && write.command);
+        int cases = 0, taken = 0;
+        for (const TransferStep *step : {&read, &write}) {
+            const QByteArray sent = step->command();
+            const bool reads = step == &read;
+            const QByteArray reply = sent + (reads ? record.toLatin1() : QByteArray("OK")) + "\r\n";
+            QCOMPARE(reply.size(), reads ? 77 : 79);
+            for (qsizetype at = 0; at <= reply.size(); ++at) {
+                const bool data = reads && at >= 11 && at < 75;
+                std::vector<QByteArray> spoilt;
+                if (at < reply.size()) spoilt.push_back(SpoilReply(reply, Spoil::Drop, at, 0));
+                for (int b = 0; b < 256; ++b) {
+                    const char c = char(b);
+                    spoilt.push_back(SpoilReply(reply, Spoil::Add, at, c));
+                    if (at < reply.size() && c != reply[at] &&
+                        !(data && QByteArray("0123456789ABCDEFabcdef").contains(c)))
+                        spoilt.push_back(SpoilReply(reply, Spoil::Swap, at, c));
+                }
+                for (const QByteArray &bad : spoilt) {
+                    ++cases;
+                    if (!CheckReply(*step, sent, bad).ok) continue;
+                    ++taken;
+                    if (reads)
+                        QVERIFY2(bad.mid(11, 64) == record.toLatin1(), bad.toPercentEncoding().constData());
+                    else
+                        QVERIFY2(bad == reply, bad.toPercentEncoding().constData());
+                }
+            }
+        }
+        qInfo("%d spoilt replies, %d taken, each with the right record", cases, taken);
+        QVERIFY(taken < cases / 100);
+    }
+
+    // The same through the session with one retry allowed: a spoilt reply is refused and sent again, or
+    // taken right; the record arrives whole either way.
+    void spoiltRepliesGoAgain_data() {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("at");
+        for (const bool write : {false, true})
+            for (const int at : {0, 8, 10, 11, 40, 74, 75})
+                for (const Spoil kind : {Spoil::Swap, Spoil::Drop, Spoil::Add})
+                    QTest::addRow("%s %d at %d", write ? "write" : "read", int(kind), at)
+                        << write << int(kind) << at;
+    }
+
+    void spoiltRepliesGoAgain() {
+        QFETCH(bool, write);
+        QFETCH(int, kind);
+        QFETCH(int, at);
+        const CloneImage radioHolds = ChangedSettingsImage();
+        VirtualRadioRig rig(write ? std::make_shared<VirtualRadio>()
+                                  : std::make_shared<VirtualRadio>(radioHolds));
+        if (write) rig.image = radioHolds;
+        rig.session.setCommandPauseMs(0);
+        rig.session.setRetries(1);
+        int sent = 0;
+        rig.radio->replyFilter = [&](const QString &key, const QByteArray &r) {
+            return key == "0400" && sent++ == 0 ? SpoilReply(r, Spoil(kind), at, 'G') : r;
+        };
+        QVERIFY(rig.session.start(write ? Procedure::WriteSettings : Procedure::ReadSettings));
+        QVERIFY(rig.waitForRun(5000));
+        QCOMPARE(rig.lastEnding(), Ending::Success);
+        if (write)
+            QCOMPARE(rig.radio->block(0x400), MakeVFOData(radioHolds, 0));
+        else
+            QCOMPARE(rig.image.VfoTable[0], radioHolds.VfoTable[0]);
+        // refused and sent again (a read's CR swapped is the one taken, with the right record)
+        QCOMPARE(sent, write || at != 75 || Spoil(kind) != Spoil::Swap ? 2 : 1);
+        QCOMPARE(rig.session.retriesInRun().size(), sent - 1);
+    }
+
+    // Retries: a refused block read or write goes again up to N times, counted; the identification, the
+    // write-access line and the end command go once whatever N is.
+    void retries_data() {
+        QTest::addColumn<int>("procedure");
+        QTest::addColumn<QString>("key"); // the exchange whose replies are spoilt
+        QTest::addColumn<int>("spoilt");  // how many of its replies in a row
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<Ending>("ending");
+        QTest::addColumn<int>("times"); // how often its command went out
+        const int rs = int(Procedure::ReadSettings), ws = int(Procedure::WriteSettings),
+                  id = int(Procedure::Identify);
+        const Ending ok = Ending::Success, comm = Ending::CommunicationError;
+        QTest::newRow("read, 2 spoilt, 2 retries") << rs << "0320" << 2 << 2 << ok << 3;
+        QTest::newRow("read, 3 spoilt, 2 retries") << rs << "0320" << 3 << 2 << comm << 3;
+        QTest::newRow("read, 1 spoilt, none allowed") << rs << "0320" << 1 << 0 << comm << 1;
+        QTest::newRow("write, 5 spoilt, 5 retries") << ws << "0500" << 5 << 5 << ok << 6;
+        QTest::newRow("write access, 5 retries") << ws << "KTM40" << 1 << 5 << comm << 1;
+        QTest::newRow("identification, 5 retries") << id << "WHO" << 1 << 5 << comm << 1;
+        QTest::newRow("end command, 5 retries") << rs << "E" << 1 << 5 << ok << 1;
+    }
+
+    void retries() {
+        QFETCH(int, procedure);
+        QFETCH(QString, key);
+        QFETCH(int, spoilt);
+        QFETCH(int, retries);
+        QFETCH(Ending, ending);
+        QFETCH(int, times);
+        const CloneImage radioHolds = ChangedSettingsImage();
+        VirtualRadioRig rig(std::make_shared<VirtualRadio>(radioHolds));
+        rig.session.setRetries(retries);
+        int sent = 0;
+        rig.radio->replyFilter = [&](const QString &k, const QByteArray &r) {
+            // each way a reply is refused in turn: no OK / a digit that is none, one short, one long, the
+            // echo
+            static const char *const how[] = {"swap", "drop", "add", "echo"};
+            if (k != key || sent++ >= spoilt) return r;
+            // (the identification's reply has room for a swap that passes: those lines lose a character)
+            const QString kind = k.size() == 4 ? QLatin1String(how[(sent - 1) % 4]) : QStringLiteral("drop");
+            if (kind == "swap") return SpoilReply(r, Spoil::Swap, r.size() - 4, 'G');
+            if (kind == "drop") return SpoilReply(r, Spoil::Drop, r.size() - 5, 0);
+            if (kind == "add") return SpoilReply(r, Spoil::Add, r.size() - 5, '0');
+            return SpoilReply(r, Spoil::Swap, 1, 'X');
+        };
+        QVERIFY(rig.session.start(Procedure(procedure)));
+        QVERIFY(rig.waitForRun(5000));
+        QCOMPARE(rig.lastEnding(), ending);
+        const QString line = key == "WHO"     ? "RZ~WHO"
+                             : key == "E"     ? "RZ~E"
+                             : key == "KTM40" ? "KTM40"
+                                              : "RZ~F" + key;
+        const QStringList sentLines = rig.commands();
+        QCOMPARE(int(std::count_if(sentLines.begin(), sentLines.end(),
+                                   [&](const QString &c) { return c.startsWith(line); })),
+                 times);
+        QCOMPARE(int(rig.session.retriesInRun().size()), times - 1);
+        if (ending == Ending::Success) {
+            QCOMPARE(rig.commands().last(), QStringLiteral("RZ~E"));
+            if (Procedure(procedure) == Procedure::ReadSettings)
+                QCOMPARE(rig.image.SetData2, radioHolds.SetData2);
+        } else {
+            QVERIFY(!rig.commands().contains("RZ~E"));
+            if (times > 1)
+                QVERIFY2(rig.lastDetail().endsWith(QStringLiteral("(sent %1 times)").arg(times)),
+                         qPrintable(rig.lastDetail()));
+        }
+        QVERIFY(rig.commands().size() < 2 || rig.smallestGapMs() >= Pause); // a retry waits out the pause too
+    }
+
     void timeOutAtChannel300KeepsTheRest() {
         auto radio = std::make_shared<VirtualRadio>(NumberedChannelsImage());
         radio->faults.timeoutAt.insert("2B80"); // channel 300

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -305,8 +306,12 @@ class TestMainWindow : public QObject {
         com->otherPath()->lineEdit()->selectAll();
         QTest::keyClicks(com->otherPath()->lineEdit(), QStringLiteral("/dev/ttyUSB7"));
         QVERIFY(com->otherOption()->isChecked()); // typing a path picks the other-port choice
+        QCOMPARE(com->retries()->value(), 0);     // each exchange once unless asked
+        QCOMPARE(com->retries()->maximum(), 5);
+        com->retries()->setValue(2);
         QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
         QCOMPARE(f.w().portChoice().devicePath, QStringLiteral("/dev/ttyUSB7"));
+        QCOMPARE(f.w().portChoice().retries, 2);
         QCOMPARE(f.w().portChoice().commPort, 5);
         f.w().move(40, 30);
         QVERIFY(f.w().close());
@@ -328,6 +333,7 @@ class TestMainWindow : public QObject {
                 store.contains(QStringLiteral("Settings/MainTop")));
         QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).value(0)).toString(),
                  QStringLiteral("/dev/ttyUSB7"));
+        QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("Retries")).value(0)).toInt(), 2);
     }
 
     void csvExportAndImport() {
