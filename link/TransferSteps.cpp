@@ -3,6 +3,7 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/Backups.h"
 #include "image/UiText.h"
+#include "link/ProbeSteps.h"
 #include "link/WaitReply.h"
 #include "link/WriteChanges.h"
 #include "settings/SettingsCodec.h"
@@ -332,6 +333,8 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
         return changesWrite(image, session);
     case Procedure::ChangesCheck:
         return changesCheck(session);
+    case Procedure::ProbePort:
+        return ProbeSteps(image);
     }
     return {};
 }
