@@ -54,7 +54,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     m_findLog = new QPlainTextEdit(this);
     m_findLog->setObjectName(QStringLiteral("txtFindLog"));
     m_findLog->setReadOnly(true);
-    m_findLog->setFixedHeight(m_findLog->fontMetrics().lineSpacing() * 4 + 12);
+    m_findLog->setFixedHeight(m_findLog->fontMetrics().lineSpacing() * 5 + 12);
     m_findLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_findLog->hide();
     m_finder = new PortFinder(this);
