@@ -1,11 +1,15 @@
 #include "app/DlgCom.h"
+#include "image/CloneImage.h"
 #include "image/UiText.h"
+#include "link/PortFinder.h"
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -33,14 +37,65 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     m_otherPath->setObjectName(QStringLiteral("cmbOtherPort"));
     m_otherPath->setEditable(true);
     m_otherPath->setMinimumWidth(180);
+    m_otherPath->setMinimumContentsLength(28);
+    m_otherPath->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(m_otherPath, &QComboBox::editTextChanged, this, [this] { m_other->setChecked(true); });
+    // the list shows each port with what the system knows of it; the line keeps the path that is used
+    connect(m_otherPath, &QComboBox::activated, this,
+            [this](int index) { m_otherPath->setEditText(m_otherPath->itemData(index).toString()); });
     auto *otherRow = new QHBoxLayout;
     otherRow->addWidget(m_other);
     otherRow->addWidget(m_otherPath, 1);
 
+    m_find = new QPushButton(UiText("Find the radio", "無線機を探す"), this);
+    m_find->setObjectName(QStringLiteral("cmdFindRadio"));
+    m_find->setToolTip(UiText("Ask each listed port, USB ports first, for the radio's identification and "
+                              "choose the one that answers",
+                              "一覧のポートに USB ポートから順に無線機の識別を問い合わせ、応答したポートを"
+                              "選びます"));
+    m_findLog = new QPlainTextEdit(this);
+    m_findLog->setObjectName(QStringLiteral("txtFindLog"));
+    m_findLog->setReadOnly(true);
+    m_findLog->setFixedHeight(m_findLog->fontMetrics().lineSpacing() * 5 + 12);
+    m_findLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_findLog->hide();
+    m_finder = new PortFinder(this);
+    connect(m_find, &QPushButton::clicked, this, &DlgCom::findRadio);
+    connect(m_finder, &PortFinder::asking, this, [this](const QString &device) {
+        say(UiText("Asking %1 ...", "%1 に問い合わせ中...").arg(device));
+    });
+    connect(m_finder, &PortFinder::skipped, this, [this](const QString &device, const QString &reason) {
+        say(UiText("%1 skipped: %2", "%1 をとばしました: %2").arg(device, reason), true);
+    });
+    connect(m_finder, &PortFinder::finished, this, [this](const QString &device) {
+        m_find->setEnabled(true);
+        if (device.isEmpty()) {
+            say(UiText("No port answered as the radio.", "無線機として応答したポートはありません。"));
+            return;
+        }
+        const int i = FindPortEntry(m_ports, device);
+        const QString path = i >= 0 ? m_ports[i].path() : device;
+        m_otherPath->setEditText(path);
+        m_other->setChecked(true);
+        say(UiText("The radio (%1) answered on %2: chosen (OK keeps it).",
+                   "%2 で無線機 (%1) が応答しました: 選択しました（OK で確定）。")
+                .arg(VariantCaption(m_finder->variant()), device),
+            true);
+    });
+    auto *findRow = new QHBoxLayout;
+    findRow->addWidget(m_find);
+    findRow->addStretch();
+
+    // the port list widens the dialog: the COM columns keep their own width (a radio button takes clicks on
+    // its circle and text only)
+    auto *portsRow = new QHBoxLayout;
+    portsRow->addLayout(ports);
+    portsRow->addStretch();
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(ports);
+    layout->addLayout(portsRow);
     layout->addLayout(otherRow);
+    layout->addLayout(findRow);
+    layout->addWidget(m_findLog);
     if (offerVirtualRadio) {
         m_virtual = new QRadioButton(UiText("Virtual radio (demo)", "仮想無線機 (デモ)"), this);
         m_virtual->setObjectName(QStringLiteral("opbVirtual"));
@@ -78,12 +133,24 @@ QRadioButton *DlgCom::comOption(int index) const {
 
 void DlgCom::setChoice(const PortChoice &choice, const QStringList &availablePorts) {
     m_shown = choice;
+    m_ports = DescribeListedPorts(availablePorts);
     m_otherPath->blockSignals(true);
     m_otherPath->clear();
-    m_otherPath->addItems(availablePorts);
+    for (const SerialPortEntry &entry : m_ports) {
+        m_otherPath->addItem(PortLabel(entry), entry.path());
+        if (!entry.stableName.isEmpty())
+            m_otherPath->setItemData(m_otherPath->count() - 1,
+                                     UiText("Kept as %1, the same after replugging",
+                                            "%1 として保存します（差し直しても同じ名前です）")
+                                         .arg(entry.stableName),
+                                     Qt::ToolTipRole);
+    }
     m_otherPath->setEditText(choice.devicePath);
     m_otherPath->blockSignals(false);
     m_retries->setValue(choice.retries);
+    // the list is as wide as its longest line: a port's description is what tells two adapters apart
+    m_otherPath->view()->setMinimumWidth(m_otherPath->view()->sizeHintForColumn(0) + 8);
+    m_find->setEnabled(!m_ports.isEmpty() && !m_finder->running());
     if (choice.virtualRadio && m_virtual)
         m_virtual->setChecked(true);
     else if (!choice.devicePath.isEmpty())
@@ -105,7 +172,38 @@ PortChoice DlgCom::choice() const {
         c.virtualRadio = true;
         return c;
     }
-    const QString path = m_otherPath->currentText().trimmed();
+    QString path = m_otherPath->currentText().trimmed();
+    // a port's line from the list stands for its path
+    if (const int i = m_otherPath->findText(path, Qt::MatchExactly); i >= 0)
+        path = m_otherPath->itemData(i).toString();
     if (m_other->isChecked() && !path.isEmpty()) c.devicePath = path;
     return c;
+}
+
+void DlgCom::findRadio() {
+    if (m_finder->running() || m_ports.isEmpty()) return;
+    emit findingStarts();
+    m_lines.clear();
+    m_findLog->show();
+    m_find->setEnabled(false);
+    QStringList devices;
+    for (const SerialPortEntry &entry : m_ports)
+        devices << entry.facts.device;
+    m_finder->start(devices);
+}
+
+void DlgCom::say(const QString &line, bool replaceLast) {
+    if (replaceLast && !m_lines.isEmpty()) m_lines.removeLast();
+    m_lines << line;
+    m_findLog->setPlainText(m_lines.join(QLatin1Char('\n')));
+    m_findLog->moveCursor(QTextCursor::End);
+}
+
+void DlgCom::done(int result) {
+    if (m_finder->running()) {
+        m_finder->cancel();
+        m_find->setEnabled(true);
+        say(UiText("The search was stopped.", "検索を中止しました。"));
+    }
+    QDialog::done(result);
 }

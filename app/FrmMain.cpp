@@ -305,6 +305,10 @@ DlgCom *FrmMain::comDialog() {
             StoreRetries(m_port.retries);
             m_linkMatchesPort = false;
         });
+        // the search asks every port: the one this window holds open would look busy
+        connect(m_com, &DlgCom::findingStarts, this, [this] {
+            if (Link *link = m_session->link(); link && link->isOpen() && !m_session->busy()) link->close();
+        });
     }
     return m_com;
 }

@@ -1,4 +1,5 @@
 #include "cli/LinkOptions.h"
+#include "cli/AutoPort.h"
 #include "cli/CliSupport.h"
 #include "cli/Interrupt.h"
 #include "link/PortNameHint.h"
@@ -53,6 +54,7 @@ class ProgressBar {
 } // namespace
 
 std::unique_ptr<Link> PortLink(const QString &command, const QString &portText) {
+    if (portText.trimmed().compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) return FindRadioLink();
     const QString device = ResolvePortName(portText);
     if (device.isEmpty()) {
         UsageError(command, QStringLiteral("--port '%1' names no port").arg(portText));
@@ -83,7 +85,7 @@ int ApplyRetries(const QCommandLineParser &p, const QString &command, RadioSessi
 }
 
 void AddFileToRadioOptions(QCommandLineParser &p, const QString &verb) {
-    p.addOption({"port", "serial port: a number or a device path", "PORT"});
+    p.addOption({"port", "serial port: a number, a device path or auto", "PORT"});
     AddRetriesOption(p);
     p.addOption({"memory", verb + " the memory channels only"});
     p.addOption({"settings", verb + " the settings and VFOs only"});
@@ -114,6 +116,8 @@ QString InterruptedDetail(Procedure procedure, int k, bool writeSent) {
         return QStringLiteral("Read Settings stopped; nothing was written");
     case Procedure::Identify:
         return QStringLiteral("the identification stopped; nothing was written");
+    case Procedure::ProbePort:
+        return QStringLiteral("the search for the radio stopped; nothing was written");
     case Procedure::VerifySettings:
     case Procedure::VerifyMemory:
         return QStringLiteral("Verify stopped; nothing was compared and nothing written");

@@ -9,7 +9,8 @@
 #include <memory>
 #include <vector>
 
-// The serial link for a port as the user wrote it (number, device path or device name). Null, after a usage
+// The serial link for a port as the user wrote it (number, device path or device name; "auto" asks the
+// system's ports for the radio, see FindRadioLink). Null, after a usage
 // error of command, when the text names no port or a port that cannot exist here ("COM3" on Linux, with a
 // hint naming the local devices).
 std::unique_ptr<Link> PortLink(const QString &command, const QString &portText);

@@ -131,7 +131,13 @@ QString CurrentPortDevice(int commPort) {
     return stored.isEmpty() ? PortDeviceName(commPort) : stored;
 }
 
+QStringList NamedPorts() {
+    return qEnvironmentVariable("KT_M40_PORTS").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+}
+
 QStringList AvailablePorts() {
+    // the ports to offer and search can be named (on a machine with many, or in trials)
+    if (const QStringList named = NamedPorts(); !named.isEmpty()) return named;
     QStringList ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         ports << info.systemLocation();

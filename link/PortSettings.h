@@ -37,5 +37,8 @@ void StoreRetries(int retries);
 // The device the program talks to: the stored device path when there is one, else port commPort's device.
 QString CurrentPortDevice(int commPort);
 
-// The serial ports the system reports, as device names.
+// The ports named in the environment variable KT_M40_PORTS (separated by ':', by ';' on Windows), in the
+// order they are to be asked; empty when it is not set.
+QStringList NamedPorts();
+// The serial ports the system reports, as device names; NamedPorts() instead when there are any.
 QStringList AvailablePorts();

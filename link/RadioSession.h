@@ -23,7 +23,8 @@ enum class Procedure {
     VerifyMemory,
     ChangesRead,
     ChangesWrite,
-    ChangesCheck
+    ChangesCheck,
+    ProbePort // the identification alone, to find the port the radio is on (PortFinder)
 };
 
 // How a run ended:

@@ -120,7 +120,11 @@ bool SerialLink::open(QString *reason) {
         opening_ = false;
         return false;
     }
-    port_.setPortName(device_);
+    // a stable name (/dev/serial/by-id/...) links to the device: the device itself is opened, so that the
+    // lock taken is the one every other program takes for it
+    const QFileInfo link(device_);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
+    port_.setPortName(target.isEmpty() ? device_ : target);
     if (!port_.open(QIODevice::ReadWrite)) {
         opening_ = false;
         const QString system =

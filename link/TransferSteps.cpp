@@ -4,6 +4,7 @@
 #include "files/Backups.h"
 #include "image/HexText.h"
 #include "image/UiText.h"
+#include "link/ProbeSteps.h"
 #include "link/WaitReply.h"
 #include "link/WriteChanges.h"
 #include "settings/SettingsCodec.h"
@@ -346,6 +347,8 @@ std::vector<TransferStep> BuildProcedure(Procedure procedure, CloneImage &image,
         return changesWrite(image, session);
     case Procedure::ChangesCheck:
         return changesCheck(session);
+    case Procedure::ProbePort:
+        return ProbeSteps(image);
     }
     return {};
 }

@@ -10,9 +10,11 @@ _kt_m40_cli_options() {
         tr -d ' '
 }
 
-# serial devices of this system, and pseudo-terminals (kt-m40-cli sim serves its radio on one)
+# auto (ask every port for the radio), serial devices of this system, and pseudo-terminals (kt-m40-cli sim
+# serves its radio on one)
 _kt_m40_cli_ports() {
     local d
+    printf 'auto\n'
     for d in /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* /dev/serial/by-id/* /dev/pts/[0-9]*; do
         [[ -e $d ]] && printf '%s\n' "$d"
     done

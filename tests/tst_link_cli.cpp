@@ -59,6 +59,28 @@ class TestLinkCli : public QObject {
         QVERIFY(readFile(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
     }
 
+    // --port auto asks the ports in turn (here only the test's own, through KT_M40_PORTS) and says on stderr
+    // which it skipped and which it chose; with no radio among them the command cannot open a port.
+    void portAutoFindsTheRadio() {
+        Sim other({"--model", "XYZ12"}), radio({"--variant-code", "66", "--range-code", "AA"});
+        qputenv("KT_M40_PORTS", (other.port() + ":" + radio.port()).toLocal8Bit());
+        const CliResult r = runCli({"identify", "--port", "auto", "--json"});
+        qputenv("KT_M40_PORTS", other.port().toLocal8Bit());
+        const CliResult none = runCli({"identify", "--port", "AUTO"});
+        qunsetenv("KT_M40_PORTS");
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(r.out, QByteArray("{\"variant\": \"T\", \"wideRange\": true}\n"));
+        QCOMPARE(r.err, ("--port auto: " + other.port() + " skipped: the answer names 'XYZ12', not KTM40\n" +
+                         "--port auto: the radio (KTM-40T) answered on " + radio.port() + "\n")
+                            .toLocal8Bit());
+        QCOMPARE(none.exitCode, 2);
+        QVERIFY2(none.err.contains(
+                     "skipped: the answer names 'XYZ12', not KTM40\nCOM Port Error\n  --port auto: no port "
+                     "answered as the radio (1 asked: " +
+                     other.port().toLocal8Bit() + ")\n"),
+                 none.err.constData());
+    }
+
     void failuresGiveTheirEndingAndWriteNothing() {
         const QString out = dir_.filePath("never.M40");
         {

@@ -3,6 +3,7 @@
 // Every run either gives exactly the radio's records or ends with the right message; never success with
 // wrong data. Also: commands are at least 10 ms after a reply across chained runs.
 #include "channels/ChannelRecord.h"
+#include "link/PortFinder.h"
 #include "link/TransferSteps.h"
 #include "support/CliRun.h"
 #include "support/PtyRig.h"
@@ -338,9 +339,62 @@ class TestLinkDirtyLine : public QObject {
                  qPrintable(reason));
         QVERIFY(reason.contains("kt-m40"));
         QVERIFY2(!reason.contains("usermod") && !reason.contains("may not use"), qPrintable(reason));
+        // a stable name linking to the port finds it busy just the same
+        const QString stable = dir_.filePath("usb-Korvan_cable-if00-port0");
+        QVERIFY(QFile::link(holder.server.devicePath(), stable));
+        SerialLink byName(stable);
+        QVERIFY(!byName.open(&reason));
+        QVERIFY2(reason.startsWith(stable + ": in use by another program"), qPrintable(reason));
         // once the holder lets go, the port opens
         holder.session.link()->close();
         QVERIFY2(second.open(&reason), qPrintable(reason));
+    }
+
+    // Find the radio: a busy port, a silent one and one answering garbage are skipped and named; the radio
+    // is asked only for its identification; the ports after it are not asked at all.
+    void findTheRadioAmongPorts() {
+        PtyRig busy(std::make_shared<VirtualRadio>());
+        QVERIFY(busy.open());
+        QString reason;
+        QVERIFY(busy.session.link()->open(&reason)); // held as another program holds its port
+        SilentPty silent;
+        QVERIFY(!silent.device.isEmpty());
+        auto garbageRadio = std::make_shared<VirtualRadio>();
+        garbageRadio->modelName = QStringLiteral("\x7f#?*&%$!~^"); // 26 characters of noise in all
+        PtyRadioServer garbage(garbageRadio);
+        auto radio = std::make_shared<VirtualRadio>();
+        radio->variantCode = QStringLiteral("66");
+        radio->rangeCode = QStringLiteral("AA");
+        PtyRadioServer theRadio(radio), later(std::make_shared<VirtualRadio>());
+        QVERIFY(garbage.open(&reason) && theRadio.open(&reason) && later.open(&reason));
+
+        PortFinder finder;
+        QSignalSpy skipped(&finder, &PortFinder::skipped), finished(&finder, &PortFinder::finished);
+        const QStringList ports = {busy.server.devicePath(), silent.device, garbage.devicePath(),
+                                   theRadio.devicePath(), later.devicePath()};
+        QVERIFY(finder.start(ports));
+        QVERIFY(!finder.start(ports)); // one search at a time
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.first().at(0).toString(), theRadio.devicePath());
+        QCOMPARE(finder.variant(), 1); // "66": T
+        QVERIFY(finder.wideRange());
+        QCOMPARE(skipped.size(), 3);
+        const QStringList expected = {"in use by another program",
+                                      "no reply to the identification within 2000",
+                                      "has 26 characters, not 21"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(skipped[i].at(0).toString(), ports[i]);
+            QVERIFY2(skipped[i].at(1).toString().contains(expected[i]),
+                     qPrintable(skipped[i].at(1).toString()));
+        }
+        QCOMPARE(radio->commandLog(), QList<QByteArray>{"RZ~WHO"}); // no end command, nothing else
+        QCOMPARE(garbageRadio->commandLog(), QList<QByteArray>{"RZ~WHO"});
+        QVERIFY(later.radio()->commandLog().isEmpty());
+        QVERIFY(busy.radio->commandLog().isEmpty());
+        QVERIFY(!finder.running());
+        // the port is let go: another program opens it at once
+        SerialLink next(theRadio.devicePath());
+        QVERIFY2(next.open(&reason), qPrintable(reason));
     }
 
     void hungUpLineIsDisconnected() {

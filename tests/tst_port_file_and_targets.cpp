@@ -5,6 +5,7 @@
 #include "files/FileTarget.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
+#include "link/SerialPortList.h"
 #include "support/CliRun.h"
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
@@ -323,6 +324,60 @@ class TestPortFileAndTargets : public QObject {
         StoreDevicePath({});
         QCOMPARE(StoredDevicePath(), QString());
         QCOMPARE(CurrentPortDevice(4), PortDeviceName(4));
+    }
+
+    // The other-port list: stable names from a folder of links, USB ports first, numbers counted, and what
+    // the system knows of each port in its line. No device is opened: the names are only compared.
+    void portListing() {
+        QTemporaryDir dir;
+        const QString byId = dir.filePath("serial/by-id");
+        QVERIFY(QDir().mkpath(byId));
+        QVERIFY(QFile::link("../../ttyUSB10", byId + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+        QVERIFY(QFile::link("../../ttyUSB2", byId + "/usb-Prolific_2303-if00-port0"));
+        QVERIFY(QFile::link("../../ttyUSB2", byId + "/usb-zz-second-name"));
+        QVERIFY(writeFile(byId + "/not-a-link", ""));
+        const QString d = dir.path() + "/";
+        const QHash<QString, QString> stable = StableNamesIn(byId);
+        QCOMPARE(stable.size(), 2);
+        QCOMPARE(stable.value(d + "ttyUSB2"), byId + "/usb-Prolific_2303-if00-port0");
+
+        const QList<SerialPortFacts> facts = {
+            {d + "ttyS10", {}, {}, {}, false},
+            {d + "ttyUSB10", "FT232R USB UART", "FTDI", "A50285BI", false},
+            {d + "ttyS2", "", "", "", false},
+            {d + "ttyACM0", "KT-M40 cable", "Korvan", "", true},
+            {d + "ttyUSB2", "FTDI USB Serial", "ftdi", "", false},
+        };
+        const QList<SerialPortEntry> entries = ArrangePorts(facts, stable);
+        const QStringList labels = {
+            d + "ttyACM0 - KT-M40 cable, Korvan",
+            d + "ttyUSB2 - FTDI USB Serial",
+            d + "ttyUSB10 - FT232R USB UART, FTDI, serial A50285BI",
+            d + "ttyS2",
+            d + "ttyS10",
+        };
+        const QStringList paths = {d + "ttyACM0", byId + "/usb-Prolific_2303-if00-port0",
+                                   byId + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", d + "ttyS2",
+                                   d + "ttyS10"};
+        QCOMPARE(entries.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(PortLabel(entries[i]), labels[i]);
+            QCOMPARE(entries[i].path(), paths[i]);
+        }
+        // a kept stable name, or the device, finds its port again; anything else none
+        QCOMPARE(FindPortEntry(entries, byId + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"), 2);
+        QCOMPARE(FindPortEntry(entries, d + "ttyUSB10"), 2);
+        QCOMPARE(FindPortEntry(entries, d + "ttyUSB1"), -1);
+        QCOMPARE(FindPortEntry(entries, ""), -1);
+
+        // KT_M40_PORTS names the ports instead of the system, in the order they are asked
+        qputenv("KT_M40_PORTS", QByteArray("/dev/pts/7::/dev/pts/3"));
+        const QStringList named = AvailablePorts();
+        const QList<SerialPortEntry> listed = ListSerialPorts();
+        qunsetenv("KT_M40_PORTS");
+        QCOMPARE(named, QStringList({"/dev/pts/7", "/dev/pts/3"}));
+        QCOMPARE(listed.size(), 2);
+        QCOMPARE(listed[0].path() + " " + listed[1].path(), QStringLiteral("/dev/pts/7 /dev/pts/3"));
     }
 
     void openFailureNamesThePortAndItsGroup() {

@@ -285,6 +285,9 @@ class TestPrintDocument : public QObject {
                  "No channel is in use.", "Page 1 of 1", "Key Speed(WPM)", "Memory Protection", "88.5Hz",
                  "VFO A", "VFO B", "7.100.000", "Split Freq.", QDate::currentDate().toString(Qt::ISODate)})
             QVERIFY2(text.contains(expected), qPrintable(expected + " missing from:\n" + text));
+        // typed text extracts as typed: "Off" is three letters, never a ligature
+        QVERIFY2(text.contains(QRegularExpression("\\bOff\\b")) && !text.contains(QChar(0xFB00)),
+                 qPrintable(text));
         // the settings come before the VFOs, after the channels
         QVERIFY(text.indexOf("No channel is in use.") < text.indexOf("Key Speed(WPM)"));
         QVERIFY(text.indexOf("Key Speed(WPM)") < text.indexOf("VFO A"));

@@ -1,5 +1,5 @@
 // The main window's start-up, File commands with the save question, the port file, the COM Port Setup
-// dialog, the about box, the menus in both languages and the geometry written at exit.
+// dialog with Find the radio, the about box, the menus in both languages and the geometry written at exit.
 #include "MainWindowFixture.h"
 #include "app/DlgCom.h"
 #include "app/FrmAbout.h"
@@ -7,6 +7,8 @@
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
 #include "image/TextTables.h"
+#include "link/PtyRadioServer.h"
+#include "link/SerialLink.h"
 #include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -334,6 +337,41 @@ class TestMainWindow : public QObject {
         QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("DevicePath")).value(0)).toString(),
                  QStringLiteral("/dev/ttyUSB7"));
         QCOMPARE(store.value(store.allKeys().filter(QStringLiteral("Retries")).value(0)).toInt(), 2);
+    }
+
+    // Find the radio asks the listed ports (the window letting go of the one it holds) and chooses the one
+    // that answers; OK keeps it.
+    void findTheRadioInComPortSetup() {
+        auto other = std::make_shared<VirtualRadio>();
+        other->modelName = QStringLiteral("XYZ12");
+        PtyRadioServer otherPort(other), radioPort(std::make_shared<VirtualRadio>());
+        QString error;
+        QVERIFY(otherPort.open(&error) && radioPort.open(&error));
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        QVERIFY(f.w().session()->setLink(std::make_unique<SerialLink>(radioPort.devicePath())));
+        QVERIFY(f.w().session()->link()->open(&error)); // as after a transfer
+        qputenv("KT_M40_PORTS", (otherPort.devicePath() + ":" + radioPort.devicePath()).toLocal8Bit());
+        f.w().action(QStringLiteral("mnuToolsOptions"))->trigger();
+        qunsetenv("KT_M40_PORTS");
+        DlgCom *com = f.w().comDialog();
+        QTRY_VERIFY(com->isVisible());
+        QCOMPARE(com->otherPath()->count(), 2);
+        // named ports keep their order; a pseudo-terminal has nothing more to show
+        QCOMPARE(com->otherPath()->itemText(0), otherPort.devicePath());
+        QTest::mouseClick(com->findButton(), Qt::LeftButton);
+        QVERIFY(!com->findButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(com->findButton()->isEnabled(), 10000);
+        QVERIFY(com->otherOption()->isChecked());
+        QCOMPARE(com->otherPath()->currentText(), radioPort.devicePath());
+        QCOMPARE(com->findLog()->toPlainText(),
+                 otherPort.devicePath() +
+                     " skipped: the answer names 'XYZ12', not KTM40\nThe radio (KT-M40J) "
+                     "answered on " +
+                     radioPort.devicePath() + ": chosen (OK keeps it).");
+        QCOMPARE(radioPort.radio()->commandLog(), QList<QByteArray>{"RZ~WHO"});
+        QTest::mouseClick(com->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QCOMPARE(f.w().portChoice().devicePath, radioPort.devicePath());
     }
 
     void csvExportAndImport() {

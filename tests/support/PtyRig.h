@@ -6,8 +6,24 @@
 #include "link/SerialLink.h"
 #include <QDebug>
 #include <QSignalSpy>
+#include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
+
+// A pseudo-terminal with nothing on its other end: a port with no radio behind it, which never answers.
+struct SilentPty {
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QString device;
+    SilentPty() {
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+            if (const char *name = ptsname(master)) device = QString::fromLocal8Bit(name);
+    }
+    ~SilentPty() {
+        if (master >= 0) ::close(master);
+    }
+};
 
 struct PtyRig {
     std::shared_ptr<VirtualRadio> radio;
