@@ -1,4 +1,5 @@
 #include "link/PortSettings.h"
+#include "files/LocalName.h"
 #include "image/SettingsStore.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -36,9 +37,20 @@ QString PortFileForWriting() {
     return path;
 }
 
+bool IsSystemFolder(const QString &folder) {
+    // where a package or `make install` puts programs: a file there would outlive the package
+    const QString path = QDir::cleanPath(folder) + QLatin1Char('/');
+    for (const char *system : {"/usr/", "/bin/", "/sbin/", "/lib", "/opt/", "/snap/", "/etc/"})
+        if (path.startsWith(QLatin1String(system))) return true;
+    return false;
+}
+
 QString PortFileForWriting(const QString &programFile, const QString &userFile) {
     const QFileInfo file(programFile);
     const QFileInfo folder(file.absolutePath());
+    if (IsSystemFolder(folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath()
+                                                            : folder.canonicalFilePath()))
+        return userFile;
     // a file the user may not write is met only by an ordinary user (root writes any file):
     // choiceSurvivesARestart meets it in a child process that gives up root
     if (folder.isWritable() && (!file.exists() || file.isWritable())) return programFile;
@@ -56,7 +68,7 @@ QString PortFileForReading(const QString &programFile, const QString &userFile) 
 }
 
 int ReadPortNumber(const QString &path) {
-    QFile file(path);
+    LocalFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return DefaultCommPort;
     // the first field: blanks before it skipped, the digits up to the first other character
     const QByteArray head = file.read(64).trimmed();
@@ -68,7 +80,7 @@ int ReadPortNumber(const QString &path) {
 }
 
 bool WritePortNumber(const QString &path, int port) {
-    QFile file(path);
+    LocalFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const QByteArray line = QByteArray::number(port) + "\r\n";
     return file.write(line) == line.size() && file.flush(); // fails only on a full disk: not met in tests
