@@ -1,4 +1,5 @@
 #include "files/LocalName.h"
+#include <QFileInfo>
 #include <cerrno>
 #ifdef Q_OS_UNIX
 #include <dirent.h>

@@ -42,7 +42,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6gui6 qt6-qpa-plugins; do
+for p in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6gui6 libqt6printsupport6 qt6-qpa-plugins; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
 done
 # only runtime libraries: no -dev package, nothing beyond libraries, the C/C++ runtime and Qt's plugins
