@@ -77,14 +77,28 @@ namespace {
 const QStringList FileOptions = {QStringLiteral("o"),     QStringLiteral("output"), QStringLiteral("into"),
                                  QStringLiteral("image"), QStringLiteral("log"),    QStringLiteral("save")};
 
-// "-oFILE" as getopt reads it: -o with the value FILE (-o is the one short option that takes a value).
+// Whether an argument is an option that takes the next argument as its value ("--into", "-o").
+bool takesNextAsValue(const QString &a) {
+    static const QStringList valueOptions = {
+        QStringLiteral("-o"),           QStringLiteral("--output"),  QStringLiteral("--into"),
+        QStringLiteral("--image"),      QStringLiteral("--log"),     QStringLiteral("--save"),
+        QStringLiteral("--port"),       QStringLiteral("--variant"), QStringLiteral("--layout"),
+        QStringLiteral("--page-size"),  QStringLiteral("--model"),   QStringLiteral("--variant-code"),
+        QStringLiteral("--range-code"), QStringLiteral("--baud"),    QStringLiteral("--fault")};
+    return valueOptions.contains(a);
+}
+
+// "-oFILE" as getopt reads it: -o with the value FILE (-o is the one short option that takes a value);
+// not the value of another option (--into -oX.M40 names the file "-oX.M40").
 QStringList withValuesApart(const QStringList &args) {
     QStringList out;
     bool options = true;
-    for (const QString &a : args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
         if (a == QLatin1String("--")) options = false;
-        if (options && a.size() > 2 && a.startsWith(QLatin1String("-o")) && a != QLatin1String("-output") &&
-            !a.startsWith(QLatin1String("-output=")))
+        const bool value = i > 0 && takesNextAsValue(args[i - 1]);
+        if (options && !value && a.size() > 2 && a.startsWith(QLatin1String("-o")) &&
+            a != QLatin1String("-output") && !a.startsWith(QLatin1String("-output=")))
             out << QStringLiteral("-o") << a.mid(2);
         else
             out << a;

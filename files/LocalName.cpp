@@ -1,6 +1,8 @@
 #include "files/LocalName.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdlib>
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
@@ -142,6 +144,39 @@ bool LocalFile::open(OpenMode mode) {
     return true;
 #else
     return QFile::open(mode);
+#endif
+}
+
+QString ProgramFolder() {
+#ifdef Q_OS_LINUX
+    char buffer[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (n > 0 && n < ssize_t(sizeof buffer)) {
+        const QByteArray exe(buffer, n);
+        const qsizetype slash = exe.lastIndexOf('/');
+        if (slash > 0) return FileNameFromBytes(exe.left(slash));
+    }
+#endif
+    return QCoreApplication::applicationDirPath();
+}
+
+QString CanonicalName(const QString &name) {
+#ifdef Q_OS_UNIX
+    char *real = ::realpath(FileNameBytes(name).constData(), nullptr);
+    if (!real) return {};
+    const QString canonical = FileNameFromBytes(real);
+    std::free(real);
+    return canonical;
+#else
+    return QFileInfo(name).canonicalFilePath();
+#endif
+}
+
+bool NameIsWritable(const QString &name) {
+#ifdef Q_OS_UNIX
+    return ::access(FileNameBytes(name).constData(), W_OK) == 0;
+#else
+    return QFileInfo(name).isWritable();
 #endif
 }
 

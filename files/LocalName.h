@@ -30,6 +30,13 @@ class LocalFile : public QFile {
     bool open(OpenMode mode) override;
 };
 
+// The folder of the running program, by its bytes (Qt's applicationDirPath() decodes them).
+QString ProgramFolder();
+// The name with symbolic links, "." and ".." resolved; "" when it reaches nothing.
+QString CanonicalName(const QString &name);
+// Whether this user may write the file or folder of that name.
+bool NameIsWritable(const QString &name);
+
 // Whether a name exists, and what it is (following symbolic links).
 enum class NameKind { Missing, File, Folder, Other };
 NameKind KindOfName(const QString &name);

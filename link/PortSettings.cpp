@@ -13,7 +13,7 @@ const QString PortFileName = QStringLiteral("KT-M40.ini");
 const QString DevicePathKey = QStringLiteral("Port/DevicePath");
 
 QString programFolderFile() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(PortFileName);
+    return ProgramFolder() + QLatin1Char('/') + PortFileName;
 }
 
 QString userFolderFile() {
@@ -46,14 +46,17 @@ bool IsSystemFolder(const QString &folder) {
 }
 
 QString PortFileForWriting(const QString &programFile, const QString &userFile) {
-    const QFileInfo file(programFile);
-    const QFileInfo folder(file.absolutePath());
-    if (IsSystemFolder(folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath()
-                                                            : folder.canonicalFilePath()))
-        return userFile;
+    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0    ? QStringLiteral(".")
+                           : slash == 0 ? QStringLiteral("/")
+                                        : programFile.left(slash);
+    const QString real = CanonicalName(folder);
+    if (IsSystemFolder(real.isEmpty() ? folder : real)) return userFile;
     // a file the user may not write is met only by an ordinary user (root writes any file):
     // choiceSurvivesARestart meets it in a child process that gives up root
-    if (folder.isWritable() && (!file.exists() || file.isWritable())) return programFile;
+    if (NameIsWritable(folder) &&
+        (KindOfName(programFile) == NameKind::Missing || NameIsWritable(programFile)))
+        return programFile;
     return userFile;
 }
 
@@ -61,9 +64,9 @@ QString PortFileForReading(const QString &programFile, const QString &userFile) 
     // the file the choice is written to is the one read back, so that the choice made survives a restart
     // also where the program's folder holds a file this user cannot write
     const QString written = PortFileForWriting(programFile, userFile);
-    if (QFileInfo(written).isFile()) return written;
+    if (KindOfName(written) == NameKind::File) return written;
     for (const QString &path : {programFile, userFile})
-        if (QFileInfo(path).isFile()) return path;
+        if (KindOfName(path) == NameKind::File) return path;
     return {};
 }
 

@@ -243,6 +243,21 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(QDir().mkpath(dir.filePath("user")));
         QVERIFY(WritePortNumber(user, 7));
         QCOMPARE(PortFileForReading(installed, user), user);
+        // a program's folder whose name is no UTF-8: its port file is written and read there, byte for byte
+        const QByteArray program = QFile::encodeName(dir.path()) + "/b\xe4n";
+        QCOMPARE(::mkdir(program.constData(), 0755), 0);
+        const QString programFile = FileNameFromBytes(program) + "/KT-M40.ini";
+        QCOMPARE(PortFileForWriting(programFile, user), programFile);
+        QVERIFY(WritePortNumber(programFile, 4));
+        QCOMPARE(PortFileForReading(programFile, user), programFile);
+        QCOMPARE(ReadPortNumber(programFile), 4);
+        const int fd = ::open(program + "/KT-M40.ini", O_RDONLY);
+        char text[8] = {};
+        QCOMPARE(fd >= 0 ? ::read(fd, text, sizeof text) : -1, 3);
+        ::close(fd);
+        QCOMPARE(QByteArray(text), QByteArray("4\r\n"));
+        QCOMPARE(::unlink(program + "/KT-M40.ini"), 0);
+        QCOMPARE(::rmdir(program.constData()), 0);
     }
 
     void writableFileInAFolderThatRefusesNewFiles() {
