@@ -11,12 +11,15 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
 
-# apt-get only when a package is missing, so that a ready machine starts at once
+# apt-get only when a package is missing, so that a ready machine starts at once. Where another apt holds
+# the lock (a fresh machine's own updates), it waits for it up to APT_LOCK_WAIT seconds instead of failing.
+APT_LOCK_WAIT ?= 600
+APT_GET := apt-get -o DPkg::Lock::Timeout=$(APT_LOCK_WAIT)
 define install-missing
 	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	  $(SUDO) $(APT_GET) update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) $(APT_GET) install -y -qq $$missing; \
 	fi
 endef
 
@@ -29,9 +32,20 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# only the two programs: the tests and benchmarks are built by `make test` and `make bench`
+# what the package and `make install` ship: the programs, the print helper, the icons and manual pages
+SHIPPED := kt-m40 kt-m40-cli kt-m40-cli-print kt-m40-dist-files
+
+# only the two programs: the tests and benchmarks are built by `make test` and `make bench`. The window needs
+# a graphical session: without one, say so and how to run it anyway, instead of Qt's own abort.
 run: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target kt-m40 kt-m40-cli
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "make run: kt-m40 is a window program and needs a graphical session (no DISPLAY or WAYLAND_DISPLAY here)."; \
+	  echo "  On a machine without one, run it on a virtual display (package xvfb):"; \
+	  echo "    xvfb-run -a -s '-screen 0 1280x1024x24' $(BUILD)/kt-m40 --demo"; \
+	  echo "  or use the command-line tool: $(BUILD)/kt-m40-cli --help"; \
+	  exit 1; \
+	fi
 	$(BUILD)/kt-m40 --demo
 
 # twice as many test programs as cores: most of their time is spent waiting on the virtual radio's line
@@ -41,12 +55,21 @@ test: build
 
 # Installs both programs, the desktop entry, icons, manual pages and bash completion under PREFIX
 # (DESTDIR is honoured for staging).
+# Only what is installed is built; then the desktop's MIME and application databases learn the clone file
+# type (not for a staged install into DESTDIR, whose databases are the target system's business).
 PREFIX ?= /usr/local
-install: build
+install: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(SHIPPED)
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	@if [ -z "$(DESTDIR)" ]; then \
+	  ! command -v update-mime-database >/dev/null || update-mime-database $(PREFIX)/share/mime; \
+	  ! command -v update-desktop-database >/dev/null || update-desktop-database -q $(PREFIX)/share/applications; \
+	fi
 
-# The Debian package, written into build/: install it with `sudo apt install ./build/kt-m40_*.deb`.
-package: build
+# The Debian package, written into build/ (only what it holds is built): install it with
+# `apt install ./build/kt-m40_*.deb` (with sudo when you are not root).
+package: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(SHIPPED)
 	cd $(BUILD) && cpack -G DEB
 
 format:

@@ -1,4 +1,5 @@
 #include "app/UserPrompts.h"
+#include "files/LocalName.h"
 #include "image/UiText.h"
 #include <QFileDialog>
 #include <QInputDialog>
@@ -86,7 +87,8 @@ QString runFileDialog(QWidget *parent, const QString &title, const QString &filt
         dialog.setOption(QFileDialog::ReadOnly, false);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().constFirst();
+    // the dialog lists a name that is not UTF-8 as it shows it: the file's own bytes are found again
+    return FileNameFromShownName(dialog.selectedFiles().constFirst());
 }
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/FrmMain.h"
 #include "app/Splash.h"
 #include "app/UserPrompts.h"
+#include "files/LocalName.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/VirtualRadio.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[]) {
     // The options are read before any window exists, so that --help works without a display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileNameFromBytes(argv[i]); // a file name's bytes kept
     for (int i = 1; i < arguments.size() && arguments[i] != QStringLiteral("--"); ++i)
         if (arguments[i] == QStringLiteral("--version")) {
             std::printf("kt-m40 %s\n", ProgramVersion);
@@ -43,7 +44,7 @@ int main(int argc, char *argv[]) {
     // Qt takes its own options (-platform, -style, ...) out of argv: what is left names the file.
     arguments.clear();
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileNameFromBytes(argv[i]); // a file name's bytes kept
     options = ParseAppArguments(arguments, QLocale::system().name(), &error);
 
     // Qt's own texts (file dialogs, standard buttons, system errors) in the window's language.

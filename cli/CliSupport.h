@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTextStream>
 
+// The command line's arguments after the program's name, every byte kept (a file name need not be UTF-8).
+QStringList ArgumentsFromArgv(int argc, char **argv);
+
 // Parses args for a command. False (after printing the reason as a usage error) on bad usage, and false
 // after printing the command's help (usage text and options) for --help or -h.
 bool ParseCommandLine(QCommandLineParser &parser, const QString &command, const QStringList &args);
@@ -31,13 +34,19 @@ bool IsStandardStream(const QString &path);
 // (FinishStandardOutput): exit status 4 and a message.
 QTextStream &Out();
 // Flushes standard output. When anything written to it failed, prints the message and returns
-// ExitFileOpenError; else returns status.
+// ExitFileOpenError, or silently ExitBrokenPipe when its reader went away; else returns status.
 int FinishStandardOutput(int status);
 
 // Writes a message line on stderr (the program's own texts, then an optional detail line).
 void PrintMessage(const QString &message, const QString &detail = {});
 // Exit status for a file outcome (0, 3 or 4), after printing its message.
 int ReportFileStatus(FileStatus status, const QString &detail);
+
+// Before any work: refuses (usage error, ExitUsage) an output that is the same file as one of the inputs
+// (same device and inode: another name, a link), which writing would destroy; inputs are pairs of what the
+// input is ("FILE.M40", "--into") and its name. "-" is no file. ExitOk otherwise.
+int RefuseOutputOverInput(const QString &command, const QString &option, const QString &output,
+                          const QList<std::pair<QString, QString>> &inputs);
 
 // Before any long work: whether the output path can be written ("File Open Error", exit 4, naming the file
 // and the system's reason when it cannot); ExitOk when it can, and for "-" (standard output).

@@ -12,7 +12,8 @@ enum ExitStatus {
     ExitDataError = 3,
     ExitFileOpenError = 4,
     ExitDifferent = 5,
-    ExitUsage = 64
+    ExitUsage = 64,
+    ExitBrokenPipe = 128 + 13 // standard output's reader went away, as if SIGPIPE had ended the program
 };
 
 struct Command {

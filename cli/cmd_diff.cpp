@@ -11,6 +11,10 @@ int run(const QStringList &args) {
     p.addPositionalArgument("B.M40", "second clone file");
     if (!ParseCommandLine(p, "diff", args)) return ExitUsage;
     if (const int usage = RequirePositionals(p, "diff", {"A.M40", "B.M40"})) return usage;
+    if (const int usage = RefuseOutputOverInput(
+            "diff", "o", p.value("output"),
+            {{"A.M40", p.positionalArguments()[0]}, {"B.M40", p.positionalArguments()[1]}}))
+        return usage;
     CloneImage a = NewCloneImage(VariantJ, false);
     CloneImage b = a;
     if (const int status = OpenCloneFileOrReport(p.positionalArguments()[0], a)) return status;

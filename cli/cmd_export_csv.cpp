@@ -13,6 +13,9 @@ int run(const QStringList &args) {
     p.addPositionalArgument("FILE.M40", "clone file to export");
     if (!ParseCommandLine(p, "export-csv", args)) return ExitUsage;
     if (const int usage = RequireArguments(p, "export-csv", {"FILE.M40"}, {"o"})) return usage;
+    if (const int usage = RefuseOutputOverInput("export-csv", "o", p.value("output"),
+                                                {{"FILE.M40", p.positionalArguments()[0]}}))
+        return usage;
     CsvLayout layout = CsvLayout::Original;
     if (!CsvLayoutFromName(p.value("layout"), layout))
         return UsageError("export-csv", "--layout is original, full or chirp, not " + p.value("layout"));

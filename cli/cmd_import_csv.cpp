@@ -1,8 +1,8 @@
 // kt-m40-cli import-csv: takes a CSV channel list into a clone file; the layout is recognised by the
 // file's first line.
 #include "cli/CliSupport.h"
-#include "files/CloneFile.h"
 #include "csv/CsvLayoutFiles.h"
+#include "files/CloneFile.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,6 +58,10 @@ int run(const QStringList &args) {
     p.addPositionalArgument("IN.csv", "CSV file to import");
     if (!ParseCommandLine(p, "import-csv", args)) return ExitUsage;
     if (const int usage = RequireArguments(p, "import-csv", {"IN.csv"}, {"into", "o"})) return usage;
+    // -o naming --into's file replaces it, as meant; naming the CSV file it would destroy what is read
+    if (const int usage = RefuseOutputOverInput("import-csv", "o", p.value("output"),
+                                                {{"IN.csv", p.positionalArguments()[0]}}))
+        return usage;
     if (const int status = CheckOutputOrReport(p.value("output"))) return status;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.value("into"), image)) return status;

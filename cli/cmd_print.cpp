@@ -2,6 +2,7 @@
 // ../lib/kt-m40 of an installed tree), which paints the PDF.
 #include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
+#include "files/LocalName.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ int run(const QStringList &args) {
     // Replaced by the print program: its output, its exit status.
     std::vector<QByteArray> bytes{QFile::encodeName(program)};
     for (const QString &a : args)
-        bytes.push_back(a.toLocal8Bit());
+        bytes.push_back(FileNameBytes(a)); // names byte for byte
     std::vector<char *> argv;
     for (QByteArray &b : bytes)
         argv.push_back(b.data());

@@ -89,6 +89,9 @@ int run(const QStringList &args) {
     p.addPositionalArgument("FILE.M40", "clone file to show");
     if (!ParseCommandLine(p, "show", args)) return ExitUsage;
     if (const int usage = RequirePositionals(p, "show", {"FILE.M40"})) return usage;
+    if (const int usage =
+            RefuseOutputOverInput("show", "o", p.value("output"), {{"FILE.M40", p.positionalArguments()[0]}}))
+        return usage;
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(p.positionalArguments().first(), image)) return status;
     const QString header = Tables().FileHeader[image.Variant][image.WideRange ? 1 : 0];

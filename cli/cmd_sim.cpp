@@ -1,6 +1,7 @@
 // kt-m40-cli sim: a virtual KT-M40 on a new pseudo-terminal, for trying the radio commands without a radio.
 #include "cli/CliSupport.h"
 #include "files/FileTarget.h"
+#include "files/LocalName.h"
 #include "link/PtyRadioServer.h"
 #include <QCoreApplication>
 #include <QDateTime>
@@ -85,11 +86,15 @@ int run(const QStringList &args) {
         if (!ParseFaultSpec(spec, radio->faults, &error)) return UsageError("sim", error);
     }
 
+    if (p.isSet("log"))
+        if (const int usage = RefuseOutputOverInput(
+                "sim", "log", p.value("log"), {{"--image", p.value("image")}, {"--save", p.value("save")}}))
+            return usage;
     // the memory is saved at the end: a path that cannot be written is refused before the radio serves
     if (p.isSet("save"))
         if (const int status = CheckOutputOrReport(p.value("save"))) return status;
 
-    QFile log;
+    LocalFile log;
     if (p.isSet("log")) {
         log.setFileName(p.value("log"));
         if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {

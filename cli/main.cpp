@@ -73,5 +73,5 @@ int main(int argc, char **argv) {
     QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     BuildTextTables();
-    return FinishStandardOutput(runCommand(app.arguments().mid(1)));
+    return FinishStandardOutput(runCommand(ArgumentsFromArgv(argc, argv)));
 }

@@ -1,6 +1,7 @@
 #include "csv/CsvExport.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/FileTarget.h"
+#include "files/LocalName.h"
 #include <QFile>
 #include <QList>
 
@@ -53,7 +54,7 @@ QByteArray CsvExportBytes(const CloneImage &image) {
 }
 
 FileStatus ExportCsv(const QString &path, const CloneImage &image, QString *detail) {
-    QFile file(path);
+    LocalFile file(path);
     QString reason;
     bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!ok) reason = file.errorString();

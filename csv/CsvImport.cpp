@@ -2,6 +2,7 @@
 #include "channels/VfoRecordCodec.h"
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvRecordMapping.h"
+#include "files/LocalName.h"
 #include <QBuffer>
 #include <QFile>
 #include <cmath>
@@ -58,7 +59,7 @@ CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkB
 }
 
 CsvImportResult ImportCsv(const QString &path, CloneImage &image) {
-    QFile file(path);
+    LocalFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CsvImportResult result;
         result.status = FileStatus::FileOpenError;

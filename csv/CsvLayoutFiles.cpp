@@ -2,6 +2,7 @@
 #include "csv/CsvChirp.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvFullLayout.h"
+#include "files/LocalName.h"
 #include <QBuffer>
 #include <QFile>
 
@@ -27,7 +28,7 @@ CsvFileImport ImportCsvFileDevice(QIODevice &device, CloneImage &image, int chun
 }
 
 CsvFileImport ImportCsvFile(const QString &path, CloneImage &image) {
-    QFile file(path);
+    LocalFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CsvFileImport result;
         result.original.status = FileStatus::FileOpenError;

@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/FileTarget.h"
+#include "files/LocalName.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
 #include "settings/SettingsCodec.h"
@@ -121,7 +122,7 @@ CloneFileLoad ParseCloneFile(const QByteArray &data, CloneImage &image) {
 }
 
 CloneFileLoad LoadCloneFile(const QString &path, CloneImage &image) {
-    QFile file(path);
+    LocalFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {FileStatus::FileOpenError, false, file.errorString()};
     LineCollector collector;
     char buffer[65536];

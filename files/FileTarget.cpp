@@ -1,11 +1,14 @@
 #include "files/FileTarget.h"
+#include "files/LocalName.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -18,21 +21,8 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// A target that exists and is not an ordinary file (following symbolic links): written in place.
-bool isSpecial(const QString &path) {
-#ifdef Q_OS_UNIX
-    struct stat st {};
-    // a folder never gets here: CheckWritable refuses it before any work
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
-           !S_ISDIR(st.st_mode);
-#else
-    const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
-#endif
-}
-
 bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, QString *reason) {
-    QFile file(path);
+    LocalFile file(path);
     QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     mode |= truncate ? QIODevice::Truncate : QIODevice::ExistingOnly;
     if (!file.open(mode)) { // only a target that changed since CheckWritable said yes
@@ -41,21 +31,77 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, bool truncate, Q
     }
     return WriteAll(file, bytes, reason);
 }
+
+#ifdef Q_OS_UNIX
+// The folder part of a name's bytes, "." for a bare name.
+QByteArray folderOf(const QByteArray &target) {
+    const qsizetype slash = target.lastIndexOf('/');
+    return slash < 0 ? QByteArrayLiteral(".") : slash == 0 ? QByteArrayLiteral("/") : target.left(slash);
+}
+
+// A new file beside the target, written whole and synced, then renamed over it: the old file stays whole
+// until the new one is complete. As Qt's own save file: a symbolic link's target is replaced (the link
+// stays), an existing file's permissions are kept. False with *created false when the folder takes no
+// new file.
+bool replaceAtomically(const QByteArray &name, const QByteArray &bytes, QString *reason, bool *created) {
+    QByteArray target = name;
+    struct stat st {};
+    const bool exists = ::stat(name.constData(), &st) == 0;
+    if (exists) {
+        if (char *real = ::realpath(name.constData(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    const QByteArray folder = folderOf(target);
+    QByteArray temporary =
+        (folder == "/" ? folder : folder + '/') + '.' + target.mid(target.lastIndexOf('/') + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    *created = fd >= 0;
+    if (fd < 0) {
+        if (reason) *reason = systemReason(errno);
+        return false;
+    }
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, exists ? (st.st_mode & 07777) : (0666 & ~mask));
+    QFile file;
+    bool ok = file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (ok) ok = WriteAll(file, bytes, reason);
+    // a full disk may show only when the data reach it
+    if (ok && ::fsync(fd) != 0) {
+        if (reason) *reason = systemReason(errno);
+        ok = false;
+    }
+    file.close();
+    if (!ok) {
+        ::unlink(temporary.constData()); // the old file stays whole
+        return false;
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        // only when the folder changes under us after the write
+        if (reason) *reason = systemReason(errno);
+        ::unlink(temporary.constData());
+        return false;
+    }
+    return true;
+}
+#endif
 } // namespace
 
 bool CheckWritable(const QString &path, QString *reason) {
-    const QFileInfo info(path);
     if (path.isEmpty()) { // -o "" names no file
         if (reason) *reason = systemReason(ENOENT);
         return false;
     }
-    if (info.isDir()) {
+    const NameKind kind = KindOfName(path);
+    if (kind == NameKind::Folder) {
         if (reason) *reason = systemReason(EISDIR);
         return false;
     }
 #ifdef Q_OS_UNIX
-    const QByteArray target = QFile::encodeName(path);
-    if (info.exists()) {
+    const QByteArray target = FileNameBytes(path);
+    if (kind != NameKind::Missing) {
         if (::access(target.constData(), W_OK) != 0) {
             if (reason) *reason = systemReason(errno);
             return false;
@@ -63,7 +109,7 @@ bool CheckWritable(const QString &path, QString *reason) {
         return true;
     }
     // a new file: its folder must exist and take it
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray folder = folderOf(target);
     struct stat st {};
     if (::stat(folder.constData(), &st) != 0) {
         if (reason) *reason = systemReason(errno);
@@ -79,6 +125,7 @@ bool CheckWritable(const QString &path, QString *reason) {
     }
     return true;
 #else
+    const QFileInfo info(path);
     if (info.exists()) {
         if (!info.isWritable()) {
             if (reason) *reason = QStringLiteral("Permission denied");
@@ -95,25 +142,35 @@ bool CheckWritable(const QString &path, QString *reason) {
 }
 
 bool WriteFileBytes(const QString &path, const QByteArray &bytes, QString *reason) {
-    if (isSpecial(path)) return writeInPlace(path, bytes, false, reason);
+    // a target that is not an ordinary file (a named pipe, a terminal) is written in place
+    if (KindOfName(path) == NameKind::Other) return writeInPlace(path, bytes, false, reason);
+#ifdef Q_OS_UNIX
+    bool created = false;
+    if (replaceAtomically(FileNameBytes(path), bytes, reason, &created)) return true;
+    if (created) return false;
+    // the folder refuses a new file beside it, but the file itself may be written
+    if (KindOfName(path) == NameKind::File && ::access(FileNameBytes(path).constData(), W_OK) == 0)
+        return writeInPlace(path, bytes, true, reason);
+    return false;
+#else
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QString why = file.errorString();
-        // the folder refuses a new file beside it, but the file itself may be written
         const QFileInfo info(path);
         if (info.isFile() && info.isWritable()) return writeInPlace(path, bytes, true, reason);
         if (reason) *reason = why;
         return false;
     }
     if (!WriteAll(file, bytes, reason)) {
-        file.cancelWriting(); // the old file stays whole
+        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) { // the rename fails only when the folder changes under us after the write
+    if (!file.commit()) {
         if (reason) *reason = file.errorString();
         return false;
     }
     return true;
+#endif
 }
 
 bool WriteAll(QFileDevice &file, const QByteArray &bytes, QString *reason) {

@@ -1,4 +1,5 @@
 #include "link/PortSettings.h"
+#include "files/LocalName.h"
 #include "image/SettingsStore.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,7 @@ const QString RetriesKey = QStringLiteral("Port/Retries");
 constexpr int MostRetries = 5;
 
 QString programFolderFile() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(PortFileName);
+    return ProgramFolder() + QLatin1Char('/') + PortFileName;
 }
 
 QString userFolderFile() {
@@ -38,12 +39,26 @@ QString PortFileForWriting() {
     return path;
 }
 
+bool IsSystemFolder(const QString &folder) {
+    // where a package or `make install` puts programs: a file there would outlive the package
+    const QString path = QDir::cleanPath(folder) + QLatin1Char('/');
+    for (const char *system : {"/usr/", "/bin/", "/sbin/", "/lib", "/opt/", "/snap/", "/etc/"})
+        if (path.startsWith(QLatin1String(system))) return true;
+    return false;
+}
+
 QString PortFileForWriting(const QString &programFile, const QString &userFile) {
-    const QFileInfo file(programFile);
-    const QFileInfo folder(file.absolutePath());
+    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0    ? QStringLiteral(".")
+                           : slash == 0 ? QStringLiteral("/")
+                                        : programFile.left(slash);
+    const QString real = CanonicalName(folder);
+    if (IsSystemFolder(real.isEmpty() ? folder : real)) return userFile;
     // a file the user may not write is met only by an ordinary user (root writes any file):
     // choiceSurvivesARestart meets it in a child process that gives up root
-    if (folder.isWritable() && (!file.exists() || file.isWritable())) return programFile;
+    if (NameIsWritable(folder) &&
+        (KindOfName(programFile) == NameKind::Missing || NameIsWritable(programFile)))
+        return programFile;
     return userFile;
 }
 
@@ -51,14 +66,14 @@ QString PortFileForReading(const QString &programFile, const QString &userFile) 
     // the file the choice is written to is the one read back, so that the choice made survives a restart
     // also where the program's folder holds a file this user cannot write
     const QString written = PortFileForWriting(programFile, userFile);
-    if (QFileInfo(written).isFile()) return written;
+    if (KindOfName(written) == NameKind::File) return written;
     for (const QString &path : {programFile, userFile})
-        if (QFileInfo(path).isFile()) return path;
+        if (KindOfName(path) == NameKind::File) return path;
     return {};
 }
 
 int ReadPortNumber(const QString &path) {
-    QFile file(path);
+    LocalFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return DefaultCommPort;
     // the first field: blanks before it skipped, the digits up to the first other character
     const QByteArray head = file.read(64).trimmed();
@@ -70,7 +85,7 @@ int ReadPortNumber(const QString &path) {
 }
 
 bool WritePortNumber(const QString &path, int port) {
-    QFile file(path);
+    LocalFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const QByteArray line = QByteArray::number(port) + "\r\n";
     return file.write(line) == line.size() && file.flush(); // fails only on a full disk: not met in tests

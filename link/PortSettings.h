@@ -6,13 +6,16 @@
 
 constexpr int DefaultCommPort = 1;
 
-// Where the port file is written: the program's folder when the file can be written there, else the
-// per-user configuration folder (made when missing).
+// Where the port file is written: the program's folder when the file can be written there and the folder
+// is no system folder (/usr/bin: even root leaves nothing there that removing the package would leave
+// behind), else the per-user configuration folder (made when missing).
 QString PortFileForWriting();
 // The port file's path for reading: the one the choice is written to when it exists (so that the choice
 // made is the one found at the next start), else the program's folder's, else the per-user one; "" when
 // there is none.
 QString PortFileForReading();
+// Whether a folder is one of the system's (/usr/..., /bin, /opt/...).
+bool IsSystemFolder(const QString &folder);
 // The same rules for given places of the program's file and the per-user file.
 QString PortFileForWriting(const QString &programFile, const QString &userFile);
 QString PortFileForReading(const QString &programFile, const QString &userFile);

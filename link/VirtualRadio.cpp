@@ -3,6 +3,7 @@
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
+#include "files/LocalName.h"
 #include "image/HexText.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
@@ -345,7 +346,7 @@ bool VirtualRadio::loadCloneFile(const QString &path, QString *error) {
             *error = FileStatusText(load.status) + (load.detail.isEmpty() ? QString() : ": " + load.detail);
         return false;
     }
-    QFile file(path);
+    LocalFile file(path);
     // the file was just read whole: only one removed or made unreadable since then fails here
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = FileOpenErrorText + QStringLiteral(": ") + file.errorString();

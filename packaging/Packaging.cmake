@@ -56,6 +56,9 @@ install(DIRECTORY ${KT_GENERATED}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/ic
 install(FILES ${KT_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KT_PACKAGING}/kt-m40-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME kt-m40-cli)
+# The clone file's type (by extension and first line), which the desktop entry opens. The system's own
+# trigger brings the package's MIME database up to date; `make install` runs update-mime-database itself.
+install(FILES ${KT_PACKAGING}/kt-m40-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME kt-m40.xml)
 
 # The Debian package: its dependencies are the shared libraries the programs link, found by dpkg-shlibdeps
 set(CPACK_GENERATOR DEB)
@@ -70,8 +73,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the window program needs Qt's platform plugins, which it loads at run time rather than links
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Qt's own Japanese texts for its standard dialogs: welcome, not needed
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own Japanese texts for its standard dialogs, and bash's completion framework that loads the tool's
+# completion: welcome, not needed
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, bash-completion")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 

@@ -32,7 +32,7 @@ for f in /usr/bin/kt-m40 /usr/bin/kt-m40-cli /usr/libexec/kt-m40/kt-m40-cli-prin
     /usr/share/icons/hicolor/scalable/apps/kt-m40.svg \
     /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kt-m40.png \
     /usr/share/man/man1/kt-m40.1.gz /usr/share/man/man1/kt-m40-cli.1.gz \
-    /usr/share/bash-completion/completions/kt-m40-cli; do
+    /usr/share/bash-completion/completions/kt-m40-cli /usr/share/mime/packages/kt-m40.xml; do
     grep -qxF "$f" "$work/files" || fail "package lacks $f"
 done
 # nothing of the build's own: no tests, benchmarks, libraries or headers
@@ -42,12 +42,14 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6gui6 qt6-qpa-plugins; do
+for p in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6gui6 libqt6printsupport6 qt6-qpa-plugins; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
 done
 # only runtime libraries: no -dev package, nothing beyond libraries, the C/C++ runtime and Qt's plugins
 others=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -vE '^(libqt6[a-z]*6|libc6|libstdc\+\+6|libgcc-s1|qt6-qpa-plugins)$' || true)
 [[ -z $others ]] || fail "Depends holds more than the Qt runtime: $others"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+check "Recommends bash-completion ($recommends)" grep -qE '(^|, )bash-completion( |,|$)' <<<"$recommends"
 
 # the programs run from the unpacked package
 root=$work/root
@@ -62,6 +64,33 @@ check "print from the package" "$cli" print "$work/radio.M40" -o "$work/radio.pd
 check "the printed file is a PDF" test "$(head -c 5 "$work/radio.pdf")" = "%PDF-"
 check "show reads what new wrote" grep -q "^Variant A (KT-M40A), range (150KHz - 35MHz)" "$work/shown.txt"
 check "show lists the empty memory" grep -q "^Channels (0 of 604 used)" "$work/shown.txt"
+
+# the clone file type: the database built from the package's tree knows it by extension (either case) and by
+# the first line, with the program's icon; the desktop entry opens it with the file as argument
+mime=$root/usr/share/mime
+quiet() { "$@" >/dev/null 2>&1; }
+check "update-mime-database on the package's tree" quiet update-mime-database "$mime"
+check "the clone file type has the program's icon" grep -qx 'application/x-kt-m40-clone:kt-m40' "$mime/icons"
+desktop=$root/usr/share/applications/$id.desktop
+check "the desktop entry declares the clone file type" grep -qx 'MimeType=application/x-kt-m40-clone;' "$desktop"
+check "the desktop entry takes the file" grep -qx 'Exec=kt-m40 %f' "$desktop"
+cp "$work/radio.M40" "$work/lower.m40"
+cp "$work/radio.M40" "$work/radio-without-extension"
+printf 'Korvan KT-M40J Clone 0 FileStart\r\n' >"$work/first-line.txt"
+printf '"MODEL","BANK"\r\n' >"$work/channels.csv"
+if command -v gio >/dev/null; then
+    filetype() { # the type the desktop's own library gives a file, with only the package's database
+        XDG_DATA_HOME=$root/usr/share XDG_DATA_DIRS=$root/usr/share gio info -a standard::content-type "$1" 2>/dev/null |
+            sed -n 's/^ *standard::content-type: //p'
+    }
+    for f in radio.M40 lower.m40 radio-without-extension first-line.txt; do
+        check "$f is a clone file ($(filetype "$work/$f"))" test "$(filetype "$work/$f")" = application/x-kt-m40-clone
+    done
+    check "a CSV file is none" test "$(filetype "$work/channels.csv")" != application/x-kt-m40-clone
+else
+    check "the glob *.M40" grep -q '^50:application/x-kt-m40-clone:\*\.M40:cs$' "$mime/globs2"
+    check "the first line" grep -qa 'Korvan KT-M40A Clone ' "$mime/magic"
+fi
 
 # the manual pages: every command with its options, and the exit statuses
 man1=$root/usr/share/man/man1
@@ -92,14 +121,20 @@ complete_words() { # complete_words WORD... : what completing the last word offe
         _ "$root/usr/share/bash-completion/completions/kt-m40-cli" "$@"
 }
 mkdir -p "$work/files-dir/sub"
-touch "$work/files-dir/a.M40" "$work/files-dir/b.m40" "$work/files-dir/list.csv" "$work/files-dir/notes.txt"
+touch "$work/files-dir/a.M40" "$work/files-dir/b.m40" "$work/files-dir/list.csv" "$work/files-dir/notes.txt" \
+    "$work/files-dir/report.pdf"
 check "completes commands" test "$(complete_words "$cli" re)" = "read"
 check "completes help COMMAND" test "$(complete_words "$cli" help ex)" = "export-csv"
 check "completes a command's options" grep -qx -- "--settings" <(complete_words "$cli" read --s)
 check "completes -o among options" grep -qx -- "-o" <(complete_words "$cli" new -)
 check "completes the variants" test "$(complete_words "$cli" new --variant "" | tr '\n' ' ')" = "J T E A "
+check "completes the page sizes" test "$(complete_words "$cli" print a.M40 --page-size "" | tr '\n' ' ')" = "A4 Letter Legal A3 A5 "
+offered=$(complete_words "$cli" write -- | tr '\n' ' ')
+check "completes each of write's options once ($offered)" test "$(grep -o -- '--changed ' <<<"$offered" | wc -l)" = 1
 offered=$(cd "$work/files-dir" && complete_words "$cli" show "" | sort | tr '\n' ' ')
 check "completes clone files and folders ($offered)" test "$offered" = "a.M40 b.m40 sub "
+offered=$(cd "$work/files-dir" && complete_words "$cli" print a.M40 -o "" | sort | tr '\n' ' ')
+check "completes PDF files for print's output ($offered)" test "$offered" = "report.pdf sub "
 offered=$(cd "$work/files-dir" && complete_words "$cli" import-csv "" | sort | tr '\n' ' ')
 check "completes CSV files for import-csv ($offered)" test "$offered" = "list.csv sub "
 ports=$(complete_words "$cli" read --port /dev/)
@@ -111,7 +146,7 @@ done
 # make install with a prefix puts the same files under it
 (cd "$build" && cmake --install . --prefix "$work/prefix" >/dev/null) || fail "cmake --install"
 for f in bin/kt-m40 bin/kt-m40-cli libexec/kt-m40/kt-m40-cli-print "share/applications/$id.desktop" share/man/man1/kt-m40-cli.1.gz \
-    share/bash-completion/completions/kt-m40-cli share/icons/hicolor/48x48/apps/kt-m40.png; do
+    share/bash-completion/completions/kt-m40-cli share/icons/hicolor/48x48/apps/kt-m40.png share/mime/packages/kt-m40.xml; do
     [[ -e $work/prefix/$f ]] || fail "install lacks $f"
 done
 

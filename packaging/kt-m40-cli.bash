@@ -1,13 +1,14 @@
 # bash completion for kt-m40-cli: commands, each command's options (read from its own --help), serial
-# devices for --port, clone files (.M40) and CSV files by extension.
+# devices for --port, clone files (.M40), CSV and PDF files by extension.
 
 _kt_m40_cli_commands() {
     "$1" --help 2>/dev/null | sed -n '/^Commands:/,/^$/{s/^  \([a-z][a-z0-9-]*\) .*/\1/p}'
 }
 
+# the options named at the start of the option lines (not those a description mentions), each once
 _kt_m40_cli_options() {
-    "$1" help "$2" 2>/dev/null | sed -n '/^Options:/,/^$/p' | grep -oE -- '(^| )--?[a-zA-Z][a-zA-Z0-9-]*' |
-        tr -d ' '
+    "$1" help "$2" 2>/dev/null | sed -n '/^Options:/,/^$/p' | grep -oE -- '^  (-[a-zA-Z], )?--?[a-zA-Z][a-zA-Z0-9-]*' |
+        grep -oE -- '--?[a-zA-Z][a-zA-Z0-9-]*' | sort -u
 }
 
 # auto (ask every port for the radio), serial devices of this system, and pseudo-terminals (kt-m40-cli sim
@@ -58,9 +59,14 @@ _kt_m40_cli() {
         COMPREPLY=($(compgen -W $'original\nfull\nchirp' -- "$cur"))
         return
         ;;
+    --page-size)
+        COMPREPLY=($(compgen -W $'A4\nLetter\nLegal\nA3\nA5' -- "$cur"))
+        return
+        ;;
     -o | --output)
         case $command in
         export-csv) _kt_m40_cli_files "$cur" csv ;;
+        print) _kt_m40_cli_files "$cur" pdf ;;
         show | diff) COMPREPLY=($(compgen -f -- "$cur")) && compopt -o filenames 2>/dev/null ;;
         *) _kt_m40_cli_files "$cur" m40 ;;
         esac

@@ -14,9 +14,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +59,109 @@ QStringList commandNames() {
             names << QString::fromLatin1(line.trimmed().split(' ').first());
     }
     return names;
+}
+
+// The program's arguments as bytes: a file name need not be UTF-8, and QProcess passes only text.
+struct ByteRun {
+    pid_t pid = -1;
+    QByteArray outFile, errFile;
+};
+
+ByteRun startBytes(const QList<QByteArray> &args, const QByteArray &folder) {
+    static int runs = 0;
+    ByteRun run;
+    run.outFile = folder + "/.out" + QByteArray::number(++runs);
+    run.errFile = folder + "/.err" + QByteArray::number(runs);
+    QList<QByteArray> all{cliPath().toUtf8()};
+    all += args;
+    std::vector<char *> argv;
+    for (QByteArray &a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    run.pid = ::fork();
+    if (run.pid == 0) {
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int out = ::open(run.outFile.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(run.errFile.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0 || ::chdir(folder.constData()) != 0) _exit(120);
+        ::dup2(in, 0);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        ::execv(argv[0], argv.data());
+        _exit(121);
+    }
+    return run;
+}
+
+QByteArray rawRead(const QByteArray &path) {
+    QByteArray bytes;
+    const int fd = ::open(path.constData(), O_RDONLY);
+    if (fd < 0) return bytes;
+    char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, n);
+    ::close(fd);
+    return bytes;
+}
+
+bool rawWrite(const QByteArray &path, const QByteArray &bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const bool ok = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    if (fd >= 0) ::close(fd);
+    return ok;
+}
+
+CliResult finishBytes(const ByteRun &run) {
+    CliResult r;
+    int status = 0;
+    if (run.pid > 0 && ::waitpid(run.pid, &status, 0) == run.pid)
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = rawRead(run.outFile);
+    r.err = rawRead(run.errFile);
+    ::unlink(run.outFile.constData());
+    ::unlink(run.errFile.constData());
+    return r;
+}
+
+CliResult runBytes(const QList<QByteArray> &args, const QByteArray &folder) {
+    return finishBytes(startBytes(args, folder));
+}
+
+// The names in a folder, as bytes.
+QList<QByteArray> namesIn(const QByteArray &folder) {
+    QList<QByteArray> names;
+    if (DIR *d = ::opendir(folder.constData())) {
+        while (const dirent *e = ::readdir(d))
+            if (e->d_name[0] != '.') names << QByteArray(e->d_name);
+        ::closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Removes a folder and all in it by the names' bytes (Qt's own removal cannot reach a name that is not
+// UTF-8).
+void removeTree(const QByteArray &folder) {
+    if (DIR *d = ::opendir(folder.constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (name == "." || name == "..") continue;
+            const QByteArray path = folder + "/" + name;
+            if (::unlink(path.constData()) != 0) removeTree(path);
+        }
+        ::closedir(d);
+    }
+    ::rmdir(folder.constData());
+}
+
+// stderr without Qt's own note about the environment (the print program's Qt Gui says where no
+// XDG_RUNTIME_DIR is set, as under ctest)
+QByteArray programsOwn(const QByteArray &err) {
+    QByteArray own;
+    for (const QByteArray &line : err.split('\n'))
+        if (!line.startsWith("QStandardPaths: ") && !line.isEmpty()) own += line + '\n';
+    return own;
 }
 
 bool noPath(const QString &) {
@@ -188,7 +294,16 @@ class TestCliManners : public QObject {
         QTest::newRow("show extra") << QStringList{"show", "a.M40", "b.M40"}
                                     << "show: unexpected argument 'b.M40'";
         QTest::newRow("show unknown option")
-            << QStringList{"show", "--bogus", "a.M40"} << "show: unknown option 'bogus'";
+            << QStringList{"show", "--bogus", "a.M40"} << "show: unknown option '--bogus'";
+        // the option as it was typed, one or two dashes, without its value
+        QTest::newRow("typo") << QStringList{"show", "--jsn=1", "-q", "a.M40"}
+                              << "show: unknown options '--jsn', '-q'";
+        QTest::newRow("empty output name") << QStringList{"new", "-o", ""} << "new: -o '' names no file";
+        QTest::newRow("empty output name, long")
+            << QStringList{"show", "a.M40", "--output="} << "show: --output '' names no file";
+        QTest::newRow("empty file name") << QStringList{"show", ""} << "show: FILE.M40 '' names no file";
+        QTest::newRow("empty base name") << QStringList{"import-csv", "a.csv", "--into", "", "-o", "b.M40"}
+                                         << "import-csv: --into '' names no file";
         QTest::newRow("option without value") << QStringList{"new", "-o"} << "new: missing value after '-o'";
         QTest::newRow("diff one file") << QStringList{"diff", "a.M40"} << "diff: B.M40 is missing";
         QTest::newRow("import without into")
@@ -242,6 +357,9 @@ class TestCliManners : public QObject {
         QCOMPARE(runCli({"show", base, "--json"}).out, readFile(dir.filePath("show.out")));
         QCOMPARE(readFile(dir.filePath("diff.out")), QByteArray("{\"differences\":[],\"equal\":true}\n"));
         QVERIFY(!QFile::exists(dir.filePath("-")));
+        // -oFILE is -o FILE, as getopt reads it
+        QCOMPARE(runCli({"new", "--variant", "T", "-o" + dir.filePath("joined.M40")}).exitCode, 0);
+        QCOMPARE(readFile(dir.filePath("joined.M40")), readFile(base));
     }
 
     void dashIsStandardInputForImport() {
@@ -270,15 +388,22 @@ class TestCliManners : public QObject {
     }
 
     void writeErrorsOnStandardOutput() {
-        // a reader that has gone away before anything was written
-        int fds[2];
-        QCOMPARE(::pipe(fds), 0);
-        ::close(fds[0]);
-        const int writeEnd = fds[1];
-        CliResult r = runWith({"show", base, "--json"}, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
-        ::close(writeEnd);
-        QCOMPARE(r.exitCode, 4);
-        QCOMPARE(r.err, QByteArray("File Open Error\n  standard output: Broken pipe\n"));
+        // a reader that has gone away is no error: silent, with the status of a death by SIGPIPE (128 + 13),
+        // whichever way the command writes (text, one block, the print program, a CSV)
+        for (const QStringList &args :
+             {QStringList{"show", base, "--json"}, QStringList{"show", base},
+              QStringList{"save-as", base, "-o", "-"}, QStringList{"print", base, "-o", "-"},
+              QStringList{"export-csv", base, "-o", "-"}, QStringList{"diff", base, base}}) {
+            int fds[2];
+            QCOMPARE(::pipe(fds), 0);
+            ::close(fds[0]);
+            const int writeEnd = fds[1];
+            const CliResult r = runWith(args, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+            ::close(writeEnd);
+            QCOMPARE(r.exitCode, 141);
+            QVERIFY2(programsOwn(r.err).isEmpty(), r.err.constData());
+        }
+        CliResult r;
 
         // a disk that takes no more: a file-size limit inside the temporary folder
         const QString limited = dir.filePath("limited.json");
@@ -299,6 +424,137 @@ class TestCliManners : public QObject {
                      QByteArray("File Open Error\n  standard output: File too large\n"));
             QCOMPARE(QFileInfo(limited).size(), 100);
         }
+    }
+
+    // A file name is bytes: every command reads and writes exactly the file named, also where the name is
+    // no UTF-8 (here Latin-1, in a folder whose name is none either). A decoy under the name that a decoding
+    // to text and back would reach holds another radio's file.
+    void fileNamesAreBytesForEveryCommand() {
+        const QByteArray top = QFile::encodeName(dir.filePath("bytes"));
+        const QByteArray folder = "\xe4\xf6";
+        QVERIFY(QDir().mkpath(QFile::decodeName(top)));
+        QCOMPARE(::mkdir(top + "/" + folder, 0755), 0);
+        const QByteArray file = folder + "/lat\xe4.M40", copy = folder + "/copy\xff.M40",
+                         csv = "\xe9t\xe9.csv", pdf = "r\xe9sum\xe9.pdf", shown = "sh\xf6w.txt",
+                         read = "r\xe4\x61\x64.M40", saved = "s\xe4ved.M40", log = "l\xf6g.txt";
+        const QByteArray decoy = folder + "/lat\xef\xbf\xbd.M40";
+        QVERIFY(rawWrite(top + "/" + decoy, readFile(base).replace("KT-M40T", "KT-M40A")));
+        QVERIFY(rawWrite(top + "/" + csv,
+                         "\"KT-M40\",\"MEMORY\",\"12\",\"14.200000\",\"\",\"\",\"88.5\",\"88.5\","
+                         "\"23\",\"\",\"\",\"Hi\",\"\",\"\",\"\",\"\",\"BYTES\",\"\"\r\n"));
+        struct Step {
+            QList<QByteArray> args;
+            QByteArray written; // the file the command must have written, "" for none
+        };
+        const QList<Step> files = {
+            {{"new", "-o", file, "--variant", "T"}, file},
+            {{"import-csv", csv, "--into", file, "-o", file}, file},
+            {{"save-as", file, "-o", copy}, copy},
+            {{"diff", file, copy}, ""},
+            {{"show", file, "-o", shown}, shown},
+            {{"export-csv", file, "-o", csv}, csv},
+            {{"print", file, "-o", pdf}, pdf},
+        };
+        for (const Step &step : files) {
+            const CliResult r = runBytes(step.args, top);
+            QVERIFY2(r.exitCode == 0, (step.args.first() + ": " + r.err).constData());
+            if (!step.written.isEmpty()) QVERIFY2(!rawRead(top + "/" + step.written).isEmpty(), step.args[0]);
+        }
+        // what was read is the named file: the imported channel and the variant T, not the decoy's A
+        const QByteArray clone = rawRead(top + "/" + file);
+        QVERIFY(clone.startsWith("Korvan KT-M40T Clone 0 FileStart\r\n"));
+        QCOMPARE(rawRead(top + "/" + copy), clone);
+        QVERIFY(rawRead(top + "/" + shown).contains("Channels (1 of 604 used)"));
+        QVERIFY(rawRead(top + "/" + csv).contains("\"BYTES\""));
+        QVERIFY(rawRead(top + "/" + pdf).startsWith("%PDF"));
+        // a name that does not exist is said to be missing, not taken for the decoy
+        const CliResult missing = runBytes({"show", folder + "/n\xe4.M40"}, top);
+        QCOMPARE(missing.exitCode, 4);
+        QVERIFY(missing.err.contains(folder + "/n\xe4.M40")); // the name as it was typed
+
+        // the radio commands and the virtual radio's own files
+        ByteRun sim = startBytes({"sim", "--image", file, "--save", saved, "--log", log}, top);
+        QByteArray port;
+        QTRY_VERIFY_WITH_TIMEOUT((port = rawRead(sim.outFile)).startsWith("PORT "), 10000);
+        port = port.mid(5).trimmed();
+        for (const QList<QByteArray> &args :
+             {QList<QByteArray>{"read", "--settings", "--port", port, "-o", read},
+              QList<QByteArray>{"write", "--settings", "--port", port, copy},
+              QList<QByteArray>{"verify", "--settings", "--port", port, file}}) {
+            const CliResult r = runBytes(args, top);
+            QVERIFY2(r.exitCode == 0, (args.first() + ": " + r.err).constData());
+        }
+        ::kill(sim.pid, SIGTERM);
+        QCOMPARE(finishBytes(sim).exitCode, 0);
+        QVERIFY(rawRead(top + "/" + read).startsWith("Korvan KT-M40J Clone 0 FileStart\r\n"));
+        QCOMPARE(rawRead(top + "/" + saved).mid(34), clone.mid(34)); // what the radio held came from file
+        QVERIFY(rawRead(top + "/" + log).contains("RZ~E"));
+        // nothing was written under any other name
+        QCOMPARE(namesIn(top + "/" + folder),
+                 (QList<QByteArray>{"copy\xff.M40", "lat\xe4.M40", "lat\xef\xbf\xbd.M40"}));
+        QList<QByteArray> expected{csv, folder, log, pdf, read, saved, shown};
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(namesIn(top), expected);
+    }
+
+    void cleanupTestCase() {
+        // names Qt's own removal of the folder cannot reach
+        removeTree(QFile::encodeName(dir.filePath("bytes")));
+    }
+
+    // An output that is one of the command's inputs (another name of it, a hard link or a symbolic link
+    // too) is refused before any work; where replacing the input is the point it is allowed.
+    void outputThatIsAnInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason"); // "" when allowed
+        const QString in = "in.M40", hard = "hard.M40", soft = "soft.M40", csv = "in.csv";
+        const QString is = "%1 is %2 itself: it would be overwritten";
+        QTest::newRow("print -o the file")
+            << QStringList{"print", in, "-o", in} << 64 << is.arg("-o 'in.M40'", "FILE.M40");
+        QTest::newRow("print -o a hard link")
+            << QStringList{"print", in, "-o", hard} << 64 << is.arg("-o 'hard.M40'", "FILE.M40");
+        QTest::newRow("show -o a symbolic link")
+            << QStringList{"show", in, "-o", soft} << 64 << is.arg("-o 'soft.M40'", "FILE.M40");
+        QTest::newRow("show --output= via a path")
+            << QStringList{"show", in, "--output=./in.M40"} << 64 << is.arg("-o './in.M40'", "FILE.M40");
+        QTest::newRow("export-csv -o the file")
+            << QStringList{"export-csv", soft, "-o", hard} << 64 << is.arg("-o 'hard.M40'", "FILE.M40");
+        QTest::newRow("diff -o B") << QStringList{"diff", csv, in, "-o", hard} << 64
+                                   << is.arg("-o 'hard.M40'", "B.M40");
+        QTest::newRow("import-csv -o the CSV file") << QStringList{"import-csv", csv, "--into", in, "-o", csv}
+                                                    << 64 << is.arg("-o 'in.csv'", "IN.csv");
+        QTest::newRow("sim --log the image") << QStringList{"sim", "--image", in, "--log", hard} << 64
+                                             << is.arg("--log 'hard.M40'", "--image");
+        QTest::newRow("import-csv -o --into")
+            << QStringList{"import-csv", csv, "--into", in, "-o", hard} << 0 << "";
+        QTest::newRow("save-as -o the file") << QStringList{"save-as", soft, "-o", in} << 0 << "";
+    }
+    void outputThatIsAnInput() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QByteArray clone = readFile(base);
+        QVERIFY(writeFile(folder.filePath("in.M40"), clone));
+        QVERIFY(writeFile(folder.filePath("in.csv"), "\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n"));
+        QCOMPARE(::link(QFile::encodeName(folder.filePath("in.M40")),
+                        QFile::encodeName(folder.filePath("hard.M40"))),
+                 0);
+        QVERIFY(QFile::link("in.M40", folder.filePath("soft.M40")));
+        const CliResult r = runCli(args, folder.path());
+        QCOMPARE(r.exitCode, status);
+        if (status == 64) {
+            QCOMPARE(QString::fromUtf8(programsOwn(r.err)), "kt-m40-cli: " + args.first() + ": " + reason +
+                                                   "\nTry 'kt-m40-cli " + args.first() +
+                                                   " --help' for more information.\n");
+            QCOMPARE(readFile(folder.filePath("in.M40")), clone); // nothing was touched
+        } else {
+            QVERIFY2(r.err.isEmpty() || args.first() == "import-csv", r.err.constData());
+            QVERIFY(readFile(folder.filePath("in.M40")).startsWith("Korvan KT-M40T"));
+        }
+        QCOMPARE(readFile(folder.filePath("in.csv")),
+                 QByteArray("\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n"));
     }
 
     void portNamesOfAnotherSystem_data() {

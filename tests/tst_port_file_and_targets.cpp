@@ -3,6 +3,7 @@
 // replaced, with the system's reason on failure.
 #include "files/CloneFile.h"
 #include "files/FileTarget.h"
+#include "files/LocalName.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/SerialPortList.h"
@@ -17,7 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <grp.h>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -161,6 +164,101 @@ class TestPortFileAndTargets : public QObject {
         struct stat after {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
         QVERIFY(before.st_ino != after.st_ino); // a new file took the old one's place in one step
+        // through a symbolic link: the link stays, its target is replaced, keeping its permissions
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup));
+        QVERIFY(WriteFileBytes(dir_.filePath("atomic-link"), "through the link", &reason));
+        QCOMPARE(QFileInfo(dir_.filePath("atomic-link")).symLinkTarget(), path);
+        QCOMPARE(readFile(path), QByteArray("through the link"));
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_mode & 07777, mode_t(0640));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Hidden | QDir::Files).filter("atomic").size(), 2);
+    }
+
+    // A name is the system's bytes: any bytes come back exactly, valid UTF-8 reads as text, every other byte
+    // stands for itself (never as U+FFFD, which two different names would share).
+    void namesAreBytes() {
+        const std::pair<QByteArray, std::u16string> table[] = {
+            {"lat\xe4.M40", u"lat\xdce4.M40"},
+            {"lat\xc3\xa4.M40", u"lat\u00e4.M40"},                   // UTF-8 is text
+            {"\xed\xb2\x80", u"\xdced\xdcb2\xdc80"},                 // an encoded surrogate is no UTF-8
+            {"\xc0\xaf", u"\xdcc0\xdcaf"},                           // nor an overlong "/"
+            {"\xf0\x9f\x93\xbb\xe2\x82", u"\U0001f4fb\xdce2\xdc82"}, // a sequence cut short
+            {"\xef\xbf\xbd", u"\xfffd"}};                            // U+FFFD itself is text
+        for (const auto &[bytes, units] : table) {
+            const QString name = FileNameFromBytes(bytes);
+            QCOMPARE(name, QString::fromStdU16String(units));
+            QCOMPARE(FileNameBytes(name), bytes);
+        }
+        std::mt19937 rng(19);
+        const char alphabet[] = "a./\x80\xbf\xc3\xa4\xe2\x82\xac\xed\xf0\x9f\xff";
+        for (int i = 0; i < 20000; ++i) {
+            QByteArray bytes;
+            for (int n = int(rng() % 9); n > 0; --n)
+                bytes += alphabet[rng() % (sizeof alphabet - 1)];
+            const QString name = FileNameFromBytes(bytes);
+            QCOMPARE(FileNameBytes(name), bytes);
+            if (QString::fromUtf8(bytes).toUtf8() == bytes) QCOMPARE(name, QString::fromUtf8(bytes));
+            QVERIFY(!name.contains(QChar::ReplacementCharacter) || bytes.contains("\xef\xbf\xbd"));
+        }
+    }
+
+    // A native file dialog hands over such a name as it shows it (U+FFFD for each stray byte): the one file
+    // of that folder shown so is meant; with two candidates, or none, the name stays as it was.
+    void nameShownByADialog() {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        QCOMPARE(::mkdir(folder + "/d\xfc", 0755), 0);
+        auto create = [](const QByteArray &path) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
+            return fd >= 0 && ::close(fd) == 0;
+        };
+        QVERIFY(create(folder + "/d\xfc/lat\xe4.M40"));
+        const QString shown = dir.path() + QString::fromUtf8("/d\uFFFD/lat\uFFFD.M40");
+        QCOMPARE(FileNameBytes(FileNameFromShownName(shown)), folder + "/d\xfc/lat\xe4.M40");
+        QVERIFY(create(folder + "/d\xfc/lat\xf6.M40"));
+        QCOMPARE(FileNameFromShownName(shown), shown);
+        const QString plain = dir.filePath("plain.M40");
+        QCOMPARE(FileNameFromShownName(plain), plain);
+        // Qt's own removal of the folder cannot reach these names
+        for (const char *name : {"/d\xfc/lat\xe4.M40", "/d\xfc/lat\xf6.M40"})
+            QCOMPARE(::unlink(folder + name), 0);
+        QCOMPARE(::rmdir(folder + "/d\xfc"), 0);
+    }
+
+    // An installed program's folder keeps no port file, even for root: the per-user file is written, and an
+    // existing file beside the program is still read when the user has none.
+    void systemFolderKeepsNoPortFile() {
+        QTemporaryDir dir;
+        const QString user = dir.filePath("user/KT-M40.ini");
+        for (const char *folder :
+             {"/usr/bin", "/usr/local/bin", "/bin", "/opt/kt-m40/bin", "/usr/lib/kt-m40"})
+            QCOMPARE(PortFileForWriting(QString(folder) + "/KT-M40.ini", user), user);
+        QCOMPARE(PortFileForWriting(dir.filePath("KT-M40.ini"), user), dir.filePath("KT-M40.ini"));
+        for (const char *folder : {"/usr2", "/optical", "/home/usr"})
+            QVERIFY2(!IsSystemFolder(folder), folder);
+        // any file that exists in a system folder stands for a port file an administrator put there
+        const QString installed = QStandardPaths::findExecutable("sh", {"/usr/bin", "/bin"});
+        QVERIFY(!installed.isEmpty());
+        QCOMPARE(PortFileForReading(installed, user), installed);
+        QVERIFY(QDir().mkpath(dir.filePath("user")));
+        QVERIFY(WritePortNumber(user, 7));
+        QCOMPARE(PortFileForReading(installed, user), user);
+        // a program's folder whose name is no UTF-8: its port file is written and read there, byte for byte
+        const QByteArray program = QFile::encodeName(dir.path()) + "/b\xe4n";
+        QCOMPARE(::mkdir(program.constData(), 0755), 0);
+        const QString programFile = FileNameFromBytes(program) + "/KT-M40.ini";
+        QCOMPARE(PortFileForWriting(programFile, user), programFile);
+        QVERIFY(WritePortNumber(programFile, 4));
+        QCOMPARE(PortFileForReading(programFile, user), programFile);
+        QCOMPARE(ReadPortNumber(programFile), 4);
+        const int fd = ::open(program + "/KT-M40.ini", O_RDONLY);
+        char text[8] = {};
+        QCOMPARE(fd >= 0 ? ::read(fd, text, sizeof text) : -1, 3);
+        ::close(fd);
+        QCOMPARE(QByteArray(text), QByteArray("4\r\n"));
+        QCOMPARE(::unlink(program + "/KT-M40.ini"), 0);
+        QCOMPARE(::rmdir(program.constData()), 0);
     }
 
     void writableFileInAFolderThatRefusesNewFiles() {

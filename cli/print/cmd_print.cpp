@@ -2,6 +2,7 @@
 // prints it.
 #include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
+#include "files/LocalName.h"
 #include "files/PrintDocument.h"
 #include "print/PrintPainter.h"
 #include <QBuffer>
@@ -32,6 +33,9 @@ int RunPrintCommand(const QStringList &args) {
     p.addPositionalArgument("FILE.M40", "clone file to print");
     if (!ParseCommandLine(p, "print", args)) return ExitUsage;
     if (const int usage = RequireArguments(p, "print", {"FILE.M40"}, {"o"})) return usage;
+    if (const int usage = RefuseOutputOverInput("print", "o", p.value("output"),
+                                                {{"FILE.M40", p.positionalArguments()[0]}}))
+        return usage;
     QPageSize size;
     if (!pageSizeFor(p.value("page-size"), size))
         return UsageError("print", "--page-size is A4, Letter, Legal, A3 or A5, not " + p.value("page-size"));
@@ -41,7 +45,7 @@ int RunPrintCommand(const QStringList &args) {
     const QString path = p.positionalArguments().first();
     CloneImage image = NewCloneImage(VariantJ, false);
     if (const int status = OpenCloneFileOrReport(path, image)) return status;
-    const PrintDocument doc = BuildPrintDocument(image, path, QDate::currentDate());
+    const PrintDocument doc = BuildPrintDocument(image, ShownFileName(path), QDate::currentDate());
 
     // Painted into memory (a PDF of 600 channels is some 100 KB), then written as every command writes.
     QBuffer pdf;

@@ -26,6 +26,7 @@ int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kt-m40"));
     BuildTextTables();
-    const int status = RunPrintCommand(app.arguments().mid(1));
+    // argc and argv without the options Qt took
+    const int status = RunPrintCommand(ArgumentsFromArgv(argc, argv));
     return FinishStandardOutput(HelpWasShown() ? ExitOk : status);
 }
