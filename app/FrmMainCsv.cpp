@@ -112,7 +112,7 @@ void FrmMain::mnuImport_Click() {
     const QString summary =
         UiText("%1, %2: %3 lines taken, %4 of them with changes; %5 lines refused; %6 channels and VFOs "
                "changed.",
-               "%1、%2: %3 行を取り込み、うち %4 行は変更あり; %5 行を拒否; %6 "
+               "%1、%2: %3 行を取り込み、うち %4 行は変更あり; %5 行を拒否しました; %6 "
                "個のチャンネルとVFOが変わりました。")
             .arg(name, CsvLayoutShortTitle(result.layout))
             .arg(r.taken)
