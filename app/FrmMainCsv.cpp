@@ -96,6 +96,9 @@ void FrmMain::mnuImport_Click() {
                        "で、その列はインポートでは別の意味に読まれます。チャンネルを戻すには完全な形式"
                        "でエクスポートしてください。")
                     .arg(name));
+        else if (!result.unrecognised.isEmpty())
+            setStatusText(UiText("Nothing was taken from %1: %2", "%1 から何も取り込みませんでした: %2")
+                              .arg(name, result.unrecognised));
         else
             setStatusText(UiText("Imported %1 records, %2 dropped", "%1 件を取り込み、%2 件を除外しました")
                               .arg(result.original.taken)
@@ -106,12 +109,16 @@ void FrmMain::mnuImport_Click() {
     const CsvReport &r = result.report;
     m_document.commitChange(stepName, CloneDocument::Mark::Leave);
     if (r.taken > 0) m_document.setDataChanged(true);
-    const QString summary = UiText("%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.",
-                                   "%1、%2: %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。")
-                                .arg(name, CsvLayoutShortTitle(result.layout))
-                                .arg(r.taken)
-                                .arg(r.changed)
-                                .arg(r.refused);
+    const QString summary =
+        UiText("%1, %2: %3 lines taken, %4 of them with changes; %5 lines refused; %6 channels and VFOs "
+               "changed.",
+               "%1、%2: %3 行を取り込み、うち %4 行は変更あり; %5 行を拒否しました; %6 "
+               "個のチャンネルとVFOが変わりました。")
+            .arg(name, CsvLayoutShortTitle(result.layout))
+            .arg(r.taken)
+            .arg(r.changed)
+            .arg(r.refused)
+            .arg(r.records);
     setStatusText(summary);
     m_prompts->report(this, UiText("Import", "インポート"), summary, reportLines(r));
 }

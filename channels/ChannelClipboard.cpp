@@ -2,6 +2,7 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
+#include "channels/FieldValueReader.h"
 #include "channels/NameCharset.h"
 #include "image/UiText.h"
 #include <QRegularExpression>
@@ -26,19 +27,7 @@ QString ChannelsToLossless(const CloneImage &image, const QList<int> &channels) 
 }
 
 qint64 ParseFrequencyText(const QString &input) {
-    const QString text = input.trimmed();
-    // one thread: the guards of these local statics never wait for another
-    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,2})\\.(\\d{3})\\.(\\d{3})$"));
-    static const QRegularExpression hertz(QStringLiteral("^\\d{1,9}$"));
-    static const QRegularExpression megahertz(QStringLiteral("^(\\d{1,2})\\.(\\d{1,6})$"));
-    if (const auto m = dotted.match(text); m.hasMatch())
-        return m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong() * 1000 +
-               m.captured(3).toLongLong();
-    if (hertz.match(text).hasMatch()) return text.toLongLong();
-    if (const auto m = megahertz.match(text); m.hasMatch())
-        return m.captured(1).toLongLong() * 1000000 +
-               m.captured(2).leftJustified(6, QLatin1Char('0')).toLongLong();
-    return -1;
+    return ReadFrequencyText(input).hz;
 }
 
 namespace {
@@ -59,12 +48,10 @@ QString rowMessage(int k, int line, int field, const QString &what) {
         .arg(ChannelFieldNames()[field], what);
 }
 
-// The index of `cell` in `items` ignoring case, the default for an empty cell, -1 when it is not there.
+// The index of `cell` in `items` (FieldValueReader's rules), the default for an empty cell, -1 when it is
+// not there.
 int listIndex(const QString &cell, const QStringList &items, int empty) {
-    if (cell.isEmpty()) return empty;
-    for (int i = 0; i < items.size(); ++i)
-        if (items[i].compare(cell, Qt::CaseInsensitive) == 0) return i;
-    return -1;
+    return cell.trimmed().isEmpty() ? empty : ReadListText(cell, items);
 }
 
 // The edit dialog's rules for one tab-separated line: the fields it would store, or a message.
@@ -73,7 +60,8 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
     EditFields e = NewChannelFields(image.Variant);
     const FrequencyRange range = FrequencyRangeFor(image.WideRange);
     auto frequency = [&](int field, const QString &cell, FrequencyBoxes &boxes) {
-        const qint64 hz = ParseFrequencyText(cell);
+        // tab-separated: a spreadsheet in many locales writes a decimal comma
+        const qint64 hz = ReadFrequencyText(cell, PlainUnit::Hz, true).hz;
         if (hz < 0) {
             message = rowMessage(k, line, field,
                                  UiText("\"%1\" is no frequency", "「%1」は周波数ではありません").arg(cell));
@@ -113,8 +101,8 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
         *c.target = index;
     }
 
-    const QString name = cells[FieldName].toUpper();
-    if (name.size() > 8 || StorableName(name) != name) {
+    QString name;
+    if (!ReadNameText(cells[FieldName], name)) {
         message = rowMessage(k, line, FieldName,
                              UiText("\"%1\" is more than 8 characters or holds a character the radio cannot "
                                     "store (A-Z, 0-9, blank and # $ ( ) * + - / = \\ _ are stored)",
@@ -126,10 +114,9 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
     e.name = name;
 
     const QString skip = cells[FieldSkip];
-    if (skip.isEmpty() || skip == QLatin1String("0"))
-        e.skip = false;
-    else if (skip.compare(QLatin1String("Skip"), Qt::CaseInsensitive) == 0 || skip == QLatin1String("1"))
-        e.skip = true;
+    const int skipped = ReadSkipText(skip);
+    if (skipped >= 0)
+        e.skip = skipped == 1;
     else {
         message = rowMessage(
             k, line, FieldSkip,
@@ -203,11 +190,11 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
                               .arg(cells.size())
                               .arg(ChannelFieldCount)
                               .arg(ChannelFieldNames().join(QStringLiteral(", "))));
-        for (QString &cell : cells)
-            cell = cell.trimmed();
+        for (int f = 0; f < cells.size(); ++f)
+            if (f != FieldName) cells[f] = cells[f].trimmed(); // blanks are name characters
         while (cells.size() < ChannelFieldCount)
             cells << QString();
-        if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.isEmpty(); })) {
+        if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.trimmed().isEmpty(); })) {
             EmptyChannel(result, k);
             continue;
         }

@@ -18,7 +18,7 @@ QString ChannelsToTsv(const CloneImage &image, const QList<int> &channels);
 QString ChannelsToLossless(const CloneImage &image, const QList<int> &channels);
 
 // A frequency as the grid writes it ("7.050.000"), in whole hertz ("7050000") or in megahertz with one
-// decimal point ("7.05", "14.195"); -1 when the text is none of these.
+// decimal point ("7.05", "14.195"), a unit optional (FieldValueReader); -1 when the text is none of these.
 qint64 ParseFrequencyText(const QString &text);
 
 struct ChannelPaste {
@@ -30,6 +30,7 @@ struct ChannelPaste {
 // Writes the channels of `text` (the lossless form when it starts with LosslessHeader, else tab-separated
 // text with or without the header line) into channels first, first + 1, ... A tab-separated line takes the
 // grid's texts; an empty cell takes what a new channel holds in the edit dialog, an empty Split Freq. the
-// frequency, a line of empty cells empties its channel. Frequencies must lie in the image's range, names
-// keep to the radio's characters (lower case is taken as upper case), every other field to its list.
+// frequency, a line of empty cells empties its channel. Values are read by FieldValueReader (a decimal
+// comma taken, as the text is tab-separated). Frequencies must lie in the image's range, names keep to the
+// radio's characters (lower case is taken as upper case), every other field to its list.
 ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text);

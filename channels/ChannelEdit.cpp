@@ -120,10 +120,17 @@ bool ApplyEditFields(CloneImage &image, EditSource source, int index, const Edit
         if (message) *message = OutOfRangeMessage(image.WideRange);
         return false;
     }
+    StoreEditFields(image, source, index, fields);
+    return true;
+}
+
+void StoreEditFields(CloneImage &image, EditSource source, int index, const EditFields &fields) {
+    const qint64 hz = FrequencyFromBoxes(fields.frequency);
     if (source == EditSource::Vfo) {
         storeRadioFields(fields, hz, image.VfoTable[index].field.data());
-        return true;
+        return;
     }
+    const qint64 splitHz = FrequencyFromBoxes(fields.split);
     ChannelEntry &c = image.ChannelTable[index];
     storeRadioFields(fields, hz, c.field.data());
     c.field[FieldSplitFreq] = {FormatFrequencyText(splitHz), double(splitHz)};
@@ -132,5 +139,4 @@ bool ApplyEditFields(CloneImage &image, EditSource source, int index, const Edit
     // it.
     c.field[FieldName] = {StorableName(fields.name.toUpper()), 0};
     image.ChannelUsed[index] = true;
-    return true;
 }

@@ -49,3 +49,6 @@ QString OutOfRangeMessage(bool wideRange);
 // the refusal message is returned in *message. A channel becomes used.
 bool ApplyEditFields(CloneImage &image, EditSource source, int index, const EditFields &fields,
                      QString *message);
+// The same without the range check, for restoring a lossless copy: a clone file may hold any frequency a
+// record can (0 to 4,294,967,295 Hz), and what it holds comes back. The frequencies must be whole boxes.
+void StoreEditFields(CloneImage &image, EditSource source, int index, const EditFields &fields);

@@ -12,6 +12,7 @@ enum ExitStatus {
     ExitDataError = 3,
     ExitFileOpenError = 4,
     ExitDifferent = 5,
+    ExitNothingTaken = 6, // import-csv took nothing from a file that holds something
     ExitUsage = 64,
     ExitBrokenPipe = 128 + 13 // standard output's reader went away, as if SIGPIPE had ended the program
 };

@@ -20,11 +20,9 @@ QByteArray reportJson(const CsvFileImport &r) {
     for (const CsvReportItem &i : r.report.items)
         items.append(QJsonObject{
             {"row", i.row}, {"field", i.field}, {"reason", i.reason}, {"kind", kindName(i.kind)}});
-    QJsonObject o{{"layout", CsvLayoutName(r.layout)},
-                  {"taken", r.report.taken},
-                  {"changed", r.report.changed},
-                  {"refused", r.report.refused},
-                  {"items", items}};
+    QJsonObject o{{"layout", CsvLayoutName(r.layout)}, {"taken", r.report.taken},
+                  {"changed", r.report.changed},       {"refused", r.report.refused},
+                  {"records", r.report.records},       {"items", items}};
     if (r.report.itemsLeftOut > 0) o.insert("itemsLeftOut", double(r.report.itemsLeftOut));
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
@@ -44,7 +42,8 @@ void printReport(const CsvFileImport &r, bool json, bool toStderr) {
         return;
     }
     out << CsvLayoutName(r.layout) << " layout: " << r.report.taken << " lines taken (" << r.report.changed
-        << " with changes), " << r.report.refused << " refused\n";
+        << " with changes), " << r.report.refused << " refused; " << r.report.records
+        << " channels and VFOs changed\n";
     for (const CsvReportItem &item : r.report.items)
         out << "  " << CsvReportItemText(item) << "\n";
     if (r.report.itemsLeftOut > 0) out << "  ... and " << r.report.itemsLeftOut << " more\n";
@@ -80,29 +79,34 @@ int run(const QStringList &args) {
                                 result.detail().isEmpty() ? in : in + ": " + result.detail());
     if (const int status = SaveCloneFileOrReport(p.value("output"), image)) return status;
     printReport(result, p.isSet("json"), IsStandardStream(p.value("output")));
-    if (result.taken() == 0 && !result.fileEmpty) {
-        QTextStream err(stderr);
-        err << "kt-m40-cli import-csv: nothing was taken from " << in << "\n";
-        if (result.ownOriginalExport)
-            err << "  it is this program's export in the original layout, whose columns the import reads as\n"
-                   "  another vocabulary; export with --layout full to bring its channels back\n";
-    }
-    return ExitOk;
+    if (!result.nothingTaken()) return ExitOk;
+    QTextStream err(stderr);
+    err << "kt-m40-cli import-csv: nothing was taken from " << in << "\n";
+    if (result.ownOriginalExport)
+        err << "  it is this program's export in the original layout, whose columns the import reads as\n"
+               "  another vocabulary; export with --layout full to bring its channels back\n";
+    else if (!result.unrecognised.isEmpty())
+        err << "  " << result.unrecognised << "\n";
+    return ExitNothingTaken;
 }
 
 CommandRegistrar reg("import-csv",
                      {"take a CSV channel list (original, full or CHIRP layout) into a clone file",
                       "Usage: kt-m40-cli import-csv IN.csv --into BASE.M40 -o OUT.M40 [--json]\n"
                       "Opens BASE.M40, takes the channel list of IN.csv into it and writes the result\n"
-                      "to OUT.M40. The layout is recognised by the first line of IN.csv:\n"
+                      "to OUT.M40. The layout is recognised by the first line of IN.csv that is not\n"
+                      "blank (names in any case; comma, semicolon or TAB separated, a decimal comma\n"
+                      "then read; UTF-8, or UTF-16 with a byte order mark):\n"
                       "  original  the VFO and channel (0-199) records, as File > Import; prints how\n"
                       "            many were taken and dropped (--json: {\"taken\": n, \"dropped\": m})\n"
                       "  full      every line through the edit dialog's rules\n"
                       "  chirp     CHIRP CSV, by the program's mapping\n"
-                      "For full and chirp it prints the lines taken, changed and refused and each\n"
-                      "change and refusal by row and field (--json: {\"layout\", \"taken\", \"changed\",\n"
-                      "\"refused\", \"items\": [{\"row\", \"field\", \"reason\", \"kind\"}]}).\n"
-                      "An import that takes nothing from a non-empty file says so on stderr.\n"
+                      "For full and chirp it prints the lines taken, changed and refused, the channels\n"
+                      "and VFOs whose record changed, and each change and refusal by row and field\n"
+                      "(--json: {\"layout\", \"taken\", \"changed\", \"refused\", \"records\",\n"
+                      "\"items\": [{\"row\", \"field\", \"reason\", \"kind\"}]}).\n"
+                      "An import that takes nothing from a non-empty file says so and why on stderr,\n"
+                      "still writes OUT.M40 (the base unchanged) and exits with status 6.\n"
                       "IN.csv '-' reads standard input; OUT.M40 '-' writes standard output (the\n"
                       "counts and lists then go to stderr).\n",
                       run});

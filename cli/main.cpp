@@ -25,7 +25,7 @@ void overview(QTextStream &out) {
            "\nA file name '-' means standard output (standard input for import-csv).\n"
            "\nExit status: 0 success, 1 Communication Error, 2 COM Port Error, 3 Data Error,\n"
            "4 File Open Error (also a failure writing standard output), 5 differences found,\n"
-           "64 bad usage, 130 interrupted (Ctrl+C).\n";
+           "6 nothing taken (import-csv), 64 bad usage, 130 interrupted (Ctrl+C).\n";
 }
 
 bool isHelp(const QString &a) {

@@ -50,10 +50,13 @@ FileStatus ExportChirpCsv(const QString &path, const CloneImage &image, CsvRepor
                           QString *detail = nullptr);
 
 // Reads a CHIRP CSV file from an open device into image; streams, memory independent of the size.
-CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024);
+// separator: ',' as written, ';' or TAB as spreadsheets in many locales save it (decimal commas then read).
+CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024,
+                               char separator = ',');
 
-// 7050000 gives "7.050000".
+// 7050000 gives "7.050000", -300000 "-0.300000".
 QString ChirpMHzText(qint64 hz);
-// "7.05", "7.050000", "14" in hertz; false when the text is no such number. rounded is set when more than
-// six decimals had to be rounded to whole hertz.
-bool ChirpHz(const QString &text, qint64 &hz, bool *rounded = nullptr);
+// "7.05", "7.050000", "14" in hertz (FieldValueReader's frequency with megahertz for a plain number); false
+// when the text is no such number. rounded is set when more than six decimals had to be rounded to whole
+// hertz.
+bool ChirpHz(const QString &text, qint64 &hz, bool *rounded = nullptr, bool decimalComma = false);

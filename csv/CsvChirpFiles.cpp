@@ -1,5 +1,6 @@
 // CHIRP CSV files: the export of the used channels and the streaming import (the mapping is in
 // CsvChirpMapping.cpp).
+#include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "csv/CsvChirp.h"
 #include "csv/CsvChirpLine.h"
@@ -31,20 +32,30 @@ FileStatus ExportChirpCsv(const QString &path, const CloneImage &image, CsvRepor
                                                                           : FileStatus::FileOpenError;
 }
 
-CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes, char separator) {
     CsvReport report;
-    CsvRecordReader reader(device, chunkBytes);
+    CsvRecordReader reader(device, chunkBytes, separator);
     std::vector<std::string> fields;
+    bool header = false;
+    while (!header && reader.readRecord(fields)) // blank lines before the column names are passed over
+        header = !CsvBlankRecord(fields);
     // defensive: the caller recognised this layout by the first line
-    if (!reader.readRecord(fields)) return report;
+    if (!header) return report;
     // the first line names the columns: by name, in the file's own order, spelled in any case
     QHash<QString, int> columns;
+    std::vector<bool> singleLine(fields.size(), false);
+    std::vector<QString> names(fields.size());
     for (std::size_t c = 0; c < fields.size(); ++c) {
         const QString name = QString::fromUtf8(fields[c].data(), qsizetype(fields[c].size())).trimmed();
         for (const QString &known : ChirpColumns())
-            if (name.compare(known, Qt::CaseInsensitive) == 0 && !columns.contains(known))
-                columns.insert(known, int(c));
+            if (name.compare(known, Qt::CaseInsensitive) == 0) {
+                // a comment may hold line breaks; no other column the import reads can
+                singleLine[c] = known != QStringLiteral("Comment");
+                names[c] = known;
+                if (!columns.contains(known)) columns.insert(known, int(c));
+            }
     }
+    reader.setSingleLineColumns(singleLine);
     bool usable = true;
     for (const QString &needed : {QStringLiteral("Location"), QStringLiteral("Frequency")})
         if (!columns.contains(needed)) {
@@ -56,13 +67,9 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
     // one thread: the guard of this local static never waits for another
     static const QRegularExpression whole(QStringLiteral("^\\d{1,9}$"));
     std::bitset<ChannelCount> seen;
+    const int lc = columns.value(QStringLiteral("Location"));
     while (usable && reader.readRecord(fields)) {
-        bool blank = true;
-        for (const std::string &f : fields)
-            blank = blank && f.find_first_not_of(" \t") == std::string::npos;
-        if (blank) continue; // a spreadsheet's empty line
-        const int lc = columns.value(QStringLiteral("Location"));
-        // defensive: Location is the first column, the layout being recognised by it
+        if (CsvBlankRecord(fields)) continue; // a spreadsheet's empty line
         const QString location =
             lc < int(fields.size())
                 ? QString::fromUtf8(fields[std::size_t(lc)].data(), qsizetype(fields[std::size_t(lc)].size()))
@@ -71,7 +78,15 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
         const bool number = whole.match(location).hasMatch();
         const int k = number ? location.toInt() : -1;
         ChirpLine line(fields, columns,
-                       number ? location : UiText("line %1", "%1行目").arg(reader.recordLine()), report);
+                       number ? location : UiText("line %1", "%1行目").arg(reader.recordLine()), report,
+                       separator != ',');
+        if (reader.openQuoteColumn() >= 0) {
+            const QString column = names[std::size_t(reader.openQuoteColumn())];
+            line.refuse(column,
+                        CsvOpenQuoteReason(reader.openQuoteLine(), reader.openQuoteEndLine(), column));
+            ++report.refused;
+            continue;
+        }
         if (k < 0 || k >= ChannelCount) {
             line.refuse(QStringLiteral("Location"), UiText("“%1” is not a channel number 0 to 603",
                                                            "「%1」はチャンネル番号 0〜603 ではありません")
@@ -87,7 +102,9 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
             continue;
         }
         seen.set(std::size_t(k));
+        const QString before = MakeMemData(image, k);
         TakeChirpLine(line, k, image, report);
+        if (MakeMemData(image, k) != before) ++report.records;
     }
     if (reader.readFailed()) {
         report.status = FileStatus::FileOpenError;

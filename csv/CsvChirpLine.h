@@ -12,8 +12,9 @@
 class ChirpLine {
   public:
     ChirpLine(const std::vector<std::string> &fields, const QHash<QString, int> &columns, const QString &row,
-              CsvReport &report)
-        : fields_(fields), columns_(columns), row_(row), report_(report) {}
+              CsvReport &report, bool decimalComma = false)
+        : decimalComma(decimalComma), fields_(fields), columns_(columns), row_(row), report_(report) {}
+    const bool decimalComma; // the file is separated by semicolons or TABs: "5,3305" is 5.3305
 
     // Whether the file has the column.
     bool has(const QString &column) const { return columns_.contains(column); }

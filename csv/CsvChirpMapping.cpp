@@ -2,6 +2,7 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
+#include "channels/FieldValueReader.h"
 #include "channels/FrequencyEntry.h"
 #include "channels/NameCharset.h"
 #include "csv/CsvChirp.h"
@@ -21,25 +22,18 @@ const QStringList &ChirpColumns() {
 }
 
 QString ChirpMHzText(qint64 hz) {
-    return QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QLatin1Char('0'));
+    const qint64 a = hz < 0 ? -hz : hz;
+    return QStringLiteral("%1%2.%3")
+        .arg(hz < 0 ? QStringLiteral("-") : QString())
+        .arg(a / 1000000)
+        .arg(a % 1000000, 6, 10, QLatin1Char('0'));
 }
 
-bool ChirpHz(const QString &text, qint64 &hz, bool *rounded) {
-    // one thread: the guard of this local static never waits for another
-    static const QRegularExpression number(QStringLiteral("^(\\d{0,6})(?:\\.(\\d*))?$"));
-    const QString t = text.trimmed();
-    const QRegularExpressionMatch m = number.match(t);
-    if (!m.hasMatch() || (m.captured(1).isEmpty() && m.captured(2).isEmpty())) return false;
-    QString decimals = m.captured(2);
-    bool up = false, cut = false;
-    if (decimals.size() > 6) {
-        up = decimals[6] >= QLatin1Char('5');
-        cut = decimals.mid(6).contains(QRegularExpression(QStringLiteral("[1-9]")));
-        decimals.truncate(6);
-    }
-    hz = m.captured(1).toLongLong() * 1000000 + decimals.leftJustified(6, QLatin1Char('0')).toLongLong() +
-         (up ? 1 : 0);
-    if (rounded) *rounded = cut;
+bool ChirpHz(const QString &text, qint64 &hz, bool *rounded, bool decimalComma) {
+    const FrequencyReading r = ReadFrequencyText(text, PlainUnit::MHz, decimalComma);
+    if (r.hz < 0) return false;
+    hz = r.hz;
+    if (rounded) *rounded = r.rounded;
     return true;
 }
 
@@ -115,7 +109,7 @@ qint64 hzOf(ChirpLine &line, const QString &column, const FrequencyRange &range,
     const QString t = line.text(column);
     qint64 hz = -1;
     bool rounded = false;
-    if (!ChirpHz(t, hz, &rounded)) {
+    if (!ChirpHz(t, hz, &rounded, line.decimalComma)) {
         line.refuse(
             column,
             t.isEmpty()
@@ -134,39 +128,47 @@ qint64 hzOf(ChirpLine &line, const QString &column, const FrequencyRange &range,
 // The tone switch from Tone (and CrossMode); a tone other than the settings page's is listed.
 void takeTone(ChirpLine &line, const QString &pageTone, EditFields &e) {
     if (!line.has(QStringLiteral("Tone"))) return;
-    const QString mode = line.text(QStringLiteral("Tone"));
+    const QString mode = line.text(QStringLiteral("Tone")).trimmed();
+    const auto is = [&](const char *name) {
+        return mode.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
     QString sent; // the column whose frequency the radio would send
     if (mode.isEmpty()) {
         e.tone = 0;
-    } else if (mode == QStringLiteral("Tone")) {
+    } else if (is("Tone")) {
         e.tone = 1;
         sent = QStringLiteral("rToneFreq");
-    } else if (mode == QStringLiteral("TSQL")) {
+    } else if (is("TSQL")) {
         e.tone = 1;
         sent = QStringLiteral("cToneFreq");
         line.change(QStringLiteral("Tone"),
                     UiText("TSQL: the radio sends the tone but does not squelch on it",
                            "TSQL: 無線機はトーンを送出しますがトーンスケルチはありません"));
-    } else if (mode == QStringLiteral("DTCS")) {
+    } else if (is("DTCS")) {
         e.tone = 0;
         line.change(QStringLiteral("Tone"), UiText("DTCS: the radio has no DCS; tone off",
                                                    "DTCS: 無線機にDCSはありません; トーンはオフ"));
-    } else if (mode == QStringLiteral("Cross")) {
-        const QString cross = line.text(QStringLiteral("CrossMode"));
-        e.tone = cross.startsWith(QStringLiteral("Tone->")) ? 1 : 0;
+    } else if (is("Cross")) {
+        const QString cross = line.text(QStringLiteral("CrossMode")).trimmed();
+        e.tone = cross.startsWith(QStringLiteral("Tone->"), Qt::CaseInsensitive) ? 1 : 0;
         if (e.tone) sent = QStringLiteral("rToneFreq");
         line.change(QStringLiteral("Tone"),
-                    UiText("Cross %1: stored as tone %2", "Cross %1: トーン %2 として記憶")
-                        .arg(cross, EditOnOffItems()[e.tone]));
+                    cross.isEmpty() ? UiText("Cross without a CrossMode: stored as tone %1",
+                                             "CrossMode のない Cross: トーン %1 として記憶")
+                                          .arg(EditOnOffItems()[e.tone])
+                                    : UiText("Cross %1: stored as tone %2", "Cross %1: トーン %2 として記憶")
+                                          .arg(cross, EditOnOffItems()[e.tone]));
     } else {
         line.refuse(QStringLiteral("Tone"),
                     UiText("“%1” is not a tone mode", "「%1」はトーンモードではありません").arg(mode));
         return;
     }
     if (sent.isEmpty() || !line.has(sent)) return;
-    const QString given = line.text(sent);
+    const QString given = line.text(sent).trimmed();
     bool ok = false;
-    const double hz = given.toDouble(&ok);
+    QString number = given;
+    if (line.decimalComma) number.replace(QLatin1Char(','), QLatin1Char('.'));
+    const double hz = number.toDouble(&ok);
     if (!ok || std::fabs(hz - pageTone.toDouble()) > 0.05)
         line.change(sent, UiText("%1 Hz: the radio sends the settings page's tone, %2 Hz",
                                  "%1 Hz: 無線機は設定ページのトーン %2 Hz を送出します")
@@ -176,11 +178,11 @@ void takeTone(ChirpLine &line, const QString &pageTone, EditFields &e) {
 void takeMode(ChirpLine &line, EditFields &e) {
     const QString mode = line.text(QStringLiteral("Mode")).trimmed();
     if (mode.isEmpty()) return; // no column or no value: the channel keeps its mode
-    int code = int(chirpModes.indexOf(mode));
+    int code = ReadListText(mode, chirpModes);
     if (code < 0) {
         // one thread: the guard of this local static never waits for another
         static const QHash<QString, QString> near = {{"NFM", "FM"}, {"DIG", "USB"}, {"RTTY", "LSB"}};
-        const QString to = near.value(mode);
+        const QString to = near.value(mode.toUpper());
         if (to.isEmpty()) {
             line.refuse(QStringLiteral("Mode"),
                         UiText("the radio has no mode %1", "無線機にモード %1 はありません").arg(mode));
@@ -196,9 +198,9 @@ void takeName(ChirpLine &line, EditFields &e) {
     if (!line.has(QStringLiteral("Name"))) return;
     const QString given = line.text(QStringLiteral("Name"));
     QString stored;
-    for (QChar c : given) {
-        const QChar upper = c.toUpper(); // one character for one, so that ß stays one character
-        if (NameCode(upper) >= 0 && stored.size() < NameBoxLength) stored += upper;
+    for (const QString &c : TextCharacters(given)) { // a character outside the BMP is one, and dropped
+        QString upper;
+        if (ReadNameText(c, upper) && stored.size() < NameBoxLength) stored += upper;
     }
     if (stored != given)
         line.change(QStringLiteral("Name"),
@@ -208,7 +210,7 @@ void takeName(ChirpLine &line, EditFields &e) {
 
 void takeSkipAndPower(ChirpLine &line, EditFields &e) {
     if (line.has(QStringLiteral("Skip"))) {
-        const QString skip = line.text(QStringLiteral("Skip")).trimmed();
+        const QString skip = line.text(QStringLiteral("Skip")).trimmed().toUpper();
         if (skip == QStringLiteral("S"))
             e.skip = true;
         else if (skip.isEmpty() || skip == QStringLiteral("P")) {
@@ -225,11 +227,10 @@ void takeSkipAndPower(ChirpLine &line, EditFields &e) {
     }
     const QString power = line.text(QStringLiteral("Power")).trimmed();
     if (power.isEmpty()) return;
-    for (int i = 0; i < EditPowerItems().size(); ++i)
-        if (power.compare(EditPowerItems()[i], Qt::CaseInsensitive) == 0) {
-            e.power = i;
-            return;
-        }
+    if (const int level = ReadListText(power, EditPowerItems()); level >= 0) {
+        e.power = level;
+        return;
+    }
     // a stored code outside the list has no text to name: the channel keeps it all the same
     line.change(QStringLiteral("Power"),
                 e.power >= 0 ? UiText("%1 is no power level of the radio; the channel keeps %2",
@@ -246,7 +247,7 @@ void TakeChirpLine(ChirpLine &line, int k, CloneImage &image, CsvReport &report)
     EditFields e = EditFieldsFor(image, EditSource::Memory, k);
     const qint64 hz = hzOf(line, QStringLiteral("Frequency"), range, true);
     qint64 splitHz = hz;
-    const QString duplex = line.text(QStringLiteral("Duplex")).trimmed();
+    const QString duplex = line.text(QStringLiteral("Duplex")).trimmed().toLower();
     // the untaken branches here are Qt's inlined string code: the literals' destructors
     if (duplex == QStringLiteral("+") || duplex == QStringLiteral("-")) {
         const qint64 shift = line.text(QStringLiteral("Offset")).trimmed().isEmpty()

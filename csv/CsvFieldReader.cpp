@@ -1,8 +1,8 @@
 #include "csv/CsvFieldReader.h"
 #include <algorithm>
 
-CsvFieldReader::CsvFieldReader(QIODevice &device, int chunkBytes)
-    : device_(device), chunkBytes_(chunkBytes > 0 ? chunkBytes : DefaultChunkBytes) {}
+CsvFieldReader::CsvFieldReader(QIODevice &device, int chunkBytes, char separator)
+    : device_(device), chunkBytes_(chunkBytes > 0 ? chunkBytes : DefaultChunkBytes), separator_(separator) {}
 
 bool CsvFieldReader::fill() {
     if (pos_ < chunk_.size()) return true;
@@ -33,7 +33,7 @@ bool CsvFieldReader::readField(std::string &field) {
     field.clear();
     if (atEnd()) return false;
     int c = peek();
-    while (c == ' ' || c == '\t') {
+    while ((c == ' ' || c == '\t') && c != separator_) {
         ++pos_;
         c = peek();
     }
@@ -44,7 +44,7 @@ bool CsvFieldReader::readField(std::string &field) {
         const char *data = chunk_.constData();
         const qsizetype size = chunk_.size();
         qsizetype i = pos_;
-        while (i < size && data[i] != ',' && data[i] != '\n' && data[i] != '\r')
+        while (i < size && data[i] != separator_ && data[i] != '\n' && data[i] != '\r')
             ++i;
         if (i > pos_) {
             const qint64 keep = std::min<qint64>(i - pos_, MaxFieldBytes - length);
@@ -58,7 +58,7 @@ bool CsvFieldReader::readField(std::string &field) {
             break;
         }
     }
-    // consume the separator: a comma, LF, CR or CR LF
+    // consume the separator: the field separator, LF, CR or CR LF
     if (c >= 0) {
         ++pos_;
         if (c == '\r' && peek() == '\n') ++pos_;

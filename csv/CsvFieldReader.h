@@ -1,5 +1,6 @@
 #pragma once
-// Reads a CSV file field by field, not line by line: a field is the text up to the next comma or line end
+// Reads a CSV file field by field, not line by line: a field is the text up to the next comma (or the
+// separator given, for a file a spreadsheet saved with semicolons or TABs) or line end
 // (CR LF, LF or a lone CR), with leading blanks (spaces, tabs) skipped, then an opening double quote and a
 // closing one removed. Commas inside quotes are not special and a line end is just another separator.
 // Each byte is one character (Latin-1); a UTF-8 byte order mark at the very start is skipped.
@@ -14,7 +15,7 @@ class CsvFieldReader {
     static constexpr int MaxFieldBytes = 4096;
     static constexpr int DefaultChunkBytes = 64 * 1024;
 
-    explicit CsvFieldReader(QIODevice &device, int chunkBytes = DefaultChunkBytes);
+    explicit CsvFieldReader(QIODevice &device, int chunkBytes = DefaultChunkBytes, char separator = ',');
 
     // True when no byte is left: the end of the file. A trailing comma at the very end gives no further
     // field.
@@ -33,6 +34,7 @@ class CsvFieldReader {
     QByteArray chunk_;
     qsizetype pos_ = 0;
     qint64 chunkBytes_;
+    char separator_;
     bool started_ = false;
     bool failed_ = false;
     bool ended_ = false;

@@ -1,6 +1,7 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
+#include "channels/FieldValueReader.h"
 #include "channels/FrequencyEntry.h"
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
@@ -14,33 +15,11 @@
 #include <optional>
 
 qint64 GridFrequencyHz(const QString &text) {
-    // one thread: the guards of these local statics never wait for another
-    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,4})\\.(\\d{3})\\.(\\d{3})$"));
-    static const QRegularExpression plain(QStringLiteral("^\\d{1,10}$"));
-    const QString t = text.trimmed();
-    if (plain.match(t).hasMatch()) return t.toLongLong();
-    const QRegularExpressionMatch m = dotted.match(t);
-    if (!m.hasMatch()) return -1;
-    return m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong() * 1000 +
-           m.captured(3).toLongLong();
+    return ReadFrequencyText(text).hz;
 }
 
 namespace {
 constexpr int VfoRow = -1; // row numbers: channels 0..603, VFO n as -1 - n
-
-// Row label to channel index, VFO as -1 - n.
-const QHash<QString, int> &rowsByLabel() {
-    // one thread: the guard of this local static never waits for another
-    static const QHash<QString, int> rows = [] {
-        QHash<QString, int> h;
-        for (int k = 0; k < ChannelCount; ++k)
-            h.insert(RowLabel(k), k);
-        for (int n = 0; n < VfoCount; ++n)
-            h.insert(VfoLabel(n), VfoRow - n);
-        return h;
-    }();
-    return rows;
-}
 
 QString utf8(const std::string &s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -50,8 +29,9 @@ QString utf8(const std::string &s) {
 class FullLine {
   public:
     FullLine(const std::vector<std::string> &fields, const std::vector<int> &columns, const QString &row,
-             CsvReport &report)
-        : fields_(fields), columns_(columns), row_(row), report_(report) {}
+             CsvReport &report, bool decimalComma)
+        : decimalComma(decimalComma), fields_(fields), columns_(columns), row_(row), report_(report) {}
+    const bool decimalComma; // the file is separated by semicolons or TABs
 
     // The text under a title (column index of FullCsvTitles), "" when the line or the file has none.
     QString text(int title) const {
@@ -84,25 +64,24 @@ QString title(ChannelField f) {
     return ChannelFieldNames()[f];
 }
 
-qint64 frequencyOf(FullLine &line, ChannelField f, const FrequencyRange &range) {
+// Any frequency a record can hold: the full layout restores what the clone file held, in range or not.
+qint64 frequencyOf(FullLine &line, ChannelField f) {
     const QString t = line.text(1 + f);
-    const qint64 hz = GridFrequencyHz(t);
-    if (hz < 0) {
-        line.refuse(title(f), t.isEmpty()
+    const FrequencyReading r = ReadFrequencyText(t, PlainUnit::Hz, line.decimalComma);
+    if (r.hz < 0)
+        line.refuse(title(f), t.trimmed().isEmpty()
                                   ? UiText("empty", "空欄")
                                   : UiText("“%1” is not a frequency", "「%1」は周波数ではありません").arg(t));
-    } else if (!range.contains(hz)) {
-        line.refuse(
+    else if (r.rounded)
+        line.change(
             title(f),
-            UiText("%1 Hz is outside the range %2", "%1 Hz は範囲 %2 の外です").arg(hz).arg(range.text));
-    }
-    return hz;
+            UiText("“%1” rounded to %2", "「%1」を %2 に丸めました").arg(t, FormatFrequencyText(r.hz)));
+    return r.hz;
 }
 
 int listIndexOf(FullLine &line, ChannelField f, const QStringList &items) {
     const QString t = line.text(1 + f);
-    int index = int(items.indexOf(t));
-    if (index < 0 && f == FieldGain && t == QStringLiteral("10")) index = 3; // a spreadsheet's "+10"
+    const int index = ReadListText(t, items);
     if (index < 0)
         line.refuse(title(f), UiText("“%1” is not one of %2", "「%1」は %2 のいずれでもありません")
                                   .arg(t, items.join(QStringLiteral(" "))));
@@ -111,22 +90,17 @@ int listIndexOf(FullLine &line, ChannelField f, const QStringList &items) {
 
 QString nameOf(FullLine &line) {
     const QString t = line.text(1 + FieldName);
-    if (t.size() > NameBoxLength) {
+    QString stored, bad;
+    if (!ReadNameText(t, stored, &bad)) {
         line.refuse(title(FieldName),
-                    UiText("“%1” is longer than 8 characters", "「%1」は8文字を超えています").arg(t));
+                    bad.isEmpty()
+                        ? UiText("“%1” is longer than 8 characters", "「%1」は8文字を超えています").arg(t)
+                        : UiText("the radio cannot store “%1”", "無線機は「%1」を記憶できません").arg(bad));
         return QString();
     }
-    QString stored;
-    for (QChar c : t) {
-        const QChar kept = FilterNameKey(c); // the name box's own filter: lower case becomes upper case
-        if (kept.isNull() || NameCode(kept) < 0) {
-            line.refuse(title(FieldName),
-                        UiText("the radio cannot store “%1”", "無線機は「%1」を記憶できません").arg(c));
-            return QString();
-        }
-        stored += kept;
-    }
-    if (stored != t) line.change(title(FieldName), UiText("stored as “%1”", "「%1」として記憶").arg(stored));
+    if (stored != t)
+        line.change(title(FieldName),
+                    UiText("“%1” stored as “%2”", "「%1」を「%2」として記憶").arg(t, stored));
     return stored;
 }
 
@@ -138,7 +112,9 @@ QHash<int, int> codesOf(FullLine &line) {
     const QStringList parts = line.text(1 + ChannelFieldCount).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         const QRegularExpressionMatch m = entry.match(part);
-        const int field = m.hasMatch() ? int(ChannelFieldNames().indexOf(m.captured(1))) : -1;
+        int field = -1; // the title in any letter case, as the titles line
+        for (int f = 0; m.hasMatch() && f < ChannelFieldCount; ++f)
+            if (m.captured(1).compare(ChannelFieldNames()[f], Qt::CaseInsensitive) == 0) field = f;
         const int code = m.hasMatch() ? m.captured(2).toInt() : -1;
         if (field < 0 || !CodedFields().contains(ChannelField(field)) || code > 255) {
             line.refuse(FullCsvCodesTitle, UiText("“%1” is not a code such as Gain=7",
@@ -167,10 +143,8 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
         ++report.taken;
         return;
     }
-    const FrequencyRange range = FrequencyRangeFor(image.WideRange);
     EditFields e;
-    const qint64 hz = frequencyOf(line, FieldFrequency, range);
-    e.frequency = SplitFrequency(hz);
+    e.frequency = SplitFrequency(frequencyOf(line, FieldFrequency));
     e.mode = listIndexOf(line, FieldMode, EditModeItems());
     e.gain = listIndexOf(line, FieldGain, EditGainItems());
     e.agc = listIndexOf(line, FieldAGC, EditAGCItems());
@@ -183,26 +157,22 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
             if (!line.text(1 + f).isEmpty())
                 line.refuse(title(f), UiText("a VFO has no such field", "VFOにはこの項目がありません"));
     } else {
-        e.split = SplitFrequency(frequencyOf(line, FieldSplitFreq, range));
+        e.split = SplitFrequency(frequencyOf(line, FieldSplitFreq));
         e.name = nameOf(line);
         const QString skip = line.text(1 + FieldSkip);
-        if (!skip.isEmpty() && skip != QStringLiteral("Skip"))
+        const int skipped = ReadSkipText(skip);
+        if (skipped < 0)
             line.refuse(
                 title(FieldSkip),
                 UiText("“%1” is not empty or Skip", "「%1」は空欄でも Skip でもありません").arg(skip));
-        e.skip = !skip.isEmpty();
+        e.skip = skipped == 1;
     }
     const QHash<int, int> codes = codesOf(line);
     if (line.refused()) {
         ++report.refused;
         return;
     }
-    QString message;
-    if (!ApplyEditFields(image, source, index, e, &message)) { // the checks above make this not happen
-        line.refuse(QString(), message);
-        ++report.refused;
-        return;
-    }
+    StoreEditFields(image, source, index, e);
     FieldSlot *fields = vfo ? image.VfoTable[index].field.data() : image.ChannelTable[index].field.data();
     for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
         FieldSlot &slot = fields[it.key()];
@@ -231,27 +201,40 @@ void compareFirstLine(const std::vector<std::string> &fields, const CloneImage &
                        .arg(fields.size() >= 2 ? utf8(fields[1]) : QString(), own[1]));
     if (fields.size() < 3 || utf8(fields[2]).trimmed() != own[2])
         report.add(CsvReportItem::Changed, line1, QStringLiteral("range"),
-                   UiText("the file names %1; frequencies are checked against %2",
-                          "ファイルは %1、周波数は %2 で確認します")
+                   UiText("the file names %1; the image keeps %2", "ファイルは %1、イメージは %2 のままです")
                        .arg(fields.size() >= 3 ? utf8(fields[2]) : QString(), own[2]));
 }
 } // namespace
 
-CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes, char separator) {
     CsvReport report;
-    CsvRecordReader reader(device, chunkBytes);
+    CsvRecordReader reader(device, chunkBytes, separator);
     std::vector<std::string> fields;
+    const auto nextLine = [&] { // blank lines (a spreadsheet's) are passed over
+        while (reader.readRecord(fields))
+            if (!CsvBlankRecord(fields)) return true;
+        return false;
+    };
     // defensive: the caller recognised this layout by the first line
-    if (!reader.readRecord(fields)) return report;
+    if (!nextLine()) return report;
     compareFirstLine(fields, image, report);
-    // line 2: the titles, read by name
+    // line 2: the titles, read by name in any letter case
     std::vector<int> columns(std::size_t(FullCsvTitles().size()), -1);
-    if (reader.readRecord(fields)) {
+    std::vector<bool> singleLine;
+    std::vector<QString> headers;
+    if (nextLine()) {
+        singleLine.assign(fields.size(), false);
         for (std::size_t c = 0; c < fields.size(); ++c) {
-            const int t = int(FullCsvTitles().indexOf(utf8(fields[c]).trimmed()));
-            if (t >= 0 && columns[std::size_t(t)] < 0) columns[std::size_t(t)] = int(c);
+            const QString name = utf8(fields[c]).trimmed();
+            headers.push_back(name);
+            for (int t = 0; t < FullCsvTitles().size(); ++t)
+                if (name.compare(FullCsvTitles()[t], Qt::CaseInsensitive) == 0) {
+                    singleLine[c] = true; // no value of the layout holds a line break
+                    if (columns[std::size_t(t)] < 0) columns[std::size_t(t)] = int(c);
+                }
         }
     }
+    reader.setSingleLineColumns(singleLine);
     bool titlesWhole = true;
     for (int t = 0; t + 1 < FullCsvTitles().size(); ++t) // Codes may be missing
         if (columns[std::size_t(t)] < 0) {
@@ -260,25 +243,32 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
                               "見出し行にこの列がありません: 何も取り込みません"));
             titlesWhole = false;
         }
+    const bool decimalComma = separator != ',';
     std::bitset<ChannelCount + VfoCount> seen;
     while (titlesWhole && reader.readRecord(fields)) {
-        bool blank = true;
-        for (const std::string &f : fields)
-            blank = blank && f.find_first_not_of(" \t") == std::string::npos;
-        if (blank) continue; // a spreadsheet's empty line
+        if (CsvBlankRecord(fields)) continue; // a spreadsheet's empty line
         const std::size_t rowColumn = std::size_t(columns[0]);
         const QString label = rowColumn < fields.size() ? utf8(fields[rowColumn]) : QString();
-        const auto found = rowsByLabel().constFind(label);
+        const int row = ReadRowLabel(label);
+        const bool known = row != RowLabelUnknown;
         const QString lineName = UiText("line %1", "%1行目").arg(reader.recordLine());
-        FullLine line(fields, columns, found == rowsByLabel().cend() ? lineName : label, report);
-        if (found == rowsByLabel().cend()) {
+        FullLine line(fields, columns, known ? (row < 0 ? VfoLabel(VfoRow - row) : RowLabel(row)) : lineName,
+                      report, decimalComma);
+        if (reader.openQuoteColumn() >= 0) {
+            const QString column = headers[std::size_t(reader.openQuoteColumn())]; // only titled ones
+
+            line.refuse(column,
+                        CsvOpenQuoteReason(reader.openQuoteLine(), reader.openQuoteEndLine(), column));
+            ++report.refused;
+            continue;
+        }
+        if (!known) {
             line.refuse(
                 FullCsvRowTitle,
                 UiText("“%1” is no row of the grids", "「%1」はグリッドの行ではありません").arg(label));
             ++report.refused;
             continue;
         }
-        const int row = found.value();
         const std::size_t bit = row < 0 ? std::size_t(ChannelCount + (VfoRow - row)) : std::size_t(row);
         if (seen.test(bit)) {
             line.refuse(FullCsvRowTitle, UiText("the row came before in the file; this line is left out",
@@ -287,7 +277,10 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
             continue;
         }
         seen.set(bit);
+        const QString before = row < 0 ? MakeVFOData(image, VfoRow - row) : MakeMemData(image, row);
         takeLine(line, row, image, report);
+        if (before != (row < 0 ? MakeVFOData(image, VfoRow - row) : MakeMemData(image, row)))
+            ++report.records;
     }
     if (reader.readFailed()) {
         report.status = FileStatus::FileOpenError;

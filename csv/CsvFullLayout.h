@@ -14,11 +14,13 @@
 // as "Gain=7 Tone=140" (field title, equals sign, the code 0..255), empty on almost every line. With it the
 // round trip is byte-exact: every byte the clone file holds for a VFO or channel comes back.
 //
-// Import reads the columns by their titles in line 2 (their order is free, Codes may be missing) and
-// takes each line through the edit dialog's rules: a frequency in the image's range (dotted grid text or
-// plain hertz), each listed field one of its list's texts (Gain also "10", as spreadsheets turn "+10"),
-// a name of at most eight characters the radio can store (lower case is stored upper case), Skip "" or
-// "Skip". A line that breaks any rule is refused whole and each broken field is reported; lines missing
+// Import reads the columns by their titles in line 2 (any letter case, their order is free, Codes may be
+// missing) and reads each value as Paste does (FieldValueReader): a frequency as grid text, hertz or
+// megahertz, any a record can hold (the range is not checked: the layout restores what a clone file held),
+// each listed field one of its list's texts in any case (Gain also "10", as spreadsheets turn "+10"), a row
+// label in any case and spacing ("A5" is "A  5"), a name of at most eight characters the radio can store
+// (lower case is stored upper case), Skip "" or "Skip". A line that breaks any rule, or whose quote was
+// left open, is refused whole and each broken field is reported; lines missing
 // from the file leave their channel as it is; a row given twice is refused the second time. A code in
 // Codes is kept only while its text is the one the line shows: after the text was edited the code is left
 // out (reported as a change). The variant and range of the first line are not applied: the image keeps
@@ -35,7 +37,9 @@ QByteArray FullCsvBytes(const CloneImage &image);
 FileStatus ExportFullCsv(const QString &path, const CloneImage &image, QString *detail = nullptr);
 
 // Reads a full-layout file from an open device into image; streams, memory independent of the size.
-CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024);
+// separator: ',' as written, ';' or TAB as spreadsheets in many locales save it (decimal commas then read).
+CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024,
+                              char separator = ',');
 
 // The grid's frequency text ("7.050.000", "14.195.000") or plain hertz ("7050000") in hertz; -1 when the
 // text is neither.

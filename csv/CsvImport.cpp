@@ -5,6 +5,7 @@
 #include "files/LocalName.h"
 #include <QBuffer>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,9 +23,13 @@ int recordIndex(CsvBank bank, const std::string &channel) {
 }
 } // namespace
 
-CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
+CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes, char separator) {
     CsvImportResult result;
-    CsvFieldReader reader(device, chunkBytes);
+    CsvFieldReader reader(device, chunkBytes, separator);
+    // with another separator a comma in a number column is a decimal comma
+    const auto decimalPoint = [separator](std::string &number) {
+        if (separator != ',') std::replace(number.begin(), number.end(), ',', '.');
+    };
     CsvRecognizer recognizer;
     std::string field;
     std::string values[CsvValueColumnCount];
@@ -36,6 +41,7 @@ CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkB
         if (!vfo && field != "MEMORY") continue;
         const CsvBank bank = vfo ? CsvBank::Vfo : CsvBank::Memory;
         if (!reader.readField(field)) break;
+        if (bank == CsvBank::Memory) decimalPoint(field);
         const int index = recordIndex(bank, field);
         if (index < 0) continue;
         bool whole = true;
@@ -45,6 +51,8 @@ CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkB
             ++result.dropped;
             break;
         }
+        for (int column : {CsvFrequency, CsvTxTone, CsvRxTone, CsvDcs, CsvShiftFrequency, CsvAtt})
+            decimalPoint(values[column]);
         CsvRecord record;
         if (recognizer.recognize(values, record) && StoreCsvRecord(record, bank, index, image))
             ++result.taken;

@@ -29,5 +29,7 @@ struct CsvImportResult {
 // Streams the file: time linear in its size, memory independent of it.
 CsvImportResult ImportCsv(const QString &path, CloneImage &image);
 CsvImportResult ImportCsvBytes(const QByteArray &data, CloneImage &image);
-// From an open device; chunkBytes is the read size.
-CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024);
+// From an open device; chunkBytes is the read size. separator: ',' for the layout as written; ';' or TAB
+// for a file a spreadsheet saved so, whose number columns may then hold decimal commas ("7,05").
+CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024,
+                                char separator = ',');

@@ -27,3 +27,13 @@ QString CsvReportItemText(const CsvReportItem &item) {
     if (!item.field.isEmpty()) text += QStringLiteral("  ") + item.field;
     return text + QStringLiteral("  ") + CsvReportKindText(item.kind) + QStringLiteral(": ") + item.reason;
 }
+
+QString CsvOpenQuoteReason(qint64 openedLine, qint64 endLine, const QString &column) {
+    return UiText("a quote opened on line %1 is still open at the end of line %2, where a %3 cannot go on: "
+                  "the line is left out and reading goes on with the next line",
+                  "%1行目で始まった引用符が%2行目の終わりでも閉じていません（%3は改行を含めません）: "
+                  "この行は使わず、次の行から読み続けます")
+        .arg(openedLine)
+        .arg(endLine)
+        .arg(column);
+}

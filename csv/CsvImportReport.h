@@ -25,6 +25,7 @@ struct CsvReport {
     int taken = 0;   // lines stored (with or without changes)
     int changed = 0; // of those, lines stored with a change
     int refused = 0; // lines left out: nothing from them was stored
+    int records = 0; // channels and VFOs whose record the import changed (a line may store what was there)
     QList<CsvReportItem> items;
     qint64 itemsLeftOut = 0; // items beyond MaxItems, counted only
 
@@ -36,3 +37,6 @@ struct CsvReport {
 QString CsvReportKindText(CsvReportItem::Kind kind);
 // One line of the list: "A  0  Frequency  refused: outside the range (1.6MHz - 30MHz)".
 QString CsvReportItemText(const CsvReportItem &item);
+
+// Why a line whose quote was left open is refused: where the quote opened and where it ran to.
+QString CsvOpenQuoteReason(qint64 openedLine, qint64 endLine, const QString &column);

@@ -1,7 +1,5 @@
 #include "csv/CsvLayout.h"
-#include "csv/CsvExport.h"
-#include "csv/CsvRecordReader.h"
-#include "image/CloneImage.h"
+#include "csv/CsvDetection.h"
 #include "image/UiText.h"
 
 QString CsvLayoutName(CsvLayout layout) {
@@ -54,37 +52,6 @@ QString CsvLayoutShortTitle(CsvLayout layout) {
     return QString();
 }
 
-QByteArray FirstLineOfDevice(QIODevice &device) {
-    QByteArray head = device.peek(4096);
-    if (head.startsWith("\xEF\xBB\xBF")) head.remove(0, 3);
-    const qsizetype end = head.indexOf('\n');
-    QByteArray line = end >= 0 ? head.left(end) : head;
-    if (line.endsWith('\r')) line.chop(1);
-    const qsizetype cr = line.indexOf('\r'); // a file with lone CR line ends
-    return cr >= 0 ? line.left(cr) : line;
-}
-
 CsvLayout CsvLayoutOfFirstLine(const QByteArray &firstLine) {
-    QByteArray line = firstLine;
-    if (line.startsWith("\xEF\xBB\xBF")) line.remove(0, 3);
-    const std::vector<std::string> fields = CsvSplitLine(line.toStdString());
-    const QString first =
-        QString::fromUtf8(fields.front().data(), qsizetype(fields.front().size())).trimmed();
-    if (first == FullCsvTag) return CsvLayout::Full;
-    if (first == QStringLiteral("Location")) return CsvLayout::Chirp;
-    return CsvLayout::Original;
-}
-
-CsvLayout CsvLayoutOfDevice(QIODevice &device) {
-    return CsvLayoutOfFirstLine(FirstLineOfDevice(device));
-}
-
-QByteArray OriginalExportHeader() {
-    return CsvExportBytes(NewCloneImage()).split('\r').constFirst();
-}
-
-bool IsOriginalExportHeader(const QByteArray &firstLine) {
-    // one thread: the guard of this local static never waits for another
-    static const QByteArray header = OriginalExportHeader();
-    return firstLine == header;
+    return DetectCsvLine(firstLine).layout;
 }

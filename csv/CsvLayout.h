@@ -2,8 +2,8 @@
 // The three CSV layouts the program writes and reads, and how a file's first line tells them apart.
 //   Original: the 18-column layout of File > Export since the first version ("MODEL","BANK",...).
 //   Full:     every VFO and channel under the grid titles; first line "KT-M40 full CSV,variant J,...".
-//   Chirp:    CHIRP CSV; first line the column names, starting "Location".
-// A file whose first line is neither of the two new ones is read as the original layout.
+//   Chirp:    CHIRP CSV; first line the column names, among them "Location".
+// A file whose first line names none of them is read as the original layout (CsvDetection.h).
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -22,15 +22,5 @@ QString CsvLayoutShortTitle(CsvLayout layout);
 // The first field of the full layout's first line.
 inline const QString FullCsvTag = QStringLiteral("KT-M40 full CSV");
 
-// The layout of a file by its first line (a UTF-8 byte order mark skipped).
+// The layout a file's first line names (CsvDetection has the whole story).
 CsvLayout CsvLayoutOfFirstLine(const QByteArray &firstLine);
-// Peeks at the start of an open device without consuming it.
-CsvLayout CsvLayoutOfDevice(QIODevice &device);
-
-// The header line the original layout's export writes, without its line end.
-QByteArray OriginalExportHeader();
-// True when firstLine is exactly that header: the file is this program's own export in the original
-// layout, whose columns hold grid texts that the original import does not read.
-bool IsOriginalExportHeader(const QByteArray &firstLine);
-// The first line of an open device (no line end, BOM skipped), without consuming it.
-QByteArray FirstLineOfDevice(QIODevice &device);

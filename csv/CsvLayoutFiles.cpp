@@ -1,5 +1,6 @@
 #include "csv/CsvLayoutFiles.h"
 #include "csv/CsvChirp.h"
+#include "csv/CsvDetection.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvFullLayout.h"
 #include "files/LocalName.h"
@@ -8,20 +9,26 @@
 
 CsvFileImport ImportCsvFileDevice(QIODevice &device, CloneImage &image, int chunkBytes) {
     CsvFileImport result;
-    const QByteArray firstLine = FirstLineOfDevice(device);
-    result.fileEmpty = device.peek(1).isEmpty();
-    result.layout = CsvLayoutOfFirstLine(firstLine);
+    const std::unique_ptr<QIODevice> converted = CsvUtf8Device(device);
+    QIODevice &text = converted ? *converted : device;
+    const CsvDetection detection = DetectCsv(text);
+    result.fileEmpty = text.peek(1).isEmpty();
+    result.layout = detection.layout;
     // a case for every value: the way past the switch is for a value outside the enum
     switch (result.layout) {
     case CsvLayout::Original:
-        result.original = ImportCsvDevice(device, image, chunkBytes);
-        result.ownOriginalExport = result.original.taken == 0 && IsOriginalExportHeader(firstLine);
+        result.original = ImportCsvDevice(text, image, chunkBytes, detection.separator);
+        if (result.original.taken == 0 && result.original.status == FileStatus::Ok) {
+            result.ownOriginalExport = IsOriginalExportHeader(detection);
+            if (!detection.recognised && result.original.dropped == 0 && !result.fileEmpty)
+                result.unrecognised = CsvUnrecognisedReason(detection);
+        }
         break;
     case CsvLayout::Full:
-        result.report = ImportFullCsvDevice(device, image, chunkBytes);
+        result.report = ImportFullCsvDevice(text, image, chunkBytes, detection.separator);
         break;
     case CsvLayout::Chirp:
-        result.report = ImportChirpCsvDevice(device, image, chunkBytes);
+        result.report = ImportChirpCsvDevice(text, image, chunkBytes, detection.separator);
         break;
     }
     return result;

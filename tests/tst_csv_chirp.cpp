@@ -118,15 +118,17 @@ class TestCsvChirp : public QObject {
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("record"); // channel 7 after the import
+        QTest::addColumn<QString>("reason"); // "" when any reason will do
         const QString plain = "8001000100000000000000000000000010936B003A3B3C000000000010936B00";
         const QString toneOn = QString(plain).replace(14, 2, "80");
         auto refusal = [](const char *name, const QByteArray &line, const QString &field,
-                          const QString &row = "7") {
-            QTest::newRow(name) << line << int(CsvReportItem::Refused) << row << field << QString();
+                          const QString &row = "7", const QString &reason = QString()) {
+            QTest::newRow(name) << line << int(CsvReportItem::Refused) << row << field << QString() << reason;
         };
         auto change = [](const char *name, const QByteArray &line, const QString &field,
-                         const QString &record) {
-            QTest::newRow(name) << line << int(CsvReportItem::Changed) << QString("7") << field << record;
+                         const QString &record, const QString &reason = QString()) {
+            QTest::newRow(name) << line << int(CsvReportItem::Changed) << QString("7") << field << record
+                                << reason;
         };
         refusal("location text", lineWith(0, "seven"), "Location", "line 2");
         refusal("location 604", lineWith(0, "604"), "Location", "604");
@@ -139,15 +141,27 @@ class TestCsvChirp : public QObject {
         refusal("split outside", lineWith(3, "split").replace("0.000000", "0.100000"), "Offset");
         refusal("shift outside", lineWith(3, "-").replace("0.000000", "7.000000"), "Offset");
         refusal("offset text", lineWith(3, "+").replace("0.000000", "100k"), "Offset");
+        refusal("shift below zero", lineWith(3, "-").replace("0.000000", "7.300000"), "Offset", "7",
+                "the transmit frequency -0.250000 MHz is outside the range (1.6MHz - 30MHz)");
         refusal("shift without frequency", lineWith(3, "+").replace("7.050000", ""), "Frequency");
         refusal("tone mode", lineWith(5, "DCS"), "Tone");
         refusal("mode", lineWith(12, "WFM"), "Mode");
         refusal("mode dv", lineWith(12, "DV"), "Mode");
         refusal("skip", lineWith(14, "X"), "Skip");
-        QTest::newRow("the good line") << goodLine << -1 << QString() << QString() << plain;
+        QTest::newRow("the good line") << goodLine << -1 << QString() << QString() << plain << QString();
         QTest::newRow("shift without offset")
-            << lineWith(3, "+").replace("0.000000", "") << -1 << QString() << QString() << plain;
-        change("name case", lineWith(1, "abc"), "Name", plain);
+            << lineWith(3, "+").replace("0.000000", "") << -1 << QString() << QString() << plain << QString();
+        // values in any letter case and with blanks round them, as Paste and the full layout take them
+        QTest::newRow("lower case")
+            << lineWith(12, " usb").replace(",High,", ",low ,").replace(",,88.5", ",tone,88.5") << -1
+            << QString() << QString()
+            << QString(plain).replace(2, 2, "00").replace(8, 2, "01").replace(14, 2, "80") << QString();
+        change("name case", lineWith(1, "abc"), "Name", plain, "“abc” stored as “ABC”");
+        change("name of nine", lineWith(1, "ABCDEFGHI"), "Name",
+               "8001000100000000000000000000000010936B003A3B3C3D3E3F404110936B00",
+               "“ABCDEFGHI” stored as “ABCDEFGH”");
+        change("name beyond the plane", lineWith(1, "AB\xF0\x9F\x98\x80"), "Name",
+               QString(plain).replace(44, 2, "00"), "“AB\U0001F600” stored as “AB”");
         change("name cut", lineWith(1, "ABC.DEFGHIJ"), "Name",
                "8001000100000000000000000000000010936B003A3B3C3D3E3F404110936B00");
         change("nfm", lineWith(12, "NFM"), "Mode", QString(plain).replace(2, 2, "05"));
@@ -155,6 +169,8 @@ class TestCsvChirp : public QObject {
         change("dtcs", lineWith(5, "DTCS"), "Tone", plain);
         change("cross to tone", lineWith(5, "Cross").replace("Tone->Tone", "Tone->DTCS"), "Tone", toneOn);
         change("cross from dtcs", lineWith(5, "Cross").replace("Tone->Tone", "DTCS->Tone"), "Tone", plain);
+        change("cross without its mode", lineWith(5, "Cross").replace("Tone->Tone", ""), "Tone", plain,
+               "Cross without a CrossMode: stored as tone Off");
         change("tone not a number", lineWith(5, "Tone").replace("88.5,88.5", "none,88.5"), "rToneFreq",
                toneOn);
         change("other tone", lineWith(5, "Tone").replace("88.5,88.5", "100.0,88.5"), "rToneFreq", toneOn);
@@ -179,11 +195,61 @@ class TestCsvChirp : public QObject {
             QCOMPARE(int(r.report.items[0].kind), kind);
             QTEST(r.report.items[0].row, "row");
             QTEST(r.report.items[0].field, "field");
+            QFETCH(QString, reason);
+            if (!reason.isEmpty()) QCOMPARE(r.report.items[0].reason, reason);
         }
         if (kind == CsvReportItem::Refused)
             QVERIFY(image == before);
         else
             QCOMPARE(MakeMemData(image, 7), record);
+    }
+
+    // A quote left open on Location 1's line (CHIRP) or row 1's (full layout): that line alone is refused,
+    // naming where the quote opened and where it ran to, and the fifty lines after it are taken, whether a
+    // later quote would have closed it or not. A comment may hold a line break.
+    void quoteLeftOpen_data() {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<bool>("laterQuote");
+        for (bool full : {false, true})
+            for (bool later : {false, true})
+                QTest::newRow(qPrintable(QString("%1, %2").arg(full ? "full" : "chirp",
+                                                               later ? "a later quote" : "no later quote")))
+                    << full << later;
+    }
+    void quoteLeftOpen() {
+        QFETCH(bool, full);
+        QFETCH(bool, laterQuote);
+        QByteArray file = full ? "KT-M40 full CSV,variant J,range (1.6MHz - 30MHz)\r\n"
+                                 "Row,Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,NB,Split Freq.,Name,Skip\r\n"
+                                 "1,7.001.000,LSB,0,Fast,High,Wide,Off,Off,7.001.000,\"OPEN QUOTE,\r\n"
+                               : "Location,Name,Frequency,Comment\r\n"
+                                 "1,\"OPEN QUOTE,7.001000,\r\n"
+                                 "2,CH2,7.002000,\"two\r\nlines\"\r\n";
+        for (int k = full ? 2 : 3; k <= 51; ++k) {
+            const QByteArray name = "CH" + QByteArray::number(k),
+                             khz = QByteArray::number(k).rightJustified(3, '0');
+            // an untitled column past the last: read as RFC 4180 does, its quote would close the open one
+            const QByteArray later = k == 51 && laterQuote ? ",later\"quote" : "";
+            file += full ? QByteArray::number(k) + ",7." + khz + ".000,LSB,0,Fast,High,Wide,Off,Off,7." +
+                               khz + ".000," + name + "," + later + "\r\n"
+                         : QByteArray::number(k) + "," + name + ",7." + khz + "000," + later + "\r\n";
+        }
+        CloneImage image = NewCloneImage(VariantJ, false);
+        const CsvFileImport r = ImportCsvFileBytes(file, image);
+        QCOMPARE(r.report.taken, 50);
+        QCOMPARE(r.report.refused, 1);
+        QVERIFY(!image.ChannelUsed[1]);
+        const CsvReportItem &item = r.report.items.first();
+        QCOMPARE(item.kind, CsvReportItem::Refused);
+        QCOMPARE(item.row, QString("1"));
+        QCOMPARE(item.field, QString("Name"));
+        QVERIFY2(
+            item.reason.startsWith(
+                QString("a quote opened on line %1 is still open at the end of line %1").arg(full ? 3 : 2)),
+            qPrintable(item.reason));
+        for (int k = 2; k <= 51; ++k)
+            QCOMPARE(qRound64(image.ChannelTable[k].field[FieldFrequency].value), qint64(7000000 + 1000 * k));
+        QCOMPARE(image.ChannelTable[50].field[FieldName].text, QString("CH50"));
     }
 
     void duplicateLocationAndMissingColumns() {
@@ -268,35 +334,6 @@ class TestCsvChirp : public QObject {
             QCOMPARE(r.report.taken, used);
             QCOMPARE(notCarried.itemCount(), qint64(expectedNotCarried));
         }
-    }
-
-    void mhzTexts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("hz");
-        QTest::addColumn<bool>("rounded");
-        QTest::newRow("six decimals") << "7.050000" << qint64(7050000) << false;
-        QTest::newRow("short") << "7.05" << qint64(7050000) << false;
-        QTest::newRow("whole") << "14" << qint64(14000000) << false;
-        QTest::newRow("no integer part") << ".5" << qint64(500000) << false;
-        QTest::newRow("round up") << "7.0500005" << qint64(7050001) << true;
-        QTest::newRow("zeros beyond") << "7.050000000" << qint64(7050000) << false;
-        QTest::newRow("text") << "7.05MHz" << qint64(-1) << false;
-        QTest::newRow("empty") << "" << qint64(-1) << false;
-    }
-    void mhzTexts() {
-        QFETCH(QString, text);
-        QFETCH(qint64, hz);
-        QFETCH(bool, rounded);
-        qint64 got = -1;
-        bool r = false;
-        QCOMPARE(ChirpHz(text, got, &r), hz >= 0);
-        qint64 alone = -1;
-        QCOMPARE(ChirpHz(text, alone), hz >= 0); // without asking whether it was rounded
-        QCOMPARE(alone, hz);
-        if (hz < 0) return;
-        QCOMPARE(got, hz);
-        QCOMPARE(r, rounded);
-        QCOMPARE(ChirpMHzText(hz), QString::number(double(hz) / 1e6, 'f', 6));
     }
 };
 

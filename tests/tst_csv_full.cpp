@@ -1,12 +1,14 @@
 // The full CSV layout: the record reader and writer, the byte-exact round trip over random images, and
 // every rule an imported line is held to.
 #include "channels/ChannelRecord.h"
-#include "files/CloneFile.h"
+#include "channels/FieldValueReader.h"
+#include "channels/VfoRecordCodec.h"
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvFullLayout.h"
 #include "csv/CsvLayoutFiles.h"
 #include "csv/CsvRecordReader.h"
 #include "csv/CsvRecordWriter.h"
+#include "files/CloneFile.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
 #include "support/FileSizeLimit.h"
@@ -130,12 +132,15 @@ class TestCsvFull : public QObject {
         QCOMPARE(CsvLayoutOfFirstLine(lines[0]), CsvLayout::Full);
     }
 
-    // The round trip over many random images, codes outside the lists included: the clone file saved after
+    // The round trip over many random images, codes outside the lists and frequencies outside the range
+    // (0 Hz, 31 MHz, 4,294,967,295 Hz: whatever a clone file holds) included: the clone file saved after
     // importing the export into another image is byte for byte the one saved before.
     void roundTripIsByteExact() {
         for (quint32 seed = 1; seed <= 60; ++seed) {
             std::mt19937 rng(seed);
-            CloneImage image = RandomImage(rng);
+            RandomImageOptions options;
+            options.anyFrequencies = true;
+            CloneImage image = RandomImage(rng, options);
             CloneImage other = RandomImageLike(image, rng);
             QVERIFY(CloneFileBytes(other) != CloneFileBytes(image));
             const CsvFileImport r = ImportCsvFileBytes(FullCsvBytes(image), other);
@@ -166,6 +171,7 @@ class TestCsvFull : public QObject {
         QCOMPARE(image.ChannelTable[399].field[FieldName].text, QString(" AB "));
         QCOMPARE(image.ChannelTable[399].field[FieldFrequency].text, QString("29.999.999"));
         QVERIFY(hasItem(r.report, CsvReportItem::Changed, "A199", "Name"));
+        QCOMPARE(r.report.items.first().reason, QString("“ ab ” stored as “ AB ”"));
         QCOMPARE(r.report.changed, 1);
         // lines missing from the file leave their channel as it was
         QCOMPARE(MakeMemData(image, 5), AbcRecord);
@@ -182,15 +188,13 @@ class TestCsvFull : public QObject {
             return parts.join(',');
         };
         QTest::newRow("no such row") << with(0, "200") << "line 3" << QStringList{"Row"};
-        QTest::newRow("padded label") << with(0, "A0") << "line 3" << QStringList{"Row"};
-        QTest::newRow("not a frequency") << with(1, "7.05") << "5" << QStringList{"Frequency"};
-        QTest::newRow("below the range") << with(1, "1.599.999") << "5" << QStringList{"Frequency"};
-        QTest::newRow("at the top") << with(1, "30.000.000") << "5" << QStringList{"Frequency"};
-        QTest::newRow("split outside") << with(9, "0.150.000") << "5" << QStringList{"Split Freq."};
+        QTest::newRow("no such bank row") << with(0, "A200") << "line 3" << QStringList{"Row"};
+        QTest::newRow("not a frequency") << with(1, "7.05.5") << "5" << QStringList{"Frequency"};
+        QTest::newRow("beyond four bytes") << with(1, "4294.967.296") << "5" << QStringList{"Frequency"};
         QTest::newRow("empty field") << with(9, "") << "5" << QStringList{"Split Freq."};
         QTest::newRow("mode") << with(2, "NFM") << "5" << QStringList{"Mode"};
         QTest::newRow("gain") << with(3, "-30") << "5" << QStringList{"Gain"};
-        QTest::newRow("agc") << with(4, "fast") << "5" << QStringList{"AGC"};
+        QTest::newRow("agc") << with(4, "faster") << "5" << QStringList{"AGC"};
         QTest::newRow("power") << with(5, "Mid") << "5" << QStringList{"Pwr"};
         QTest::newRow("filter") << with(6, "Medium") << "5" << QStringList{"Filter"};
         QTest::newRow("tone") << with(7, "88.5") << "5" << QStringList{"Tone"};
@@ -199,6 +203,7 @@ class TestCsvFull : public QObject {
         QTest::newRow("name character") << with(10, "\"A,B\"") << "5" << QStringList{"Name"};
         QTest::newRow("name quote") << with(10, "\"A\"\"B\"") << "5" << QStringList{"Name"};
         QTest::newRow("name backspace") << with(10, "A\bB") << "5" << QStringList{"Name"};
+        QTest::newRow("name beyond the plane") << with(10, "A\xF0\x9F\x98\x80") << "5" << QStringList{"Name"};
         QTest::newRow("skip") << with(11, "Yes") << "5" << QStringList{"Skip"};
         QTest::newRow("codes text") << with(12, "Gain:7") << "5" << QStringList{"Codes"};
         QTest::newRow("codes field") << with(12, "Mode=7") << "5" << QStringList{"Codes"};
@@ -210,6 +215,10 @@ class TestCsvFull : public QObject {
                                                   "Pwr",       "Filter", "Tone", "NB"};
         QTest::newRow("two broken") << with(2, "X").replace("-10", "Y") << "5" << QStringList{"Mode", "Gain"};
         QTest::newRow("the good line is taken") << good << "5" << QStringList{};
+        // read as Paste reads them: the same line in megahertz, in other letter case and spacing
+        QTest::newRow("the good line as typed")
+            << QByteArray(" 5 ,7.1 MHz,usb,-10,FAST,low,narrow,on,ON,7200 kHz,NEW,skip,") << "5"
+            << QStringList{};
     }
 
     void refusals() {
@@ -273,13 +282,12 @@ class TestCsvFull : public QObject {
             << "KT-M40 full CSV\r\n" + titles + "5,,,,,,,,,,,,\r\n"
             << QList<int>{1, 0, 0} << QStringList{"Changed|line 1|variant", "Changed|line 1|range"}
             << QString(64, '0');
-        // the frequency is checked against this image's range
+        // the lossless copy keeps what the other image held, in this image's range or not
         QTest::newRow("another variant is noted, not applied")
             << "KT-M40 full CSV,variant E,range (150KHz - 35MHz)\r\n" + titles +
                    "5,0.150.000,LSB,0,Fast,High,Wide,Off,Off,0.150.000,,,\r\n"
-            << QList<int>{0, 1, 0}
-            << QStringList{"Changed|line 1|variant", "Changed|line 1|range", "Refused|5|Frequency"}
-            << AbcRecord;
+            << QList<int>{1, 0, 0} << QStringList{"Changed|line 1|variant", "Changed|line 1|range"}
+            << "80010000000000000000000000000000F04902000000000000000000F0490200";
     }
     void fileReports() {
         QFETCH(QByteArray, file);
@@ -297,6 +305,44 @@ class TestCsvFull : public QObject {
         QCOMPARE(image.Variant, int(VariantJ));
         QVERIFY(!image.WideRange);
         if (counts[0] == 0) QVERIFY(image == baseImage());
+    }
+
+    // Files as spreadsheets re-save our layouts (tests/corpus/csv, expected.tsv): each gives exactly the
+    // records worked out by hand from the record layout, or nothing and the reason why.
+    void spreadsheetCorpus_data() {
+        QTest::addColumn<QStringList>("expected");
+        QFile list(QStringLiteral(KT_M40_SOURCE_DIR "/tests/corpus/csv/expected.tsv"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        for (const QByteArray &line : list.readAll().split('\n'))
+            if (!line.isEmpty() && !line.startsWith('#')) {
+                const QStringList row = QString::fromUtf8(line).split('\t');
+                QTest::newRow(qPrintable(row[0])) << row;
+            }
+    }
+    void spreadsheetCorpus() {
+        QFETCH(QStringList, expected);
+        CloneImage image = NewCloneImage(VariantJ, false), wanted = image;
+        const CsvFileImport r =
+            ImportCsvFile(QStringLiteral(KT_M40_SOURCE_DIR "/tests/corpus/csv/") + expected[0], image);
+        QCOMPARE(CsvLayoutName(r.layout), expected[1]);
+        QCOMPARE(r.taken(), expected[2].toInt());
+        QCOMPARE(r.layout == CsvLayout::Original ? r.original.dropped : r.report.refused,
+                 expected[3].toInt());
+        QCOMPARE(r.ownOriginalExport, expected[4] == "1");
+        if (expected[5] == "-")
+            QCOMPARE(r.unrecognised, QString());
+        else
+            QVERIFY2(r.unrecognised.contains(expected[5]), qPrintable(r.unrecognised));
+        for (const QString &record : expected[6].split(' ', Qt::SkipEmptyParts))
+            if (record != "-") {
+                const int n = record.mid(1, record.indexOf('=') - 1).toInt();
+                const QString hex = record.mid(record.indexOf('=') + 1);
+                QVERIFY(record[0] == 'v' ? UpdateVFORecord(wanted, hex, n) : UpdateMemData(wanted, hex, n));
+            }
+        for (int n = 0; n < VfoCount; ++n)
+            QCOMPARE(MakeVFOData(image, n), MakeVFOData(wanted, n));
+        for (int k = 0; k < ChannelCount; ++k)
+            QCOMPARE(MakeMemData(image, k), MakeMemData(wanted, k));
     }
 
     // A read error part-way keeps what came before it and reports the system's reason, in every layout.
@@ -363,6 +409,8 @@ class TestCsvFull : public QObject {
     void layoutBytesAndTitles() {
         QCOMPARE(CsvLayoutShortTitle(CsvLayout::Original), QStringLiteral("original layout"));
         QCOMPARE(CsvLayoutOfFirstLine("\xEF\xBB\xBFKT-M40 full CSV,variant J"), CsvLayout::Full);
+        QCOMPARE(CsvLayoutOfFirstLine("Name;Frequency;Duplex"), CsvLayout::Chirp);
+        QCOMPARE(CsvLayoutOfFirstLine("Frequency,Mode,Gain,AGC,Pwr,Filter,Tone,NB"), CsvLayout::Original);
         const CloneImage image = baseImage();
         QVERIFY(CsvLayoutBytes(image, CsvLayout::Full, nullptr).startsWith(firstLineJ + titles));
         QVERIFY(CsvLayoutBytes(image, CsvLayout::Chirp, nullptr).startsWith("Location,Name,Frequency,"));
@@ -408,23 +456,78 @@ class TestCsvFull : public QObject {
         }
     }
 
-    void gridFrequencyTexts_data() {
+    // The one reader of field values that Paste and both importers share.
+    void frequencyTexts_data() {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("plainMHz");     // a unitless whole number in MHz (CHIRP), else in Hz
+        QTest::addColumn<bool>("decimalComma"); // separated by semicolons or TABs
         QTest::addColumn<qint64>("hz");
-        QTest::newRow("dotted") << "7.050.000" << qint64(7050000);
-        QTest::newRow("two digits") << "14.195.000" << qint64(14195000);
-        QTest::newRow("below 1 MHz") << "0.150.000" << qint64(150000);
-        QTest::newRow("plain") << "7050000" << qint64(7050000);
-        QTest::newRow("blanks") << " 7.050.000 " << qint64(7050000);
-        QTest::newRow("short group") << "7.05.000" << qint64(-1);
-        QTest::newRow("comma") << "7,050,000" << qint64(-1);
-        QTest::newRow("empty") << "" << qint64(-1);
-        QTest::newRow("mhz") << "7.05" << qint64(-1);
+        QTest::addColumn<bool>("rounded");
+        const auto row = [](const char *text, bool mhz, bool comma, qint64 hz, bool rounded = false) {
+            QTest::newRow(qPrintable(QString("%1%2%3").arg(text, mhz ? " (MHz)" : "", comma ? " (;)" : "")))
+                << QString(text) << mhz << comma << hz << rounded;
+        };
+        row("7.050.000", false, false, 7050000);
+        row(" 0.150.000 ", false, false, 150000);
+        row("4294.967.295", false, false, 4294967295);
+        row("4294.967.296", false, false, -1);
+        row("7050000", false, false, 7050000);
+        row("14", true, false, 14000000);
+        row("7.05", false, false, 7050000);
+        row("7.05", true, false, 7050000);
+        row("7.05 mhz", false, false, 7050000);
+        row("7050 kHz", true, false, 7050000);
+        row("7050000Hz", true, false, 7050000);
+        row("7.0500004", true, false, 7050000, true);
+        row("7.0500005", true, false, 7050001, true);
+        row("7.050000000", true, false, 7050000);
+        row(".5", true, false, 500000);
+        row("7,05", false, true, 7050000);
+        row("7,05", false, false, -1);
+        row("7,050,000", false, true, 7050000);
+        row("-7.05", false, false, -1);
+        row("7.05.000", false, false, -1);
+        row("seven", false, false, -1);
+        row("", false, false, -1);
     }
-    void gridFrequencyTexts() {
+    void frequencyTexts() {
         QFETCH(QString, text);
-        QFETCH(qint64, hz);
-        QCOMPARE(GridFrequencyHz(text), hz);
+        QFETCH(bool, plainMHz);
+        QFETCH(bool, decimalComma);
+        const FrequencyReading r =
+            ReadFrequencyText(text, plainMHz ? PlainUnit::MHz : PlainUnit::Hz, decimalComma);
+        QTEST(r.hz, "hz");
+        QTEST(r.rounded, "rounded");
+    }
+
+    void rowLabelsListsAndNames() {
+        const std::pair<const char *, int> labels[] = {{"0", 0},
+                                                       {"199", 199},
+                                                       {"A  5", 205},
+                                                       {"A5", 205},
+                                                       {"a 5", 205},
+                                                       {"B199", 601},
+                                                       {"A-P1", 400},
+                                                       {"b-p2", 603},
+                                                       {"VFO A", -1},
+                                                       {"vfob", -2},
+                                                       {"200", RowLabelUnknown},
+                                                       {"A200", RowLabelUnknown},
+                                                       {"C5", RowLabelUnknown},
+                                                       {"", RowLabelUnknown}};
+        for (const auto &[text, row] : labels)
+            QCOMPARE(ReadRowLabel(text), row);
+        const QStringList gain{"0", "-10", "-20", "+10"};
+        QCOMPARE(ReadListText(" 10 ", gain), 3);
+        QCOMPARE(ReadListText("+10", gain), 3);
+        QCOMPARE(ReadListText("-10", gain), 1);
+        QCOMPARE(ReadListText("s-low", {"High", "Low", "S-Low"}), 2);
+        QCOMPARE(ReadListText("10", {"-10"}), -1);
+        QString stored, bad;
+        QVERIFY(ReadNameText(" cq dx", stored) && stored == " CQ DX");
+        QVERIFY(!ReadNameText("ABCDEFGHI", stored, &bad) && bad.isEmpty());
+        QVERIFY(!ReadNameText("A\U0001F600", stored, &bad));
+        QCOMPARE(bad, QString("\U0001F600")); // the whole character, not half of it
     }
 };
 

@@ -1,9 +1,9 @@
 // kt-m40-cli export-csv and import-csv in each layout, run as a user runs them.
 #include "channels/ChannelRecord.h"
-#include "files/CloneFile.h"
 #include "csv/CsvChirp.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvFullLayout.h"
+#include "files/CloneFile.h"
 #include "image/TextTables.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"
@@ -113,7 +113,7 @@ class TestCsvLayoutsCli : public QObject {
         SaveCloneFile(other, empty);
         const CliResult r = runCli({"import-csv", csv, "--into", other, "-o", out});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.startsWith("full layout: 606 lines taken (0 with changes), 0 refused"));
+        QVERIFY(r.out.startsWith("full layout: 606 lines taken (0 with changes), 0 refused; "));
         QCOMPARE(readFile(out), readFile(base));
     }
 
@@ -123,12 +123,16 @@ class TestCsvLayoutsCli : public QObject {
                       out = dir.filePath("out.M40");
         writeBase(base);
         QVERIFY(writeFile(csv, "Location,Name,Frequency,Mode\r\n"
-                               "7,abc,7.050000,LSB\r\n"
+                               "7,abc\xF0\x9F\x98\x80,7.050000,LSB\r\n"
                                "8,X,146.520000,FM\r\n"
                                "9,Y,7.1,WFM\r\n"));
         const CliResult r = runCli({"import-csv", csv, "--into", base, "-o", out, "--json"});
         QCOMPARE(r.exitCode, 0);
-        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QJsonParseError error;
+        const QJsonObject o = QJsonDocument::fromJson(r.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QVERIFY(QString::fromUtf8(r.out).toUtf8() == r.out); // valid UTF-8: no lone surrogate
+        QCOMPARE(o.value("records").toInt(), 1);
         QCOMPARE(o.value("layout").toString(), QString("chirp"));
         QCOMPARE(o.value("taken").toInt(), 1);
         QCOMPARE(o.value("changed").toInt(), 1);
@@ -138,6 +142,7 @@ class TestCsvLayoutsCli : public QObject {
         QCOMPARE(items[0].toObject().value("row").toString(), QString("7"));
         QCOMPARE(items[0].toObject().value("field").toString(), QString("Name"));
         QCOMPARE(items[0].toObject().value("kind").toString(), QString("changed"));
+        QCOMPARE(items[0].toObject().value("reason").toString(), QString("“abc\U0001F600” stored as “ABC”"));
         QCOMPARE(items[1].toObject().value("row").toString(), QString("8"));
         QCOMPARE(items[1].toObject().value("field").toString(), QString("Frequency"));
         QCOMPARE(items[2].toObject().value("field").toString(), QString("Mode"));
@@ -157,15 +162,21 @@ class TestCsvLayoutsCli : public QObject {
         // the program's own export in the original layout: nothing is taken, and the full layout is named
         QCOMPARE(runCli({"export-csv", base, "-o", dir.filePath("o.csv")}).exitCode, 0);
         const CliResult own = runCli({"import-csv", dir.filePath("o.csv"), "--into", base, "-o", out});
-        QCOMPARE(own.exitCode, 0);
+        QCOMPARE(own.exitCode, 6);
         QVERIFY(own.out.contains("0 records taken"));
         QVERIFY(own.err.contains("nothing was taken from"));
         QVERIFY(own.err.contains("--layout full"));
         // a CHIRP file whose every line is refused
         QVERIFY(writeFile(dir.filePath("c.csv"), "Location,Frequency\n1,146.52\n"));
         const CliResult chirp = runCli({"import-csv", dir.filePath("c.csv"), "--into", base, "-o", out});
+        QCOMPARE(chirp.exitCode, 6);
         QVERIFY(chirp.err.contains("nothing was taken from"));
         QVERIFY(!chirp.err.contains("--layout full"));
+        // a first line that names no layout is quoted with what was expected
+        QVERIFY(writeFile(dir.filePath("u.csv"), "Loc|Freq\n1|7.05\n"));
+        const CliResult unknown = runCli({"import-csv", dir.filePath("u.csv"), "--into", base, "-o", out});
+        QCOMPARE(unknown.exitCode, 6);
+        QVERIFY2(unknown.err.contains("its first line “Loc|Freq” names no layout"), qPrintable(unknown.err));
         // an empty file says nothing
         QVERIFY(writeFile(dir.filePath("e.csv"), ""));
         const CliResult empty = runCli({"import-csv", dir.filePath("e.csv"), "--into", base, "-o", out});

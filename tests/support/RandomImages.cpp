@@ -23,8 +23,14 @@ RecordBytes radioBytes(std::mt19937 &rng, const FrequencyRange &range, const Ran
     b[7] = std::uint8_t(code(rng, 2, o.anyCodes, true));
     b[9] = std::uint8_t(code(rng, 2, o.anyCodes, false));
     const auto span = std::uint32_t(range.highExclusive - range.low);
-    WriteLe32(b, 16, std::uint32_t(range.low) + rng() % span);
-    WriteLe32(b, 28, rng() % 4 == 0 ? ReadLe32(b, 16) : std::uint32_t(range.low) + rng() % span);
+    const auto frequency = [&]() -> std::uint32_t {
+        if (!o.anyFrequencies || rng() % 2) return std::uint32_t(range.low) + rng() % span;
+        const std::uint32_t edges[] = {0,        1,        100,      149999,   1599999,    30000000,
+                                       31000000, 35000000, 40000000, 50000000, 4294967295u};
+        return rng() % 2 ? edges[rng() % (sizeof edges / sizeof *edges)] : std::uint32_t(rng());
+    };
+    WriteLe32(b, 16, frequency());
+    WriteLe32(b, 28, rng() % 4 == 0 ? ReadLe32(b, 16) : frequency());
     const int nameLength = int(rng() % 9);
     for (int i = 0; i < 8; ++i)
         b[20 + i] = i < nameLength ? std::uint8_t(NameCodeOf(nameChars[rng() % (sizeof nameChars - 1)]))
