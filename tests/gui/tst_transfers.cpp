@@ -72,14 +72,14 @@ class TestTransfers : public QObject {
         QCOMPARE(f->prompts.lastText(), BusyCloseText());
         // Commands reached while disabled do nothing.
         const CloneImage during = f->w().image();
-        f->w().cmbInsert_Click();
-        f->w().mnuFileNew_Click();
+        f->w().lists()->cmbInsert_Click();
+        f->w().files()->mnuFileNew_Click();
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
         for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
             QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);
-        f->w().mnuFilePageSetup_Click();
-        f->w().mnuFilePrintPreview_Click();
-        f->w().mnuFilePrint_Click();
+        f->w().printCommands()->pageSetup();
+        f->w().printCommands()->preview();
+        f->w().printCommands()->print();
         QVERIFY(!f->w().findChild<QPageSetupDialog *>());
         QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
         QVERIFY(!f->w().findChild<QPrintDialog *>());
