@@ -220,6 +220,18 @@ PrintCommands *FrmMain::printCommands() {
     return m_print;
 }
 
+void FrmMain::mnuFilePageSetup_Click() {
+    if (!transferRunning()) printCommands()->pageSetup();
+}
+
+void FrmMain::mnuFilePrintPreview_Click() {
+    if (!transferRunning()) printCommands()->preview();
+}
+
+void FrmMain::mnuFilePrint_Click() {
+    if (!transferRunning()) printCommands()->print();
+}
+
 void FrmMain::mnuToolsOptions_Click() {
     if (transferRunning()) return;
     comDialog()->setChoice(portChoice(), AvailablePorts());

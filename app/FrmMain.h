@@ -63,6 +63,11 @@ class FrmMain : public QMainWindow {
     ListCommands *lists() const { return m_lists; }
     TransferCommands *transfers() const { return m_transfers; }
     PrintCommands *printCommands();
+    // File > Print Setup, Print Preview and Print: refused while a transfer runs (the document would show a
+    // memory half read).
+    void mnuFilePageSetup_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFilePrint_Click();
 
     // The window's own dialogs: Tools > COM Port Setup and Help > About.
     void mnuToolsOptions_Click();

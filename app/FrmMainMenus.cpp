@@ -55,19 +55,12 @@ void FrmMain::buildMenus() {
     mnuFile->addAction(make("mnuImport", 1201, m_csv, &CsvCommands::mnuImport_Click));
     mnuFile->addAction(make("mnuExport", 1202, m_csv, &CsvCommands::mnuExport_Click));
     mnuFile->addSeparator();
-    // Printing waits while a transfer runs: the document would show a memory half read.
-    mnuFile->addAction(make("mnuFilePageSetup", 1005, this, [this] {
-        if (!transferRunning()) printCommands()->pageSetup();
-    }));
+    mnuFile->addAction(make("mnuFilePageSetup", 1005, this, &FrmMain::mnuFilePageSetup_Click));
     QAction *mnuFilePrintPreview = new QAction(UiText("Print Preview(&V)...", "印刷プレビュー(&V)..."), this);
     mnuFilePrintPreview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
-    connect(mnuFilePrintPreview, &QAction::triggered, this, [this] {
-        if (!transferRunning()) printCommands()->preview();
-    });
+    connect(mnuFilePrintPreview, &QAction::triggered, this, &FrmMain::mnuFilePrintPreview_Click);
     mnuFile->addAction(mnuFilePrintPreview);
-    QAction *mnuFilePrint = make("mnuFilePrint", 1006, this, [this] {
-        if (!transferRunning()) printCommands()->print();
-    });
+    QAction *mnuFilePrint = make("mnuFilePrint", 1006, this, &FrmMain::mnuFilePrint_Click);
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addAction(mnuFilePrint);
     mnuFile->addSeparator();

@@ -7,6 +7,7 @@
 #include "app/FrmMain.h"
 #include "app/ListCommands.h"
 #include "app/MemoryPage.h"
+#include "app/PrintCommands.h"
 #include "app/SettingsPage.h"
 #include "app/TransferCommands.h"
 #include "link/VirtualRadio.h"

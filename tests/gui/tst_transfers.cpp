@@ -77,9 +77,9 @@ class TestTransfers : public QObject {
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
         for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
             QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);
-        f->w().printCommands()->pageSetup();
-        f->w().printCommands()->preview();
-        f->w().printCommands()->print();
+        f->w().mnuFilePageSetup_Click();
+        f->w().mnuFilePrintPreview_Click();
+        f->w().mnuFilePrint_Click();
         QVERIFY(!f->w().findChild<QPageSetupDialog *>());
         QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
         QVERIFY(!f->w().findChild<QPrintDialog *>());
