@@ -7,6 +7,7 @@
 #include "csv/CsvImport.h"
 #include "csv/CsvLayoutFiles.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "csv/CsvLayoutFiles.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>

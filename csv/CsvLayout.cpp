@@ -1,5 +1,9 @@
 #include "csv/CsvLayout.h"
 #include "csv/CsvDetection.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvRecordReader.h"
+#include "files/NewImage.h"
+#include "image/CloneImage.h"
 #include "image/UiText.h"
 
 QString CsvLayoutName(CsvLayout layout) {

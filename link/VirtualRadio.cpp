@@ -4,6 +4,7 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
 #include "files/LocalName.h"
+#include "files/NewImage.h"
 #include "image/HexText.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"

@@ -6,6 +6,7 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/ImageDiff.h"
+#include "files/NewImage.h"
 #include "link/TransferProgress.h"
 #include "link/VerifyRecords.h"
 #include "settings/SettingsCodec.h"

@@ -9,6 +9,7 @@
 #include "csv/CsvRecordReader.h"
 #include "csv/CsvRecordWriter.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
 #include "support/FileSizeLimit.h"

@@ -4,6 +4,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvFullLayout.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"

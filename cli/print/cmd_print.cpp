@@ -3,8 +3,10 @@
 #include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
 #include "files/LocalName.h"
-#include "files/PrintDocument.h"
+#include "print/document/PrintDocument.h"
+#include "files/NewImage.h"
 #include "print/PrintPainter.h"
+#include "print/document/PrintDocument.h"
 #include <QBuffer>
 #include <QDate>
 #include <QPdfWriter>
