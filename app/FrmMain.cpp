@@ -18,6 +18,7 @@
 #include "image/SettingsStore.h"
 #include "image/TextTables.h"
 #include "image/UiText.h"
+#include "link/Link.h"
 #include "link/PortSettings.h"
 #include "settings/SettingsCodec.h"
 #include <QCloseEvent>

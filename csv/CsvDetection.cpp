@@ -2,6 +2,7 @@
 #include "csv/CsvChirp.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvRecordReader.h"
+#include "files/NewImage.h"
 #include "image/UiText.h"
 #include <QStringDecoder>
 

@@ -3,6 +3,7 @@
 // Every run either gives exactly the radio's records or ends with the right message; never success with
 // wrong data. Also: commands are at least 10 ms after a reply across chained runs.
 #include "channels/ChannelRecord.h"
+#include "files/NewImage.h"
 #include "link/PortFinder.h"
 #include "link/TransferSteps.h"
 #include "support/CliRun.h"
