@@ -59,10 +59,12 @@ class TestListOperations : public QObject {
         QTest::addColumn<int>("shift");
         QTest::addColumn<int>("emptied");
         QTest::addColumn<QString>("question"); // title and text; none for Insert
+        // The fixed questions, then what this program adds: Edit > Undo takes the step back.
+        const QString undo = "\r\n\r\nThis step can be undone with Edit > Undo.";
         const QString del =
-            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?";
+            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?" + undo;
         const QString clear =
-            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?";
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?" + undo;
         QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
         QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
         QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
@@ -97,9 +99,9 @@ class TestListOperations : public QObject {
         const auto vfo = image().VfoTable;
         const auto settings = image().Settings;
         click(f->memory()->cmbClAll);
-        QCOMPARE(
-            f->prompts.shown[0].text,
-            QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"));
+        QCOMPARE(f->prompts.shown[0].text,
+                 QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"
+                                "\r\n\r\nThis step can be undone with Edit > Undo."));
         for (int k : {0, 199, 200, 401, 603})
             expectFrom(k, -1);
         QVERIFY(
