@@ -94,12 +94,14 @@ void EditCommands::showVariantQuietly() {
 
 void EditCommands::mnuEditUndoStep_Click() {
     if (m_c.busy()) return;
-    m_c.document->undo();
+    const QString name = m_c.document->history().undoName();
+    if (m_c.document->undo()) m_c.status->showMessage(UiText("Undone: %1", "元に戻しました: %1").arg(name));
 }
 
 void EditCommands::mnuEditRedoStep_Click() {
     if (m_c.busy()) return;
-    m_c.document->redo();
+    const QString name = m_c.document->history().redoName();
+    if (m_c.document->redo()) m_c.status->showMessage(UiText("Redone: %1", "やり直しました: %1").arg(name));
 }
 
 void EditCommands::mnuEditCopy_Click() {
@@ -136,6 +138,7 @@ void EditCommands::mnuEditPaste_Click() {
     m_c.document->beginChange();
     const ChannelPaste paste = PasteChannels(m_c.image(), first, text);
     if (!paste.ok) {
+        m_c.status->showMessage(UiText("Nothing pasted", "貼り付けませんでした"));
         m_c.prompts->critical(m_c.window, UiText("Paste", "貼り付け"), paste.message);
         return;
     }
@@ -176,12 +179,15 @@ void EditCommands::setFieldOnSelection(BulkField field, int value) {
     m_c.document->beginChange();
     const BulkEdit edit = SetChannelField(m_c.image(), channels, field, value);
     if (!edit.ok) {
+        m_c.status->showMessage(UiText("Nothing changed", "何も変更しませんでした"));
         m_c.prompts->critical(m_c.window, UiText("Set Field", "項目の一括設定"), edit.message);
         return;
     }
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
+    // The step is named by the channels it changed, as the status line counts them: empty channels of the
+    // selection stay empty.
     m_c.document->commitChange(
-        UiText("Set %1 on %2", "%1 の一括設定 %2").arg(BulkFieldName(field), channelCount(channels.size())));
+        UiText("Set %1 on %2", "%1 の一括設定 %2").arg(BulkFieldName(field), channelCount(edit.changed)));
     m_c.status->showMessage(
         UiText("%1 set to %2: %3 changed", "%1 を %2 に設定: %3 を変更")
             .arg(BulkFieldName(field), BulkFieldValues(field).value(value), channelCount(edit.changed)));
@@ -194,14 +200,19 @@ void EditCommands::sortSelection(SortKey key) {
     m_c.document->beginChange();
     const BulkEdit edit = SortChannels(m_c.image(), channels, key);
     if (!edit.ok) {
+        m_c.status->showMessage(UiText("Nothing sorted", "並べ替えませんでした"));
         m_c.prompts->critical(m_c.window, UiText("Sort", "並べ替え"), edit.message);
         return;
     }
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
-    m_c.document->commitChange(
-        key == SortKey::Frequency
-            ? UiText("Sort %1 by frequency", "周波数順に並べ替え %1").arg(channelCount(channels.size()))
-            : UiText("Sort %1 by name", "名前順に並べ替え %1").arg(channelCount(channels.size())));
+    const QString count = channelCount(channels.size());
+    const bool byFrequency = key == SortKey::Frequency;
+    m_c.document->commitChange(byFrequency
+                                   ? UiText("Sort %1 by frequency", "周波数順に並べ替え %1").arg(count)
+                                   : UiText("Sort %1 by name", "名前順に並べ替え %1").arg(count));
+    m_c.status->showMessage(byFrequency
+                                ? UiText("%1 sorted by frequency", "%1 を周波数順に並べ替えました").arg(count)
+                                : UiText("%1 sorted by name", "%1 を名前順に並べ替えました").arg(count));
 }
 
 void EditCommands::mnuEditSortFrequency_Click() {

@@ -6,6 +6,7 @@
 #include "app/FileCommands.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
+#include "app/KeptWorkNotice.h"
 #include "app/ListCommands.h"
 #include "app/MemoryPage.h"
 #include "app/PrintCommands.h"
@@ -64,7 +65,10 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     context.transferRunning = [this] { return transferRunning(); };
     context.showVariant = [this] { m_editing->showVariantQuietly(); };
     context.showImage = [this] { refreshAllViews(); };
-    m_unsavedWork = std::make_unique<UnsavedWork>(&m_document, m_status, m_options.backupFolder);
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    statusBar()->addWidget(statusText, 1);
+    m_keptWork = new KeptWorkNotice(statusBar());
+    m_unsavedWork = std::make_unique<UnsavedWork>(&m_document, m_status, m_keptWork, m_options.backupFolder);
     m_files = new FileCommands(context, m_unsavedWork.get(), this);
     m_csv = new CsvCommands(context, m_unsavedWork.get(), this);
     m_editing = new EditCommands(context, this);
@@ -76,8 +80,6 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
 
     m_statusDate = new QLabel(this);
     m_statusTime = new QLabel(this);
-    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
-    statusBar()->addWidget(statusText, 1);
     statusBar()->addPermanentWidget(m_statusDate);
     statusBar()->addPermanentWidget(m_statusTime);
     m_clock = new QTimer(this);

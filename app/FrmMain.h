@@ -14,6 +14,7 @@ class DlgCom;
 class EditCommands;
 class FileCommands;
 class FrmAbout;
+class KeptWorkNotice;
 class ListCommands;
 class MemoryPage;
 class PrintCommands;
@@ -55,6 +56,8 @@ class FrmMain : public QMainWindow {
     void showMemoryPage();
     QAction *action(const QString &name) const;
     QString statusText() const;
+    // The lasting part of the status bar that names the last backup of unsaved work.
+    KeptWorkNotice *keptWorkNotice() const { return m_keptWork; }
 
     // The commands, by concern.
     FileCommands *files() const { return m_files; }
@@ -109,6 +112,7 @@ class FrmMain : public QMainWindow {
     QToolBar *tbToolBar = nullptr;
     QLabel *m_statusDate, *m_statusTime;
     StatusLine *m_status;
+    KeptWorkNotice *m_keptWork;
     QTimer *Timer1;
     QTimer *m_clock;
     DlgCom *m_com = nullptr;

@@ -150,6 +150,8 @@ void FrmMain::buildEditMenu(QMenu *mnuEdit) {
         auto *a = new QAction(text, this);
         a->setObjectName(QLatin1String(name));
         a->setShortcuts(keys);
+        // As with every menu item, the last action's message gives way first; the command says what it did.
+        connect(a, &QAction::triggered, m_status, &StatusLine::clear);
         connect(a, &QAction::triggered, edit, command);
         menu->addAction(a);
         return a;

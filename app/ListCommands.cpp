@@ -17,6 +17,12 @@ const QString ClearQuestion =
 const QString ClearAllQuestion =
     QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?");
 
+// The questions keep their fixed texts; a last line says what this program adds: the step can be undone.
+QString withUndoNote(const QString &question) {
+    return question + UiText("\r\n\r\nThis step can be undone with Edit > Undo.",
+                             "\r\n\r\nこの操作は [編集] > [元に戻す] で取り消せます。");
+}
+
 void copyChannel(CloneImage &image, int from, int to) {
     image.ChannelTable[to] = image.ChannelTable[from];
     image.ChannelUsed[to] = image.ChannelUsed[from];
@@ -42,7 +48,7 @@ void ListCommands::cmbInsert_Click() {
 void ListCommands::cmbDelete_Click() {
     if (m_c.busy()) return;
     const int r = m_c.memoryPage->currentRow();
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("DELETE OK"), DeleteQuestion) !=
+    if (m_c.prompts->confirm(m_c.window, QStringLiteral("DELETE OK"), withUndoNote(DeleteQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     m_c.document->beginChange();
@@ -57,7 +63,7 @@ void ListCommands::cmbDelete_Click() {
 
 void ListCommands::cmbClear_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), ClearQuestion) !=
+    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), withUndoNote(ClearQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     const int r = m_c.memoryPage->currentRow();
@@ -69,7 +75,7 @@ void ListCommands::cmbClear_Click() {
 
 void ListCommands::cmbClAll_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), ClearAllQuestion) !=
+    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), withUndoNote(ClearAllQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     m_c.document->beginChange();

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,6 +29,7 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     // Whole rows: one, a range with Shift, several with Ctrl, all with Ctrl+A.
     MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     MSFlexGrid1->setCurrentIndex(model->index(0, 0));
+    MSFlexGrid1->installEventFilter(this);
     MSFlexGrid1->setMinimumWidth(GridFullWidth(MSFlexGrid1) +
                                  MSFlexGrid1->verticalScrollBar()->sizeHint().width());
 
@@ -119,4 +121,23 @@ void MemoryPage::setTopRow(int r) {
 int MemoryPage::visibleRowCount() const {
     const int rowHeight = qMax(1, MSFlexGrid1->verticalHeader()->defaultSectionSize());
     return qMax(1, MSFlexGrid1->viewport()->height() / rowHeight);
+}
+
+// Ctrl+Home and Ctrl+End go to the first and the last row and select it, as a click there would: in a grid
+// of several selected rows Ctrl alone only moves the current cell, which left the list buttons acting on a
+// row that showed no highlight.
+bool MemoryPage::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+            const int k = key->key() == Qt::Key_Home ? 0 : ChannelCount - 1;
+            const int column = qMax(0, MSFlexGrid1->currentIndex().column());
+            MSFlexGrid1->selectionModel()->setCurrentIndex(
+                model->index(k, column), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            MSFlexGrid1->scrollTo(model->index(k, column));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

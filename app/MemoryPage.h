@@ -30,4 +30,7 @@ class MemoryPage : public QWidget {
     ChannelTableModel *model;
     QPushButton *cmbRxData, *cmbTxData, *cmbInsert, *cmbDelete, *cmbClear, *cmbClAll, *Command5, *Command4;
     QProgressBar *ProgressBar1;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

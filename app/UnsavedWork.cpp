@@ -1,4 +1,5 @@
 #include "app/UnsavedWork.h"
+#include "app/KeptWorkNotice.h"
 #include "app/StatusLine.h"
 #include "files/Backups.h"
 #include "image/CloneDocument.h"
@@ -9,8 +10,9 @@ namespace {
 const QString UnsavedWorkKey = QStringLiteral("Backups/UnsavedWork");
 }
 
-UnsavedWork::UnsavedWork(CloneDocument *document, StatusLine *status, const QString &backupFolder)
-    : m_document(document), m_status(status), m_backupFolder(backupFolder) {}
+UnsavedWork::UnsavedWork(CloneDocument *document, StatusLine *status, KeptWorkNotice *notice,
+                         const QString &backupFolder)
+    : m_document(document), m_status(status), m_notice(notice), m_backupFolder(backupFolder) {}
 
 void UnsavedWork::keep(bool atClose) {
     if (!m_document->holdsUnkeptData()) return;
@@ -26,8 +28,7 @@ void UnsavedWork::keep(bool atClose) {
     if (atClose)
         SettingsStore().setValue(UnsavedWorkKey, backup.path);
     else
-        m_status->showMessage(
-            UiText("Unsaved work kept in %1", "保存されていない作業を %1 に残しました").arg(backup.path));
+        m_notice->show(backup.path); // the command's own message follows at once: the notice stays
 }
 
 void UnsavedWork::showLastSessions() {
@@ -35,8 +36,5 @@ void UnsavedWork::showLastSessions() {
     const QString path = store.value(UnsavedWorkKey).toString();
     if (path.isEmpty()) return;
     store.remove(UnsavedWorkKey);
-    // It stays until the next action: the user may come back to the window later.
-    m_status->showProgress(UiText("Unsaved work of the last session was kept in %1",
-                                  "前回保存されなかった作業を %1 に残しました")
-                               .arg(path));
+    m_notice->show(path);
 }

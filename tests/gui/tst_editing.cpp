@@ -187,6 +187,15 @@ class TestEditing : public QObject {
         QCOMPARE(f->memory()->currentRow(), 11);
         clickRow(2);
         QCOMPARE(f->memory()->selectedChannels(), QList<int>{2});
+        // Ctrl+End and Ctrl+Home go to the last and the first row and leave it selected.
+        clickRow(5, Qt::ShiftModifier);
+        for (const auto &[k, row] : {std::pair{Qt::Key_End, 603}, std::pair{Qt::Key_Home, 0}}) {
+            key(k);
+            const QModelIndexList rows = grid()->selectionModel()->selectedRows();
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows.first().row(), row);
+            QCOMPARE(f->memory()->currentRow(), row + 1);
+        }
     }
 
     // Channel 4 holds codes outside the lists (gain 7, tone byte 140, NB 5): the text form would give
@@ -272,9 +281,11 @@ class TestEditing : public QObject {
         QVERIFY(image() == afterClear);
         QCOMPARE(cell(5), FormatFrequencyText(marker(5)));
         QVERIFY(!f->w().dataChanged());
+        QCOMPARE(f->w().statusText(), QStringLiteral("Nothing pasted"));
         // Undo after it undoes the step before it.
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear 1"));
         key(Qt::Key_Z);
+        QCOMPARE(f->w().statusText(), QStringLiteral("Undone: Clear 1"));
         QVERIFY(image().ChannelUsed[1]);
         QVERIFY(!act("mnuEditUndoStep")->isEnabled());
     }
@@ -293,7 +304,9 @@ class TestEditing : public QObject {
             QCOMPARE(cell(k, FieldMode), QStringLiteral("AM"));
         QVERIFY(!image().ChannelUsed[2]);
         QCOMPARE(cell(5, FieldMode), QStringLiteral("LSB"));
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Set Mode on 5 channels"));
+        // One count in the Edit menu and the status bar: the four channels in use changed, not the empty one.
+        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Set Mode on 4 channels"));
+        QCOMPARE(f->w().statusText(), QStringLiteral("Mode set to AM: 4 channels changed"));
         act("mnuEditUndoStep")->trigger();
         for (int k : {0, 1, 3, 4})
             QCOMPARE(cell(k, FieldMode), QStringLiteral("LSB"));
@@ -317,11 +330,19 @@ class TestEditing : public QObject {
                  (QStringList{"A", "B", "E"}));
         QCOMPARE(cell(0), FormatFrequencyText(marker(4)));
         QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Sort 5 channels by name"));
+        // Each command says what it did: no message of the one before stays.
+        QCOMPARE(f->w().statusText(), QStringLiteral("5 channels sorted by name"));
+        key(Qt::Key_Z);
+        QCOMPARE(f->w().statusText(), QStringLiteral("Undone: Sort 5 channels by name"));
+        key(Qt::Key_Y);
+        QCOMPARE(f->w().statusText(), QStringLiteral("Redone: Sort 5 channels by name"));
         act("mnuEditSortFrequency")->trigger();
         QCOMPARE(cell(0), FormatFrequencyText(marker(0)));
+        QCOMPARE(f->w().statusText(), QStringLiteral("5 channels sorted by frequency"));
         f->memory()->selectChannels(7, 7);
         act("mnuEditSortName")->trigger();
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"}); // one row: nothing to sort
+        QCOMPARE(f->w().statusText(), QStringLiteral("Nothing sorted"));
     }
 
     void findByNameAndFrequencyThenF3() {
@@ -439,10 +460,12 @@ class TestEditing : public QObject {
         QTest::addColumn<int>("shift");
         QTest::addColumn<int>("emptied");
         QTest::addColumn<QString>("question"); // title and text; none for Insert
+        // The fixed questions, then what this program adds: Edit > Undo takes the step back.
+        const QString undo = "\r\n\r\nThis step can be undone with Edit > Undo.";
         const QString del =
-            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?";
+            "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?" + undo;
         const QString clear =
-            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?";
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?" + undo;
         QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
         QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
         QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
@@ -479,9 +502,9 @@ class TestEditing : public QObject {
         const auto vfo = image().VfoTable;
         const auto settings = image().Settings;
         click(f->memory()->cmbClAll);
-        QCOMPARE(
-            f->prompts.shown[0].text,
-            QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"));
+        QCOMPARE(f->prompts.shown[0].text,
+                 QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"
+                                "\r\n\r\nThis step can be undone with Edit > Undo."));
         for (int k : {0, 199, 200, 401, 603})
             expectFrom(k, -1);
         QVERIFY(

@@ -97,6 +97,12 @@ class TestLanguages : public QObject {
         f.w().aboutBox()->hide();
         found += englishTexts(&f.w(), labels);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+        // Delete's question keeps its fixed text and says in Japanese that Undo takes the step back.
+        f.w().tabs()->setCurrentIndex(1);
+        QTest::mouseClick(f.memory()->cmbDelete, Qt::LeftButton); // no answer scripted: cancelled
+        const QString question = f.prompts.lastText();
+        QVERIFY2(question.startsWith(QStringLiteral("Delete cannot be undone.\r\n")), qPrintable(question));
+        QVERIFY2(question.endsWith(QStringLiteral("で取り消せます。")), qPrintable(question));
         // The status line after a read, and a message's detail.
         QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
         QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));

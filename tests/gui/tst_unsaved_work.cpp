@@ -2,13 +2,17 @@
 // window throws them away without a question, and the next start names that file.
 #include "MainWindowFixture.h"
 #include "app/DlgModify.h"
+#include "app/KeptWorkNotice.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "image/SettingsStore.h"
 #include "support/TestFiles.h"
 #include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 QStringList unsavedBackups(const QString &folder) {
@@ -29,7 +33,58 @@ class TestUnsavedWork : public QObject {
         QVERIFY(f.w().image().ChannelUsed[200]);
     }
 
+    QUrl m_opened;
+
+  public slots:
+    // Stands for the file manager the folder button opens.
+    void openUrl(const QUrl &url) { m_opened = url; }
+
   private slots:
+    // The backup a read makes of unsaved work stays named in the status bar after the read's own message,
+    // whole in the tooltip, shortened in the middle only, with a button that opens its folder.
+    void theKeptFileStaysNamedInTheStatusBar_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("en") << int(UiLanguage::English) << "Unsaved work kept: ";
+        QTest::newRow("ja") << int(UiLanguage::Japanese) << "保存されていない作業の保管先: ";
+    }
+    void theKeptFileStaysNamedInTheStatusBar() {
+        QFETCH(int, language);
+        QFETCH(QString, sentence);
+        QTemporaryDir backups;
+        AppOptions options = BackupsIn(backups.path());
+        options.language = UiLanguage(language);
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        f.setPaced(false);
+        f.w().resize(f.w().minimumSizeHint()); // where room is shortest
+        QLabel *label = f.w().keptWorkNotice()->label();
+        QVERIFY(!label->isVisible());
+        editBankA(f);
+        f.w().action(QStringLiteral("mnuReMem"))->trigger();
+        QVERIFY(f.waitIdle(60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QVERIFY(!f.w().statusText().isEmpty()); // the read's own message is there too
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->toolTip(), QDir::toNativeSeparators(saved.first()));
+        const QString name = QFileInfo(saved.first()).fileName();
+        const QString text = label->text();
+        QVERIFY2(text.startsWith(sentence), qPrintable(text));
+        const QStringList parts = text.mid(sentence.size()).split(QChar(0x2026));
+        QVERIFY2(parts.size() == 1 ? parts[0] == name
+                                   : parts.size() == 2 && !parts[0].isEmpty() && !parts[1].isEmpty() &&
+                                         name.startsWith(parts[0]) && name.endsWith(parts[1]),
+                 qPrintable(text));
+        // The whole text shows, inside the status bar.
+        QTRY_VERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(f.w().statusBar()->rect().contains(label->geometry()));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        f.w().keptWorkNotice()->openFolderAction()->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened.toLocalFile(), QDir(backups.path()).absolutePath());
+    }
+
     void replacingUnkeptDataKeepsItFirst_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("new") << "mnuFileNew";
