@@ -7,7 +7,7 @@
 #include "csv/CsvFullColumns.h"
 #include "csv/CsvFullLayout.h"
 #include "csv/CsvRecordReader.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <bitset>
@@ -88,13 +88,14 @@ qint64 frequencyOf(FullLine &line, ChannelField f, const FrequencyRange &range) 
     const QString t = line.text(1 + f);
     const qint64 hz = GridFrequencyHz(t);
     if (hz < 0) {
-        line.refuse(title(f), t.isEmpty()
-                                  ? UiText("empty", "空欄")
-                                  : UiText("“%1” is not a frequency", "「%1」は周波数ではありません").arg(t));
+        line.refuse(title(f),
+                    t.isEmpty()
+                        ? QCoreApplication::translate("CsvFullImport", "empty")
+                        : QCoreApplication::translate("CsvFullImport", "“%1” is not a frequency").arg(t));
     } else if (!range.contains(hz)) {
-        line.refuse(
-            title(f),
-            UiText("%1 Hz is outside the range %2", "%1 Hz は範囲 %2 の外です").arg(hz).arg(range.text));
+        line.refuse(title(f), QCoreApplication::translate("CsvFullImport", "%1 Hz is outside the range %2")
+                                  .arg(hz)
+                                  .arg(range.text));
     }
     return hz;
 }
@@ -104,7 +105,7 @@ int listIndexOf(FullLine &line, ChannelField f, const QStringList &items) {
     int index = int(items.indexOf(t));
     if (index < 0 && f == FieldGain && t == QStringLiteral("10")) index = 3; // a spreadsheet's "+10"
     if (index < 0)
-        line.refuse(title(f), UiText("“%1” is not one of %2", "「%1」は %2 のいずれでもありません")
+        line.refuse(title(f), QCoreApplication::translate("CsvFullImport", "“%1” is not one of %2")
                                   .arg(t, items.join(QStringLiteral(" "))));
     return index;
 }
@@ -113,7 +114,7 @@ QString nameOf(FullLine &line) {
     const QString t = line.text(1 + FieldName);
     if (t.size() > NameBoxLength) {
         line.refuse(title(FieldName),
-                    UiText("“%1” is longer than 8 characters", "「%1」は8文字を超えています").arg(t));
+                    QCoreApplication::translate("CsvFullImport", "“%1” is longer than 8 characters").arg(t));
         return QString();
     }
     QString stored;
@@ -121,12 +122,14 @@ QString nameOf(FullLine &line) {
         const QChar kept = FilterNameKey(c); // the name box's own filter: lower case becomes upper case
         if (kept.isNull() || NameCode(kept) < 0) {
             line.refuse(title(FieldName),
-                        UiText("the radio cannot store “%1”", "無線機は「%1」を記憶できません").arg(c));
+                        QCoreApplication::translate("CsvFullImport", "the radio cannot store “%1”").arg(c));
             return QString();
         }
         stored += kept;
     }
-    if (stored != t) line.change(title(FieldName), UiText("stored as “%1”", "「%1」として記憶").arg(stored));
+    if (stored != t)
+        line.change(title(FieldName),
+                    QCoreApplication::translate("CsvFullImport", "stored as “%1”").arg(stored));
     return stored;
 }
 
@@ -141,9 +144,9 @@ QHash<int, int> codesOf(FullLine &line) {
         const int field = m.hasMatch() ? int(ChannelFieldNames().indexOf(m.captured(1))) : -1;
         const int code = m.hasMatch() ? m.captured(2).toInt() : -1;
         if (field < 0 || !CodedFields().contains(ChannelField(field)) || code > 255) {
-            line.refuse(FullCsvCodesTitle, UiText("“%1” is not a code such as Gain=7",
-                                                  "「%1」は Gain=7 のようなコードではありません")
-                                               .arg(part));
+            line.refuse(
+                FullCsvCodesTitle,
+                QCoreApplication::translate("CsvFullImport", "“%1” is not a code such as Gain=7").arg(part));
             continue;
         }
         codes.insert(field, code);
@@ -181,15 +184,15 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
     if (vfo) {
         for (ChannelField f : {FieldSplitFreq, FieldName, FieldSkip})
             if (!line.text(1 + f).isEmpty())
-                line.refuse(title(f), UiText("a VFO has no such field", "VFOにはこの項目がありません"));
+                line.refuse(title(f),
+                            QCoreApplication::translate("CsvFullImport", "a VFO has no such field"));
     } else {
         e.split = SplitFrequency(frequencyOf(line, FieldSplitFreq, range));
         e.name = nameOf(line);
         const QString skip = line.text(1 + FieldSkip);
         if (!skip.isEmpty() && skip != QStringLiteral("Skip"))
-            line.refuse(
-                title(FieldSkip),
-                UiText("“%1” is not empty or Skip", "「%1」は空欄でも Skip でもありません").arg(skip));
+            line.refuse(title(FieldSkip),
+                        QCoreApplication::translate("CsvFullImport", "“%1” is not empty or Skip").arg(skip));
         e.skip = !skip.isEmpty();
     }
     const QHash<int, int> codes = codesOf(line);
@@ -209,11 +212,11 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
         if (CodedFieldText(ChannelField(it.key()), it.value()) == slot.text)
             slot.value = it.value();
         else
-            line.change(FullCsvCodesTitle, UiText("%1=%2 left out: the text now says %3",
-                                                  "%1=%2 は使いません: 表示は %3 になっています")
-                                               .arg(title(ChannelField(it.key())))
-                                               .arg(it.value())
-                                               .arg(slot.text));
+            line.change(FullCsvCodesTitle,
+                        QCoreApplication::translate("CsvFullImport", "%1=%2 left out: the text now says %3")
+                            .arg(title(ChannelField(it.key())))
+                            .arg(it.value())
+                            .arg(slot.text));
     }
     line.reportChanges();
     ++report.taken;
@@ -224,15 +227,15 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
 // The first line names the export's variant and range; the image keeps its own, a difference is noted.
 void compareFirstLine(const std::vector<std::string> &fields, const CloneImage &image, CsvReport &report) {
     const QStringList own = FullCsvFirstLine(image.Variant, image.WideRange);
-    const QString line1 = UiText("line 1", "1行目");
+    const QString line1 = QCoreApplication::translate("CsvFullImport", "line 1");
     if (fields.size() < 2 || utf8(fields[1]).trimmed() != own[1])
         report.add(CsvReportItem::Changed, line1, QStringLiteral("variant"),
-                   UiText("the file names %1; the image keeps %2", "ファイルは %1、イメージは %2 のままです")
+                   QCoreApplication::translate("CsvFullImport", "the file names %1; the image keeps %2")
                        .arg(fields.size() >= 2 ? utf8(fields[1]) : QString(), own[1]));
     if (fields.size() < 3 || utf8(fields[2]).trimmed() != own[2])
         report.add(CsvReportItem::Changed, line1, QStringLiteral("range"),
-                   UiText("the file names %1; frequencies are checked against %2",
-                          "ファイルは %1、周波数は %2 で確認します")
+                   QCoreApplication::translate("CsvFullImport",
+                                               "the file names %1; frequencies are checked against %2")
                        .arg(fields.size() >= 3 ? utf8(fields[2]) : QString(), own[2]));
 }
 } // namespace
@@ -255,9 +258,10 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
     bool titlesWhole = true;
     for (int t = 0; t + 1 < FullCsvTitles().size(); ++t) // Codes may be missing
         if (columns[std::size_t(t)] < 0) {
-            report.add(CsvReportItem::Refused, UiText("line 2", "2行目"), FullCsvTitles()[t],
-                       UiText("the title line has no such column: nothing is taken",
-                              "見出し行にこの列がありません: 何も取り込みません"));
+            report.add(CsvReportItem::Refused, QCoreApplication::translate("CsvFullImport", "line 2"),
+                       FullCsvTitles()[t],
+                       QCoreApplication::translate("CsvFullImport",
+                                                   "the title line has no such column: nothing is taken"));
             titlesWhole = false;
         }
     std::bitset<ChannelCount + VfoCount> seen;
@@ -269,20 +273,22 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
         const std::size_t rowColumn = std::size_t(columns[0]);
         const QString label = rowColumn < fields.size() ? utf8(fields[rowColumn]) : QString();
         const auto found = rowsByLabel().constFind(label);
-        const QString lineName = UiText("line %1", "%1行目").arg(reader.recordLine());
+        const QString lineName =
+            QCoreApplication::translate("CsvFullImport", "line %1").arg(reader.recordLine());
         FullLine line(fields, columns, found == rowsByLabel().cend() ? lineName : label, report);
         if (found == rowsByLabel().cend()) {
             line.refuse(
                 FullCsvRowTitle,
-                UiText("“%1” is no row of the grids", "「%1」はグリッドの行ではありません").arg(label));
+                QCoreApplication::translate("CsvFullImport", "“%1” is no row of the grids").arg(label));
             ++report.refused;
             continue;
         }
         const int row = found.value();
         const std::size_t bit = row < 0 ? std::size_t(ChannelCount + (VfoRow - row)) : std::size_t(row);
         if (seen.test(bit)) {
-            line.refuse(FullCsvRowTitle, UiText("the row came before in the file; this line is left out",
-                                                "この行はファイルの前の方にもあります; この行は使いません"));
+            line.refuse(FullCsvRowTitle,
+                        QCoreApplication::translate(
+                            "CsvFullImport", "the row came before in the file; this line is left out"));
             ++report.refused;
             continue;
         }

@@ -1,5 +1,5 @@
 #include "csv/CsvImportReport.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 void CsvReport::add(CsvReportItem::Kind kind, const QString &row, const QString &field,
                     const QString &reason) {
@@ -13,11 +13,11 @@ QString CsvReportKindText(CsvReportItem::Kind kind) {
     // a case for every value: the way past the switch is for a value outside the enum
     switch (kind) {
     case CsvReportItem::Changed:
-        return UiText("changed", "変更");
+        return QCoreApplication::translate("CsvImportReport", "changed");
     case CsvReportItem::Refused:
-        return UiText("refused", "拒否");
+        return QCoreApplication::translate("CsvImportReport", "refused");
     case CsvReportItem::NotCarried:
-        return UiText("not carried", "未転送");
+        return QCoreApplication::translate("CsvImportReport", "not carried");
     }
     return QString();
 }

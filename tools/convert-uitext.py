@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Moves the window texts written as UiText("English", "日本語") pairs to Qt's translation system.
+
+Each pair becomes tr("English") inside a member function of a class with Q_OBJECT, and
+QCoreApplication::translate("Context", "English") everywhere else (the context is the enclosing class,
+or the file's name for free functions). The Japanese goes into translations/kt-m40_ja.ts, which lupdate
+first brings up to date with the sources; the other languages get the new texts as unfinished.
+
+    tools/convert-uitext.py [FOLDER_OR_FILE...]     (default: the core folders)
+
+Run from the repository's root. Safe to run again: files without UiText pairs are left alone.
+"""
+import glob
+import os
+import re
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+LUPDATE = os.environ.get("LUPDATE", "/usr/lib/qt6/bin/lupdate")
+LANGUAGES = ["ja", "de", "fr", "es", "it"]
+# what lupdate reads: every folder of the program but the command-line tool, which stays English
+SOURCE_FOLDERS = ["app", "image", "settings", "channels", "link", "files", "csv", "print"]
+CORE_FOLDERS = ["image", "settings", "channels", "link", "files", "csv", "print"]
+
+LITERALS = r'(?:"(?:[^"\\]|\\.)*"\s*)+'
+PAIR = re.compile(r'\bUiText\(\s*(' + LITERALS + r'),\s*(' + LITERALS + r')\)', re.S)
+FUNCTION_START = re.compile(r'^[A-Za-z_][\w:<>,\s\*&]*?\b(\w+)::~?\w+\s*\(')
+FREE_FUNCTION_START = re.compile(r'^[A-Za-z_][\w:<>,\s\*&]*?\b\w+\s*\(')
+
+
+def c_literal_text(literals):
+    """The text of adjacent C string literals, escapes resolved."""
+    out = []
+    for body in re.findall(r'"((?:[^"\\]|\\.)*)"', literals):
+        out.append(re.sub(r'\\(.)', lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)),
+                          body))
+    return "".join(out)
+
+
+def qobject_classes():
+    names = set()
+    for header in glob.glob("**/*.h", recursive=True):
+        if header.startswith("build"):
+            continue
+        text = open(header, encoding="utf-8").read()
+        names.update(re.findall(r'class\s+(\w+)[^{;]*\{\s*Q_OBJECT', text))
+    return names
+
+
+def enclosing_class(text, offset):
+    """The class of the member function around offset, None inside a free function."""
+    for line in reversed(text[:offset].split("\n")):
+        if not line or line[0] in " \t}#/{" or line.startswith("namespace"):
+            continue
+        m = FUNCTION_START.match(line)
+        if m:
+            return m.group(1)
+        if FREE_FUNCTION_START.match(line):
+            return None
+    return None
+
+
+def convert_file(path, qobjects, pairs):
+    text = open(path, encoding="utf-8").read()
+    if not PAIR.search(text):
+        return False
+    basename = os.path.splitext(os.path.basename(path))[0]
+    out, last, translate_used = [], 0, False
+    for m in PAIR.finditer(text):
+        english, japanese = m.group(1).rstrip(), m.group(2)
+        cls = enclosing_class(text, m.start())
+        if cls and cls in qobjects:
+            context, call = cls, "tr(%s)" % english
+        else:
+            context = cls or basename
+            call = 'QCoreApplication::translate("%s", %s)' % (context, english)
+            translate_used = True
+        pairs[(context, c_literal_text(english))] = c_literal_text(japanese)
+        out.append(text[last:m.start()])
+        out.append(call)
+        last = m.end()
+    out.append(text[last:])
+    text = "".join(out)
+    if translate_used and "#include <QCoreApplication>" not in text:
+        # after the file's own header, before the first other include
+        includes = list(re.finditer(r'^#include .*$', text, re.M))
+        at = includes[1].start() if len(includes) > 1 else (includes[0].end() + 1 if includes else 0)
+        text = text[:at] + "#include <QCoreApplication>\n" + text[at:]
+    if not re.search(r'\b(UiText|SetUiLanguage|CurrentUiLanguage|TranslatedText)\(', text):
+        text = text.replace('#include "image/UiText.h"\n', "")
+    open(path, "w", encoding="utf-8").write(text)
+    return True
+
+
+def ts_path(code):
+    return os.path.join("translations", "kt-m40_%s.ts" % code)
+
+
+def run_lupdate():
+    subprocess.run([LUPDATE, "-silent", "-no-obsolete", "-locations", "none", "-source-language", "en",
+                    "-extensions", "cpp,h"] + SOURCE_FOLDERS + ["-ts"] + [ts_path(c) for c in LANGUAGES],
+                   check=True)
+
+
+def fill_japanese(pairs):
+    path = ts_path("ja")
+    tree = ET.parse(path)
+    missing = dict(pairs)
+    for context in tree.getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            key = (name, message.findtext("source"))
+            if key in missing:
+                translation = message.find("translation")
+                translation.text = missing.pop(key)
+                translation.attrib.pop("type", None)
+    for (context, source) in missing:
+        print("not found by lupdate: %s: %r" % (context, source), file=sys.stderr)
+    write_ts(tree, path)
+    return not missing
+
+
+def write_ts(tree, path):
+    # a carriage return written as it is would be read back as a line feed
+    body = ET.tostring(tree.getroot(), encoding="unicode").replace("\r", "&#13;")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n")
+    # lupdate's own layout again, so that later runs change only what changed
+    subprocess.run([LUPDATE, "-silent", "-no-obsolete", "-locations", "none", "-extensions", "cpp,h"]
+                   + SOURCE_FOLDERS + ["-ts", path], check=True)
+
+
+def main(args):
+    targets = args or CORE_FOLDERS
+    files = []
+    for t in targets:
+        files += [t] if os.path.isfile(t) else sorted(glob.glob(os.path.join(t, "**", "*.cpp"), recursive=True)
+                                                        + glob.glob(os.path.join(t, "**", "*.h"), recursive=True))
+    qobjects = qobject_classes()
+    pairs = {}
+    changed = [f for f in files if not f.endswith("UiText.cpp") and not f.endswith("UiText.h")
+               and convert_file(f, qobjects, pairs)]
+    os.makedirs("translations", exist_ok=True)
+    run_lupdate()
+    ok = fill_japanese(pairs)
+    print("%d texts in %d files moved to translation" % (len(pairs), len(changed)))
+    if changed:
+        subprocess.run(["clang-format", "-i"] + changed, check=False)
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Backups</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelBulkEdit</name>
+    <message>
+        <source>No value chosen.</source>
+        <translation>Kein Wert gewählt.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No used channel is selected.</source>
+        <translation>Kein belegter Kanal ist markiert.</translation>
+    </message>
+    <message>
+        <source>Select at least two rows to sort.</source>
+        <translation>Zum Sortieren mindestens zwei Zeilen markieren.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Row %1 (pasted line %2), %3: %4</source>
+        <translation>Zeile %1 (eingefügte Zeile %2), %3: %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>„%1“ ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>„%1“ ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is more than 8 characters or holds a character the radio cannot store (A-Z, 0-9, blank and # $ ( ) * + - / = \ _ are stored)</source>
+        <translation>„%1“ hat mehr als 8 Zeichen oder ein Zeichen, das das Funkgerät nicht speichern kann (gespeichert werden A-Z, 0-9, Leerzeichen und # $ ( ) * + - / = \ _)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;Skip&quot; nor empty</source>
+        <translation>„%1“ ist weder „Skip“ noch leer</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Die Zwischenablage enthält keine Kanäle.</translation>
+    </message>
+    <message>
+        <source>%1 channels from row %2 do not fit: the list ends at row %3.</source>
+        <translation>%1 Kanäle ab Zeile %2 passen nicht: Die Liste endet bei Zeile %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): not a channel record</source>
+        <translation>Zeile %1 (eingefügte Zeile %2): kein Kanaldatensatz</translation>
+    </message>
+    <message>
+        <source>the mode code is none of the radio&apos;s modes</source>
+        <translation>der Betriebsartcode ist keine Betriebsart des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)</source>
+        <translation>Zeile %1 (eingefügte Zeile %2): %3 Spalten, höchstens %4 erwartet (%5)</translation>
+    </message>
+</context>
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>the file ends before line 610</source>
+        <translation>die Datei endet vor Zeile 610</translation>
+    </message>
+    <message>
+        <source>line 1 (the header) is not 32 characters</source>
+        <translation>Zeile 1 (die Kopfzeile) hat nicht 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>line %1 is not 64 characters</source>
+        <translation>Zeile %1 hat nicht 64 Zeichen</translation>
+    </message>
+    <message>
+        <source>line 610 (the end line) is not 32 characters</source>
+        <translation>Zeile 610 (die Schlusszeile) hat nicht 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>unknown header</source>
+        <translation>unbekannte Kopfzeile</translation>
+    </message>
+    <message>
+        <source>wrong end line</source>
+        <translation>falsche Schlusszeile</translation>
+    </message>
+    <message>
+        <source>a setting is beyond its list</source>
+        <translation>eine Einstellung liegt außerhalb ihrer Liste</translation>
+    </message>
+    <message>
+        <source>%1 has no valid mode</source>
+        <translation>%1 hat keine gültige Betriebsart</translation>
+    </message>
+    <message>
+        <source>channel line %1 has no valid mode</source>
+        <translation>Kanalzeile %1 hat keine gültige Betriebsart</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpFiles</name>
+    <message>
+        <source>CHIRP CSV has no VFOs</source>
+        <translation>CHIRP-CSV kennt keine VFOs</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>Zeile 1</translation>
+    </message>
+    <message>
+        <source>the first line has no such column: nothing is taken</source>
+        <translation>die erste Zeile hat keine solche Spalte: nichts wird übernommen</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a channel number 0 to 603</source>
+        <translation>„%1“ ist keine Kanalnummer von 0 bis 603</translation>
+    </message>
+    <message>
+        <source>the Location came before in the file; this line is left out</source>
+        <translation>diese Location stand schon weiter oben in der Datei; die Zeile wird ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpMapping</name>
+    <message>
+        <source>%1 is not carried by CHIRP CSV</source>
+        <translation>%1 wird von CHIRP-CSV nicht übertragen</translation>
+    </message>
+    <message>
+        <source>power code %1</source>
+        <translation>Leistungscode %1</translation>
+    </message>
+    <message>
+        <source>tone byte %1</source>
+        <translation>Tonbyte %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency in MHz</source>
+        <translation>„%1“ ist keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>rounded to %1 MHz</source>
+        <translation>auf %1 MHz gerundet</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the range %2</source>
+        <translation>%1 MHz liegt außerhalb des Bereichs %2</translation>
+    </message>
+    <message>
+        <source>TSQL: the radio sends the tone but does not squelch on it</source>
+        <translation>TSQL: das Funkgerät sendet den Ton, hat aber keine Tonsquelch</translation>
+    </message>
+    <message>
+        <source>DTCS: the radio has no DCS; tone off</source>
+        <translation>DTCS: das Funkgerät hat kein DCS; Ton aus</translation>
+    </message>
+    <message>
+        <source>Cross %1: stored as tone %2</source>
+        <translation>Cross %1: als Ton %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>“%1” is not a tone mode</source>
+        <translation>„%1“ ist keine Tonart</translation>
+    </message>
+    <message>
+        <source>%1 Hz: the radio sends the settings page&apos;s tone, %2 Hz</source>
+        <translation>%1 Hz: das Funkgerät sendet den Ton der Einstellungsseite, %2 Hz</translation>
+    </message>
+    <message>
+        <source>the radio has no mode %1</source>
+        <translation>das Funkgerät hat keine Betriebsart %1</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>“%1” stored as “%2”</source>
+        <translation>„%1“ als „%2“ gespeichert</translation>
+    </message>
+    <message>
+        <source>P: the radio has no priority scan; not skipped</source>
+        <translation>P: das Funkgerät hat keinen Prioritätssuchlauf; nicht übersprungen</translation>
+    </message>
+    <message>
+        <source>“%1” is not S, P or empty</source>
+        <translation>„%1“ ist weder S, P noch leer</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps %2</source>
+        <translation>%1 ist keine Leistungsstufe des Funkgeräts; der Kanal behält %2</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps its power</source>
+        <translation>%1 ist keine Leistungsstufe des Funkgeräts; der Kanal behält seine Leistung</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the range %2</source>
+        <translation>die Sendefrequenz %1 MHz liegt außerhalb des Bereichs %2</translation>
+    </message>
+    <message>
+        <source>off: the radio cannot forbid sending; stored as simplex</source>
+        <translation>off: das Funkgerät kann das Senden nicht sperren; als Simplex gespeichert</translation>
+    </message>
+    <message>
+        <source>“%1” is not +, -, split, off or empty</source>
+        <translation>„%1“ ist weder +, -, split, off noch leer</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFullImport</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency</source>
+        <translation>„%1“ ist keine Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 Hz is outside the range %2</source>
+        <translation>%1 Hz liegt außerhalb des Bereichs %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of %2</source>
+        <translation>„%1“ ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than 8 characters</source>
+        <translation>„%1“ ist länger als 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>the radio cannot store “%1”</source>
+        <translation>das Funkgerät kann „%1“ nicht speichern</translation>
+    </message>
+    <message>
+        <source>stored as “%1”</source>
+        <translation>als „%1“ gespeichert</translation>
+    </message>
+    <message>
+        <source>“%1” is not a code such as Gain=7</source>
+        <translation>„%1“ ist kein Code wie Gain=7</translation>
+    </message>
+    <message>
+        <source>a VFO has no such field</source>
+        <translation>ein VFO hat kein solches Feld</translation>
+    </message>
+    <message>
+        <source>“%1” is not empty or Skip</source>
+        <translation>„%1“ ist weder leer noch Skip</translation>
+    </message>
+    <message>
+        <source>%1=%2 left out: the text now says %3</source>
+        <translation>%1=%2 ausgelassen: der Text lautet jetzt %3</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>Zeile 1</translation>
+    </message>
+    <message>
+        <source>the file names %1; the image keeps %2</source>
+        <translation>die Datei nennt %1; das Abbild behält %2</translation>
+    </message>
+    <message>
+        <source>the file names %1; frequencies are checked against %2</source>
+        <translation>die Datei nennt %1; die Frequenzen werden gegen %2 geprüft</translation>
+    </message>
+    <message>
+        <source>line 2</source>
+        <translation>Zeile 2</translation>
+    </message>
+    <message>
+        <source>the title line has no such column: nothing is taken</source>
+        <translation>die Titelzeile hat keine solche Spalte: nichts wird übernommen</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no row of the grids</source>
+        <translation>„%1“ ist keine Zeile der Tabellen</translation>
+    </message>
+    <message>
+        <source>the row came before in the file; this line is left out</source>
+        <translation>die Zeile stand schon weiter oben in der Datei; sie wird ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportReport</name>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>nicht übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLayout</name>
+    <message>
+        <source>Original layout (18 columns, VFOs and channels 0-199)</source>
+        <translation>Ursprüngliches Format (18 Spalten, VFOs und Kanäle 0-199)</translation>
+    </message>
+    <message>
+        <source>Full layout (all 604 channels and both VFOs, lossless)</source>
+        <translation>Vollständiges Format (alle 604 Kanäle und beide VFOs, verlustfrei)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (channels for other programs)</source>
+        <translation>CHIRP-CSV (Kanäle für andere Programme)</translation>
+    </message>
+    <message>
+        <source>original layout</source>
+        <translation>ursprüngliches Format</translation>
+    </message>
+    <message>
+        <source>full layout</source>
+        <translation>vollständiges Format</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Memory channels (%1 of %2 used)</source>
+        <translation>Speicherkanäle (%1 von %2 belegt)</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>Kein Kanal ist belegt.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(unbenannt)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1: in use by another program (usually the desktop program kt-m40, which keeps its port open while it runs: close it or choose another port)</source>
+        <translation>%1: von einem anderen Programm belegt (meist vom Desktop-Programm kt-m40, das seinen Port offen hält, solange es läuft: beenden oder einen anderen Port wählen)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the port belongs to the group &apos;%3&apos;: join it with &apos;sudo usermod -aG %3 $USER&apos;, then log in again)</source>
+        <translation>%1: %2 (der Port gehört der Gruppe &apos;%3&apos;: mit &apos;sudo usermod -aG %3 $USER&apos; beitreten und neu anmelden)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (your user may not use this port)</source>
+        <translation>%1: %2 (Ihr Benutzer darf diesen Port nicht verwenden)</translation>
+    </message>
+    <message>
+        <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
+        <translation>%1: getrennt (Kabel oder Adapter wurde abgezogen oder die Leitung ist abgerissen)</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;U)...</source>
+        <translation>Seite ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)...</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Modify(&amp;M)</source>
+        <translation>&amp;Ändern</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Tool Bar(&amp;T)</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>COM Port Setup(&amp;C)</source>
+        <translation>&amp;COM-Port einrichten...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Read(&amp;R)</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>&amp;Schreiben</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>Memory(&amp;M)</source>
+        <translation>&amp;Speicher</translation>
+    </message>
+    <message>
+        <source>ALL(&amp;A)</source>
+        <translation>&amp;Alles</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>%1 von %2 Datensätzen, %3 vergangen, noch %4</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSteps</name>
+    <message>
+        <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
+        <translation>die Antwort auf %1 beginnt mit &apos;%2&apos;, dem Echo eines anderen Befehls: eine verspätete Antwort oder die eines früheren Laufs</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChanges</name>
+    <message>
+        <source>%1 records differed, %2 written, all verified</source>
+        <translation>%1 Datensätze waren verschieden, %2 geschrieben, alle geprüft</translation>
+    </message>
+    <message>
+        <source>%1 records differed, %2 written, %3 differ after writing</source>
+        <translation>%1 Datensätze waren verschieden, %2 geschrieben, %3 weichen nach dem Schreiben ab</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChangesProgress</name>
+    <message>
+        <source>Write Changes: reading %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Änderungen schreiben: lese %1 von %2 Datensätzen, %3 vergangen, noch %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: writing %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Änderungen schreiben: schreibe %1 von %2 Datensätzen, %3 vergangen, noch %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: checking %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Änderungen schreiben: prüfe %1 von %2 Datensätzen, %3 vergangen, noch %4</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>Backups</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelBulkEdit</name>
+    <message>
+        <source>No value chosen.</source>
+        <translation>No se ha elegido ningún valor.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Fila %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No used channel is selected.</source>
+        <translation>No hay ningún canal ocupado seleccionado.</translation>
+    </message>
+    <message>
+        <source>Select at least two rows to sort.</source>
+        <translation>Seleccione al menos dos filas para ordenar.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Row %1 (pasted line %2), %3: %4</source>
+        <translation>Fila %1 (línea pegada %2), %3: %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>«%1» no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>«%1» no es ninguno de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is more than 8 characters or holds a character the radio cannot store (A-Z, 0-9, blank and # $ ( ) * + - / = \ _ are stored)</source>
+        <translation>«%1» tiene más de 8 caracteres o un carácter que el equipo no puede guardar (se guardan A-Z, 0-9, el espacio y # $ ( ) * + - / = \ _)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;Skip&quot; nor empty</source>
+        <translation>«%1» no es «Skip» ni está vacío</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>El portapapeles no contiene canales.</translation>
+    </message>
+    <message>
+        <source>%1 channels from row %2 do not fit: the list ends at row %3.</source>
+        <translation>%1 canales desde la fila %2 no caben: la lista termina en la fila %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): not a channel record</source>
+        <translation>Fila %1 (línea pegada %2): no es un registro de canal</translation>
+    </message>
+    <message>
+        <source>the mode code is none of the radio&apos;s modes</source>
+        <translation>el código de modo no es ninguno de los modos del equipo</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)</source>
+        <translation>Fila %1 (línea pegada %2): %3 columnas, se esperaban como máximo %4 (%5)</translation>
+    </message>
+</context>
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>the file ends before line 610</source>
+        <translation>el archivo termina antes de la línea 610</translation>
+    </message>
+    <message>
+        <source>line 1 (the header) is not 32 characters</source>
+        <translation>la línea 1 (la cabecera) no tiene 32 caracteres</translation>
+    </message>
+    <message>
+        <source>line %1 is not 64 characters</source>
+        <translation>la línea %1 no tiene 64 caracteres</translation>
+    </message>
+    <message>
+        <source>line 610 (the end line) is not 32 characters</source>
+        <translation>la línea 610 (la línea final) no tiene 32 caracteres</translation>
+    </message>
+    <message>
+        <source>unknown header</source>
+        <translation>cabecera desconocida</translation>
+    </message>
+    <message>
+        <source>wrong end line</source>
+        <translation>línea final errónea</translation>
+    </message>
+    <message>
+        <source>a setting is beyond its list</source>
+        <translation>un ajuste está fuera de su lista</translation>
+    </message>
+    <message>
+        <source>%1 has no valid mode</source>
+        <translation>%1 no tiene un modo válido</translation>
+    </message>
+    <message>
+        <source>channel line %1 has no valid mode</source>
+        <translation>la línea de canal %1 no tiene un modo válido</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpFiles</name>
+    <message>
+        <source>CHIRP CSV has no VFOs</source>
+        <translation>El CSV de CHIRP no tiene VFO</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>línea 1</translation>
+    </message>
+    <message>
+        <source>the first line has no such column: nothing is taken</source>
+        <translation>la primera línea no tiene esa columna: no se toma nada</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a channel number 0 to 603</source>
+        <translation>«%1» no es un número de canal de 0 a 603</translation>
+    </message>
+    <message>
+        <source>the Location came before in the file; this line is left out</source>
+        <translation>esta Location ya aparece antes en el archivo; la línea se omite</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpMapping</name>
+    <message>
+        <source>%1 is not carried by CHIRP CSV</source>
+        <translation>%1 no se transmite en el CSV de CHIRP</translation>
+    </message>
+    <message>
+        <source>power code %1</source>
+        <translation>código de potencia %1</translation>
+    </message>
+    <message>
+        <source>tone byte %1</source>
+        <translation>byte de tono %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency in MHz</source>
+        <translation>«%1» no es una frecuencia en MHz</translation>
+    </message>
+    <message>
+        <source>rounded to %1 MHz</source>
+        <translation>redondeado a %1 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the range %2</source>
+        <translation>%1 MHz está fuera del margen %2</translation>
+    </message>
+    <message>
+        <source>TSQL: the radio sends the tone but does not squelch on it</source>
+        <translation>TSQL: el equipo transmite el tono pero no tiene silenciador por tono</translation>
+    </message>
+    <message>
+        <source>DTCS: the radio has no DCS; tone off</source>
+        <translation>DTCS: el equipo no tiene DCS; tono desactivado</translation>
+    </message>
+    <message>
+        <source>Cross %1: stored as tone %2</source>
+        <translation>Cross %1: guardado como tono %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a tone mode</source>
+        <translation>«%1» no es un modo de tono</translation>
+    </message>
+    <message>
+        <source>%1 Hz: the radio sends the settings page&apos;s tone, %2 Hz</source>
+        <translation>%1 Hz: el equipo transmite el tono de la página de ajustes, %2 Hz</translation>
+    </message>
+    <message>
+        <source>the radio has no mode %1</source>
+        <translation>el equipo no tiene el modo %1</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 guardado como %2</translation>
+    </message>
+    <message>
+        <source>“%1” stored as “%2”</source>
+        <translation>«%1» guardado como «%2»</translation>
+    </message>
+    <message>
+        <source>P: the radio has no priority scan; not skipped</source>
+        <translation>P: el equipo no tiene exploración prioritaria; no se salta</translation>
+    </message>
+    <message>
+        <source>“%1” is not S, P or empty</source>
+        <translation>«%1» no es S, P ni vacío</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps %2</source>
+        <translation>%1 no es un nivel de potencia del equipo; el canal conserva %2</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps its power</source>
+        <translation>%1 no es un nivel de potencia del equipo; el canal conserva su potencia</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the range %2</source>
+        <translation>la frecuencia de transmisión %1 MHz está fuera del margen %2</translation>
+    </message>
+    <message>
+        <source>off: the radio cannot forbid sending; stored as simplex</source>
+        <translation>off: el equipo no puede prohibir la transmisión; guardado como símplex</translation>
+    </message>
+    <message>
+        <source>“%1” is not +, -, split, off or empty</source>
+        <translation>«%1» no es +, -, split, off ni vacío</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFullImport</name>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency</source>
+        <translation>«%1» no es una frecuencia</translation>
+    </message>
+    <message>
+        <source>%1 Hz is outside the range %2</source>
+        <translation>%1 Hz está fuera del margen %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of %2</source>
+        <translation>«%1» no es ninguno de %2</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than 8 characters</source>
+        <translation>«%1» tiene más de 8 caracteres</translation>
+    </message>
+    <message>
+        <source>the radio cannot store “%1”</source>
+        <translation>el equipo no puede guardar «%1»</translation>
+    </message>
+    <message>
+        <source>stored as “%1”</source>
+        <translation>guardado como «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is not a code such as Gain=7</source>
+        <translation>«%1» no es un código como Gain=7</translation>
+    </message>
+    <message>
+        <source>a VFO has no such field</source>
+        <translation>un VFO no tiene ese campo</translation>
+    </message>
+    <message>
+        <source>“%1” is not empty or Skip</source>
+        <translation>«%1» no está vacío ni es Skip</translation>
+    </message>
+    <message>
+        <source>%1=%2 left out: the text now says %3</source>
+        <translation>%1=%2 omitido: el texto dice ahora %3</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>línea 1</translation>
+    </message>
+    <message>
+        <source>the file names %1; the image keeps %2</source>
+        <translation>el archivo indica %1; la imagen conserva %2</translation>
+    </message>
+    <message>
+        <source>the file names %1; frequencies are checked against %2</source>
+        <translation>el archivo indica %1; las frecuencias se comprueban con %2</translation>
+    </message>
+    <message>
+        <source>line 2</source>
+        <translation>línea 2</translation>
+    </message>
+    <message>
+        <source>the title line has no such column: nothing is taken</source>
+        <translation>la línea de títulos no tiene esa columna: no se toma nada</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no row of the grids</source>
+        <translation>«%1» no es una fila de las tablas</translation>
+    </message>
+    <message>
+        <source>the row came before in the file; this line is left out</source>
+        <translation>la fila ya aparece antes en el archivo; esta línea se omite</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportReport</name>
+    <message>
+        <source>changed</source>
+        <translation>cambiado</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>no transmitido</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLayout</name>
+    <message>
+        <source>Original layout (18 columns, VFOs and channels 0-199)</source>
+        <translation>Formato original (18 columnas, VFO y canales 0-199)</translation>
+    </message>
+    <message>
+        <source>Full layout (all 604 channels and both VFOs, lossless)</source>
+        <translation>Formato completo (los 604 canales y ambos VFO, sin pérdidas)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (channels for other programs)</source>
+        <translation>CSV de CHIRP (canales para otros programas)</translation>
+    </message>
+    <message>
+        <source>original layout</source>
+        <translation>formato original</translation>
+    </message>
+    <message>
+        <source>full layout</source>
+        <translation>formato completo</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Memory channels (%1 of %2 used)</source>
+        <translation>Canales de memoria (%1 de %2 ocupados)</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>Ningún canal está ocupado.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(sin título)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1: in use by another program (usually the desktop program kt-m40, which keeps its port open while it runs: close it or choose another port)</source>
+        <translation>%1: en uso por otro programa (normalmente el programa de escritorio kt-m40, que mantiene su puerto abierto mientras se ejecuta: ciérrelo o elija otro puerto)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the port belongs to the group &apos;%3&apos;: join it with &apos;sudo usermod -aG %3 $USER&apos;, then log in again)</source>
+        <translation>%1: %2 (el puerto pertenece al grupo &apos;%3&apos;: únase con &apos;sudo usermod -aG %3 $USER&apos; y vuelva a iniciar sesión)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (your user may not use this port)</source>
+        <translation>%1: %2 (su usuario no puede usar este puerto)</translation>
+    </message>
+    <message>
+        <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
+        <translation>%1: desconectado (se desenchufó el cable o el adaptador, o se colgó la línea)</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;U)...</source>
+        <translation>Con&amp;figurar página...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)...</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Modify(&amp;M)</source>
+        <translation>&amp;Modificar</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Tool Bar(&amp;T)</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>COM Port Setup(&amp;C)</source>
+        <translation>Configuración del puerto &amp;COM...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Read(&amp;R)</source>
+        <translation>&amp;Leer</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>&amp;Escribir</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>&amp;Ajustes</translation>
+    </message>
+    <message>
+        <source>Memory(&amp;M)</source>
+        <translation>&amp;Memoria</translation>
+    </message>
+    <message>
+        <source>ALL(&amp;A)</source>
+        <translation>&amp;Todo</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>%1 de %2 registros, %3 transcurridos, quedan %4</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSteps</name>
+    <message>
+        <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
+        <translation>la respuesta a %1 empieza por &apos;%2&apos;, el eco de otra orden: una respuesta tardía o de una ejecución anterior</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChanges</name>
+    <message>
+        <source>%1 records differed, %2 written, all verified</source>
+        <translation>%1 registros eran distintos, %2 escritos, todos verificados</translation>
+    </message>
+    <message>
+        <source>%1 records differed, %2 written, %3 differ after writing</source>
+        <translation>%1 registros eran distintos, %2 escritos, %3 difieren tras la escritura</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChangesProgress</name>
+    <message>
+        <source>Write Changes: reading %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Escribir cambios: leyendo %1 de %2 registros, %3 transcurridos, quedan %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: writing %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Escribir cambios: escribiendo %1 de %2 registros, %3 transcurridos, quedan %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: checking %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Escribir cambios: comprobando %1 de %2 registros, %3 transcurridos, quedan %4</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>Backups</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelBulkEdit</name>
+    <message>
+        <source>No value chosen.</source>
+        <translation>Aucune valeur choisie.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>No used channel is selected.</source>
+        <translation>Aucun canal occupé n&apos;est sélectionné.</translation>
+    </message>
+    <message>
+        <source>Select at least two rows to sort.</source>
+        <translation>Sélectionnez au moins deux lignes pour trier.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Row %1 (pasted line %2), %3: %4</source>
+        <translation>Ligne %1 (ligne collée %2), %3 : %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>« %1 » n&apos;est pas une fréquence</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>« %1 » ne fait pas partie de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is more than 8 characters or holds a character the radio cannot store (A-Z, 0-9, blank and # $ ( ) * + - / = \ _ are stored)</source>
+        <translation>« %1 » dépasse 8 caractères ou contient un caractère que le poste ne peut pas mémoriser (sont mémorisés A-Z, 0-9, l&apos;espace et # $ ( ) * + - / = \ _)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;Skip&quot; nor empty</source>
+        <translation>« %1 » n&apos;est ni « Skip » ni vide</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Le presse-papiers ne contient aucun canal.</translation>
+    </message>
+    <message>
+        <source>%1 channels from row %2 do not fit: the list ends at row %3.</source>
+        <translation>%1 canaux à partir de la ligne %2 ne tiennent pas : la liste s&apos;arrête à la ligne %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): not a channel record</source>
+        <translation>Ligne %1 (ligne collée %2) : pas un enregistrement de canal</translation>
+    </message>
+    <message>
+        <source>the mode code is none of the radio&apos;s modes</source>
+        <translation>le code de mode n&apos;est aucun des modes du poste</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)</source>
+        <translation>Ligne %1 (ligne collée %2) : %3 colonnes, %4 au plus attendues (%5)</translation>
+    </message>
+</context>
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>the file ends before line 610</source>
+        <translation>le fichier se termine avant la ligne 610</translation>
+    </message>
+    <message>
+        <source>line 1 (the header) is not 32 characters</source>
+        <translation>la ligne 1 (l&apos;en-tête) n&apos;a pas 32 caractères</translation>
+    </message>
+    <message>
+        <source>line %1 is not 64 characters</source>
+        <translation>la ligne %1 n&apos;a pas 64 caractères</translation>
+    </message>
+    <message>
+        <source>line 610 (the end line) is not 32 characters</source>
+        <translation>la ligne 610 (la ligne de fin) n&apos;a pas 32 caractères</translation>
+    </message>
+    <message>
+        <source>unknown header</source>
+        <translation>en-tête inconnu</translation>
+    </message>
+    <message>
+        <source>wrong end line</source>
+        <translation>ligne de fin erronée</translation>
+    </message>
+    <message>
+        <source>a setting is beyond its list</source>
+        <translation>un réglage sort de sa liste</translation>
+    </message>
+    <message>
+        <source>%1 has no valid mode</source>
+        <translation>%1 n&apos;a pas de mode valide</translation>
+    </message>
+    <message>
+        <source>channel line %1 has no valid mode</source>
+        <translation>la ligne de canal %1 n&apos;a pas de mode valide</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpFiles</name>
+    <message>
+        <source>CHIRP CSV has no VFOs</source>
+        <translation>Le CSV CHIRP n&apos;a pas de VFO</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>ligne 1</translation>
+    </message>
+    <message>
+        <source>the first line has no such column: nothing is taken</source>
+        <translation>la première ligne n&apos;a pas cette colonne : rien n&apos;est repris</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a channel number 0 to 603</source>
+        <translation>« %1 » n&apos;est pas un numéro de canal de 0 à 603</translation>
+    </message>
+    <message>
+        <source>the Location came before in the file; this line is left out</source>
+        <translation>cette Location figure déjà plus haut dans le fichier ; la ligne est ignorée</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpMapping</name>
+    <message>
+        <source>%1 is not carried by CHIRP CSV</source>
+        <translation>%1 n&apos;est pas repris par le CSV CHIRP</translation>
+    </message>
+    <message>
+        <source>power code %1</source>
+        <translation>code de puissance %1</translation>
+    </message>
+    <message>
+        <source>tone byte %1</source>
+        <translation>octet de tonalité %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency in MHz</source>
+        <translation>« %1 » n&apos;est pas une fréquence en MHz</translation>
+    </message>
+    <message>
+        <source>rounded to %1 MHz</source>
+        <translation>arrondi à %1 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the range %2</source>
+        <translation>%1 MHz est hors de la plage %2</translation>
+    </message>
+    <message>
+        <source>TSQL: the radio sends the tone but does not squelch on it</source>
+        <translation>TSQL : le poste émet la tonalité mais n&apos;a pas de squelch sur tonalité</translation>
+    </message>
+    <message>
+        <source>DTCS: the radio has no DCS; tone off</source>
+        <translation>DTCS : le poste n&apos;a pas de DCS ; tonalité coupée</translation>
+    </message>
+    <message>
+        <source>Cross %1: stored as tone %2</source>
+        <translation>Cross %1 : mémorisé comme tonalité %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a tone mode</source>
+        <translation>« %1 » n&apos;est pas un mode de tonalité</translation>
+    </message>
+    <message>
+        <source>%1 Hz: the radio sends the settings page&apos;s tone, %2 Hz</source>
+        <translation>%1 Hz : le poste émet la tonalité de la page des réglages, %2 Hz</translation>
+    </message>
+    <message>
+        <source>the radio has no mode %1</source>
+        <translation>le poste n&apos;a pas de mode %1</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 mémorisé comme %2</translation>
+    </message>
+    <message>
+        <source>“%1” stored as “%2”</source>
+        <translation>« %1 » mémorisé comme « %2 »</translation>
+    </message>
+    <message>
+        <source>P: the radio has no priority scan; not skipped</source>
+        <translation>P : le poste n&apos;a pas de balayage prioritaire ; non sauté</translation>
+    </message>
+    <message>
+        <source>“%1” is not S, P or empty</source>
+        <translation>« %1 » n&apos;est ni S, ni P, ni vide</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps %2</source>
+        <translation>%1 n&apos;est pas un niveau de puissance du poste ; le canal garde %2</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps its power</source>
+        <translation>%1 n&apos;est pas un niveau de puissance du poste ; le canal garde sa puissance</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the range %2</source>
+        <translation>la fréquence d&apos;émission %1 MHz est hors de la plage %2</translation>
+    </message>
+    <message>
+        <source>off: the radio cannot forbid sending; stored as simplex</source>
+        <translation>off : le poste ne peut pas interdire l&apos;émission ; mémorisé en simplex</translation>
+    </message>
+    <message>
+        <source>“%1” is not +, -, split, off or empty</source>
+        <translation>« %1 » n&apos;est ni +, ni -, ni split, ni off, ni vide</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFullImport</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency</source>
+        <translation>« %1 » n&apos;est pas une fréquence</translation>
+    </message>
+    <message>
+        <source>%1 Hz is outside the range %2</source>
+        <translation>%1 Hz est hors de la plage %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of %2</source>
+        <translation>« %1 » ne fait pas partie de %2</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than 8 characters</source>
+        <translation>« %1 » dépasse 8 caractères</translation>
+    </message>
+    <message>
+        <source>the radio cannot store “%1”</source>
+        <translation>le poste ne peut pas mémoriser « %1 »</translation>
+    </message>
+    <message>
+        <source>stored as “%1”</source>
+        <translation>mémorisé comme « %1 »</translation>
+    </message>
+    <message>
+        <source>“%1” is not a code such as Gain=7</source>
+        <translation>« %1 » n&apos;est pas un code comme Gain=7</translation>
+    </message>
+    <message>
+        <source>a VFO has no such field</source>
+        <translation>un VFO n&apos;a pas ce champ</translation>
+    </message>
+    <message>
+        <source>“%1” is not empty or Skip</source>
+        <translation>« %1 » n&apos;est ni vide ni Skip</translation>
+    </message>
+    <message>
+        <source>%1=%2 left out: the text now says %3</source>
+        <translation>%1=%2 ignoré : le texte indique maintenant %3</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>ligne 1</translation>
+    </message>
+    <message>
+        <source>the file names %1; the image keeps %2</source>
+        <translation>le fichier indique %1 ; l&apos;image garde %2</translation>
+    </message>
+    <message>
+        <source>the file names %1; frequencies are checked against %2</source>
+        <translation>le fichier indique %1 ; les fréquences sont vérifiées selon %2</translation>
+    </message>
+    <message>
+        <source>line 2</source>
+        <translation>ligne 2</translation>
+    </message>
+    <message>
+        <source>the title line has no such column: nothing is taken</source>
+        <translation>la ligne de titres n&apos;a pas cette colonne : rien n&apos;est repris</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no row of the grids</source>
+        <translation>« %1 » n&apos;est pas une ligne des grilles</translation>
+    </message>
+    <message>
+        <source>the row came before in the file; this line is left out</source>
+        <translation>cette ligne figure déjà plus haut dans le fichier ; elle est ignorée</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportReport</name>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>non repris</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLayout</name>
+    <message>
+        <source>Original layout (18 columns, VFOs and channels 0-199)</source>
+        <translation>Format d&apos;origine (18 colonnes, VFO et canaux 0-199)</translation>
+    </message>
+    <message>
+        <source>Full layout (all 604 channels and both VFOs, lossless)</source>
+        <translation>Format complet (les 604 canaux et les deux VFO, sans perte)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (channels for other programs)</source>
+        <translation>CSV CHIRP (canaux pour d&apos;autres logiciels)</translation>
+    </message>
+    <message>
+        <source>original layout</source>
+        <translation>format d&apos;origine</translation>
+    </message>
+    <message>
+        <source>full layout</source>
+        <translation>format complet</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Memory channels (%1 of %2 used)</source>
+        <translation>Canaux mémoire (%1 sur %2 occupés)</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>Aucun canal n&apos;est occupé.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(sans titre)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1: in use by another program (usually the desktop program kt-m40, which keeps its port open while it runs: close it or choose another port)</source>
+        <translation>%1 : utilisé par un autre programme (souvent le programme de bureau kt-m40, qui garde son port ouvert tant qu&apos;il tourne : fermez-le ou choisissez un autre port)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the port belongs to the group &apos;%3&apos;: join it with &apos;sudo usermod -aG %3 $USER&apos;, then log in again)</source>
+        <translation>%1 : %2 (le port appartient au groupe &apos;%3&apos; : rejoignez-le avec &apos;sudo usermod -aG %3 $USER&apos;, puis reconnectez-vous)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (your user may not use this port)</source>
+        <translation>%1 : %2 (votre utilisateur n&apos;a pas le droit d&apos;utiliser ce port)</translation>
+    </message>
+    <message>
+        <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
+        <translation>%1 : déconnecté (le câble ou l&apos;adaptateur a été débranché, ou la ligne a raccroché)</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;U)...</source>
+        <translation>Mise en &amp;page...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>Imp&amp;rimer...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)...</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Modify(&amp;M)</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Tool Bar(&amp;T)</source>
+        <translation>Barre d&apos;&amp;outils</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>COM Port Setup(&amp;C)</source>
+        <translation>Configuration du port &amp;COM...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Read(&amp;R)</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>&amp;Écrire</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>Memory(&amp;M)</source>
+        <translation>&amp;Mémoire</translation>
+    </message>
+    <message>
+        <source>ALL(&amp;A)</source>
+        <translation>&amp;Tout</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>%1 enregistrements sur %2, %3 écoulées, %4 restantes</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSteps</name>
+    <message>
+        <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
+        <translation>la réponse à %1 commence par &apos;%2&apos;, l&apos;écho d&apos;une autre commande : une réponse tardive ou celle d&apos;un passage précédent</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChanges</name>
+    <message>
+        <source>%1 records differed, %2 written, all verified</source>
+        <translation>%1 enregistrements différaient, %2 écrits, tous vérifiés</translation>
+    </message>
+    <message>
+        <source>%1 records differed, %2 written, %3 differ after writing</source>
+        <translation>%1 enregistrements différaient, %2 écrits, %3 diffèrent après l&apos;écriture</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChangesProgress</name>
+    <message>
+        <source>Write Changes: reading %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Écriture des modifications : lecture %1 sur %2 enregistrements, %3 écoulées, %4 restantes</translation>
+    </message>
+    <message>
+        <source>Write Changes: writing %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Écriture des modifications : écriture %1 sur %2 enregistrements, %3 écoulées, %4 restantes</translation>
+    </message>
+    <message>
+        <source>Write Changes: checking %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Écriture des modifications : vérification %1 sur %2 enregistrements, %3 écoulées, %4 restantes</translation>
+    </message>
+</context>
+</TS>

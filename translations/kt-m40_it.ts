@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>Backups</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossibile creare %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelBulkEdit</name>
+    <message>
+        <source>No value chosen.</source>
+        <translation>Nessun valore scelto.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Riga %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No used channel is selected.</source>
+        <translation>Nessun canale occupato è selezionato.</translation>
+    </message>
+    <message>
+        <source>Select at least two rows to sort.</source>
+        <translation>Selezionare almeno due righe per ordinare.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Row %1 (pasted line %2), %3: %4</source>
+        <translation>Riga %1 (riga incollata %2), %3: %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>«%1» non è una frequenza</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>«%1» non è uno dei valori %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is more than 8 characters or holds a character the radio cannot store (A-Z, 0-9, blank and # $ ( ) * + - / = \ _ are stored)</source>
+        <translation>«%1» supera gli 8 caratteri o contiene un carattere che l&apos;apparato non può memorizzare (si memorizzano A-Z, 0-9, lo spazio e # $ ( ) * + - / = \ _)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;Skip&quot; nor empty</source>
+        <translation>«%1» non è né «Skip» né vuoto</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>Gli appunti non contengono canali.</translation>
+    </message>
+    <message>
+        <source>%1 channels from row %2 do not fit: the list ends at row %3.</source>
+        <translation>%1 canali dalla riga %2 non entrano: l&apos;elenco finisce alla riga %3.</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): not a channel record</source>
+        <translation>Riga %1 (riga incollata %2): non è un record di canale</translation>
+    </message>
+    <message>
+        <source>the mode code is none of the radio&apos;s modes</source>
+        <translation>il codice di modo non è nessuno dei modi dell&apos;apparato</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)</source>
+        <translation>Riga %1 (riga incollata %2): %3 colonne, al massimo %4 previste (%5)</translation>
+    </message>
+</context>
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>the file ends before line 610</source>
+        <translation>il file termina prima della riga 610</translation>
+    </message>
+    <message>
+        <source>line 1 (the header) is not 32 characters</source>
+        <translation>la riga 1 (l&apos;intestazione) non è di 32 caratteri</translation>
+    </message>
+    <message>
+        <source>line %1 is not 64 characters</source>
+        <translation>la riga %1 non è di 64 caratteri</translation>
+    </message>
+    <message>
+        <source>line 610 (the end line) is not 32 characters</source>
+        <translation>la riga 610 (la riga finale) non è di 32 caratteri</translation>
+    </message>
+    <message>
+        <source>unknown header</source>
+        <translation>intestazione sconosciuta</translation>
+    </message>
+    <message>
+        <source>wrong end line</source>
+        <translation>riga finale errata</translation>
+    </message>
+    <message>
+        <source>a setting is beyond its list</source>
+        <translation>un&apos;impostazione è fuori dal suo elenco</translation>
+    </message>
+    <message>
+        <source>%1 has no valid mode</source>
+        <translation>%1 non ha un modo valido</translation>
+    </message>
+    <message>
+        <source>channel line %1 has no valid mode</source>
+        <translation>la riga di canale %1 non ha un modo valido</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpFiles</name>
+    <message>
+        <source>CHIRP CSV has no VFOs</source>
+        <translation>Il CSV CHIRP non ha VFO</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>riga 1</translation>
+    </message>
+    <message>
+        <source>the first line has no such column: nothing is taken</source>
+        <translation>la prima riga non ha questa colonna: non viene preso nulla</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>“%1” is not a channel number 0 to 603</source>
+        <translation>«%1» non è un numero di canale da 0 a 603</translation>
+    </message>
+    <message>
+        <source>the Location came before in the file; this line is left out</source>
+        <translation>questa Location compare già prima nel file; la riga viene saltata</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpMapping</name>
+    <message>
+        <source>%1 is not carried by CHIRP CSV</source>
+        <translation>%1 non è riportato dal CSV CHIRP</translation>
+    </message>
+    <message>
+        <source>power code %1</source>
+        <translation>codice di potenza %1</translation>
+    </message>
+    <message>
+        <source>tone byte %1</source>
+        <translation>byte di tono %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency in MHz</source>
+        <translation>«%1» non è una frequenza in MHz</translation>
+    </message>
+    <message>
+        <source>rounded to %1 MHz</source>
+        <translation>arrotondato a %1 MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the range %2</source>
+        <translation>%1 MHz è fuori dalla gamma %2</translation>
+    </message>
+    <message>
+        <source>TSQL: the radio sends the tone but does not squelch on it</source>
+        <translation>TSQL: l&apos;apparato trasmette il tono ma non ha lo squelch a tono</translation>
+    </message>
+    <message>
+        <source>DTCS: the radio has no DCS; tone off</source>
+        <translation>DTCS: l&apos;apparato non ha il DCS; tono spento</translation>
+    </message>
+    <message>
+        <source>Cross %1: stored as tone %2</source>
+        <translation>Cross %1: memorizzato come tono %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not a tone mode</source>
+        <translation>«%1» non è un modo di tono</translation>
+    </message>
+    <message>
+        <source>%1 Hz: the radio sends the settings page&apos;s tone, %2 Hz</source>
+        <translation>%1 Hz: l&apos;apparato trasmette il tono della pagina impostazioni, %2 Hz</translation>
+    </message>
+    <message>
+        <source>the radio has no mode %1</source>
+        <translation>l&apos;apparato non ha il modo %1</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 memorizzato come %2</translation>
+    </message>
+    <message>
+        <source>“%1” stored as “%2”</source>
+        <translation>«%1» memorizzato come «%2»</translation>
+    </message>
+    <message>
+        <source>P: the radio has no priority scan; not skipped</source>
+        <translation>P: l&apos;apparato non ha la scansione prioritaria; non saltato</translation>
+    </message>
+    <message>
+        <source>“%1” is not S, P or empty</source>
+        <translation>«%1» non è S, P o vuoto</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps %2</source>
+        <translation>%1 non è un livello di potenza dell&apos;apparato; il canale mantiene %2</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps its power</source>
+        <translation>%1 non è un livello di potenza dell&apos;apparato; il canale mantiene la sua potenza</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the range %2</source>
+        <translation>la frequenza di trasmissione %1 MHz è fuori dalla gamma %2</translation>
+    </message>
+    <message>
+        <source>off: the radio cannot forbid sending; stored as simplex</source>
+        <translation>off: l&apos;apparato non può vietare la trasmissione; memorizzato come simplex</translation>
+    </message>
+    <message>
+        <source>“%1” is not +, -, split, off or empty</source>
+        <translation>«%1» non è +, -, split, off o vuoto</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFullImport</name>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency</source>
+        <translation>«%1» non è una frequenza</translation>
+    </message>
+    <message>
+        <source>%1 Hz is outside the range %2</source>
+        <translation>%1 Hz è fuori dalla gamma %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of %2</source>
+        <translation>«%1» non è uno dei valori %2</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than 8 characters</source>
+        <translation>«%1» supera gli 8 caratteri</translation>
+    </message>
+    <message>
+        <source>the radio cannot store “%1”</source>
+        <translation>l&apos;apparato non può memorizzare «%1»</translation>
+    </message>
+    <message>
+        <source>stored as “%1”</source>
+        <translation>memorizzato come «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is not a code such as Gain=7</source>
+        <translation>«%1» non è un codice come Gain=7</translation>
+    </message>
+    <message>
+        <source>a VFO has no such field</source>
+        <translation>un VFO non ha questo campo</translation>
+    </message>
+    <message>
+        <source>“%1” is not empty or Skip</source>
+        <translation>«%1» non è vuoto né Skip</translation>
+    </message>
+    <message>
+        <source>%1=%2 left out: the text now says %3</source>
+        <translation>%1=%2 saltato: il testo ora dice %3</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>riga 1</translation>
+    </message>
+    <message>
+        <source>the file names %1; the image keeps %2</source>
+        <translation>il file indica %1; l&apos;immagine mantiene %2</translation>
+    </message>
+    <message>
+        <source>the file names %1; frequencies are checked against %2</source>
+        <translation>il file indica %1; le frequenze sono verificate su %2</translation>
+    </message>
+    <message>
+        <source>line 2</source>
+        <translation>riga 2</translation>
+    </message>
+    <message>
+        <source>the title line has no such column: nothing is taken</source>
+        <translation>la riga dei titoli non ha questa colonna: non viene preso nulla</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no row of the grids</source>
+        <translation>«%1» non è una riga delle griglie</translation>
+    </message>
+    <message>
+        <source>the row came before in the file; this line is left out</source>
+        <translation>la riga compare già prima nel file; questa riga viene saltata</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportReport</name>
+    <message>
+        <source>changed</source>
+        <translation>modificato</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rifiutato</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>non riportato</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLayout</name>
+    <message>
+        <source>Original layout (18 columns, VFOs and channels 0-199)</source>
+        <translation>Formato originale (18 colonne, VFO e canali 0-199)</translation>
+    </message>
+    <message>
+        <source>Full layout (all 604 channels and both VFOs, lossless)</source>
+        <translation>Formato completo (tutti i 604 canali ed entrambi i VFO, senza perdite)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (channels for other programs)</source>
+        <translation>CSV CHIRP (canali per altri programmi)</translation>
+    </message>
+    <message>
+        <source>original layout</source>
+        <translation>formato originale</translation>
+    </message>
+    <message>
+        <source>full layout</source>
+        <translation>formato completo</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Memory channels (%1 of %2 used)</source>
+        <translation>Canali di memoria (%1 di %2 occupati)</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>Nessun canale è occupato.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(senza titolo)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1: in use by another program (usually the desktop program kt-m40, which keeps its port open while it runs: close it or choose another port)</source>
+        <translation>%1: in uso da un altro programma (di solito il programma desktop kt-m40, che tiene aperta la sua porta finché è in esecuzione: chiuderlo o scegliere un&apos;altra porta)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the port belongs to the group &apos;%3&apos;: join it with &apos;sudo usermod -aG %3 $USER&apos;, then log in again)</source>
+        <translation>%1: %2 (la porta appartiene al gruppo &apos;%3&apos;: unirsi con &apos;sudo usermod -aG %3 $USER&apos;, poi accedere di nuovo)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (your user may not use this port)</source>
+        <translation>%1: %2 (l&apos;utente non può usare questa porta)</translation>
+    </message>
+    <message>
+        <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
+        <translation>%1: disconnesso (il cavo o l&apos;adattatore è stato scollegato, o la linea è caduta)</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>Salva &amp;con nome...</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;U)...</source>
+        <translation>Imposta pa&amp;gina...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)...</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Modify(&amp;M)</source>
+        <translation>Modi&amp;fica</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Tool Bar(&amp;T)</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>COM Port Setup(&amp;C)</source>
+        <translation>Impostazione porta &amp;COM...</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>&amp;Importa...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>Es&amp;porta...</translation>
+    </message>
+    <message>
+        <source>Read(&amp;R)</source>
+        <translation>&amp;Leggi</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>&amp;Scrivi</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>Memory(&amp;M)</source>
+        <translation>&amp;Memoria</translation>
+    </message>
+    <message>
+        <source>ALL(&amp;A)</source>
+        <translation>&amp;Tutto</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>%1 di %2 record, %3 trascorsi, %4 rimanenti</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSteps</name>
+    <message>
+        <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
+        <translation>la risposta a %1 inizia con &apos;%2&apos;, l&apos;eco di un altro comando: una risposta in ritardo o di un&apos;esecuzione precedente</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChanges</name>
+    <message>
+        <source>%1 records differed, %2 written, all verified</source>
+        <translation>%1 record erano diversi, %2 scritti, tutti verificati</translation>
+    </message>
+    <message>
+        <source>%1 records differed, %2 written, %3 differ after writing</source>
+        <translation>%1 record erano diversi, %2 scritti, %3 differiscono dopo la scrittura</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChangesProgress</name>
+    <message>
+        <source>Write Changes: reading %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Scrittura modifiche: lettura %1 di %2 record, %3 trascorsi, %4 rimanenti</translation>
+    </message>
+    <message>
+        <source>Write Changes: writing %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Scrittura modifiche: scrittura %1 di %2 record, %3 trascorsi, %4 rimanenti</translation>
+    </message>
+    <message>
+        <source>Write Changes: checking %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>Scrittura modifiche: verifica %1 di %2 record, %3 trascorsi, %4 rimanenti</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>Backups</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 を作成できません</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelBulkEdit</name>
+    <message>
+        <source>No value chosen.</source>
+        <translation>値が選ばれていません。</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>行 %1、%2: %3</translation>
+    </message>
+    <message>
+        <source>No used channel is selected.</source>
+        <translation>使用中のチャンネルが選ばれていません。</translation>
+    </message>
+    <message>
+        <source>Select at least two rows to sort.</source>
+        <translation>並べ替えるには2行以上を選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Row %1 (pasted line %2), %3: %4</source>
+        <translation>行 %1（貼り付けの %2 行目）、%3: %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no frequency</source>
+        <translation>「%1」は周波数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>「%1」は %2 のどれでもありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is more than 8 characters or holds a character the radio cannot store (A-Z, 0-9, blank and # $ ( ) * + - / = \ _ are stored)</source>
+        <translation>「%1」は8文字を超えるか、無線機が記憶できない文字を含みます（A-Z、0-9、空白と # $ ( ) * + - / = \ _ が使えます）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;Skip&quot; nor empty</source>
+        <translation>「%1」は「Skip」でも空でもありません</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>クリップボードにチャンネルがありません。</translation>
+    </message>
+    <message>
+        <source>%1 channels from row %2 do not fit: the list ends at row %3.</source>
+        <translation>行 %2 から %1 チャンネルは入りません（最後の行は %3 です）。</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): not a channel record</source>
+        <translation>行 %1（貼り付けの %2 行目）: チャンネルのレコードではありません</translation>
+    </message>
+    <message>
+        <source>the mode code is none of the radio&apos;s modes</source>
+        <translation>モードのコードが無線機のモードにありません</translation>
+    </message>
+    <message>
+        <source>Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)</source>
+        <translation>行 %1（貼り付けの %2 行目）: 列が %3 個あります（最大 %4 個: %5）</translation>
+    </message>
+</context>
+<context>
+    <name>CloneFile</name>
+    <message>
+        <source>the file ends before line 610</source>
+        <translation>ファイルが 610 行目より前で終わっています</translation>
+    </message>
+    <message>
+        <source>line 1 (the header) is not 32 characters</source>
+        <translation>1 行目（ヘッダ）が 32 文字ではありません</translation>
+    </message>
+    <message>
+        <source>line %1 is not 64 characters</source>
+        <translation>%1 行目が 64 文字ではありません</translation>
+    </message>
+    <message>
+        <source>line 610 (the end line) is not 32 characters</source>
+        <translation>610 行目（終了行）が 32 文字ではありません</translation>
+    </message>
+    <message>
+        <source>unknown header</source>
+        <translation>見出し行が不明です</translation>
+    </message>
+    <message>
+        <source>wrong end line</source>
+        <translation>最終行が正しくありません</translation>
+    </message>
+    <message>
+        <source>a setting is beyond its list</source>
+        <translation>設定値が選択肢の範囲外です</translation>
+    </message>
+    <message>
+        <source>%1 has no valid mode</source>
+        <translation>%1 のモードが正しくありません</translation>
+    </message>
+    <message>
+        <source>channel line %1 has no valid mode</source>
+        <translation>チャンネルの行 %1 のモードが正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpFiles</name>
+    <message>
+        <source>CHIRP CSV has no VFOs</source>
+        <translation>CHIRP CSV にVFOはありません</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>1行目</translation>
+    </message>
+    <message>
+        <source>the first line has no such column: nothing is taken</source>
+        <translation>1行目にこの列がありません: 何も取り込みません</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1行目</translation>
+    </message>
+    <message>
+        <source>“%1” is not a channel number 0 to 603</source>
+        <translation>「%1」はチャンネル番号 0〜603 ではありません</translation>
+    </message>
+    <message>
+        <source>the Location came before in the file; this line is left out</source>
+        <translation>このLocationはファイルの前の方にもあります; この行は使いません</translation>
+    </message>
+</context>
+<context>
+    <name>CsvChirpMapping</name>
+    <message>
+        <source>%1 is not carried by CHIRP CSV</source>
+        <translation>%1 は CHIRP CSV で運べません</translation>
+    </message>
+    <message>
+        <source>power code %1</source>
+        <translation>出力コード %1</translation>
+    </message>
+    <message>
+        <source>tone byte %1</source>
+        <translation>トーンバイト %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空欄</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency in MHz</source>
+        <translation>「%1」は MHz の周波数ではありません</translation>
+    </message>
+    <message>
+        <source>rounded to %1 MHz</source>
+        <translation>%1 MHz に丸めました</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the range %2</source>
+        <translation>%1 MHz は範囲 %2 の外です</translation>
+    </message>
+    <message>
+        <source>TSQL: the radio sends the tone but does not squelch on it</source>
+        <translation>TSQL: 無線機はトーンを送出しますがトーンスケルチはありません</translation>
+    </message>
+    <message>
+        <source>DTCS: the radio has no DCS; tone off</source>
+        <translation>DTCS: 無線機にDCSはありません; トーンはオフ</translation>
+    </message>
+    <message>
+        <source>Cross %1: stored as tone %2</source>
+        <translation>Cross %1: トーン %2 として記憶</translation>
+    </message>
+    <message>
+        <source>“%1” is not a tone mode</source>
+        <translation>「%1」はトーンモードではありません</translation>
+    </message>
+    <message>
+        <source>%1 Hz: the radio sends the settings page&apos;s tone, %2 Hz</source>
+        <translation>%1 Hz: 無線機は設定ページのトーン %2 Hz を送出します</translation>
+    </message>
+    <message>
+        <source>the radio has no mode %1</source>
+        <translation>無線機にモード %1 はありません</translation>
+    </message>
+    <message>
+        <source>%1 stored as %2</source>
+        <translation>%1 を %2 として記憶</translation>
+    </message>
+    <message>
+        <source>“%1” stored as “%2”</source>
+        <translation>「%1」を「%2」として記憶</translation>
+    </message>
+    <message>
+        <source>P: the radio has no priority scan; not skipped</source>
+        <translation>P: 無線機に優先スキャンはありません; スキップしません</translation>
+    </message>
+    <message>
+        <source>“%1” is not S, P or empty</source>
+        <translation>「%1」は S、P、空欄のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps %2</source>
+        <translation>%1 は無線機の出力ではありません; チャンネルは %2 のままです</translation>
+    </message>
+    <message>
+        <source>%1 is no power level of the radio; the channel keeps its power</source>
+        <translation>%1 は無線機の出力ではありません; チャンネルの出力はそのままです</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the range %2</source>
+        <translation>送信周波数 %1 MHz は範囲 %2 の外です</translation>
+    </message>
+    <message>
+        <source>off: the radio cannot forbid sending; stored as simplex</source>
+        <translation>off: 無線機は送信を禁止できません; シンプレックスとして記憶</translation>
+    </message>
+    <message>
+        <source>“%1” is not +, -, split, off or empty</source>
+        <translation>「%1」は +、-、split、off、空欄のいずれでもありません</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFullImport</name>
+    <message>
+        <source>empty</source>
+        <translation>空欄</translation>
+    </message>
+    <message>
+        <source>“%1” is not a frequency</source>
+        <translation>「%1」は周波数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 Hz is outside the range %2</source>
+        <translation>%1 Hz は範囲 %2 の外です</translation>
+    </message>
+    <message>
+        <source>“%1” is not one of %2</source>
+        <translation>「%1」は %2 のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than 8 characters</source>
+        <translation>「%1」は8文字を超えています</translation>
+    </message>
+    <message>
+        <source>the radio cannot store “%1”</source>
+        <translation>無線機は「%1」を記憶できません</translation>
+    </message>
+    <message>
+        <source>stored as “%1”</source>
+        <translation>「%1」として記憶</translation>
+    </message>
+    <message>
+        <source>“%1” is not a code such as Gain=7</source>
+        <translation>「%1」は Gain=7 のようなコードではありません</translation>
+    </message>
+    <message>
+        <source>a VFO has no such field</source>
+        <translation>VFOにはこの項目がありません</translation>
+    </message>
+    <message>
+        <source>“%1” is not empty or Skip</source>
+        <translation>「%1」は空欄でも Skip でもありません</translation>
+    </message>
+    <message>
+        <source>%1=%2 left out: the text now says %3</source>
+        <translation>%1=%2 は使いません: 表示は %3 になっています</translation>
+    </message>
+    <message>
+        <source>line 1</source>
+        <translation>1行目</translation>
+    </message>
+    <message>
+        <source>the file names %1; the image keeps %2</source>
+        <translation>ファイルは %1、イメージは %2 のままです</translation>
+    </message>
+    <message>
+        <source>the file names %1; frequencies are checked against %2</source>
+        <translation>ファイルは %1、周波数は %2 で確認します</translation>
+    </message>
+    <message>
+        <source>line 2</source>
+        <translation>2行目</translation>
+    </message>
+    <message>
+        <source>the title line has no such column: nothing is taken</source>
+        <translation>見出し行にこの列がありません: 何も取り込みません</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1行目</translation>
+    </message>
+    <message>
+        <source>“%1” is no row of the grids</source>
+        <translation>「%1」はグリッドの行ではありません</translation>
+    </message>
+    <message>
+        <source>the row came before in the file; this line is left out</source>
+        <translation>この行はファイルの前の方にもあります; この行は使いません</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportReport</name>
+    <message>
+        <source>changed</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>拒否</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>未転送</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLayout</name>
+    <message>
+        <source>Original layout (18 columns, VFOs and channels 0-199)</source>
+        <translation>従来の形式 (18列、VFOとチャンネル0-199)</translation>
+    </message>
+    <message>
+        <source>Full layout (all 604 channels and both VFOs, lossless)</source>
+        <translation>完全な形式 (全604チャンネルと両VFO、欠落なし)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (channels for other programs)</source>
+        <translation>CHIRP CSV (他のプログラム用のチャンネル)</translation>
+    </message>
+    <message>
+        <source>original layout</source>
+        <translation>従来の形式</translation>
+    </message>
+    <message>
+        <source>full layout</source>
+        <translation>完全な形式</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Memory channels (%1 of %2 used)</source>
+        <translation>メモリーチャンネル (%2 中 %1 使用)</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>使用中のチャンネルはありません。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(無題)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1: in use by another program (usually the desktop program kt-m40, which keeps its port open while it runs: close it or choose another port)</source>
+        <translation>%1: 他のプログラムが使用中です（多くはデスクトップ版 kt-m40 で、起動中はポートを開いたままにします。終了するか別のポートを選んでください）</translation>
+    </message>
+    <message>
+        <source>%1: %2 (the port belongs to the group &apos;%3&apos;: join it with &apos;sudo usermod -aG %3 $USER&apos;, then log in again)</source>
+        <translation>%1: %2（このポートはグループ &apos;%3&apos; のものです。&apos;sudo usermod -aG %3 $USER&apos; で参加し、ログインし直してください）</translation>
+    </message>
+    <message>
+        <source>%1: %2 (your user may not use this port)</source>
+        <translation>%1: %2（このユーザーはこのポートを使えません）</translation>
+    </message>
+    <message>
+        <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
+        <translation>%1: 切断されました（ケーブルかアダプタが抜かれたか、回線が切れました）</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>ﾌｧｲﾙ(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;U)...</source>
+        <translation>ﾍﾟｰｼﾞ設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)...</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Modify(&amp;M)</source>
+        <translation>変更(&amp;M)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Tool Bar(&amp;T)</source>
+        <translation>ﾂｰﾙ ﾊﾞｰ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>ﾂｰﾙ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>COM Port Setup(&amp;C)</source>
+        <translation>COM ポートセットアップ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>ﾍﾙﾌﾟ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ﾍﾙﾌﾟ</translation>
+    </message>
+    <message>
+        <source>Status Bar(&amp;S)</source>
+        <translation>ｽﾃｰﾀｽﾊﾞｰ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>ｲﾝﾎﾟｰﾄ(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>ｴｸｽﾎﾟｰﾄ(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Read(&amp;R)</source>
+        <translation>読み出し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>書き込み(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Memory(&amp;M)</source>
+        <translation>メモリー(&amp;M)</translation>
+    </message>
+    <message>
+        <source>ALL(&amp;A)</source>
+        <translation>すべて(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>%1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>%2 件中 %1 件、経過 %3、残り %4</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSteps</name>
+    <message>
+        <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
+        <translation>%1 への応答が &apos;%2&apos; で始まっています（別のコマンドのエコーです）: 遅れた応答か、前回の実行の応答です</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChanges</name>
+    <message>
+        <source>%1 records differed, %2 written, all verified</source>
+        <translation>%1 件のレコードが異なり、%2 件を書き込み、すべて照合済み</translation>
+    </message>
+    <message>
+        <source>%1 records differed, %2 written, %3 differ after writing</source>
+        <translation>%1 件のレコードが異なり、%2 件を書き込み、書き込み後も %3 件が異なります</translation>
+    </message>
+</context>
+<context>
+    <name>WriteChangesProgress</name>
+    <message>
+        <source>Write Changes: reading %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>変更分の書き込み: 読み出し %1 / %2 件、経過 %3、残り %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: writing %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>変更分の書き込み: 書き込み %1 / %2 件、経過 %3、残り %4</translation>
+    </message>
+    <message>
+        <source>Write Changes: checking %1 of %2 records, %3 elapsed, %4 left</source>
+        <translation>変更分の書き込み: 照合 %1 / %2 件、経過 %3、残り %4</translation>
+    </message>
+</context>
+</TS>
