@@ -3,12 +3,21 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "image/Startup.h"
+#include "settings/SettingsLists.h"
 #include "settings/SettingsPageLayout.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
+// The first count column headers, in the window's language.
+QStringList shownFieldNames(int count) {
+    QStringList names;
+    for (int f = 0; f < count; ++f)
+        names << ShownFieldName(f);
+    return names;
+}
+
 // The grids' column widths: the label column, then one per field.
 QList<int> gridWidths(int fieldCount) {
     const auto &widths = ColumnWidths();
@@ -17,7 +26,7 @@ QList<int> gridWidths(int fieldCount) {
 
 PrintTable channelTable(const CloneImage &image) {
     PrintTable table;
-    table.columns = QStringList{QString()} + ChannelFieldNames();
+    table.columns = QStringList{QString()} + shownFieldNames(ChannelFieldNames().size());
     table.columnWidths = gridWidths(ChannelFieldCount);
     for (int k = 0; k < ChannelCount; ++k) {
         if (!image.ChannelUsed[k]) continue;
@@ -41,7 +50,8 @@ PrintTable settingsTable(const CloneImage &image) {
     std::vector<QStringList> columns(3);
     for (const SettingsPlace &place : SettingsPagePlaces()) {
         const int i = SettingsListIndex(QLatin1String(place.name));
-        columns[place.column] << lists[i].label << lists[i].items.value(image.Settings[i]);
+        columns[place.column] << ShownSettingsText(lists[i].label)
+                              << ShownSettingsText(lists[i].items.value(image.Settings[i]));
     }
     int rows = 0;
     for (const QStringList &column : columns)
@@ -60,7 +70,7 @@ PrintTable settingsTable(const CloneImage &image) {
 PrintTable vfoTable(const CloneImage &image) {
     PrintTable table;
     table.title = QCoreApplication::translate("PrintDocument", "VFO");
-    table.columns = QStringList{QString()} + ChannelFieldNames().mid(0, VfoFieldCount);
+    table.columns = QStringList{QString()} + shownFieldNames(VfoFieldCount);
     table.columnWidths = gridWidths(VfoFieldCount);
     for (int n = 0; n < VfoCount; ++n) {
         QStringList row{VfoLabel(n)};

@@ -52,3 +52,10 @@ UiLanguage LanguageForLocale(const QString &localeName) {
 QString LanguageNativeName(UiLanguage language) {
     return QString::fromUtf8(info(language).nativeName);
 }
+
+UiLanguage ChooseUiLanguage(const QString &optionCode, const QString &storedCode,
+                            const QString &systemLocale) {
+    if (const auto l = LanguageFromCode(optionCode)) return *l;
+    if (const auto l = LanguageFromCode(storedCode)) return *l;
+    return LanguageForLocale(systemLocale);
+}

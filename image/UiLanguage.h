@@ -17,3 +17,9 @@ std::optional<UiLanguage> LanguageFromCode(const QString &code);
 UiLanguage LanguageForLocale(const QString &localeName);
 // The language's name written in itself ("Deutsch"), which a reader finds whatever the window speaks now.
 QString LanguageNativeName(UiLanguage language);
+
+// The language a run of the window uses: --lang first (optionCode, "" when not given), then the choice kept
+// in the settings file (storedCode, "" when none), then the system's locale. Codes that name no language of
+// the program are passed over.
+UiLanguage ChooseUiLanguage(const QString &optionCode, const QString &storedCode,
+                            const QString &systemLocale);

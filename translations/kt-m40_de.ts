@@ -71,6 +71,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Verstärk.</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pwr</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>Split Freq.</source>
+        <translation>Split-Freq.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -345,6 +392,41 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Communication Error</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>COM Port Error</source>
+        <translation>Fehler am COM-Port</translation>
+    </message>
+    <message>
+        <source>Data Error</source>
+        <translation>Datenfehler</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>Änderungen an den Einstellungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>The frequency is outside the range. </source>
+        <translation>Die Frequenz liegt außerhalb des Bereichs. </translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -388,6 +470,193 @@
     <message>
         <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
         <translation>%1: getrennt (Kabel oder Adapter wurde abgezogen oder die Leitung ist abgerissen)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLists</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>RIT / TXIT</source>
+        <translation>RIT / TXIT</translation>
+    </message>
+    <message>
+        <source>Key Speed(WPM)</source>
+        <translation>Tempo (WPM)</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Tastensperre</translation>
+    </message>
+    <message>
+        <source>Dial Lock</source>
+        <translation>Knopfsperre</translation>
+    </message>
+    <message>
+        <source>SSB Step</source>
+        <translation>SSB-Raster</translation>
+    </message>
+    <message>
+        <source>AM Step</source>
+        <translation>AM-Raster</translation>
+    </message>
+    <message>
+        <source>FM Step</source>
+        <translation>FM-Raster</translation>
+    </message>
+    <message>
+        <source>Memory Protection</source>
+        <translation>Speicherschutz</translation>
+    </message>
+    <message>
+        <source>Memory Access</source>
+        <translation>Speicherzugriff</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Suchlaufzeit</translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Piepton</translation>
+    </message>
+    <message>
+        <source>Auto USB/LSB</source>
+        <translation>USB/LSB autom.</translation>
+    </message>
+    <message>
+        <source>TXIT Enable</source>
+        <translation>TXIT freigeben</translation>
+    </message>
+    <message>
+        <source>Electronic Keyer</source>
+        <translation>Elektron. Keyer</translation>
+    </message>
+    <message>
+        <source>Key Paddle</source>
+        <translation>Paddle</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Revers</source>
+        <translation>Umgekehrt</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Mithörton</translation>
+    </message>
+    <message>
+        <source>Break In</source>
+        <translation>Break-In</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>FULL</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Tonfrequenz</translation>
+    </message>
+    <message>
+        <source>Speech Compressor</source>
+        <translation>Sprachkompressor</translation>
+    </message>
+    <message>
+        <source>PTT Lock</source>
+        <translation>PTT-Sperre</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Autom. Abschaltung</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Scan Type</source>
+        <translation>Suchlaufart</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Search Range</source>
+        <translation>Suchbereich</translation>
+    </message>
+    <message>
+        <source>Scan Skip</source>
+        <translation>Scan-Skip</translation>
+    </message>
+    <message>
+        <source>No Skip</source>
+        <translation>Kein Skip</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Auto AGC</source>
+        <translation>AGC autom.</translation>
+    </message>
+    <message>
+        <source>Key Ratio</source>
+        <translation>Punkt/Strich</translation>
+    </message>
+    <message>
+        <source>Up Down Key</source>
+        <translation>Auf/Ab-Taste</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>Func Key Resume</source>
+        <translation>Func-Rückkehr</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pwr</source>
+        <translation>Pot.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>Split Freq.</source>
+        <translation>Frec. split</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -345,6 +392,41 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Communication Error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>COM Port Error</source>
+        <translation>Error del puerto COM</translation>
+    </message>
+    <message>
+        <source>Data Error</source>
+        <translation>Error de datos</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>¿Guardar los cambios de los ajustes?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>The frequency is outside the range. </source>
+        <translation>La frecuencia está fuera del margen. </translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -388,6 +470,193 @@
     <message>
         <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
         <translation>%1: desconectado (se desenchufó el cable o el adaptador, o se colgó la línea)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLists</name>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>RIT / TXIT</source>
+        <translation>RIT / TXIT</translation>
+    </message>
+    <message>
+        <source>Key Speed(WPM)</source>
+        <translation>Velocidad (WPM)</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Bloqueo</translation>
+    </message>
+    <message>
+        <source>Dial Lock</source>
+        <translation>Bloqueo dial</translation>
+    </message>
+    <message>
+        <source>SSB Step</source>
+        <translation>Paso SSB</translation>
+    </message>
+    <message>
+        <source>AM Step</source>
+        <translation>Paso AM</translation>
+    </message>
+    <message>
+        <source>FM Step</source>
+        <translation>Paso FM</translation>
+    </message>
+    <message>
+        <source>Memory Protection</source>
+        <translation>Protección memoria</translation>
+    </message>
+    <message>
+        <source>Memory Access</source>
+        <translation>Acceso memoria</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Tiempo de exploración</translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Pitido</translation>
+    </message>
+    <message>
+        <source>Auto USB/LSB</source>
+        <translation>USB/LSB auto</translation>
+    </message>
+    <message>
+        <source>TXIT Enable</source>
+        <translation>Habilitar TXIT</translation>
+    </message>
+    <message>
+        <source>Electronic Keyer</source>
+        <translation>Manip. electrónico</translation>
+    </message>
+    <message>
+        <source>Key Paddle</source>
+        <translation>Paleta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Revers</source>
+        <translation>Invertido</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Tono lateral</translation>
+    </message>
+    <message>
+        <source>Break In</source>
+        <translation>Break-in</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>FULL</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Frecuencia de tono</translation>
+    </message>
+    <message>
+        <source>Speech Compressor</source>
+        <translation>Compresor</translation>
+    </message>
+    <message>
+        <source>PTT Lock</source>
+        <translation>Bloqueo PTT</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Apagado automático</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Scan Type</source>
+        <translation>Tipo de exploración</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Búsqueda</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Search Range</source>
+        <translation>Margen de búsqueda</translation>
+    </message>
+    <message>
+        <source>Scan Skip</source>
+        <translation>Skip exploración</translation>
+    </message>
+    <message>
+        <source>No Skip</source>
+        <translation>Sin skip</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Auto AGC</source>
+        <translation>AGC auto</translation>
+    </message>
+    <message>
+        <source>Key Ratio</source>
+        <translation>Relación punto/raya</translation>
+    </message>
+    <message>
+        <source>Up Down Key</source>
+        <translation>Teclas arriba/abajo</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Exploración</translation>
+    </message>
+    <message>
+        <source>Func Key Resume</source>
+        <translation>Retorno tecla Func</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>

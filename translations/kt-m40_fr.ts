@@ -71,6 +71,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pwr</source>
+        <translation>Puiss.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>Split Freq.</source>
+        <translation>Fréq. split</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -345,6 +392,41 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Communication Error</source>
+        <translation>Erreur de communication</translation>
+    </message>
+    <message>
+        <source>COM Port Error</source>
+        <translation>Erreur du port COM</translation>
+    </message>
+    <message>
+        <source>Data Error</source>
+        <translation>Erreur de données</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Erreur d&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>Enregistrer les modifications des réglages ?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>The frequency is outside the range. </source>
+        <translation>La fréquence est hors de la plage. </translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -388,6 +470,193 @@
     <message>
         <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
         <translation>%1 : déconnecté (le câble ou l&apos;adaptateur a été débranché, ou la ligne a raccroché)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLists</name>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>RIT / TXIT</source>
+        <translation>RIT / TXIT</translation>
+    </message>
+    <message>
+        <source>Key Speed(WPM)</source>
+        <translation>Vitesse (WPM)</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Verrouillage</translation>
+    </message>
+    <message>
+        <source>Dial Lock</source>
+        <translation>Verr. molette</translation>
+    </message>
+    <message>
+        <source>SSB Step</source>
+        <translation>Pas SSB</translation>
+    </message>
+    <message>
+        <source>AM Step</source>
+        <translation>Pas AM</translation>
+    </message>
+    <message>
+        <source>FM Step</source>
+        <translation>Pas FM</translation>
+    </message>
+    <message>
+        <source>Memory Protection</source>
+        <translation>Protection mémoire</translation>
+    </message>
+    <message>
+        <source>Memory Access</source>
+        <translation>Accès mémoire</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Temps de balayage</translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Bip</translation>
+    </message>
+    <message>
+        <source>Auto USB/LSB</source>
+        <translation>USB/LSB auto</translation>
+    </message>
+    <message>
+        <source>TXIT Enable</source>
+        <translation>TXIT activé</translation>
+    </message>
+    <message>
+        <source>Electronic Keyer</source>
+        <translation>Manip. électronique</translation>
+    </message>
+    <message>
+        <source>Key Paddle</source>
+        <translation>Palettes</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Revers</source>
+        <translation>Inversé</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Tonalité locale</translation>
+    </message>
+    <message>
+        <source>Break In</source>
+        <translation>Break-in</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>FULL</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Fréq. tonalité</translation>
+    </message>
+    <message>
+        <source>Speech Compressor</source>
+        <translation>Compresseur</translation>
+    </message>
+    <message>
+        <source>PTT Lock</source>
+        <translation>Verrouillage PTT</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Scan Type</source>
+        <translation>Type de balayage</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Search Range</source>
+        <translation>Plage de recherche</translation>
+    </message>
+    <message>
+        <source>Scan Skip</source>
+        <translation>Skip balayage</translation>
+    </message>
+    <message>
+        <source>No Skip</source>
+        <translation>Pas de skip</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Auto AGC</source>
+        <translation>AGC auto</translation>
+    </message>
+    <message>
+        <source>Key Ratio</source>
+        <translation>Rapport point/trait</translation>
+    </message>
+    <message>
+        <source>Up Down Key</source>
+        <translation>Touches haut/bas</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Balayage</translation>
+    </message>
+    <message>
+        <source>Func Key Resume</source>
+        <translation>Retour touche Func</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pwr</source>
+        <translation>Pot.</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>Split Freq.</source>
+        <translation>Freq. split</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -345,6 +392,41 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Communication Error</source>
+        <translation>Errore di comunicazione</translation>
+    </message>
+    <message>
+        <source>COM Port Error</source>
+        <translation>Errore della porta COM</translation>
+    </message>
+    <message>
+        <source>Data Error</source>
+        <translation>Errore nei dati</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Errore di apertura del file</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>Salvare le modifiche alle impostazioni?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Salva modifiche</translation>
+    </message>
+    <message>
+        <source>The frequency is outside the range. </source>
+        <translation>La frequenza è fuori dalla gamma. </translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -388,6 +470,193 @@
     <message>
         <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
         <translation>%1: disconnesso (il cavo o l&apos;adattatore è stato scollegato, o la linea è caduta)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLists</name>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>RIT / TXIT</source>
+        <translation>RIT / TXIT</translation>
+    </message>
+    <message>
+        <source>Key Speed(WPM)</source>
+        <translation>Velocità (WPM)</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Blocco tasti</translation>
+    </message>
+    <message>
+        <source>Dial Lock</source>
+        <translation>Blocco manopola</translation>
+    </message>
+    <message>
+        <source>SSB Step</source>
+        <translation>Passo SSB</translation>
+    </message>
+    <message>
+        <source>AM Step</source>
+        <translation>Passo AM</translation>
+    </message>
+    <message>
+        <source>FM Step</source>
+        <translation>Passo FM</translation>
+    </message>
+    <message>
+        <source>Memory Protection</source>
+        <translation>Protezione memoria</translation>
+    </message>
+    <message>
+        <source>Memory Access</source>
+        <translation>Accesso memoria</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Tempo di scansione</translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Bip</translation>
+    </message>
+    <message>
+        <source>Auto USB/LSB</source>
+        <translation>USB/LSB auto</translation>
+    </message>
+    <message>
+        <source>TXIT Enable</source>
+        <translation>Abilita TXIT</translation>
+    </message>
+    <message>
+        <source>Electronic Keyer</source>
+        <translation>Tasto elettronico</translation>
+    </message>
+    <message>
+        <source>Key Paddle</source>
+        <translation>Tasto a palette</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Revers</source>
+        <translation>Invertito</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Tono locale</translation>
+    </message>
+    <message>
+        <source>Break In</source>
+        <translation>Break-in</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>FULL</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Frequenza tono</translation>
+    </message>
+    <message>
+        <source>Speech Compressor</source>
+        <translation>Compressore</translation>
+    </message>
+    <message>
+        <source>PTT Lock</source>
+        <translation>Blocco PTT</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Spegnimento auto</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Scan Type</source>
+        <translation>Tipo di scansione</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Banda</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ricerca</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selezione</translation>
+    </message>
+    <message>
+        <source>Search Range</source>
+        <translation>Gamma di ricerca</translation>
+    </message>
+    <message>
+        <source>Scan Skip</source>
+        <translation>Skip scansione</translation>
+    </message>
+    <message>
+        <source>No Skip</source>
+        <translation>Nessuno skip</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Auto AGC</source>
+        <translation>AGC auto</translation>
+    </message>
+    <message>
+        <source>Key Ratio</source>
+        <translation>Rapporto punto/linea</translation>
+    </message>
+    <message>
+        <source>Up Down Key</source>
+        <translation>Tasti su/giù</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Ripetizione</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansione</translation>
+    </message>
+    <message>
+        <source>Func Key Resume</source>
+        <translation>Ritorno tasto Func</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Pwr</source>
+        <translation>Pwr</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>NB</source>
+        <translation>NB</translation>
+    </message>
+    <message>
+        <source>Split Freq.</source>
+        <translation>Split Freq.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -345,6 +392,41 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Communication Error</source>
+        <translation>Communication Error</translation>
+    </message>
+    <message>
+        <source>COM Port Error</source>
+        <translation>COM Port Error</translation>
+    </message>
+    <message>
+        <source>Data Error</source>
+        <translation>Data Error</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>File Open Error</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>Save changes to settings?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>The frequency is outside the range. </source>
+        <translation>The frequency is outside the range. </translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -388,6 +470,193 @@
     <message>
         <source>%1: disconnected (the cable or adapter was unplugged, or the line hung up)</source>
         <translation>%1: 切断されました（ケーブルかアダプタが抜かれたか、回線が切れました）</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLists</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>RIT / TXIT</source>
+        <translation>RIT / TXIT</translation>
+    </message>
+    <message>
+        <source>Key Speed(WPM)</source>
+        <translation>Key Speed(WPM)</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Key Lock</translation>
+    </message>
+    <message>
+        <source>Dial Lock</source>
+        <translation>Dial Lock</translation>
+    </message>
+    <message>
+        <source>SSB Step</source>
+        <translation>SSB Step</translation>
+    </message>
+    <message>
+        <source>AM Step</source>
+        <translation>AM Step</translation>
+    </message>
+    <message>
+        <source>FM Step</source>
+        <translation>FM Step</translation>
+    </message>
+    <message>
+        <source>Memory Protection</source>
+        <translation>Memory Protection</translation>
+    </message>
+    <message>
+        <source>Memory Access</source>
+        <translation>Memory Access</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Scan Time</translation>
+    </message>
+    <message>
+        <source>Dimmer</source>
+        <translation>Dimmer</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <source>Auto USB/LSB</source>
+        <translation>Auto USB/LSB</translation>
+    </message>
+    <message>
+        <source>TXIT Enable</source>
+        <translation>TXIT Enable</translation>
+    </message>
+    <message>
+        <source>Electronic Keyer</source>
+        <translation>Electronic Keyer</translation>
+    </message>
+    <message>
+        <source>Key Paddle</source>
+        <translation>Key Paddle</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Revers</source>
+        <translation>Revers</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Side Tone</translation>
+    </message>
+    <message>
+        <source>Break In</source>
+        <translation>Break In</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>FULL</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>Tone Frequency</source>
+        <translation>Tone Frequency</translation>
+    </message>
+    <message>
+        <source>Speech Compressor</source>
+        <translation>Speech Compressor</translation>
+    </message>
+    <message>
+        <source>PTT Lock</source>
+        <translation>PTT Lock</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>Auto Power Off</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Scan Type</source>
+        <translation>Scan Type</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Search Range</source>
+        <translation>Search Range</translation>
+    </message>
+    <message>
+        <source>Scan Skip</source>
+        <translation>Scan Skip</translation>
+    </message>
+    <message>
+        <source>No Skip</source>
+        <translation>No Skip</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Auto AGC</source>
+        <translation>Auto AGC</translation>
+    </message>
+    <message>
+        <source>Key Ratio</source>
+        <translation>Key Ratio</translation>
+    </message>
+    <message>
+        <source>Up Down Key</source>
+        <translation>Up Down Key</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Func Key Resume</source>
+        <translation>Func Key Resume</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
