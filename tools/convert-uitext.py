@@ -25,7 +25,7 @@ CORE_FOLDERS = ["image", "settings", "channels", "link", "files", "csv", "print"
 
 LITERALS = r'(?:"(?:[^"\\]|\\.)*"\s*)+'
 PAIR = re.compile(r'\bUiText\(\s*(' + LITERALS + r'),\s*(' + LITERALS + r')\)', re.S)
-FUNCTION_START = re.compile(r'^[A-Za-z_][\w:<>,\s\*&]*?\b(\w+)::~?\w+\s*\(')
+FUNCTION_START = re.compile(r'^(?:[A-Za-z_][\w:<>,\*&]*[\s\*&]+)*(\w+)::~?\w+\s*\(')
 FREE_FUNCTION_START = re.compile(r'^[A-Za-z_][\w:<>,\s\*&]*?\b\w+\s*\(')
 
 
@@ -61,14 +61,34 @@ def enclosing_class(text, offset):
     return None
 
 
+# Texts the window shows the same in English and Japanese (the radio's own captions): they are translated
+# for the other languages, and only where a widget is given them, never where they name a setting's key.
+FIXED_TEXTS = [
+    "Settings", "Memory", "Memorys", "Read Memory", "Write Memory", "Insert", "Delete", "Clear", "Clear All",
+    "Up", "Down", "Read Settings", "Write Settings", "Auto Select", "Modify ", "Frequency", "Name",
+    "Split Frequency", "Skip", "Mode", "RF Gain", "AGC", "Power", "Filter", "Noise Blanker", "Tone", "OK",
+    "Cancel", "COM Port Setup", "About Korvan Clone Utility", "Version 0.10.00 Beta", "DELETE OK", "CLEAR OK",
+]
+FIXED = re.compile(r'\b(?:QStringLiteral|QLatin1String)\(("(?:%s)")\)' % "|".join(re.escape(t) for t in FIXED_TEXTS))
+SHOWN_BY = re.compile(r'(setWindowTitle|QPushButton|QCheckBox|QGroupBox|QRadioButton|makeLabel|addTab|QLabel|'
+                      r'setText|setTitle|confirm)\(')
+
+
 def convert_file(path, qobjects, pairs):
     text = open(path, encoding="utf-8").read()
-    if not PAIR.search(text):
-        return False
     basename = os.path.splitext(os.path.basename(path))[0]
+    matches = list(PAIR.finditer(text))
+    for m in FIXED.finditer(text):
+        line_start = text.rfind("\n", 0, m.start()) + 1
+        if SHOWN_BY.search(text[line_start:m.start()]):
+            matches.append(m)
+    if not matches:
+        return False
+    matches.sort(key=lambda m: m.start())
     out, last, translate_used = [], 0, False
-    for m in PAIR.finditer(text):
-        english, japanese = m.group(1).rstrip(), m.group(2)
+    for m in matches:
+        english = m.group(1).rstrip()
+        japanese = m.group(2) if m.re is PAIR else english
         cls = enclosing_class(text, m.start())
         if cls and cls in qobjects:
             context, call = cls, "tr(%s)" % english
@@ -103,6 +123,18 @@ def run_lupdate():
                    check=True)
 
 
+def element_text(element):
+    """An element's text with lupdate's <byte value="xd"/> for characters XML cannot hold."""
+    if element is None:
+        return None
+    out = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            out.append(chr(int(child.get("value").lstrip("x"), 16)))
+        out.append(child.tail or "")
+    return "".join(out)
+
+
 def fill_japanese(pairs):
     path = ts_path("ja")
     tree = ET.parse(path)
@@ -110,7 +142,7 @@ def fill_japanese(pairs):
     for context in tree.getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            key = (name, message.findtext("source"))
+            key = (name, element_text(message.find("source")))
             if key in missing:
                 translation = message.find("translation")
                 translation.text = missing.pop(key)
