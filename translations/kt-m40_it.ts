@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>Modify(&amp;M)</source>
-        <translation>Modi&amp;fica</translation>
+        <translation>&amp;Modifica riga</translation>
     </message>
     <message>
         <source>View(&amp;V)</source>
