@@ -163,6 +163,32 @@ def write_ts(tree, path):
                    + SOURCE_FOLDERS + ["-ts", path], check=True)
 
 
+def unescape(field):
+    return re.sub(r'\\(.)', lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), field)
+
+
+def fill_from_table(table):
+    """Unfinished texts of the four languages whose source the table (source, de, fr, es, it) translates."""
+    if not os.path.exists(table):
+        return
+    rows = {}
+    for line in open(table, encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        fields = [unescape(f) for f in line.rstrip("\n").split("\t")]
+        rows[fields[0]] = fields[1:]
+    for i, code in enumerate(["de", "fr", "es", "it"]):
+        path = ts_path(code)
+        tree = ET.parse(path)
+        for message in tree.getroot().iter("message"):
+            translation = message.find("translation")
+            source = element_text(message.find("source"))
+            if translation.get("type") == "unfinished" and source in rows:
+                translation.text = rows[source][i]
+                translation.attrib.pop("type", None)
+        write_ts(tree, path)
+
+
 def main(args):
     targets = args or CORE_FOLDERS
     files = []
@@ -176,6 +202,7 @@ def main(args):
     os.makedirs("translations", exist_ok=True)
     run_lupdate()
     ok = fill_japanese(pairs)
+    fill_from_table(os.path.join("tools", "window-texts.tsv"))
     print("%d texts in %d files moved to translation" % (len(pairs), len(changed)))
     if changed:
         subprocess.run(["clang-format", "-i"] + changed, check=False)
