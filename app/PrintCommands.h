@@ -3,7 +3,7 @@
 // user picks or, through the print dialog's "Print to File (PDF)", as a PDF. The page setup is kept for the
 // next print. Print and Print Preview open with open() and report back by signal; only Page Setup runs
 // modally (exec()), as Qt's page setup dialog takes its settings over to the printer from exec() alone.
-#include "files/PrintDocument.h"
+#include "print/document/PrintDocument.h"
 #include <QObject>
 #include <functional>
 #include <memory>

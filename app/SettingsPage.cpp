@@ -1,7 +1,7 @@
 #include "app/SettingsPage.h"
 #include "app/GridModels.h"
+#include "image/SettingsLists.h"
 #include "image/UiText.h"
-#include "settings/SettingsLists.h"
 #include "settings/SettingsPageLayout.h"
 #include <QButtonGroup>
 #include <QComboBox>

@@ -3,10 +3,11 @@
 // 50 MB CSV files of mixed junk and records in each of the three layouts. Prints the time per operation,
 // the peak memory, and how much the peak grew from the 5 MB to the 50 MB import.
 #include "channels/ChannelRecord.h"
-#include "files/CloneFile.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLayoutFiles.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -14,6 +14,7 @@
 #include "BenchPtyRadio.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/NewImage.h"
 #include "image/Messages.h"
 #include "image/TextTables.h"
 #include "link/RadioSession.h"

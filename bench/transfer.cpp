@@ -20,7 +20,9 @@
 #include <ctime>
 #ifdef KT_BENCH_WINDOW
 #include "app/FrmMain.h"
+#include "app/TransferCommands.h"
 #include "app/UserPrompts.h"
+#include "files/NewImage.h"
 #include <QApplication>
 #endif
 
@@ -267,7 +269,7 @@ Result windowReadMemory(BenchPtyRadio &radio, const QString &folder) {
     wall.start();
     tickClock.start();
     ticker.start();
-    window.cmbRxData_Click();
+    window.transfers()->cmbRxData_Click();
     if (!finished) QCoreApplication::exec();
     r.wallMs = double(wallNs) / 1e6;
     r.cpuShare = double(mainThreadCpuNs() - cpu0) / 1e6 / r.wallMs;

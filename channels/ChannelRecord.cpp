@@ -112,8 +112,3 @@ QString MakeMemData(const CloneImage &image, int k) {
     WriteLe32(b, 28, roundedHz(e.field[FieldSplitFreq].value));
     return RecordText(b);
 }
-
-void EmptyChannel(CloneImage &image, int k) {
-    image.ChannelTable[k] = ChannelEntry{};
-    image.ChannelUsed[k] = false;
-}

@@ -31,6 +31,3 @@ QString MakeMemData(const CloneImage &image, int k);
 // DecodeRadioFields is false when the mode byte is above 5 (no text for it) and then writes nothing.
 bool DecodeRadioFields(const RecordBytes &bytes, FieldSlot *fields);
 void EncodeRadioFields(const FieldSlot *fields, RecordBytes &bytes);
-
-// Empties entry k: every slot "" and 0, used flag false.
-void EmptyChannel(CloneImage &image, int k);

@@ -8,3 +8,5 @@ bool UpdateVFORecord(CloneImage &image, const QString &record, int n);
 QString MakeVFOData(const CloneImage &image, int n);
 // "VFO A", "VFO B"
 QString VfoLabel(int n);
+// Both VFO records get the defaults of the image's current variant.
+void LoadDefaultVfo(CloneImage &image);

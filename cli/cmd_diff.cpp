@@ -1,6 +1,7 @@
 // kt-m40-cli diff: what differs between two clone files.
 #include "cli/CliSupport.h"
 #include "cli/DifferenceReport.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

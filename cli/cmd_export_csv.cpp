@@ -2,6 +2,7 @@
 // does, or in the full or the CHIRP layout.
 #include "cli/CliSupport.h"
 #include "csv/CsvLayoutFiles.h"
+#include "files/NewImage.h"
 #include <QTextStream>
 #include <cstdio>
 

@@ -1,6 +1,7 @@
 // kt-m40-cli identify: asks the radio which variant it is and whether it covers the wide range.
 #include "cli/CliSupport.h"
 #include "cli/LinkOptions.h"
+#include "files/NewImage.h"
 #include <QTextStream>
 
 namespace {

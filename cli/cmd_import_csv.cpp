@@ -1,8 +1,9 @@
 // kt-m40-cli import-csv: takes a CSV channel list into a clone file; the layout is recognised by the
 // file's first line.
 #include "cli/CliSupport.h"
-#include "files/CloneFile.h"
 #include "csv/CsvLayoutFiles.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,7 @@
 // kt-m40-cli new: writes the image that File > New gives.
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

@@ -3,6 +3,7 @@
 #include "cli/LinkOptions.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

@@ -1,6 +1,7 @@
 // kt-m40-cli save-as: opens a clone file and saves it again, as Open then Save As would.
 #include "cli/CliSupport.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

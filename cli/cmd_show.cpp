@@ -3,6 +3,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "cli/CliSupport.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include <QJsonArray>
 #include <QJsonDocument>

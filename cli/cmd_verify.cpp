@@ -2,6 +2,7 @@
 #include "cli/CliSupport.h"
 #include "cli/LinkOptions.h"
 #include "cli/VerifyRun.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

@@ -4,6 +4,7 @@
 #include "cli/VerifyRun.h"
 #include "cli/WriteChangesRun.h"
 #include "files/Backups.h"
+#include "files/NewImage.h"
 
 namespace {
 int run(const QStringList &args) {

@@ -1,6 +1,7 @@
 #include "csv/CsvLayout.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvRecordReader.h"
+#include "files/NewImage.h"
 #include "image/CloneImage.h"
 #include <QCoreApplication>
 

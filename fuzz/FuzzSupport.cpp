@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 
 const CloneImage &FuzzBaseImage() {

@@ -7,8 +7,8 @@
 #include "FuzzSupport.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "image/SettingsLists.h"
 #include "settings/SettingsCodec.h"
-#include "settings/SettingsLists.h"
 
 namespace {
 QString textFrom(const uint8_t *data, size_t size, size_t at, bool hexOnly) {

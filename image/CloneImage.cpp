@@ -1,6 +1,4 @@
 #include "image/CloneImage.h"
-#include "channels/ChannelRecord.h"
-#include "settings/SettingsCodec.h"
 
 const char *const DefaultSetData1 = "A50000000003000E000000000000000000000320010101010808080000000000";
 const char *const DefaultSetData2 = "0000000000000000000001010100000000000000000000000000000000000000";
@@ -15,18 +13,9 @@ void LoadDefaultSettings(CloneImage &image) {
     image.SetData2 = QString::fromLatin1(DefaultSetData2);
 }
 
-void LoadDefaultVfo(CloneImage &image) {
-    const qint64 hz = image.Variant == VariantJ ? 7050000 : 7100000;
-    VfoRecord &a = image.VfoTable[0];
-    a.field[FieldFrequency] = {FormatFrequencyText(hz), double(hz)};
-    a.field[FieldMode] = {QStringLiteral("LSB"), 1};
-    a.field[FieldGain] = {QStringLiteral("0"), 0};
-    a.field[FieldAGC] = {QStringLiteral("Slow"), 1};
-    a.field[FieldPwr] = {QStringLiteral("High"), 0};
-    a.field[FieldFilter] = {QStringLiteral("Wide"), 0};
-    a.field[FieldTone] = {QStringLiteral("Off"), 0};
-    a.field[FieldNB] = {QStringLiteral("Off"), 0};
-    image.VfoTable[1] = a;
+void EmptyChannel(CloneImage &image, int k) {
+    image.ChannelTable[k] = ChannelEntry{};
+    image.ChannelUsed[k] = false;
 }
 
 void EmptyMemory(CloneImage &image) {
@@ -38,22 +27,6 @@ void ClearTables(CloneImage &image) {
     image.WideRange = false;
     EmptyMemory(image);
     image.VfoTable = {};
-}
-
-void NewImage(CloneImage &image) {
-    LoadDefaultSettings(image);
-    UpdateSetData(image);
-    LoadDefaultVfo(image);
-    EmptyMemory(image);
-}
-
-CloneImage NewCloneImage(int variant, bool wideRange) {
-    CloneImage image;
-    ClearTables(image);
-    image.Variant = variant;
-    image.WideRange = wideRange;
-    NewImage(image);
-    return image;
 }
 
 FrequencyRange FrequencyRangeFor(bool wideRange) {

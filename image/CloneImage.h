@@ -1,7 +1,7 @@
 #pragma once
 // The application's copy of the radio's clone memory: channel and VFO tables, the two settings blocks,
 // the settings page's selections, and the model variant with its range flag.
-#include "settings/SettingsLists.h"
+#include "image/SettingsLists.h"
 #include <QString>
 #include <array>
 
@@ -67,17 +67,12 @@ extern const char *const DefaultSetData1;
 extern const char *const DefaultSetData2;
 
 void LoadDefaultSettings(CloneImage &image);
-// Both VFO records get the defaults of the image's current variant.
-void LoadDefaultVfo(CloneImage &image);
+// Empties entry k: every slot "" and 0, used flag false.
+void EmptyChannel(CloneImage &image, int k);
 // Every slot of all 604 channels "" and 0, every used flag false.
 void EmptyMemory(CloneImage &image);
 // Start-up state: WideRange false, channels and both VFO records emptied.
 void ClearTables(CloneImage &image);
-// The image File > New gives: default settings decoded, default VFOs, empty memory; variant and range kept.
-void NewImage(CloneImage &image);
-// A whole new image as the program starts it (tables cleared) and File > New fills it, for a variant and
-// range.
-CloneImage NewCloneImage(int variant = VariantJ, bool wideRange = false);
 
 // Entry range of the channel editor for the range flag: [low, high) in hertz, and its text.
 struct FrequencyRange {

@@ -3,6 +3,7 @@
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/HexText.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"

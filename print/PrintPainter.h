@@ -1,7 +1,7 @@
 #pragma once
 // Paints a PrintDocument on a printer, a print preview or a PDF writer: the page header (file name, model,
 // date) and the page number on every page, the tables between them with lines of one height.
-#include "files/PrintDocument.h"
+#include "print/document/PrintDocument.h"
 
 class QPagedPaintDevice;
 

@@ -1,5 +1,6 @@
 // Automatic backups keep exactly the 50 newest: the 50th backup removes nothing, the 51st the oldest.
 #include "files/Backups.h"
+#include "files/NewImage.h"
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>

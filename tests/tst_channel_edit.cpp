@@ -5,6 +5,7 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyEntry.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include <QtTest>
 

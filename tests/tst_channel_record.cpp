@@ -4,6 +4,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/NameCharset.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/NewImage.h"
 #include "image/CloneImage.h"
 #include "image/HexText.h"
 #include "image/TextTables.h"

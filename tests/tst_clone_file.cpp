@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
 #include "support/FileSizeLimit.h"

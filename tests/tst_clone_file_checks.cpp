@@ -2,6 +2,7 @@
 // search for the header among the eight accepted ones, the end line, and the message each failure gives.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include <QtTest>
 
 namespace {

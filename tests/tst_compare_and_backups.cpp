@@ -4,6 +4,7 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/ImageDiff.h"
+#include "files/NewImage.h"
 #include "link/TransferProgress.h"
 #include "support/CliRun.h"
 #include "support/RecordText.h"

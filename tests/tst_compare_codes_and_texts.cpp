@@ -5,6 +5,7 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
 #include "files/ImageDiff.h"
+#include "files/NewImage.h"
 #include "link/VerifyRecords.h"
 #include "settings/SettingsCodec.h"
 #include "support/CliRun.h"

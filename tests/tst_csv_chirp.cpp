@@ -3,6 +3,7 @@
 #include "channels/ChannelRecord.h"
 #include "csv/CsvChirp.h"
 #include "csv/CsvLayoutFiles.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
 #include "support/RandomImages.h"

@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "csv/CsvExport.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordText.h"

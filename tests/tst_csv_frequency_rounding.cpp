@@ -2,6 +2,7 @@
 // never one hertz low, and the range check judges the rounded value.
 #include "channels/ChannelRecord.h"
 #include "csv/CsvImport.h"
+#include "files/NewImage.h"
 #include <QtTest>
 
 namespace {

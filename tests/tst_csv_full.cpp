@@ -1,12 +1,13 @@
 // The full CSV layout: the record reader and writer, the byte-exact round trip over random images, and
 // every rule an imported line is held to.
 #include "channels/ChannelRecord.h"
-#include "files/CloneFile.h"
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvFullLayout.h"
 #include "csv/CsvLayoutFiles.h"
 #include "csv/CsvRecordReader.h"
 #include "csv/CsvRecordWriter.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/CsvReportItems.h"
 #include "support/FileSizeLimit.h"

@@ -5,6 +5,7 @@
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvRecognition.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/RecordText.h"
 #include "support/TestFiles.h"

@@ -1,9 +1,10 @@
 // kt-m40-cli export-csv and import-csv in each layout, run as a user runs them.
 #include "channels/ChannelRecord.h"
-#include "files/CloneFile.h"
 #include "csv/CsvChirp.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvFullLayout.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/CliRun.h"
 #include "support/TestFiles.h"

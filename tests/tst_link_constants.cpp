@@ -1,6 +1,7 @@
 // What the radio depends on in every exchange, written out here: the command lines, the reply length each
 // exchange needs (one character more or less fails it), the "OK" a write needs, and the 10 ms pause; and
 // the virtual radio's side of them, its faults and clone files.
+#include "files/NewImage.h"
 #include "link/TransferSteps.h"
 #include "link/WaitReply.h"
 #include "support/TestFiles.h"

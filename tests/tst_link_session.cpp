@@ -2,6 +2,7 @@
 // order and addresses, the 10 ms pauses, reply collection, endings, and what a failure leaves behind.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/NewImage.h"
 #include "link/TransferSteps.h"
 #include "settings/SettingsCodec.h"
 #include "support/VirtualRadioRig.h"

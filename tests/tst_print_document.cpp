@@ -2,9 +2,10 @@
 // texts) and how its tables are broken into pages.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/PrintDocument.h"
+#include "files/NewImage.h"
 #include "image/HexText.h"
 #include "image/UiText.h"
+#include "print/document/PrintDocument.h"
 #include "support/RecordText.h"
 #include <QtTest>
 

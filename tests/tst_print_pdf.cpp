@@ -3,6 +3,7 @@
 // the VFOs; page sizes, standard output, failures, and that no display is needed.
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "support/CliRun.h"
 #include "support/Poppler.h"
 #include "support/TestFiles.h"

@@ -3,8 +3,9 @@
 // random MHz texts come in from a CSV file as the nearest hertz.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CloneFile.h"
 #include "csv/CsvImport.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include <QtTest>
 #include <random>
 

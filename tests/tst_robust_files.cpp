@@ -2,8 +2,9 @@
 // read in chunks of every small size. Deterministic (fixed seeds), so a failure repeats.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "files/CloneFile.h"
 #include "csv/CsvImport.h"
+#include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
 #include <QBuffer>

@@ -1,6 +1,7 @@
 // The window's document and its undo history: steps as differences of the image, their names, the file
 // state they carry, and what DataChanged does around them.
 #include "channels/ChannelRecord.h"
+#include "files/NewImage.h"
 #include "image/CloneDocument.h"
 #include "image/UndoHistory.h"
 #include <QSignalSpy>

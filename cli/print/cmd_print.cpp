@@ -2,8 +2,9 @@
 // prints it.
 #include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
-#include "files/PrintDocument.h"
+#include "files/NewImage.h"
 #include "print/PrintPainter.h"
+#include "print/document/PrintDocument.h"
 #include <QBuffer>
 #include <QDate>
 #include <QPdfWriter>

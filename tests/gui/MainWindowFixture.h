@@ -1,9 +1,15 @@
 #pragma once
 // A loaded main window on the virtual radio, with its prompts scripted and its files in a temporary folder.
 #include "ScriptedPrompts.h"
+#include "app/CsvCommands.h"
+#include "app/EditCommands.h"
+#include "app/FileCommands.h"
 #include "app/FrmMain.h"
+#include "app/ListCommands.h"
 #include "app/MemoryPage.h"
+#include "app/PrintCommands.h"
 #include "app/SettingsPage.h"
+#include "app/TransferCommands.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include "support/EventWait.h"

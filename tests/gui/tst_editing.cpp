@@ -9,6 +9,7 @@
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -145,7 +146,7 @@ class TestEditing : public QObject {
         const CloneImage before = image();
         f->memory()->setCurrentRow(201); // channel 200, "A  0", empty
         act("mnuEditUndo")->trigger();
-        DlgModify *dlg = f->w().modifyDialog();
+        DlgModify *dlg = f->w().editing()->modifyDialog();
         QVERIFY(dlg->isVisible());
         dlg->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("NEW"));
         QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
@@ -261,7 +262,7 @@ class TestEditing : public QObject {
         f->memory()->selectChannels(0, 4);
         image().ChannelUsed[2] = false; // an empty channel in the selection stays empty
         act("mnuEditSetField")->trigger();
-        DlgSetField *dlg = f->w().setFieldDialog();
+        DlgSetField *dlg = f->w().editing()->setFieldDialog();
         QVERIFY(dlg->isVisible());
         dlg->cmbField->setCurrentIndex(int(BulkField::Mode));
         dlg->cmbValue->setCurrentIndex(4); // AM
@@ -278,7 +279,7 @@ class TestEditing : public QObject {
         // A channel the dialog could not store refuses the whole change.
         image().ChannelTable[3].field[FieldFrequency] = {QStringLiteral("0.500.000"), 500000};
         const CloneImage before = image();
-        f->w().setFieldOnSelection(BulkField::Tone, 1);
+        f->w().editing()->setFieldOnSelection(BulkField::Tone, 1);
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QVERIFY2(f->prompts.lastText().contains(QStringLiteral("Row 3")), qPrintable(f->prompts.lastText()));
         QVERIFY(image() == before);
@@ -309,7 +310,7 @@ class TestEditing : public QObject {
         f->memory()->setCurrentRow(1);
         f->w().tabs()->setCurrentIndex(0);
         key(Qt::Key_F);
-        DlgFind *dlg = f->w().findDialog();
+        DlgFind *dlg = f->w().editing()->findDialog();
         QVERIFY(dlg->isVisible());
         QCOMPARE(f->w().tabs()->currentWidget(), f->memory());
         QTest::keyClicks(dlg->txtFind, QStringLiteral("beac"));
@@ -393,8 +394,8 @@ class TestEditing : public QObject {
              {"mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
             QVERIFY2(!act(name)->isEnabled(), name);
         setClipboardText(QStringLiteral("7.000.000\n"));
-        f->w().mnuEditPaste_Click();
-        f->w().mnuEditUndoStep_Click();
+        f->w().editing()->mnuEditPaste_Click();
+        f->w().editing()->mnuEditUndoStep_Click();
         QVERIFY(f->waitIdle(60000));
         QVERIFY(act("mnuEditPaste")->isEnabled());
         const CloneImage read = image();

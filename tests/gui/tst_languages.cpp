@@ -5,7 +5,7 @@
 #include "app/DlgCom.h"
 #include "app/DlgModify.h"
 #include "app/FrmAbout.h"
-#include "settings/SettingsLists.h"
+#include "image/SettingsLists.h"
 #include "support/TestFiles.h"
 #include <QAbstractButton>
 #include <QAction>
@@ -84,12 +84,12 @@ class TestLanguages : public QObject {
         QStringList labels;
         for (const SettingsList &l : SettingsLists())
             labels << l.label;
-        f.w().openEditor(EditSource::Memory, 0);
-        QStringList found = englishTexts(f.w().modifyDialog(), labels);
-        f.w().modifyDialog()->reject();
-        f.w().openEditor(EditSource::Vfo, 1);
-        found += englishTexts(f.w().modifyDialog(), labels);
-        f.w().modifyDialog()->reject();
+        f.w().editing()->openEditor(EditSource::Memory, 0);
+        QStringList found = englishTexts(f.w().editing()->modifyDialog(), labels);
+        f.w().editing()->modifyDialog()->reject();
+        f.w().editing()->openEditor(EditSource::Vfo, 1);
+        found += englishTexts(f.w().editing()->modifyDialog(), labels);
+        f.w().editing()->modifyDialog()->reject();
         f.w().mnuToolsOptions_Click();
         found += englishTexts(f.w().comDialog(), labels);
         f.w().comDialog()->reject();
@@ -106,7 +106,7 @@ class TestLanguages : public QObject {
         // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
         const QString bad = f.path(QStringLiteral("bad.M40"));
         QVERIFY(writeFile(bad, "short\r\n"));
-        QVERIFY(!f.w().openCloneFile(bad));
+        QVERIFY(!f.w().files()->openCloneFile(bad));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
         const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
         QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));

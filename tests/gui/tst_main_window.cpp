@@ -6,6 +6,7 @@
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "support/TestFiles.h"
 #include <QAction>
@@ -210,13 +211,13 @@ class TestMainWindow : public QObject {
         broken.remove(34 + 10, 1); // line 2 one character short
         QVERIFY(writeFile(shortLine, broken));
         f.prompts.fileNames = {shortLine};
-        f.w().mnuFileOpen_Click();
+        f.w().files()->mnuFileOpen_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("critical"));
         QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
         QCOMPARE(f.w().windowTitle(), title);
 
         f.prompts.fileNames = {f.path(QStringLiteral("missing.M40"))};
-        f.w().mnuFileOpen_Click();
+        f.w().files()->mnuFileOpen_Click();
         QCOMPARE(f.prompts.lastText(), QStringLiteral("File Open Error"));
 
         // A good header with a wrong end line: refused, yet the model option follows the header.
@@ -226,7 +227,7 @@ class TestMainWindow : public QObject {
         ending.replace(ending.lastIndexOf("File  End"), 9, "File  Xnd");
         QVERIFY(writeFile(wrongEnd, ending));
         f.prompts.fileNames = {wrongEnd};
-        f.w().mnuFileOpen_Click();
+        f.w().files()->mnuFileOpen_Click();
         QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
         QVERIFY(f.settings()->modelOption(VariantA)->isChecked());
         QVERIFY(f.w().image().WideRange);
@@ -335,7 +336,7 @@ class TestMainWindow : public QObject {
         QVERIFY(f.load());
         const QString clone = f.path(QStringLiteral("base.M40"));
         f.prompts.fileNames = {clone};
-        f.w().mnuFileSaveAs_Click();
+        f.w().files()->mnuFileSaveAs_Click();
         editChannel(f, 2, 7040000);
         const QString csv = f.path(QStringLiteral("list.csv"));
         f.prompts.fileNames = {csv};
@@ -348,7 +349,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.w().dataChanged());
         // A later Save must not write the clone file over the CSV: it asks for a name.
         QVERIFY(f.w().cloneFileName().isEmpty());
-        f.w().mnuFileSave_Click();
+        f.w().files()->mnuFileSave_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QVERIFY(readFile(csv).startsWith("\"MODEL\""));
         // Imported again, the original export takes nothing and says which layout would take it.

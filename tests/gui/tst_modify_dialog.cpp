@@ -17,7 +17,7 @@ class TestModifyDialog : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> f;
-    DlgModify *dlg() { return f->w().modifyDialog(); }
+    DlgModify *dlg() { return f->w().editing()->modifyDialog(); }
     QLineEdit *box(const char *name) { return dlg()->findChild<QLineEdit *>(QLatin1String(name)); }
     QComboBox *combo(const char *name) { return dlg()->findChild<QComboBox *>(QLatin1String(name)); }
     QLabel *label(const char *name) { return dlg()->findChild<QLabel *>(QLatin1String(name)); }

@@ -77,7 +77,7 @@ class TestStatusBar : public QObject {
         QVERIFY(readSettings());
         f.w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
         QCOMPARE(f.w().statusText(), QString());
-        f.w().modifyDialog()->reject();
+        f.w().editing()->modifyDialog()->reject();
         QVERIFY(readSettings());
         QTRY_COMPARE_WITH_TIMEOUT(f.w().statusText(), QString(), 5000);
     }
@@ -87,7 +87,7 @@ class TestStatusBar : public QObject {
         QtUserPrompts shown;
         MainWindowFixture f(BackupsIn(backups.path()), true, &shown);
         QVERIFY(f.load());
-        f.w().cmbRxData1_Click();
+        f.w().transfers()->cmbRxData1_Click();
         QVERIFY(f.w().transferRunning());
         QVERIFY(!f.w().close());
         QPointer<QMessageBox> box = f.w().findChild<QMessageBox *>();

@@ -72,8 +72,8 @@ class TestTransfers : public QObject {
         QCOMPARE(f->prompts.lastText(), BusyCloseText());
         // Commands reached while disabled do nothing.
         const CloneImage during = f->w().image();
-        f->w().cmbInsert_Click();
-        f->w().mnuFileNew_Click();
+        f->w().lists()->cmbInsert_Click();
+        f->w().files()->mnuFileNew_Click();
         QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
         for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
             QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);

@@ -21,8 +21,8 @@ class TestUnsavedWork : public QObject {
 
     // Bank A's first channel edited through the dialog, as a user does.
     static void editBankA(MainWindowFixture &f) {
-        f.w().openEditor(EditSource::Memory, 200);
-        DlgModify *dlg = f.w().modifyDialog();
+        f.w().editing()->openEditor(EditSource::Memory, 200);
+        DlgModify *dlg = f.w().editing()->modifyDialog();
         QLineEdit *mhz = dlg->findChild<QLineEdit *>(QStringLiteral("txtFreq"));
         mhz->setText(QStringLiteral("14"));
         dlg->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
@@ -75,6 +75,40 @@ class TestUnsavedWork : public QObject {
         // what the next start names
         if (command.isEmpty())
             QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
+    }
+
+    // A No to the save question holds only for the command it was given to: an Open cancelled in its file
+    // dialog leaves nothing behind, and the next command that replaces the edits keeps them first.
+    void aNoHoldsOnlyForTheCommandItAnswered_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("read") << "mnuReMem";
+        QTest::newRow("import") << "mnuImport";
+    }
+    void aNoHoldsOnlyForTheCommandItAnswered() {
+        QFETCH(QString, command);
+        QTemporaryDir backups;
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        f.setPaced(false);
+        editBankA(f);
+        const CloneImage edited = f.w().image();
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.prompts.fileNames.clear(); // Escape in the file dialog
+        f.w().action(QStringLiteral("mnuFileOpen"))->trigger();
+        QCOMPARE(f.prompts.kinds(), QStringList({QStringLiteral("question"), QStringLiteral("open")}));
+        QCOMPARE(f.w().image(), edited);
+        QVERIFY(unsavedBackups(backups.path()).isEmpty());
+        if (command == QStringLiteral("mnuImport")) {
+            QVERIFY(writeFile(f.path(QStringLiteral("b.csv")), "\"MODEL\",\"BANK\"\r\n"));
+            f.prompts.fileNames = {f.path(QStringLiteral("b.csv"))};
+        }
+        f.w().action(command)->trigger();
+        QVERIFY(f.waitIdle(60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
     }
 
     void keptOrDiscardedDataNeedNoBackup_data() {

@@ -80,8 +80,8 @@ class TestWindowFit : public QObject {
     void nameBoxShowsEightOfTheWidestCharacters() {
         MainWindowFixture f;
         QVERIFY(f.load());
-        f.w().openEditor(EditSource::Memory, 0);
-        DlgModify *dlg = f.w().modifyDialog();
+        f.w().editing()->openEditor(EditSource::Memory, 0);
+        DlgModify *dlg = f.w().editing()->modifyDialog();
         QTRY_VERIFY(dlg->isVisible());
         auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("txtName"));
         for (int code = 0; code < 256; ++code) {
@@ -115,8 +115,8 @@ class TestWindowFit : public QObject {
         QFETCH(int, stops);
         MainWindowFixture f;
         QVERIFY(f.load());
-        f.w().openEditor(EditSource(source), 0);
-        DlgModify *dlg = f.w().modifyDialog();
+        f.w().editing()->openEditor(EditSource(source), 0);
+        DlgModify *dlg = f.w().editing()->modifyDialog();
         QTRY_VERIFY(dlg->isVisible());
         QTRY_COMPARE(dlg->focusWidget()->objectName(), QStringLiteral("txtFreq"));
         QList<QWidget *> visited{dlg->focusWidget()};

@@ -1,6 +1,7 @@
 #pragma once
 // A virtual radio served on a pseudo-terminal and a session that reaches it through QSerialPort: the real
 // port path, as a cable would be.
+#include "files/NewImage.h"
 #include "link/PtyRadioServer.h"
 #include "link/RadioSession.h"
 #include "link/SerialLink.h"

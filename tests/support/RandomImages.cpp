@@ -1,6 +1,7 @@
 #include "support/RandomImages.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "files/NewImage.h"
 
 namespace {
 const char nameChars[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ *#+-/\\=()$_";

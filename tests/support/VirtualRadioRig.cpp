@@ -1,5 +1,6 @@
 #include "VirtualRadioRig.h"
 #include "channels/ChannelRecord.h"
+#include "files/NewImage.h"
 #include "image/HexText.h"
 #include <QTest>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "settings/SettingsLists.h"
+#include "image/SettingsLists.h"
 #include "image/TextTables.h"
 #include <QCoreApplication>
 

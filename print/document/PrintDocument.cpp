@@ -1,4 +1,4 @@
-#include "files/PrintDocument.h"
+#include "print/document/PrintDocument.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"

@@ -1,0 +1,7 @@
+#include "app/CommandContext.h"
+#include "app/MemoryPage.h"
+#include <QTabWidget>
+
+void CommandContext::showMemoryPage() const {
+    tabs->setCurrentWidget(memoryPage);
+}

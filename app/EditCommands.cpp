@@ -1,0 +1,251 @@
+#include "app/EditCommands.h"
+#include "app/DlgFind.h"
+#include "app/DlgModify.h"
+#include "app/DlgSetField.h"
+#include "app/GridModels.h"
+#include "app/MemoryPage.h"
+#include "app/SettingsPage.h"
+#include "app/StatusLine.h"
+#include "app/UserPrompts.h"
+#include "channels/ChannelClipboard.h"
+#include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
+#include "channels/VfoRecordCodec.h"
+#include "image/SettingsLists.h"
+#include "image/UiText.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace {
+QString channelCount(int n) {
+    return n == 1 ? UiText("1 channel", "1 チャンネル") : UiText("%1 channels", "%1 チャンネル").arg(n);
+}
+} // namespace
+
+EditCommands::EditCommands(const CommandContext &context, QObject *parent) : QObject(parent), m_c(context) {}
+
+// The edit dialog looks at the image: it goes before the document does.
+EditCommands::~EditCommands() {
+    delete m_modify;
+}
+
+DlgModify *EditCommands::modifyDialog() {
+    if (!m_modify) {
+        m_modify = new DlgModify(&m_c.image(), m_c.prompts, m_c.window);
+        connect(m_modify, &DlgModify::okPressed, this, [this] { m_c.document->setDataChanged(true); });
+        connect(m_modify, &DlgModify::stored, this, [this](EditSource source, int index) {
+            if (source == EditSource::Memory)
+                m_c.memoryPage->model->refreshRows(index, index);
+            else
+                m_c.settingsPage->vfoModel->refreshRow(index);
+            m_c.document->commitChange(
+                UiText("Modify %1", "変更 %1")
+                    .arg(source == EditSource::Memory ? ShortRowLabel(index) : VfoLabel(index)));
+        });
+    }
+    return m_modify;
+}
+
+void EditCommands::openEditor(EditSource source, int index) {
+    if (m_c.busy() || index < 0) return;
+    m_c.document->beginChange(); // the dialog is modal: its OK is the only change until it closes
+    modifyDialog()->openFor(source, index);
+}
+
+void EditCommands::mnuEditUndo_Click() {
+    if (m_c.tabs->currentIndex() == 0) {
+        const QModelIndex current = m_c.settingsPage->MSFlexGrid2->currentIndex();
+        openEditor(EditSource::Vfo, current.isValid() ? current.row() : 0);
+    } else {
+        openEditor(EditSource::Memory, m_c.memoryPage->currentRow() - 1);
+    }
+}
+
+void EditCommands::closeDialogs() {
+    for (QWidget *w : std::initializer_list<QWidget *>{m_modify, m_setField, m_find})
+        if (w) w->close();
+}
+
+void EditCommands::variantSelected(int variant) {
+    m_c.image().Variant = variant;
+    // A file or the radio selecting the model is part of that command's step.
+    if (m_quietVariant || m_c.busy()) {
+        m_c.document->setDataChanged(true);
+        return;
+    }
+    m_c.document->commitChange(UiText("Model %1", "機種 %1").arg(VariantCaption(variant)));
+}
+
+void EditCommands::settingPicked(int list) {
+    // Picking a list item is no unsaved change of its own, but it can be undone.
+    m_c.document->commitChange(UiText("Setting %1", "設定 %1").arg(SettingsLists()[list].label),
+                               CloneDocument::Mark::Leave);
+}
+
+void EditCommands::showVariantQuietly() {
+    m_quietVariant = true;
+    m_c.settingsPage->selectVariant(m_c.image().Variant);
+    m_quietVariant = false;
+}
+
+void EditCommands::mnuEditUndoStep_Click() {
+    if (m_c.busy()) return;
+    m_c.document->undo();
+}
+
+void EditCommands::mnuEditRedoStep_Click() {
+    if (m_c.busy()) return;
+    m_c.document->redo();
+}
+
+void EditCommands::mnuEditCopy_Click() {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    const QList<int> channels = m_c.memoryPage->selectedChannels();
+    auto *data = new QMimeData;
+    data->setText(ChannelsToTsv(m_c.image(), channels));
+    data->setData(ChannelsMimeType, ChannelsToLossless(m_c.image(), channels).toLatin1());
+    QGuiApplication::clipboard()->setMimeData(data);
+    m_c.status->showMessage(UiText("%1 copied", "%1 をコピーしました").arg(channelCount(channels.size())));
+}
+
+void EditCommands::mnuEditCut_Click() {
+    if (m_c.busy()) return;
+    mnuEditCopy_Click();
+    const QList<int> channels = m_c.memoryPage->selectedChannels();
+    m_c.document->beginChange();
+    for (int k : channels)
+        EmptyChannel(m_c.image(), k);
+    m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
+    m_c.document->commitChange(UiText("Cut %1", "切り取り %1").arg(channelCount(channels.size())));
+    m_c.status->showMessage(UiText("%1 cut", "%1 を切り取りました").arg(channelCount(channels.size())));
+}
+
+void EditCommands::mnuEditPaste_Click() {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data) return;
+    const QString text =
+        data->hasFormat(ChannelsMimeType) ? QString::fromLatin1(data->data(ChannelsMimeType)) : data->text();
+    const int first = m_c.memoryPage->currentRow() - 1;
+    m_c.document->beginChange();
+    const ChannelPaste paste = PasteChannels(m_c.image(), first, text);
+    if (!paste.ok) {
+        m_c.prompts->critical(m_c.window, UiText("Paste", "貼り付け"), paste.message);
+        return;
+    }
+    const int last = first + paste.count - 1;
+    m_c.memoryPage->model->refreshRows(first, last);
+    m_c.memoryPage->selectChannels(first, last);
+    m_c.document->commitChange(UiText("Paste %1", "貼り付け %1").arg(channelCount(paste.count)));
+    m_c.status->showMessage(UiText("%1 pasted from row %2", "%1 を行 %2 から貼り付けました")
+                                .arg(channelCount(paste.count), ShortRowLabel(first)));
+}
+
+void EditCommands::mnuEditSelectAll_Click() {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    const int current = m_c.memoryPage->currentRow() - 1;
+    m_c.memoryPage->MSFlexGrid1->selectAll();
+    m_c.memoryPage->MSFlexGrid1->selectionModel()->setCurrentIndex(m_c.memoryPage->model->index(current, 0),
+                                                                   QItemSelectionModel::NoUpdate);
+}
+
+DlgSetField *EditCommands::setFieldDialog() {
+    if (!m_setField) {
+        m_setField = new DlgSetField(m_c.window);
+        connect(m_setField, &DlgSetField::chosen, this, &EditCommands::setFieldOnSelection);
+    }
+    return m_setField;
+}
+
+void EditCommands::mnuEditSetField_Click() {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    setFieldDialog()->openFor(int(m_c.memoryPage->selectedChannels().size()));
+}
+
+void EditCommands::setFieldOnSelection(BulkField field, int value) {
+    if (m_c.busy()) return;
+    const QList<int> channels = m_c.memoryPage->selectedChannels();
+    m_c.document->beginChange();
+    const BulkEdit edit = SetChannelField(m_c.image(), channels, field, value);
+    if (!edit.ok) {
+        m_c.prompts->critical(m_c.window, UiText("Set Field", "項目の一括設定"), edit.message);
+        return;
+    }
+    m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
+    m_c.document->commitChange(
+        UiText("Set %1 on %2", "%1 の一括設定 %2").arg(BulkFieldName(field), channelCount(channels.size())));
+    m_c.status->showMessage(
+        UiText("%1 set to %2: %3 changed", "%1 を %2 に設定: %3 を変更")
+            .arg(BulkFieldName(field), BulkFieldValues(field).value(value), channelCount(edit.changed)));
+}
+
+void EditCommands::sortSelection(SortKey key) {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    const QList<int> channels = m_c.memoryPage->selectedChannels();
+    m_c.document->beginChange();
+    const BulkEdit edit = SortChannels(m_c.image(), channels, key);
+    if (!edit.ok) {
+        m_c.prompts->critical(m_c.window, UiText("Sort", "並べ替え"), edit.message);
+        return;
+    }
+    m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
+    m_c.document->commitChange(
+        key == SortKey::Frequency
+            ? UiText("Sort %1 by frequency", "周波数順に並べ替え %1").arg(channelCount(channels.size()))
+            : UiText("Sort %1 by name", "名前順に並べ替え %1").arg(channelCount(channels.size())));
+}
+
+void EditCommands::mnuEditSortFrequency_Click() {
+    sortSelection(SortKey::Frequency);
+}
+
+void EditCommands::mnuEditSortName_Click() {
+    sortSelection(SortKey::Name);
+}
+
+DlgFind *EditCommands::findDialog() {
+    if (!m_find) {
+        m_find = new DlgFind(m_c.window);
+        connect(m_find, &DlgFind::findNext, this, &EditCommands::mnuEditFindNext_Click);
+    }
+    return m_find;
+}
+
+void EditCommands::mnuEditFind_Click() {
+    if (m_c.busy()) return;
+    m_c.showMemoryPage();
+    findDialog()->show();
+    m_find->raise();
+    m_find->activateWindow();
+    m_find->txtFind->setFocus();
+    m_find->txtFind->selectAll();
+}
+
+void EditCommands::mnuEditFindNext_Click() {
+    if (m_c.busy()) return;
+    if (!m_find || m_find->query().trimmed().isEmpty()) {
+        mnuEditFind_Click(); // nothing to look for yet
+        return;
+    }
+    m_c.showMemoryPage();
+    const QString query = m_find->query().trimmed();
+    const int k = FindChannel(m_c.image(), query, m_find->findBy(), m_c.memoryPage->currentRow() - 1);
+    if (k < 0) {
+        m_c.status->showMessage(UiText("\"%1\" not found", "「%1」は見つかりません").arg(query));
+        m_c.prompts->information(m_find->isVisible() ? static_cast<QWidget *>(m_find) : m_c.window,
+                                 UiText("Find", "検索"),
+                                 UiText("\"%1\" not found.", "「%1」は見つかりません。").arg(query));
+        return;
+    }
+    m_c.memoryPage->selectChannels(k, k);
+    m_c.status->showMessage(UiText("Found at row %1", "行 %1 で見つかりました").arg(ShortRowLabel(k)));
+}
