@@ -1,5 +1,4 @@
 #include "app/DlgCom.h"
-#include "image/UiText.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,7 +10,7 @@
 
 DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgCOM"));
-    setWindowTitle(QStringLiteral("COM Port Setup"));
+    setWindowTitle(tr("COM Port Setup"));
     setWindowModality(Qt::ApplicationModal);
     m_group = new QButtonGroup(this);
 
@@ -24,7 +23,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     }
     ports->setHorizontalSpacing(32);
 
-    m_other = new QRadioButton(UiText("Other port:", "その他のポート:"), this);
+    m_other = new QRadioButton(tr("Other port:"), this);
     m_other->setObjectName(QStringLiteral("opbOther"));
     m_group->addButton(m_other, 14);
     m_otherPath = new QComboBox(this);
@@ -40,12 +39,12 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     layout->addLayout(ports);
     layout->addLayout(otherRow);
     if (offerVirtualRadio) {
-        m_virtual = new QRadioButton(UiText("Virtual radio (demo)", "仮想無線機 (デモ)"), this);
+        m_virtual = new QRadioButton(tr("Virtual radio (demo)"), this);
         m_virtual->setObjectName(QStringLiteral("opbVirtual"));
         m_group->addButton(m_virtual, 15);
         layout->addWidget(m_virtual);
     }
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     auto *buttons = new QHBoxLayout;

@@ -4,7 +4,6 @@
 #include "app/UserPrompts.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
-#include "image/UiText.h"
 
 namespace {
 // Insert and Delete shift channels only inside the plain bank, grid rows 1 to 200.
@@ -36,15 +35,13 @@ void ListCommands::cmbInsert_Click() {
         EmptyChannel(m_c.image(), k);
         m_c.memoryPage->model->refreshRows(k, PlainBankRows - 1);
     }
-    m_c.document->commitChange(UiText("Insert %1", "挿入 %1").arg(ShortRowLabel(k)));
+    m_c.document->commitChange(tr("Insert %1").arg(ShortRowLabel(k)));
 }
 
 void ListCommands::cmbDelete_Click() {
     if (m_c.busy()) return;
     const int r = m_c.memoryPage->currentRow();
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("DELETE OK"), DeleteQuestion) !=
-        UserPrompts::Answer::Ok)
-        return;
+    if (m_c.prompts->confirm(m_c.window, tr("DELETE OK"), DeleteQuestion) != UserPrompts::Answer::Ok) return;
     m_c.document->beginChange();
     if (r <= PlainBankRows) {
         for (int j = r - 1; j <= PlainBankRows - 2; ++j)
@@ -52,30 +49,26 @@ void ListCommands::cmbDelete_Click() {
         EmptyChannel(m_c.image(), PlainBankRows - 1);
         m_c.memoryPage->model->refreshRows(r - 1, PlainBankRows - 1);
     }
-    m_c.document->commitChange(UiText("Delete %1", "削除 %1").arg(ShortRowLabel(r - 1)));
+    m_c.document->commitChange(tr("Delete %1").arg(ShortRowLabel(r - 1)));
 }
 
 void ListCommands::cmbClear_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), ClearQuestion) !=
-        UserPrompts::Answer::Ok)
-        return;
+    if (m_c.prompts->confirm(m_c.window, tr("CLEAR OK"), ClearQuestion) != UserPrompts::Answer::Ok) return;
     const int r = m_c.memoryPage->currentRow();
     m_c.document->beginChange();
     EmptyChannel(m_c.image(), r - 1);
     m_c.memoryPage->model->refreshRows(r - 1, r - 1);
-    m_c.document->commitChange(UiText("Clear %1", "クリア %1").arg(ShortRowLabel(r - 1)));
+    m_c.document->commitChange(tr("Clear %1").arg(ShortRowLabel(r - 1)));
 }
 
 void ListCommands::cmbClAll_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), ClearAllQuestion) !=
-        UserPrompts::Answer::Ok)
-        return;
+    if (m_c.prompts->confirm(m_c.window, tr("CLEAR OK"), ClearAllQuestion) != UserPrompts::Answer::Ok) return;
     m_c.document->beginChange();
     EmptyMemory(m_c.image());
     m_c.memoryPage->model->refreshAll();
-    m_c.document->commitChange(UiText("Clear All", "すべてクリア"));
+    m_c.document->commitChange(tr("Clear All"));
 }
 
 // Up and Down scroll by the rows the grid really shows, so the highlighted row never jumps while it is in

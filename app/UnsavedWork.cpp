@@ -3,7 +3,7 @@
 #include "files/Backups.h"
 #include "image/CloneDocument.h"
 #include "image/SettingsStore.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 namespace {
 const QString UnsavedWorkKey = QStringLiteral("Backups/UnsavedWork");
@@ -19,7 +19,7 @@ void UnsavedWork::keep(bool atClose) {
                                     : SaveUnsavedWorkBackup(m_document->image(), m_backupFolder);
     if (!backup.ok) {
         m_status->showMessage(
-            UiText("No backup saved: %1", "バックアップを保存できません: %1").arg(backup.detail));
+            QCoreApplication::translate("UnsavedWork", "No backup saved: %1").arg(backup.detail));
         return;
     }
     m_document->markKept();
@@ -27,7 +27,7 @@ void UnsavedWork::keep(bool atClose) {
         SettingsStore().setValue(UnsavedWorkKey, backup.path);
     else
         m_status->showMessage(
-            UiText("Unsaved work kept in %1", "保存されていない作業を %1 に残しました").arg(backup.path));
+            QCoreApplication::translate("UnsavedWork", "Unsaved work kept in %1").arg(backup.path));
 }
 
 void UnsavedWork::showLastSessions() {
@@ -36,7 +36,7 @@ void UnsavedWork::showLastSessions() {
     if (path.isEmpty()) return;
     store.remove(UnsavedWorkKey);
     // It stays until the next action: the user may come back to the window later.
-    m_status->showProgress(UiText("Unsaved work of the last session was kept in %1",
-                                  "前回保存されなかった作業を %1 に残しました")
-                               .arg(path));
+    m_status->showProgress(
+        QCoreApplication::translate("UnsavedWork", "Unsaved work of the last session was kept in %1")
+            .arg(path));
 }

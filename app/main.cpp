@@ -5,16 +5,16 @@
 #include "app/FrmMain.h"
 #include "app/Splash.h"
 #include "app/UserPrompts.h"
+#include "image/SettingsStore.h"
+#include "image/UiText.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSplashScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
@@ -30,7 +30,10 @@ int main(int argc, char *argv[]) {
         }
     QString error;
     bool help = false;
-    AppOptions options = ParseAppArguments(arguments, QLocale::system().name(), &error, &help);
+    // the language chosen in the View menu at an earlier run
+    const QString storedLanguage = SettingsStore().value(QLatin1String(LanguageSettingKey)).toString();
+    AppOptions options =
+        ParseAppArguments(arguments, QLocale::system().name(), &error, &help, storedLanguage);
     if (help || !error.isEmpty()) {
         if (!error.isEmpty()) std::fprintf(stderr, "kt-m40: %s\n", qPrintable(error));
         std::fputs(AppUsageText, help ? stdout : stderr);
@@ -44,14 +47,11 @@ int main(int argc, char *argv[]) {
     arguments.clear();
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    options = ParseAppArguments(arguments, QLocale::system().name(), &error);
+    options = ParseAppArguments(arguments, QLocale::system().name(), &error, nullptr, storedLanguage);
 
-    // Qt's own texts (file dialogs, standard buttons, system errors) in the window's language.
-    QTranslator qtTexts;
-    if (options.language == UiLanguage::Japanese &&
-        qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The window's texts and Qt's own (file dialogs, print dialog, standard buttons) in the window's
+    // language.
+    SetUiLanguage(options.language);
 
     QSplashScreen *splash = CreateSplash();
     splash->show();

@@ -275,6 +275,49 @@
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Layout of the CSV file:</source>
+        <translation>Format der CSV-Datei:</translation>
+    </message>
+    <message>
+        <source>Exported to %1, %2</source>
+        <translation>Exportiert nach %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels written to %2. %3 values are not carried by CHIRP CSV:</source>
+        <translation>%1 Kanäle nach %2 geschrieben. %3 Werte werden von CHIRP-CSV nicht übertragen:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>Nothing was taken from %1: it is this program&apos;s export in the original layout, whose columns the import reads as another vocabulary. Export in the full layout to bring channels back.</source>
+        <translation>Aus %1 wurde nichts übernommen: Es ist ein Export dieses Programms im ursprünglichen Format, dessen Spalten der Import anders liest. Zum Zurückholen von Kanälen im vollständigen Format exportieren.</translation>
+    </message>
+    <message>
+        <source>Imported %1 records, %2 dropped</source>
+        <translation>%1 Datensätze importiert, %2 verworfen</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.</source>
+        <translation>%1, %2: %3 Zeilen übernommen, davon %4 geändert; %5 Zeilen abgelehnt.</translation>
+    </message>
+</context>
+<context>
     <name>CsvFullImport</name>
     <message>
         <source>empty</source>
@@ -392,6 +435,388 @@
     </message>
 </context>
 <context>
+    <name>DlgCom</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>COM-Port einrichten</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Anderer Port:</translation>
+    </message>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>Virtuelles Funkgerät (Demo)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame (any part)</source>
+        <translation>Nach &amp;Name (beliebiger Teil)</translation>
+    </message>
+    <message>
+        <source>By &amp;frequency (7.050.000, 7.05 or 7050000)</source>
+        <translation>Nach &amp;Frequenz (7.050.000, 7.05 oder 7050000)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DlgModify</name>
+    <message>
+        <source>Modify </source>
+        <translation>Ändern </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Split Frequency</source>
+        <translation>Split-Frequenz</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetField</name>
+    <message>
+        <source>Set Field</source>
+        <translation>Feld setzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <translation>&amp;Feld</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Wert</translation>
+    </message>
+    <message>
+        <source>On the %1 selected rows (empty channels stay empty):</source>
+        <translation>Für die %1 markierten Zeilen (leere Kanäle bleiben leer):</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>Modify %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Model %1</source>
+        <translation>Modell %1</translation>
+    </message>
+    <message>
+        <source>Setting %1</source>
+        <translation>Einstellung %1</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>%1 cut</source>
+        <translation>%1 ausgeschnitten</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>%1 einfügen</translation>
+    </message>
+    <message>
+        <source>%1 pasted from row %2</source>
+        <translation>%1 ab Zeile %2 eingefügt</translation>
+    </message>
+    <message>
+        <source>Set Field</source>
+        <translation>Feld setzen</translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation>%1 für %2 setzen</translation>
+    </message>
+    <message>
+        <source>%1 set to %2: %3 changed</source>
+        <translation>%1 auf %2 gesetzt: %3 geändert</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort %1 by frequency</source>
+        <translation>%1 nach Frequenz sortieren</translation>
+    </message>
+    <message>
+        <source>Sort %1 by name</source>
+        <translation>%1 nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>„%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found.</source>
+        <translation>„%1“ nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Found at row %1</source>
+        <translation>Gefunden in Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>About Korvan Clone Utility</source>
+        <translation>Über Korvan Clone Utility</translation>
+    </message>
+    <message>
+        <source>Version 0.10.00 Beta</source>
+        <translation>Version 0.10.00 Beta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Korvan Radio Co., Ltd. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Warning: This computer program is protected by copyright law and international
+treaties. Unauthorized reproduction or distribution of this program, or any
+portion of it, may result in severe civil and criminal penalties, and will be
+prosecuted to the maximum extent possible under the law.</source>
+        <translation>Warnung: Dieses Computerprogramm ist durch Urheberrecht und internationale
+Verträge geschützt. Unerlaubte Vervielfältigung oder Verbreitung dieses Programms
+oder eines Teils davon kann zu schweren zivil- und strafrechtlichen Folgen führen
+und wird im größtmöglichen gesetzlichen Umfang verfolgt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s)</source>
+        <translation>%1 Seite(n) gedruckt</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s) to %2</source>
+        <translation>%1 Seite(n) nach %2 gedruckt</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is under way.<byte value="xd"/>
+Wait until it has ended, then close the window.</source>
+        <translation>Eine Übertragung mit dem Funkgerät läuft.<byte value="xd"/>
+Warten Sie, bis sie beendet ist, und schließen Sie dann das Fenster.</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Changes(&amp;C)</source>
+        <translation>Ä&amp;nderungen</translation>
+    </message>
+    <message>
+        <source>Read the radio, keep it as a backup, write only what differs and check it</source>
+        <translation>Funkgerät lesen, als Sicherung aufheben, nur Abweichendes schreiben und prüfen</translation>
+    </message>
+    <message>
+        <source>Verify(&amp;V)</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Read the radio back and compare it with the window&apos;s data</source>
+        <translation>Funkgerät zurücklesen und mit den Daten im Fenster vergleichen</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;L)</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
+    <message>
+        <source>Set Field(&amp;S)...</source>
+        <translation>Feld &amp;setzen...</translation>
+    </message>
+    <message>
+        <source>Sort Selection(&amp;O)</source>
+        <translation>Auswahl s&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>By Frequency(&amp;F)</source>
+        <translation>Nach &amp;Frequenz</translation>
+    </message>
+    <message>
+        <source>By Name(&amp;N)</source>
+        <translation>Nach &amp;Name</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>Such&amp;en...</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>Weiters&amp;uchen</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start.</source>
+        <translation>Das Fenster spricht ab dem nächsten Start %1.</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>S&amp;prache</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Insert %1</source>
+        <translation>%1 einfügen</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>LÖSCHEN OK</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>LEEREN OK</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 leeren</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle leeren</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Memorys</source>
+        <translation>Speicherkanäle</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Communication Error</source>
@@ -427,6 +852,13 @@
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -451,6 +883,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1103,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Automatisch wählen</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Einstellungen lesen</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>Einstellungen schreiben</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>File(&amp;F)</source>
@@ -775,6 +1237,65 @@
     </message>
 </context>
 <context>
+    <name>TransferCommands</name>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>%1  %2: window %3, radio %4</source>
+        <translation>%1  %2: Fenster %3, Funkgerät %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>No port to open</source>
+        <translation>Kein Port zum Öffnen</translation>
+    </message>
+    <message>
+        <source>Written to the radio in %1</source>
+        <translation>In %1 ins Funkgerät geschrieben</translation>
+    </message>
+    <message>
+        <source>The radio answered in %1</source>
+        <translation>Das Funkgerät antwortete in %1</translation>
+    </message>
+    <message>
+        <source>Read from the radio in %1. </source>
+        <translation>In %1 aus dem Funkgerät gelesen. </translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Keine Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Verify: the radio holds what Write would send</source>
+        <translation>Prüfen: Das Funkgerät enthält, was Schreiben senden würde</translation>
+    </message>
+    <message>
+        <source>The radio holds what Write would send.</source>
+        <translation>Das Funkgerät enthält, was Schreiben senden würde.</translation>
+    </message>
+    <message>
+        <source>Verify: %1 difference(s)</source>
+        <translation>Prüfen: %1 Abweichung(en)</translation>
+    </message>
+    <message>
+        <source>%1 difference(s) between the window and the radio:</source>
+        <translation>%1 Abweichung(en) zwischen Fenster und Funkgerät:</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>Das Funkgerät enthält nicht, was geschrieben wurde:</translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message>
         <source>%1 of %2 records, %3 elapsed, %4 left</source>
@@ -782,10 +1303,44 @@
     </message>
 </context>
 <context>
+    <name>TransferRun</name>
+    <message>
+        <source>Read ALL</source>
+        <translation>Alles lesen</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Speicher lesen</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Einstellungen lesen</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Automatisch wählen</translation>
+    </message>
+</context>
+<context>
     <name>TransferSteps</name>
     <message>
         <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
         <translation>die Antwort auf %1 beginnt mit &apos;%2&apos;, dem Echo eines anderen Befehls: eine verspätete Antwort oder die eines früheren Laufs</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Keine Sicherung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work kept in %1</source>
+        <translation>Ungespeicherte Arbeit in %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Unsaved work of the last session was kept in %1</source>
+        <translation>Ungespeicherte Arbeit der letzten Sitzung wurde in %1 aufbewahrt</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,49 @@
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Layout of the CSV file:</source>
+        <translation>Formato del archivo CSV:</translation>
+    </message>
+    <message>
+        <source>Exported to %1, %2</source>
+        <translation>Exportado a %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels written to %2. %3 values are not carried by CHIRP CSV:</source>
+        <translation>%1 canales escritos en %2. %3 valores no se transmiten en el CSV de CHIRP:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importar %1</translation>
+    </message>
+    <message>
+        <source>Nothing was taken from %1: it is this program&apos;s export in the original layout, whose columns the import reads as another vocabulary. Export in the full layout to bring channels back.</source>
+        <translation>No se tomó nada de %1: es una exportación de este programa en el formato original, cuyas columnas la importación lee de otra manera. Exporte en el formato completo para recuperar canales.</translation>
+    </message>
+    <message>
+        <source>Imported %1 records, %2 dropped</source>
+        <translation>%1 registros importados, %2 descartados</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.</source>
+        <translation>%1, %2: %3 líneas tomadas, %4 de ellas cambiadas; %5 líneas rechazadas.</translation>
+    </message>
+</context>
+<context>
     <name>CsvFullImport</name>
     <message>
         <source>empty</source>
@@ -392,6 +435,388 @@
     </message>
 </context>
 <context>
+    <name>DlgCom</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>Configuración del puerto COM</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Otro puerto:</translation>
+    </message>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>Equipo virtual (demo)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame (any part)</source>
+        <translation>Por &amp;nombre (cualquier parte)</translation>
+    </message>
+    <message>
+        <source>By &amp;frequency (7.050.000, 7.05 or 7050000)</source>
+        <translation>Por &amp;frecuencia (7.050.000, 7.05 o 7050000)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>DlgModify</name>
+    <message>
+        <source>Modify </source>
+        <translation>Modificar </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Split Frequency</source>
+        <translation>Frecuencia split</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetField</name>
+    <message>
+        <source>Set Field</source>
+        <translation>Asignar campo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <translation>&amp;Campo</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Valor</translation>
+    </message>
+    <message>
+        <source>On the %1 selected rows (empty channels stay empty):</source>
+        <translation>En las %1 filas seleccionadas (los canales vacíos siguen vacíos):</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>Modify %1</source>
+        <translation>Modificar %1</translation>
+    </message>
+    <message>
+        <source>Model %1</source>
+        <translation>Modelo %1</translation>
+    </message>
+    <message>
+        <source>Setting %1</source>
+        <translation>Ajuste %1</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copiado(s)</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Cortar %1</translation>
+    </message>
+    <message>
+        <source>%1 cut</source>
+        <translation>%1 cortado(s)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Pegar %1</translation>
+    </message>
+    <message>
+        <source>%1 pasted from row %2</source>
+        <translation>%1 pegado(s) desde la fila %2</translation>
+    </message>
+    <message>
+        <source>Set Field</source>
+        <translation>Asignar campo</translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation>Asignar %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 set to %2: %3 changed</source>
+        <translation>%1 puesto a %2: %3 cambiado(s)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort %1 by frequency</source>
+        <translation>Ordenar %1 por frecuencia</translation>
+    </message>
+    <message>
+        <source>Sort %1 by name</source>
+        <translation>Ordenar %1 por nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>«%1» no encontrado</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found.</source>
+        <translation>«%1» no encontrado.</translation>
+    </message>
+    <message>
+        <source>Found at row %1</source>
+        <translation>Encontrado en la fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>About Korvan Clone Utility</source>
+        <translation>Acerca de Korvan Clone Utility</translation>
+    </message>
+    <message>
+        <source>Version 0.10.00 Beta</source>
+        <translation>Versión 0.10.00 beta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Korvan Radio Co., Ltd. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Warning: This computer program is protected by copyright law and international
+treaties. Unauthorized reproduction or distribution of this program, or any
+portion of it, may result in severe civil and criminal penalties, and will be
+prosecuted to the maximum extent possible under the law.</source>
+        <translation>Advertencia: este programa está protegido por las leyes de propiedad intelectual
+y los tratados internacionales. La reproducción o distribución no autorizada de este
+programa, o de cualquier parte de él, puede acarrear graves sanciones civiles y
+penales, y será perseguida con el máximo rigor que permita la ley.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s)</source>
+        <translation>%1 página(s) impresa(s)</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s) to %2</source>
+        <translation>%1 página(s) impresa(s) en %2</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is under way.<byte value="xd"/>
+Wait until it has ended, then close the window.</source>
+        <translation>Hay una transferencia con el equipo en curso.<byte value="xd"/>
+Espere a que termine y cierre después la ventana.</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Changes(&amp;C)</source>
+        <translation>&amp;Cambios</translation>
+    </message>
+    <message>
+        <source>Read the radio, keep it as a backup, write only what differs and check it</source>
+        <translation>Leer el equipo, guardarlo como copia de seguridad, escribir solo lo que difiere y comprobarlo</translation>
+    </message>
+    <message>
+        <source>Verify(&amp;V)</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Read the radio back and compare it with the window&apos;s data</source>
+        <translation>Volver a leer el equipo y compararlo con los datos de la ventana</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;L)</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <source>Set Field(&amp;S)...</source>
+        <translation>&amp;Asignar campo...</translation>
+    </message>
+    <message>
+        <source>Sort Selection(&amp;O)</source>
+        <translation>Orde&amp;nar selección</translation>
+    </message>
+    <message>
+        <source>By Frequency(&amp;F)</source>
+        <translation>Por &amp;frecuencia</translation>
+    </message>
+    <message>
+        <source>By Name(&amp;N)</source>
+        <translation>Por &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start.</source>
+        <translation>La ventana hablará %1 a partir del próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Insert %1</source>
+        <translation>Insertar %1</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>ELIMINAR OK</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>BORRAR OK</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Memorys</source>
+        <translation>Canales de memoria</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Communication Error</source>
@@ -427,6 +852,13 @@
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -451,6 +883,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1103,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Selección automática</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Leer ajustes</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>Escribir ajustes</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>File(&amp;F)</source>
@@ -775,6 +1237,65 @@
     </message>
 </context>
 <context>
+    <name>TransferCommands</name>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>%1  %2: window %3, radio %4</source>
+        <translation>%1  %2: ventana %3, equipo %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>No port to open</source>
+        <translation>No hay puerto que abrir</translation>
+    </message>
+    <message>
+        <source>Written to the radio in %1</source>
+        <translation>Escrito en el equipo en %1</translation>
+    </message>
+    <message>
+        <source>The radio answered in %1</source>
+        <translation>El equipo respondió en %1</translation>
+    </message>
+    <message>
+        <source>Read from the radio in %1. </source>
+        <translation>Leído del equipo en %1. </translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Copia de seguridad guardada: %1</translation>
+    </message>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>No se guardó ninguna copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Verify: the radio holds what Write would send</source>
+        <translation>Verificar: el equipo contiene lo que Escribir enviaría</translation>
+    </message>
+    <message>
+        <source>The radio holds what Write would send.</source>
+        <translation>El equipo contiene lo que Escribir enviaría.</translation>
+    </message>
+    <message>
+        <source>Verify: %1 difference(s)</source>
+        <translation>Verificar: %1 diferencia(s)</translation>
+    </message>
+    <message>
+        <source>%1 difference(s) between the window and the radio:</source>
+        <translation>%1 diferencia(s) entre la ventana y el equipo:</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>El equipo no contiene lo que se escribió:</translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message>
         <source>%1 of %2 records, %3 elapsed, %4 left</source>
@@ -782,10 +1303,44 @@
     </message>
 </context>
 <context>
+    <name>TransferRun</name>
+    <message>
+        <source>Read ALL</source>
+        <translation>Leer todo</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Leer memoria</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Leer ajustes</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Selección automática</translation>
+    </message>
+</context>
+<context>
     <name>TransferSteps</name>
     <message>
         <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
         <translation>la respuesta a %1 empieza por &apos;%2&apos;, el eco de otra orden: una respuesta tardía o de una ejecución anterior</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>No se guardó ninguna copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work kept in %1</source>
+        <translation>Trabajo sin guardar conservado en %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work of the last session was kept in %1</source>
+        <translation>El trabajo sin guardar de la última sesión se conservó en %1</translation>
     </message>
 </context>
 <context>

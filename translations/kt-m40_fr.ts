@@ -275,6 +275,49 @@
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Layout of the CSV file:</source>
+        <translation>Format du fichier CSV :</translation>
+    </message>
+    <message>
+        <source>Exported to %1, %2</source>
+        <translation>Exporté vers %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels written to %2. %3 values are not carried by CHIRP CSV:</source>
+        <translation>%1 canaux écrits dans %2. %3 valeurs ne sont pas reprises par le CSV CHIRP :</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
+    </message>
+    <message>
+        <source>Nothing was taken from %1: it is this program&apos;s export in the original layout, whose columns the import reads as another vocabulary. Export in the full layout to bring channels back.</source>
+        <translation>Rien n&apos;a été repris de %1 : c&apos;est un export de ce programme au format d&apos;origine, dont l&apos;import lit les colonnes autrement. Exportez au format complet pour récupérer des canaux.</translation>
+    </message>
+    <message>
+        <source>Imported %1 records, %2 dropped</source>
+        <translation>%1 enregistrements importés, %2 écartés</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.</source>
+        <translation>%1, %2 : %3 lignes reprises, dont %4 modifiées ; %5 lignes refusées.</translation>
+    </message>
+</context>
+<context>
     <name>CsvFullImport</name>
     <message>
         <source>empty</source>
@@ -392,6 +435,388 @@
     </message>
 </context>
 <context>
+    <name>DlgCom</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>Configuration du port COM</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Autre port :</translation>
+    </message>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>Poste virtuel (démo)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame (any part)</source>
+        <translation>Par &amp;nom (n&apos;importe quelle partie)</translation>
+    </message>
+    <message>
+        <source>By &amp;frequency (7.050.000, 7.05 or 7050000)</source>
+        <translation>Par &amp;fréquence (7.050.000, 7.05 ou 7050000)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Sui&amp;vant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>DlgModify</name>
+    <message>
+        <source>Modify </source>
+        <translation>Modifier </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Split Frequency</source>
+        <translation>Fréquence split</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetField</name>
+    <message>
+        <source>Set Field</source>
+        <translation>Définir un champ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <translation>&amp;Champ</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Valeur</translation>
+    </message>
+    <message>
+        <source>On the %1 selected rows (empty channels stay empty):</source>
+        <translation>Sur les %1 lignes sélectionnées (les canaux vides restent vides) :</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>Modify %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Model %1</source>
+        <translation>Modèle %1</translation>
+    </message>
+    <message>
+        <source>Setting %1</source>
+        <translation>Réglage %1</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copié(s)</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Couper %1</translation>
+    </message>
+    <message>
+        <source>%1 cut</source>
+        <translation>%1 coupé(s)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Coller %1</translation>
+    </message>
+    <message>
+        <source>%1 pasted from row %2</source>
+        <translation>%1 collé(s) à partir de la ligne %2</translation>
+    </message>
+    <message>
+        <source>Set Field</source>
+        <translation>Définir un champ</translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation>Définir %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 set to %2: %3 changed</source>
+        <translation>%1 mis à %2 : %3 modifié(s)</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Sort %1 by frequency</source>
+        <translation>Trier %1 par fréquence</translation>
+    </message>
+    <message>
+        <source>Sort %1 by name</source>
+        <translation>Trier %1 par nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>« %1 » introuvable</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found.</source>
+        <translation>« %1 » introuvable.</translation>
+    </message>
+    <message>
+        <source>Found at row %1</source>
+        <translation>Trouvé à la ligne %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>About Korvan Clone Utility</source>
+        <translation>À propos de Korvan Clone Utility</translation>
+    </message>
+    <message>
+        <source>Version 0.10.00 Beta</source>
+        <translation>Version 0.10.00 bêta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Korvan Radio Co., Ltd. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Warning: This computer program is protected by copyright law and international
+treaties. Unauthorized reproduction or distribution of this program, or any
+portion of it, may result in severe civil and criminal penalties, and will be
+prosecuted to the maximum extent possible under the law.</source>
+        <translation>Avertissement : ce logiciel est protégé par le droit d&apos;auteur et les traités
+internationaux. Toute reproduction ou distribution non autorisée de ce logiciel,
+ou d&apos;une partie de celui-ci, expose à de lourdes sanctions civiles et pénales
+et sera poursuivie dans toute la mesure permise par la loi.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s)</source>
+        <translation>%1 page(s) imprimée(s)</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s) to %2</source>
+        <translation>%1 page(s) imprimée(s) dans %2</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is under way.<byte value="xd"/>
+Wait until it has ended, then close the window.</source>
+        <translation>Un transfert avec le poste est en cours.<byte value="xd"/>
+Attendez qu&apos;il soit terminé, puis fermez la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Changes(&amp;C)</source>
+        <translation>Mo&amp;difications</translation>
+    </message>
+    <message>
+        <source>Read the radio, keep it as a backup, write only what differs and check it</source>
+        <translation>Lire le poste, le garder en sauvegarde, n&apos;écrire que ce qui diffère et le vérifier</translation>
+    </message>
+    <message>
+        <source>Verify(&amp;V)</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Read the radio back and compare it with the window&apos;s data</source>
+        <translation>Relire le poste et le comparer aux données de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;L)</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Set Field(&amp;S)...</source>
+        <translation>&amp;Définir un champ...</translation>
+    </message>
+    <message>
+        <source>Sort Selection(&amp;O)</source>
+        <translation>Trier la &amp;sélection</translation>
+    </message>
+    <message>
+        <source>By Frequency(&amp;F)</source>
+        <translation>Par &amp;fréquence</translation>
+    </message>
+    <message>
+        <source>By Name(&amp;N)</source>
+        <translation>Par &amp;nom</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>Rec&amp;hercher...</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>Rechercher le suiva&amp;nt</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start.</source>
+        <translation>La fenêtre parlera %1 au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Insert %1</source>
+        <translation>Insérer %1</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>SUPPRIMER OK</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>EFFACER OK</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Effacer %1</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Memorys</source>
+        <translation>Canaux mémoire</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Communication Error</source>
@@ -427,6 +852,13 @@
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -451,6 +883,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1103,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Sélection auto</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Lire les réglages</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>Écrire les réglages</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>File(&amp;F)</source>
@@ -775,6 +1237,65 @@
     </message>
 </context>
 <context>
+    <name>TransferCommands</name>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>%1  %2: window %3, radio %4</source>
+        <translation>%1  %2 : fenêtre %3, poste %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>No port to open</source>
+        <translation>Aucun port à ouvrir</translation>
+    </message>
+    <message>
+        <source>Written to the radio in %1</source>
+        <translation>Écrit dans le poste en %1</translation>
+    </message>
+    <message>
+        <source>The radio answered in %1</source>
+        <translation>Le poste a répondu en %1</translation>
+    </message>
+    <message>
+        <source>Read from the radio in %1. </source>
+        <translation>Lu depuis le poste en %1. </translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Sauvegarde enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Aucune sauvegarde enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Verify: the radio holds what Write would send</source>
+        <translation>Vérifier : le poste contient ce qu&apos;Écrire enverrait</translation>
+    </message>
+    <message>
+        <source>The radio holds what Write would send.</source>
+        <translation>Le poste contient ce qu&apos;Écrire enverrait.</translation>
+    </message>
+    <message>
+        <source>Verify: %1 difference(s)</source>
+        <translation>Vérifier : %1 différence(s)</translation>
+    </message>
+    <message>
+        <source>%1 difference(s) between the window and the radio:</source>
+        <translation>%1 différence(s) entre la fenêtre et le poste :</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>Le poste ne contient pas ce qui a été écrit :</translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message>
         <source>%1 of %2 records, %3 elapsed, %4 left</source>
@@ -782,10 +1303,44 @@
     </message>
 </context>
 <context>
+    <name>TransferRun</name>
+    <message>
+        <source>Read ALL</source>
+        <translation>Tout lire</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Lire la mémoire</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Lire les réglages</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Sélection auto</translation>
+    </message>
+</context>
+<context>
     <name>TransferSteps</name>
     <message>
         <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
         <translation>la réponse à %1 commence par &apos;%2&apos;, l&apos;écho d&apos;une autre commande : une réponse tardive ou celle d&apos;un passage précédent</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Aucune sauvegarde enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work kept in %1</source>
+        <translation>Travail non enregistré conservé dans %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work of the last session was kept in %1</source>
+        <translation>Le travail non enregistré de la dernière session a été conservé dans %1</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,49 @@
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... e altri %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Layout of the CSV file:</source>
+        <translation>Formato del file CSV:</translation>
+    </message>
+    <message>
+        <source>Exported to %1, %2</source>
+        <translation>Esportato in %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels written to %2. %3 values are not carried by CHIRP CSV:</source>
+        <translation>%1 canali scritti in %2. %3 valori non sono riportati dal CSV CHIRP:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importa %1</translation>
+    </message>
+    <message>
+        <source>Nothing was taken from %1: it is this program&apos;s export in the original layout, whose columns the import reads as another vocabulary. Export in the full layout to bring channels back.</source>
+        <translation>Da %1 non è stato preso nulla: è un&apos;esportazione di questo programma nel formato originale, le cui colonne l&apos;importazione legge in altro modo. Esportare nel formato completo per riportare i canali.</translation>
+    </message>
+    <message>
+        <source>Imported %1 records, %2 dropped</source>
+        <translation>%1 record importati, %2 scartati</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.</source>
+        <translation>%1, %2: %3 righe prese, di cui %4 modificate; %5 righe rifiutate.</translation>
+    </message>
+</context>
+<context>
     <name>CsvFullImport</name>
     <message>
         <source>empty</source>
@@ -392,6 +435,388 @@
     </message>
 </context>
 <context>
+    <name>DlgCom</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>Impostazione porta COM</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Altra porta:</translation>
+    </message>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>Apparato virtuale (demo)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame (any part)</source>
+        <translation>Per &amp;nome (qualsiasi parte)</translation>
+    </message>
+    <message>
+        <source>By &amp;frequency (7.050.000, 7.05 or 7050000)</source>
+        <translation>Per &amp;frequenza (7.050.000, 7.05 o 7050000)</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>DlgModify</name>
+    <message>
+        <source>Modify </source>
+        <translation>Modifica </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Split Frequency</source>
+        <translation>Frequenza split</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetField</name>
+    <message>
+        <source>Set Field</source>
+        <translation>Imposta campo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <translation>&amp;Campo</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Valore</translation>
+    </message>
+    <message>
+        <source>On the %1 selected rows (empty channels stay empty):</source>
+        <translation>Sulle %1 righe selezionate (i canali vuoti restano vuoti):</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canale</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canali</translation>
+    </message>
+    <message>
+        <source>Modify %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Model %1</source>
+        <translation>Modello %1</translation>
+    </message>
+    <message>
+        <source>Setting %1</source>
+        <translation>Impostazione %1</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copiato/i</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Taglia %1</translation>
+    </message>
+    <message>
+        <source>%1 cut</source>
+        <translation>%1 tagliato/i</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Incolla %1</translation>
+    </message>
+    <message>
+        <source>%1 pasted from row %2</source>
+        <translation>%1 incollato/i dalla riga %2</translation>
+    </message>
+    <message>
+        <source>Set Field</source>
+        <translation>Imposta campo</translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation>Imposta %1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 set to %2: %3 changed</source>
+        <translation>%1 impostato a %2: %3 modificato/i</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordina</translation>
+    </message>
+    <message>
+        <source>Sort %1 by frequency</source>
+        <translation>Ordina %1 per frequenza</translation>
+    </message>
+    <message>
+        <source>Sort %1 by name</source>
+        <translation>Ordina %1 per nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>«%1» non trovato</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found.</source>
+        <translation>«%1» non trovato.</translation>
+    </message>
+    <message>
+        <source>Found at row %1</source>
+        <translation>Trovato alla riga %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Apri %1</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>About Korvan Clone Utility</source>
+        <translation>Informazioni su Korvan Clone Utility</translation>
+    </message>
+    <message>
+        <source>Version 0.10.00 Beta</source>
+        <translation>Versione 0.10.00 beta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Korvan Radio Co., Ltd. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Warning: This computer program is protected by copyright law and international
+treaties. Unauthorized reproduction or distribution of this program, or any
+portion of it, may result in severe civil and criminal penalties, and will be
+prosecuted to the maximum extent possible under the law.</source>
+        <translation>Attenzione: questo programma è protetto dalle leggi sul diritto d&apos;autore e dai
+trattati internazionali. La riproduzione o distribuzione non autorizzata di questo
+programma, o di una sua parte, può comportare gravi sanzioni civili e penali e
+sarà perseguita nella misura massima consentita dalla legge.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s)</source>
+        <translation>%1 pagina/e stampata/e</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s) to %2</source>
+        <translation>%1 pagina/e stampata/e in %2</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is under way.<byte value="xd"/>
+Wait until it has ended, then close the window.</source>
+        <translation>È in corso un trasferimento con l&apos;apparato.<byte value="xd"/>
+Attendere che finisca, poi chiudere la finestra.</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>Antep&amp;rima di stampa...</translation>
+    </message>
+    <message>
+        <source>Changes(&amp;C)</source>
+        <translation>Modi&amp;fiche</translation>
+    </message>
+    <message>
+        <source>Read the radio, keep it as a backup, write only what differs and check it</source>
+        <translation>Leggere l&apos;apparato, conservarlo come backup, scrivere solo ciò che differisce e verificarlo</translation>
+    </message>
+    <message>
+        <source>Verify(&amp;V)</source>
+        <translation>&amp;Verifica</translation>
+    </message>
+    <message>
+        <source>Read the radio back and compare it with the window&apos;s data</source>
+        <translation>Rileggere l&apos;apparato e confrontarlo con i dati della finestra</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>I&amp;ncolla</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;L)</source>
+        <translation>Seleziona t&amp;utto</translation>
+    </message>
+    <message>
+        <source>Set Field(&amp;S)...</source>
+        <translation>&amp;Imposta campo...</translation>
+    </message>
+    <message>
+        <source>Sort Selection(&amp;O)</source>
+        <translation>&amp;Ordina selezione</translation>
+    </message>
+    <message>
+        <source>By Frequency(&amp;F)</source>
+        <translation>Per &amp;frequenza</translation>
+    </message>
+    <message>
+        <source>By Name(&amp;N)</source>
+        <translation>Per &amp;nome</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>Tro&amp;va...</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>&amp;Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>&amp;Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start.</source>
+        <translation>La finestra parlerà %1 dal prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Insert %1</source>
+        <translation>Inserisci %1</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>ELIMINA OK</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>SVUOTA OK</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Svuota %1</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Svuota tutto</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Memorys</source>
+        <translation>Canali di memoria</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Communication Error</source>
@@ -427,6 +852,13 @@
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -451,6 +883,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1103,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Selezione automatica</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Leggi impostazioni</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>Scrivi impostazioni</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>File(&amp;F)</source>
@@ -775,6 +1237,65 @@
     </message>
 </context>
 <context>
+    <name>TransferCommands</name>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>%1  %2: window %3, radio %4</source>
+        <translation>%1  %2: finestra %3, apparato %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... e altri %1</translation>
+    </message>
+    <message>
+        <source>No port to open</source>
+        <translation>Nessuna porta da aprire</translation>
+    </message>
+    <message>
+        <source>Written to the radio in %1</source>
+        <translation>Scritto nell&apos;apparato in %1</translation>
+    </message>
+    <message>
+        <source>The radio answered in %1</source>
+        <translation>L&apos;apparato ha risposto in %1</translation>
+    </message>
+    <message>
+        <source>Read from the radio in %1. </source>
+        <translation>Letto dall&apos;apparato in %1. </translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Backup salvato: %1</translation>
+    </message>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Nessun backup salvato: %1</translation>
+    </message>
+    <message>
+        <source>Verify: the radio holds what Write would send</source>
+        <translation>Verifica: l&apos;apparato contiene ciò che Scrivi invierebbe</translation>
+    </message>
+    <message>
+        <source>The radio holds what Write would send.</source>
+        <translation>L&apos;apparato contiene ciò che Scrivi invierebbe.</translation>
+    </message>
+    <message>
+        <source>Verify: %1 difference(s)</source>
+        <translation>Verifica: %1 differenza/e</translation>
+    </message>
+    <message>
+        <source>%1 difference(s) between the window and the radio:</source>
+        <translation>%1 differenza/e tra la finestra e l&apos;apparato:</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>L&apos;apparato non contiene ciò che è stato scritto:</translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message>
         <source>%1 of %2 records, %3 elapsed, %4 left</source>
@@ -782,10 +1303,44 @@
     </message>
 </context>
 <context>
+    <name>TransferRun</name>
+    <message>
+        <source>Read ALL</source>
+        <translation>Leggi tutto</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Leggi memoria</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Leggi impostazioni</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Selezione automatica</translation>
+    </message>
+</context>
+<context>
     <name>TransferSteps</name>
     <message>
         <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
         <translation>la risposta a %1 inizia con &apos;%2&apos;, l&apos;eco di un altro comando: una risposta in ritardo o di un&apos;esecuzione precedente</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>Nessun backup salvato: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work kept in %1</source>
+        <translation>Lavoro non salvato conservato in %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work of the last session was kept in %1</source>
+        <translation>Il lavoro non salvato dell&apos;ultima sessione è stato conservato in %1</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,49 @@
     </message>
 </context>
 <context>
+    <name>CsvCommands</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Layout of the CSV file:</source>
+        <translation>CSVファイルの形式:</translation>
+    </message>
+    <message>
+        <source>Exported to %1, %2</source>
+        <translation>%1 にエクスポートしました、%2</translation>
+    </message>
+    <message>
+        <source>%1 channels written to %2. %3 values are not carried by CHIRP CSV:</source>
+        <translation>%1 チャンネルを %2 に書き込みました。%3 個の値は CHIRP CSV で運べません:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>インポート %1</translation>
+    </message>
+    <message>
+        <source>Nothing was taken from %1: it is this program&apos;s export in the original layout, whose columns the import reads as another vocabulary. Export in the full layout to bring channels back.</source>
+        <translation>%1 から何も取り込みませんでした: このプログラムが従来の形式で書き出したファイルで、その列はインポートでは別の意味に読まれます。チャンネルを戻すには完全な形式でエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>Imported %1 records, %2 dropped</source>
+        <translation>%1 件を取り込み、%2 件を除外しました</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 lines taken, %4 of them changed; %5 lines refused.</source>
+        <translation>%1、%2: %3 行を取り込み、うち %4 行を変更; %5 行を拒否しました。</translation>
+    </message>
+</context>
+<context>
     <name>CsvFullImport</name>
     <message>
         <source>empty</source>
@@ -392,6 +435,387 @@
     </message>
 </context>
 <context>
+    <name>DlgCom</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>COM Port Setup</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>その他のポート:</translation>
+    </message>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>仮想無線機 (デモ)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DlgFind</name>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>検索する文字列(&amp;N):</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame (any part)</source>
+        <translation>名前で(&amp;A)（一部でも可）</translation>
+    </message>
+    <message>
+        <source>By &amp;frequency (7.050.000, 7.05 or 7050000)</source>
+        <translation>周波数で(&amp;F)（7.050.000、7.05、7050000）</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>DlgModify</name>
+    <message>
+        <source>Modify </source>
+        <translation>Modify </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Split Frequency</source>
+        <translation>Split Frequency</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+</context>
+<context>
+    <name>DlgSetField</name>
+    <message>
+        <source>Set Field</source>
+        <translation>項目の一括設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Field</source>
+        <translation>項目(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>値(&amp;V)</translation>
+    </message>
+    <message>
+        <source>On the %1 selected rows (empty channels stay empty):</source>
+        <translation>選んだ %1 行に設定します（空きチャンネルは空のまま）:</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>1 channel</source>
+        <translation>1 チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>Modify %1</source>
+        <translation>変更 %1</translation>
+    </message>
+    <message>
+        <source>Model %1</source>
+        <translation>機種 %1</translation>
+    </message>
+    <message>
+        <source>Setting %1</source>
+        <translation>設定 %1</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 をコピーしました</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>切り取り %1</translation>
+    </message>
+    <message>
+        <source>%1 cut</source>
+        <translation>%1 を切り取りました</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>貼り付け %1</translation>
+    </message>
+    <message>
+        <source>%1 pasted from row %2</source>
+        <translation>%1 を行 %2 から貼り付けました</translation>
+    </message>
+    <message>
+        <source>Set Field</source>
+        <translation>項目の一括設定</translation>
+    </message>
+    <message>
+        <source>Set %1 on %2</source>
+        <translation>%1 の一括設定 %2</translation>
+    </message>
+    <message>
+        <source>%1 set to %2: %3 changed</source>
+        <translation>%1 を %2 に設定: %3 を変更</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort %1 by frequency</source>
+        <translation>周波数順に並べ替え %1</translation>
+    </message>
+    <message>
+        <source>Sort %1 by name</source>
+        <translation>名前順に並べ替え %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>「%1」は見つかりません</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found.</source>
+        <translation>「%1」は見つかりません。</translation>
+    </message>
+    <message>
+        <source>Found at row %1</source>
+        <translation>行 %1 で見つかりました</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>開く %1</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbout</name>
+    <message>
+        <source>About Korvan Clone Utility</source>
+        <translation>About Korvan Clone Utility</translation>
+    </message>
+    <message>
+        <source>Version 0.10.00 Beta</source>
+        <translation>Version 0.10.00 Beta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Korvan Radio Co., Ltd. 無断転載を禁じます。</translation>
+    </message>
+    <message>
+        <source>Warning: This computer program is protected by copyright law and international
+treaties. Unauthorized reproduction or distribution of this program, or any
+portion of it, may result in severe civil and criminal penalties, and will be
+prosecuted to the maximum extent possible under the law.</source>
+        <translation>警告: このコンピュータープログラムは著作権法および国際条約により保護されています。
+本プログラムの全部または一部を無断で複製または配布すると、民事上および刑事上の
+厳しい罰則の対象となり、法の許す最大限の範囲で訴追されます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s)</source>
+        <translation>%1 ページを印刷しました</translation>
+    </message>
+    <message>
+        <source>Printed %1 page(s) to %2</source>
+        <translation>%1 ページを %2 に印刷しました</translation>
+    </message>
+    <message>
+        <source>A transfer with the radio is under way.<byte value="xd"/>
+Wait until it has ended, then close the window.</source>
+        <translation>無線機との転送中です。<byte value="xd"/>
+転送が終わってからウィンドウを閉じてください。</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>印刷プレビュー(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Changes(&amp;C)</source>
+        <translation>変更分(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Read the radio, keep it as a backup, write only what differs and check it</source>
+        <translation>無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します</translation>
+    </message>
+    <message>
+        <source>Verify(&amp;V)</source>
+        <translation>ベリファイ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Read the radio back and compare it with the window&apos;s data</source>
+        <translation>無線機から読み返してウィンドウのデータと比べます</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select All(&amp;L)</source>
+        <translation>すべて選択(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Set Field(&amp;S)...</source>
+        <translation>項目の一括設定(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Sort Selection(&amp;O)</source>
+        <translation>選択範囲の並べ替え(&amp;O)</translation>
+    </message>
+    <message>
+        <source>By Frequency(&amp;F)</source>
+        <translation>周波数順(&amp;F)</translation>
+    </message>
+    <message>
+        <source>By Name(&amp;N)</source>
+        <translation>名前順(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;F)...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>元に戻す: %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;R)</source>
+        <translation>やり直し: %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The window speaks %1 from its next start.</source>
+        <translation>次回の起動から %1 で表示します。</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Insert %1</source>
+        <translation>挿入 %1</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>DELETE OK</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>削除 %1</translation>
+    </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>CLEAR OK</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>クリア %1</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>すべてクリア</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Memorys</source>
+        <translation>Memorys</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Communication Error</source>
@@ -427,6 +851,13 @@
     </message>
 </context>
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+</context>
+<context>
     <name>PrintDocument</name>
     <message>
         <source>Memory channels (%1 of %2 used)</source>
@@ -451,6 +882,17 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>%1 / %2 ページ</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1102,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>Auto Select</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Read Settings</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>Write Settings</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>File(&amp;F)</source>
@@ -775,6 +1236,65 @@
     </message>
 </context>
 <context>
+    <name>TransferCommands</name>
+    <message>
+        <source>Verify</source>
+        <translation>ベリファイ</translation>
+    </message>
+    <message>
+        <source>%1  %2: window %3, radio %4</source>
+        <translation>%1  %2: ウィンドウ %3、無線機 %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>No port to open</source>
+        <translation>開くポートがありません</translation>
+    </message>
+    <message>
+        <source>Written to the radio in %1</source>
+        <translation>無線機への書き込みが終わりました (%1)</translation>
+    </message>
+    <message>
+        <source>The radio answered in %1</source>
+        <translation>無線機が応答しました (%1)</translation>
+    </message>
+    <message>
+        <source>Read from the radio in %1. </source>
+        <translation>無線機からの読み出しが終わりました (%1)。</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>バックアップを保存しました: %1</translation>
+    </message>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>バックアップを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>Verify: the radio holds what Write would send</source>
+        <translation>ベリファイ: 無線機の内容は書き込むデータと一致しています</translation>
+    </message>
+    <message>
+        <source>The radio holds what Write would send.</source>
+        <translation>無線機の内容は書き込むデータと一致しています。</translation>
+    </message>
+    <message>
+        <source>Verify: %1 difference(s)</source>
+        <translation>ベリファイ: 相違 %1 件</translation>
+    </message>
+    <message>
+        <source>%1 difference(s) between the window and the radio:</source>
+        <translation>ウィンドウと無線機の相違 %1 件:</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written:</source>
+        <translation>無線機は書き込んだ内容を保持していません:</translation>
+    </message>
+</context>
+<context>
     <name>TransferProgress</name>
     <message>
         <source>%1 of %2 records, %3 elapsed, %4 left</source>
@@ -782,10 +1302,44 @@
     </message>
 </context>
 <context>
+    <name>TransferRun</name>
+    <message>
+        <source>Read ALL</source>
+        <translation>すべて読み出し</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>メモリー読み出し</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>設定読み出し</translation>
+    </message>
+    <message>
+        <source>Auto Select</source>
+        <translation>自動選択</translation>
+    </message>
+</context>
+<context>
     <name>TransferSteps</name>
     <message>
         <source>the reply to the %1 begins with &apos;%2&apos;, the echo of another command: a late answer or an earlier run&apos;s reply</source>
         <translation>%1 への応答が &apos;%2&apos; で始まっています（別のコマンドのエコーです）: 遅れた応答か、前回の実行の応答です</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>No backup saved: %1</source>
+        <translation>バックアップを保存できません: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved work kept in %1</source>
+        <translation>保存されていない作業を %1 に残しました</translation>
+    </message>
+    <message>
+        <source>Unsaved work of the last session was kept in %1</source>
+        <translation>前回保存されなかった作業を %1 に残しました</translation>
     </message>
 </context>
 <context>
