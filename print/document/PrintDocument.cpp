@@ -2,8 +2,8 @@
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "image/SettingsLists.h"
 #include "image/Startup.h"
-#include "settings/SettingsLists.h"
 #include "settings/SettingsPageLayout.h"
 #include <QCoreApplication>
 #include <QFileInfo>
