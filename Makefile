@@ -2,6 +2,7 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n \
+              qt6-l10n-tools qt6-tools-dev-tools \
               desktop-file-utils appstream help2man dpkg-dev
 # only what the tests use: pdfinfo and pdftotext read the printed PDFs back
 TEST_PACKAGES := poppler-utils

@@ -1,9 +1,9 @@
 #include "app/AppOptions.h"
 
 AppOptions ParseAppArguments(const QStringList &arguments, const QString &systemLocale, QString *error,
-                             bool *helpAsked) {
+                             bool *helpAsked, const QString &storedLanguage) {
     AppOptions options;
-    options.language = LanguageForLocale(systemLocale);
+    QString languageCode;
     QStringList fileArguments;
     bool optionsEnded = false;                   // after "--" every argument belongs to the file name
     for (int i = 1; i < arguments.size(); ++i) { // arguments[0] is the program
@@ -16,16 +16,16 @@ AppOptions ParseAppArguments(const QStringList &arguments, const QString &system
         } else if (a == QStringLiteral("--demo")) {
             options.demo = true;
         } else if (a.startsWith(QStringLiteral("--lang="))) {
-            const QString lang = a.mid(7);
-            if (lang != QStringLiteral("en") && lang != QStringLiteral("ja") && error)
-                *error = QStringLiteral("--lang takes en or ja");
-            options.language = LanguageForLocale(lang);
+            languageCode = a.mid(7);
+            if (!LanguageFromCode(languageCode) && error)
+                *error = QStringLiteral("--lang takes en, ja, de, fr, es or it");
         } else if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
             if (helpAsked) *helpAsked = true;
         } else if (error) {
             *error = QStringLiteral("unknown option %1").arg(a);
         }
     }
+    options.language = ChooseUiLanguage(languageCode, storedLanguage, systemLocale);
     options.startupFile = StartupFileFromArguments(fileArguments);
     return options;
 }

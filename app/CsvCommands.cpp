@@ -8,7 +8,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvLayoutFiles.h"
 #include "image/Messages.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -17,7 +17,7 @@ QStringList reportLines(const CsvReport &report) {
     for (const CsvReportItem &item : report.items)
         lines << CsvReportItemText(item);
     if (report.itemsLeftOut > 0)
-        lines << UiText("... and %1 more", "... ほか %1 件").arg(report.itemsLeftOut);
+        lines << QCoreApplication::translate("CsvCommands", "... and %1 more").arg(report.itemsLeftOut);
     return lines;
 }
 } // namespace
@@ -33,12 +33,10 @@ void CsvCommands::mnuExport_Click() {
     for (CsvLayout l : layouts)
         titles << CsvLayoutTitle(l);
     const int choice =
-        m_c.prompts->chooseItem(m_c.window, UiText("Export", "エクスポート"),
-                                UiText("Layout of the CSV file:", "CSVファイルの形式:"), titles);
+        m_c.prompts->chooseItem(m_c.window, tr("Export"), tr("Layout of the CSV file:"), titles);
     if (choice < 0 || choice >= layouts.size()) return;
     const CsvLayout layout = layouts[choice];
-    const QString path =
-        m_c.prompts->saveFileName(m_c.window, UiText("Export", "エクスポート"), CsvFileFilter);
+    const QString path = m_c.prompts->saveFileName(m_c.window, tr("Export"), CsvFileFilter);
     if (path.isEmpty()) return;
     QString detail;
     CsvReport notCarried;
@@ -57,12 +55,11 @@ void CsvCommands::mnuExport_Click() {
         return;
     }
     // The new layouts are no save of the clone file: its name, the caption and the unsaved flag stay.
-    m_c.status->showMessage(UiText("Exported to %1, %2", "%1 にエクスポートしました、%2")
-                                .arg(QFileInfo(path).fileName(), CsvLayoutShortTitle(layout)));
+    m_c.status->showMessage(
+        tr("Exported to %1, %2").arg(QFileInfo(path).fileName(), CsvLayoutShortTitle(layout)));
     if (notCarried.itemCount() > 0)
-        m_c.prompts->report(m_c.window, UiText("Export", "エクスポート"),
-                            UiText("%1 channels written to %2. %3 values are not carried by CHIRP CSV:",
-                                   "%1 チャンネルを %2 に書き込みました。%3 個の値は CHIRP CSV で運べません:")
+        m_c.prompts->report(m_c.window, tr("Export"),
+                            tr("%1 channels written to %2. %3 values are not carried by CHIRP CSV:")
                                 .arg(notCarried.taken)
                                 .arg(QFileInfo(path).fileName())
                                 .arg(notCarried.itemCount()),
@@ -72,7 +69,7 @@ void CsvCommands::mnuExport_Click() {
 void CsvCommands::mnuImport_Click() {
     if (m_c.busy()) return;
     CloneDocument &doc = *m_c.document;
-    const QString path = m_c.prompts->openFileName(m_c.window, UiText("Import", "インポート"), CsvFileFilter);
+    const QString path = m_c.prompts->openFileName(m_c.window, tr("Import"), CsvFileFilter);
     if (path.isEmpty()) return;
     m_unsavedWork->keep(false); // the import replaces channels and VFOs without a question
     doc.beginChange();
@@ -82,7 +79,7 @@ void CsvCommands::mnuImport_Click() {
     m_c.memoryPage->setTopRow(1);
     m_c.memoryPage->model->refreshAll();
     const QString name = QFileInfo(path).fileName();
-    const QString stepName = UiText("Import %1", "インポート %1").arg(name);
+    const QString stepName = tr("Import %1").arg(name);
     if (result.status() != FileStatus::Ok) {
         doc.commitChange(stepName, CloneDocument::Mark::Leave); // what was taken can be undone
         m_c.status->showMessage(name + QStringLiteral(": ") + result.detail());
@@ -95,21 +92,16 @@ void CsvCommands::mnuImport_Click() {
         doc.setDataChanged(false);
         if (result.ownOriginalExport)
             m_c.status->showMessage(
-                UiText("Nothing was taken from %1: it is this program's export in the original layout, "
-                       "whose columns the import reads as another vocabulary. Export in the full "
-                       "layout to bring channels back.",
-                       "%1 から何も取り込みませんでした: このプログラムが従来の形式で書き出したファイル"
-                       "で、その列はインポートでは別の意味に読まれます。チャンネルを戻すには完全な形式"
-                       "でエクスポートしてください。")
+                tr("Nothing was taken from %1: it is this program's export in the original layout, "
+                   "whose columns the import reads as another vocabulary. Export in the full "
+                   "layout to bring channels back.")
                     .arg(name));
         else if (!result.unrecognised.isEmpty())
-            m_c.status->showMessage(UiText("Nothing was taken from %1: %2", "%1 から何も取り込みませんでした: %2")
-                                        .arg(name, result.unrecognised));
+            m_c.status->showMessage(tr("Nothing was taken from %1: %2").arg(name, result.unrecognised));
         else
-            m_c.status->showMessage(
-                UiText("Imported %1 records, %2 dropped", "%1 件を取り込み、%2 件を除外しました")
-                    .arg(result.original.taken)
-                    .arg(result.original.dropped));
+            m_c.status->showMessage(tr("Imported %1 records, %2 dropped")
+                                        .arg(result.original.taken)
+                                        .arg(result.original.dropped));
         return;
     }
     // The new layouts take lines into the open image: its file name stays, and it now differs from the file.
@@ -117,15 +109,13 @@ void CsvCommands::mnuImport_Click() {
     doc.commitChange(stepName, CloneDocument::Mark::Leave);
     if (r.taken > 0) doc.setDataChanged(true);
     const QString summary =
-        UiText("%1, %2: %3 lines taken, %4 of them with changes; %5 lines refused; %6 channels and VFOs "
-               "changed.",
-               "%1、%2: %3 行を取り込み、うち %4 行は変更あり; %5 行を拒否しました; %6 "
-               "個のチャンネルとVFOが変わりました。")
+        tr("%1, %2: %3 lines taken, %4 of them with changes; %5 lines refused; %6 channels and VFOs "
+           "changed.")
             .arg(name, CsvLayoutShortTitle(result.layout))
             .arg(r.taken)
             .arg(r.changed)
             .arg(r.refused)
             .arg(r.records);
     m_c.status->showMessage(summary);
-    m_c.prompts->report(m_c.window, UiText("Import", "インポート"), summary, reportLines(r));
+    m_c.prompts->report(m_c.window, tr("Import"), summary, reportLines(r));
 }

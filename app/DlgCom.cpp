@@ -1,6 +1,5 @@
 #include "app/DlgCom.h"
 #include "image/CloneImage.h"
-#include "image/UiText.h"
 #include "link/PortFinder.h"
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -17,7 +16,7 @@
 
 DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgCOM"));
-    setWindowTitle(QStringLiteral("COM Port Setup"));
+    setWindowTitle(tr("COM Port Setup"));
     setWindowModality(Qt::ApplicationModal);
     m_group = new QButtonGroup(this);
 
@@ -30,7 +29,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     }
     ports->setHorizontalSpacing(32);
 
-    m_other = new QRadioButton(UiText("Other port:", "その他のポート:"), this);
+    m_other = new QRadioButton(tr("Other port:"), this);
     m_other->setObjectName(QStringLiteral("opbOther"));
     m_group->addButton(m_other, 14);
     m_otherPath = new QComboBox(this);
@@ -47,12 +46,10 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     otherRow->addWidget(m_other);
     otherRow->addWidget(m_otherPath, 1);
 
-    m_find = new QPushButton(UiText("Find the radio", "無線機を探す"), this);
+    m_find = new QPushButton(tr("Find the radio"), this);
     m_find->setObjectName(QStringLiteral("cmdFindRadio"));
-    m_find->setToolTip(UiText("Ask each listed port, USB ports first, for the radio's identification and "
-                              "choose the one that answers",
-                              "一覧のポートに USB ポートから順に無線機の識別を問い合わせ、応答したポートを"
-                              "選びます"));
+    m_find->setToolTip(tr("Ask each listed port, USB ports first, for the radio's identification and "
+                          "choose the one that answers"));
     m_findLog = new QPlainTextEdit(this);
     m_findLog->setObjectName(QStringLiteral("txtFindLog"));
     m_findLog->setReadOnly(true);
@@ -61,24 +58,22 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     m_findLog->hide();
     m_finder = new PortFinder(this);
     connect(m_find, &QPushButton::clicked, this, &DlgCom::findRadio);
-    connect(m_finder, &PortFinder::asking, this, [this](const QString &device) {
-        say(UiText("Asking %1 ...", "%1 に問い合わせ中...").arg(device));
-    });
+    connect(m_finder, &PortFinder::asking, this,
+            [this](const QString &device) { say(tr("Asking %1 ...").arg(device)); });
     connect(m_finder, &PortFinder::skipped, this, [this](const QString &device, const QString &reason) {
-        say(UiText("%1 skipped: %2", "%1 をとばしました: %2").arg(device, reason), true);
+        say(tr("%1 skipped: %2").arg(device, reason), true);
     });
     connect(m_finder, &PortFinder::finished, this, [this](const QString &device) {
         m_find->setEnabled(true);
         if (device.isEmpty()) {
-            say(UiText("No port answered as the radio.", "無線機として応答したポートはありません。"));
+            say(tr("No port answered as the radio."));
             return;
         }
         const int i = FindPortEntry(m_ports, device);
         const QString path = i >= 0 ? m_ports[i].path() : device;
         m_otherPath->setEditText(path);
         m_other->setChecked(true);
-        say(UiText("The radio (%1) answered on %2: chosen (OK keeps it).",
-                   "%2 で無線機 (%1) が応答しました: 選択しました（OK で確定）。")
+        say(tr("The radio (%1) answered on %2: chosen (OK keeps it).")
                 .arg(VariantCaption(m_finder->variant()), device),
             true);
     });
@@ -97,7 +92,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     layout->addLayout(findRow);
     layout->addWidget(m_findLog);
     if (offerVirtualRadio) {
-        m_virtual = new QRadioButton(UiText("Virtual radio (demo)", "仮想無線機 (デモ)"), this);
+        m_virtual = new QRadioButton(tr("Virtual radio (demo)"), this);
         m_virtual->setObjectName(QStringLiteral("opbVirtual"));
         m_group->addButton(m_virtual, 15);
         layout->addWidget(m_virtual);
@@ -106,17 +101,16 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     m_retries = new QSpinBox(this);
     m_retries->setObjectName(QStringLiteral("cmbRetries"));
     m_retries->setRange(0, 5);
-    m_retries->setToolTip(UiText("How often a block read or write whose reply was refused is sent again "
-                                 "(0: never, every exchange once)",
-                                 "応答が不正だったブロックの読み書きを再送する回数（0: 再送しない）"));
-    auto *retriesLabel = new QLabel(UiText("Retries:", "再送回数:"), this);
+    m_retries->setToolTip(tr("How often a block read or write whose reply was refused is sent again "
+                             "(0: never, every exchange once)"));
+    auto *retriesLabel = new QLabel(tr("Retries:"), this);
     retriesLabel->setBuddy(m_retries);
     auto *retriesRow = new QHBoxLayout;
     retriesRow->addWidget(retriesLabel);
     retriesRow->addWidget(m_retries);
     retriesRow->addStretch();
     layout->addLayout(retriesRow);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     auto *buttons = new QHBoxLayout;
@@ -140,9 +134,7 @@ void DlgCom::setChoice(const PortChoice &choice, const QStringList &availablePor
         m_otherPath->addItem(PortLabel(entry), entry.path());
         if (!entry.stableName.isEmpty())
             m_otherPath->setItemData(m_otherPath->count() - 1,
-                                     UiText("Kept as %1, the same after replugging",
-                                            "%1 として保存します（差し直しても同じ名前です）")
-                                         .arg(entry.stableName),
+                                     tr("Kept as %1, the same after replugging").arg(entry.stableName),
                                      Qt::ToolTipRole);
     }
     m_otherPath->setEditText(choice.devicePath);
@@ -203,7 +195,7 @@ void DlgCom::done(int result) {
     if (m_finder->running()) {
         m_finder->cancel();
         m_find->setEnabled(true);
-        say(UiText("The search was stopped.", "検索を中止しました。"));
+        say(tr("The search was stopped."));
     }
     QDialog::done(result);
 }

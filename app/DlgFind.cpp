@@ -1,5 +1,4 @@
 #include "app/DlgFind.h"
-#include "image/UiText.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,23 +8,21 @@
 
 DlgFind::DlgFind(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgFind"));
-    setWindowTitle(UiText("Find", "検索"));
+    setWindowTitle(tr("Find"));
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setMinimumWidth(txtFind->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 14);
-    auto *label = new QLabel(UiText("Fi&nd:", "検索する文字列(&N):"), this);
+    auto *label = new QLabel(tr("Fi&nd:"), this);
     label->setBuddy(txtFind);
-    opbName = new QRadioButton(UiText("By n&ame (any part)", "名前で(&A)（一部でも可）"), this);
+    opbName = new QRadioButton(tr("By n&ame (any part)"), this);
     opbName->setObjectName(QStringLiteral("opbName"));
     opbName->setChecked(true);
-    opbFrequency = new QRadioButton(
-        UiText("By &frequency (7.050.000, 7.05 or 7050000)", "周波数で(&F)（7.050.000、7.05、7050000）"),
-        this);
+    opbFrequency = new QRadioButton(tr("By &frequency (7.050.000, 7.05 or 7050000)"), this);
     opbFrequency->setObjectName(QStringLiteral("opbFrequency"));
-    cmdFindNext = new QPushButton(UiText("Find &Next", "次を検索(&N)"), this);
+    cmdFindNext = new QPushButton(tr("Find &Next"), this);
     cmdFindNext->setObjectName(QStringLiteral("cmdFindNext"));
     cmdFindNext->setDefault(true);
-    cmdClose = new QPushButton(UiText("Close", "閉じる"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
     auto *row = new QHBoxLayout;

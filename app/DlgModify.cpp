@@ -71,7 +71,7 @@ QChar typedChar(const QKeyEvent *e) {
 DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     : QDialog(parent), m_image(image), m_prompts(prompts) {
     setObjectName(QStringLiteral("dlgModify"));
-    setWindowTitle(QStringLiteral("Modify "));
+    setWindowTitle(tr("Modify "));
     setWindowModality(Qt::ApplicationModal);
 
     lblMode = makeLabel(this, "lblMode", QString());
@@ -88,12 +88,12 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     txtSP1 = makeBox(this, "txtSP1", MHzBoxLength);
     txtSP2 = makeBox(this, "txtSP2", KHzBoxLength);
     txtSP3 = makeBox(this, "txtSP3", HzBoxLength);
-    lblName = makeLabel(this, "lblName", QStringLiteral("Name"));
-    lblSPFreq = makeLabel(this, "lblSPFreq", QStringLiteral("Split Frequency"));
+    lblName = makeLabel(this, "lblName", tr("Name"));
+    lblSPFreq = makeLabel(this, "lblSPFreq", tr("Split Frequency"));
     lblMhz = makeLabel(this, "lblMhz", QStringLiteral("M"));
     lblKHz = makeLabel(this, "lblKHz", QStringLiteral("K"));
     lblHz = makeLabel(this, "lblHz", QStringLiteral("Hz"));
-    chkSkip = new QCheckBox(QStringLiteral("Skip"), this);
+    chkSkip = new QCheckBox(tr("Skip"), this);
     chkSkip->setObjectName(QStringLiteral("chkSkip"));
 
     cmbMode = makeCombo(this, "cmbMode", EditModeItems());
@@ -104,10 +104,10 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     cmbNB = makeCombo(this, "cmbNB", EditOnOffItems());
     cmbTone = makeCombo(this, "cmbTone", EditOnOffItems());
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     // Layout: the record's name, the frequency row, name and skip, the six lists, the split row, the buttons.
@@ -118,7 +118,7 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     top->addStretch();
 
     auto *freqRow = new QHBoxLayout;
-    freqRow->addWidget(makeLabel(this, "Label1", QStringLiteral("Frequency")));
+    freqRow->addWidget(makeLabel(this, "Label1", tr("Frequency")));
     freqRow->addStretch();
     freqRow->addWidget(txtFreq);
     freqRow->addWidget(makeLabel(this, "lblM", QStringLiteral("M")));

@@ -1,5 +1,4 @@
 #include "app/DlgSetField.h"
-#include "image/UiText.h"
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -9,7 +8,7 @@
 
 DlgSetField::DlgSetField(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgSetField"));
-    setWindowTitle(UiText("Set Field", "項目の一括設定"));
+    setWindowTitle(tr("Set Field"));
     cmbField = new QComboBox(this);
     cmbField->setObjectName(QStringLiteral("cmbField"));
     for (int f = 0; f < BulkFieldCount; ++f)
@@ -17,15 +16,15 @@ DlgSetField::DlgSetField(QWidget *parent) : QDialog(parent) {
     cmbValue = new QComboBox(this);
     cmbValue->setObjectName(QStringLiteral("cmbValue"));
     m_rows = new QLabel(this);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(UiText("Cancel", "キャンセル"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     auto *form = new QFormLayout;
-    form->addRow(UiText("&Field", "項目(&F)"), cmbField);
-    form->addRow(UiText("&Value", "値(&V)"), cmbValue);
+    form->addRow(tr("&Field"), cmbField);
+    form->addRow(tr("&Value"), cmbValue);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButton);
@@ -51,8 +50,6 @@ void DlgSetField::fillValues() {
 }
 
 void DlgSetField::openFor(int count) {
-    m_rows->setText(UiText("On the %1 selected rows (empty channels stay empty):",
-                           "選んだ %1 行に設定します（空きチャンネルは空のまま）:")
-                        .arg(count));
+    m_rows->setText(tr("On the %1 selected rows (empty channels stay empty):").arg(count));
     open();
 }

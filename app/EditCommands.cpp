@@ -12,8 +12,8 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "image/SettingsLists.h"
-#include "image/UiText.h"
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -22,7 +22,8 @@
 
 namespace {
 QString channelCount(int n) {
-    return n == 1 ? UiText("1 channel", "1 チャンネル") : UiText("%1 channels", "%1 チャンネル").arg(n);
+    return n == 1 ? QCoreApplication::translate("EditCommands", "1 channel")
+                  : QCoreApplication::translate("EditCommands", "%1 channels").arg(n);
 }
 } // namespace
 
@@ -43,8 +44,7 @@ DlgModify *EditCommands::modifyDialog() {
             else
                 m_c.settingsPage->vfoModel->refreshRow(index);
             m_c.document->commitChange(
-                UiText("Modify %1", "変更 %1")
-                    .arg(source == EditSource::Memory ? ShortRowLabel(index) : VfoLabel(index)));
+                tr("Modify %1").arg(source == EditSource::Memory ? ShortRowLabel(index) : VfoLabel(index)));
         });
     }
     return m_modify;
@@ -77,13 +77,12 @@ void EditCommands::variantSelected(int variant) {
         m_c.document->setDataChanged(true);
         return;
     }
-    m_c.document->commitChange(UiText("Model %1", "機種 %1").arg(VariantCaption(variant)));
+    m_c.document->commitChange(tr("Model %1").arg(VariantCaption(variant)));
 }
 
 void EditCommands::settingPicked(int list) {
     // Picking a list item is no unsaved change of its own, but it can be undone.
-    m_c.document->commitChange(UiText("Setting %1", "設定 %1").arg(SettingsLists()[list].label),
-                               CloneDocument::Mark::Leave);
+    m_c.document->commitChange(tr("Setting %1").arg(SettingsLists()[list].label), CloneDocument::Mark::Leave);
 }
 
 void EditCommands::showVariantQuietly() {
@@ -95,13 +94,13 @@ void EditCommands::showVariantQuietly() {
 void EditCommands::mnuEditUndoStep_Click() {
     if (m_c.busy()) return;
     const QString name = m_c.document->history().undoName();
-    if (m_c.document->undo()) m_c.status->showMessage(UiText("Undone: %1", "元に戻しました: %1").arg(name));
+    if (m_c.document->undo()) m_c.status->showMessage(tr("Undone: %1").arg(name));
 }
 
 void EditCommands::mnuEditRedoStep_Click() {
     if (m_c.busy()) return;
     const QString name = m_c.document->history().redoName();
-    if (m_c.document->redo()) m_c.status->showMessage(UiText("Redone: %1", "やり直しました: %1").arg(name));
+    if (m_c.document->redo()) m_c.status->showMessage(tr("Redone: %1").arg(name));
 }
 
 void EditCommands::mnuEditCopy_Click() {
@@ -112,7 +111,7 @@ void EditCommands::mnuEditCopy_Click() {
     data->setText(ChannelsToTsv(m_c.image(), channels));
     data->setData(ChannelsMimeType, ChannelsToLossless(m_c.image(), channels).toLatin1());
     QGuiApplication::clipboard()->setMimeData(data);
-    m_c.status->showMessage(UiText("%1 copied", "%1 をコピーしました").arg(channelCount(channels.size())));
+    m_c.status->showMessage(tr("%1 copied").arg(channelCount(channels.size())));
 }
 
 void EditCommands::mnuEditCut_Click() {
@@ -123,8 +122,8 @@ void EditCommands::mnuEditCut_Click() {
     for (int k : channels)
         EmptyChannel(m_c.image(), k);
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
-    m_c.document->commitChange(UiText("Cut %1", "切り取り %1").arg(channelCount(channels.size())));
-    m_c.status->showMessage(UiText("%1 cut", "%1 を切り取りました").arg(channelCount(channels.size())));
+    m_c.document->commitChange(tr("Cut %1").arg(channelCount(channels.size())));
+    m_c.status->showMessage(tr("%1 cut").arg(channelCount(channels.size())));
 }
 
 void EditCommands::mnuEditPaste_Click() {
@@ -138,16 +137,15 @@ void EditCommands::mnuEditPaste_Click() {
     m_c.document->beginChange();
     const ChannelPaste paste = PasteChannels(m_c.image(), first, text);
     if (!paste.ok) {
-        m_c.status->showMessage(UiText("Nothing pasted", "貼り付けませんでした"));
-        m_c.prompts->critical(m_c.window, UiText("Paste", "貼り付け"), paste.message);
+        m_c.status->showMessage(tr("Nothing pasted"));
+        m_c.prompts->critical(m_c.window, tr("Paste"), paste.message);
         return;
     }
     const int last = first + paste.count - 1;
     m_c.memoryPage->model->refreshRows(first, last);
     m_c.memoryPage->selectChannels(first, last);
-    m_c.document->commitChange(UiText("Paste %1", "貼り付け %1").arg(channelCount(paste.count)));
-    m_c.status->showMessage(UiText("%1 pasted from row %2", "%1 を行 %2 から貼り付けました")
-                                .arg(channelCount(paste.count), ShortRowLabel(first)));
+    m_c.document->commitChange(tr("Paste %1").arg(channelCount(paste.count)));
+    m_c.status->showMessage(tr("%1 pasted from row %2").arg(channelCount(paste.count), ShortRowLabel(first)));
 }
 
 void EditCommands::mnuEditSelectAll_Click() {
@@ -179,17 +177,16 @@ void EditCommands::setFieldOnSelection(BulkField field, int value) {
     m_c.document->beginChange();
     const BulkEdit edit = SetChannelField(m_c.image(), channels, field, value);
     if (!edit.ok) {
-        m_c.status->showMessage(UiText("Nothing changed", "何も変更しませんでした"));
-        m_c.prompts->critical(m_c.window, UiText("Set Field", "項目の一括設定"), edit.message);
+        m_c.status->showMessage(tr("Nothing changed"));
+        m_c.prompts->critical(m_c.window, tr("Set Field"), edit.message);
         return;
     }
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
     // The step is named by the channels it changed, as the status line counts them: empty channels of the
     // selection stay empty.
-    m_c.document->commitChange(
-        UiText("Set %1 on %2", "%1 の一括設定 %2").arg(BulkFieldName(field), channelCount(edit.changed)));
+    m_c.document->commitChange(tr("Set %1 on %2").arg(BulkFieldName(field), channelCount(edit.changed)));
     m_c.status->showMessage(
-        UiText("%1 set to %2: %3 changed", "%1 を %2 に設定: %3 を変更")
+        tr("%1 set to %2: %3 changed")
             .arg(BulkFieldName(field), BulkFieldValues(field).value(value), channelCount(edit.changed)));
 }
 
@@ -200,19 +197,17 @@ void EditCommands::sortSelection(SortKey key) {
     m_c.document->beginChange();
     const BulkEdit edit = SortChannels(m_c.image(), channels, key);
     if (!edit.ok) {
-        m_c.status->showMessage(UiText("Nothing sorted", "並べ替えませんでした"));
-        m_c.prompts->critical(m_c.window, UiText("Sort", "並べ替え"), edit.message);
+        m_c.status->showMessage(tr("Nothing sorted"));
+        m_c.prompts->critical(m_c.window, tr("Sort"), edit.message);
         return;
     }
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
     const QString count = channelCount(channels.size());
     const bool byFrequency = key == SortKey::Frequency;
-    m_c.document->commitChange(byFrequency
-                                   ? UiText("Sort %1 by frequency", "周波数順に並べ替え %1").arg(count)
-                                   : UiText("Sort %1 by name", "名前順に並べ替え %1").arg(count));
-    m_c.status->showMessage(byFrequency
-                                ? UiText("%1 sorted by frequency", "%1 を周波数順に並べ替えました").arg(count)
-                                : UiText("%1 sorted by name", "%1 を名前順に並べ替えました").arg(count));
+    m_c.document->commitChange(byFrequency ? tr("Sort %1 by frequency").arg(count)
+                                           : tr("Sort %1 by name").arg(count));
+    m_c.status->showMessage(byFrequency ? tr("%1 sorted by frequency").arg(count)
+                                        : tr("%1 sorted by name").arg(count));
 }
 
 void EditCommands::mnuEditSortFrequency_Click() {
@@ -251,12 +246,11 @@ void EditCommands::mnuEditFindNext_Click() {
     const QString query = m_find->query().trimmed();
     const int k = FindChannel(m_c.image(), query, m_find->findBy(), m_c.memoryPage->currentRow() - 1);
     if (k < 0) {
-        m_c.status->showMessage(UiText("\"%1\" not found", "「%1」は見つかりません").arg(query));
+        m_c.status->showMessage(tr("\"%1\" not found").arg(query));
         m_c.prompts->information(m_find->isVisible() ? static_cast<QWidget *>(m_find) : m_c.window,
-                                 UiText("Find", "検索"),
-                                 UiText("\"%1\" not found.", "「%1」は見つかりません。").arg(query));
+                                 tr("Find"), tr("\"%1\" not found.").arg(query));
         return;
     }
     m_c.memoryPage->selectChannels(k, k);
-    m_c.status->showMessage(UiText("Found at row %1", "行 %1 で見つかりました").arg(ShortRowLabel(k)));
+    m_c.status->showMessage(tr("Found at row %1").arg(ShortRowLabel(k)));
 }

@@ -6,7 +6,6 @@
 #include "files/CloneFile.h"
 #include "files/NewImage.h"
 #include "image/Messages.h"
-#include "image/UiText.h"
 #include <QFileInfo>
 
 FileCommands::FileCommands(const CommandContext &context, UnsavedWork *unsavedWork, QObject *parent)
@@ -34,7 +33,7 @@ void FileCommands::mnuFileNew_Click() {
     doc.beginChange();
     NewImage(doc.image());
     doc.setFileState({}, CloneDocument::FileChange::PartOfStep);
-    doc.commitChange(UiText("New", "新規作成"), CloneDocument::Mark::Leave);
+    doc.commitChange(tr("New"), CloneDocument::Mark::Leave);
     m_c.showImage();
     doc.setDataChanged(false);
     doc.markKept(); // defaults: nothing anybody made
@@ -44,7 +43,7 @@ void FileCommands::mnuFileOpen_Click() {
     if (m_c.busy()) return;
     const SaveAnswer answer = askSaveChanges();
     if (answer == SaveAnswer::Cancelled) return;
-    const QString path = m_c.prompts->openFileName(m_c.window, UiText("Open", "開く"), CloneFileFilter);
+    const QString path = m_c.prompts->openFileName(m_c.window, tr("Open"), CloneFileFilter);
     if (path.isEmpty()) return;
     if (answer != SaveAnswer::Discarded) m_unsavedWork->keep(false);
     openCloneFile(path);
@@ -53,7 +52,7 @@ void FileCommands::mnuFileOpen_Click() {
 bool FileCommands::openCloneFile(const QString &path) {
     CloneDocument &doc = *m_c.document;
     const QString name = QFileInfo(path).fileName();
-    const QString stepName = UiText("Open %1", "開く %1").arg(name);
+    const QString stepName = tr("Open %1").arg(name);
     doc.beginChange();
     const CloneFileLoad result = LoadCloneFile(path, doc.image());
     if (result.variantSelected) // the option button follows the header, as a click would
@@ -84,8 +83,7 @@ void FileCommands::mnuFileSave_Click() {
 
 void FileCommands::mnuFileSaveAs_Click() {
     if (m_c.busy()) return;
-    const QString path =
-        m_c.prompts->saveFileName(m_c.window, UiText("Save As", "名前を付けて保存"), CloneFileFilter);
+    const QString path = m_c.prompts->saveFileName(m_c.window, tr("Save As"), CloneFileFilter);
     if (path.isEmpty()) return;
     writeCloneFile(path);
 }

@@ -2,7 +2,6 @@
 #include "app/AppIcon.h"
 #include "app/UserPrompts.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,7 +28,7 @@ bool GetKeyValue(const QString &keyName, const QString &valueName, QString *valu
 
 FrmAbout::FrmAbout(UserPrompts *prompts, QWidget *parent) : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Korvan Clone Utility"));
+    setWindowTitle(tr("About Korvan Clone Utility"));
     setWindowModality(Qt::ApplicationModal);
 
     auto *picIcon = new QLabel(this);
@@ -41,25 +40,20 @@ FrmAbout::FrmAbout(UserPrompts *prompts, QWidget *parent) : QDialog(parent), m_p
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     lblTitle->setFont(big);
-    auto *lblVersion = new QLabel(QStringLiteral("Version 0.10.00 Beta"), this);
+    auto *lblVersion = new QLabel(tr("Version 0.10.00 Beta"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     auto *lblDescription =
-        new QLabel(UiText("Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved.",
-                          "Copyright (C) 2026 Korvan Radio Co., Ltd. 無断転載を禁じます。"),
-                   this);
+        new QLabel(tr("Copyright (C) 2026 Korvan Radio Co., Ltd. All rights reserved."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    auto *lblDisclaimer = new QLabel(
-        UiText("Warning: This computer program is protected by copyright law and international\n"
-               "treaties. Unauthorized reproduction or distribution of this program, or any\n"
-               "portion of it, may result in severe civil and criminal penalties, and will be\n"
-               "prosecuted to the maximum extent possible under the law.",
-               "警告: このコンピュータープログラムは著作権法および国際条約により保護されています。\n"
-               "本プログラムの全部または一部を無断で複製または配布すると、民事上および刑事上の\n"
-               "厳しい罰則の対象となり、法の許す最大限の範囲で訴追されます。"),
-        this);
+    auto *lblDisclaimer =
+        new QLabel(tr("Warning: This computer program is protected by copyright law and international\n"
+                      "treaties. Unauthorized reproduction or distribution of this program, or any\n"
+                      "portion of it, may result in severe civil and criminal penalties, and will be\n"
+                      "prosecuted to the maximum extent possible under the law."),
+                   this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto *cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     auto *cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);

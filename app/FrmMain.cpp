@@ -23,6 +23,7 @@
 #include "link/PortSettings.h"
 #include "settings/SettingsCodec.h"
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QLabel>
@@ -45,8 +46,8 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     m_settingsPage = new SettingsPage(&image(), TabStrip1);
     m_memoryPage = new MemoryPage(&image(), TabStrip1);
-    TabStrip1->addTab(m_settingsPage, QStringLiteral("Settings"));
-    TabStrip1->addTab(m_memoryPage, QStringLiteral("Memory"));
+    TabStrip1->addTab(m_settingsPage, tr("Settings"));
+    TabStrip1->addTab(m_memoryPage, tr("Memory"));
     setCentralWidget(TabStrip1);
 
     auto *statusText = new QLabel(this);
@@ -220,11 +221,9 @@ PrintCommands *FrmMain::printCommands() {
             return BuildPrintDocument(image(), m_document.cloneFileName(), QDate::currentDate());
         });
         connect(m_print, &PrintCommands::printed, this, [this](int pages, const QString &file) {
-            m_status->showMessage(file.isEmpty()
-                                      ? UiText("Printed %1 page(s)", "%1 ページを印刷しました").arg(pages)
-                                      : UiText("Printed %1 page(s) to %2", "%1 ページを %2 に印刷しました")
-                                            .arg(pages)
-                                            .arg(QFileInfo(file).fileName()));
+            m_status->showMessage(
+                file.isEmpty() ? tr("Printed %1 page(s)").arg(pages)
+                               : tr("Printed %1 page(s) to %2").arg(pages).arg(QFileInfo(file).fileName()));
         });
     }
     return m_print;
@@ -262,9 +261,10 @@ QString FrmMain::statusText() const {
 
 void FrmMain::updateClock() {
     const QDateTime now = QDateTime::currentDateTime();
-    // Japanese windows write the date and time the Japanese way, whatever the system's locale.
+    // A window in another language than English writes the date and time that language's way, whatever the
+    // system's locale.
     const QLocale locale =
-        m_options.language == UiLanguage::Japanese ? QLocale(QLocale::Japanese, QLocale::Japan) : QLocale();
+        m_options.language == UiLanguage::English ? QLocale() : QLocale(LanguageCode(m_options.language));
     m_statusDate->setText(locale.toString(now.date(), QLocale::ShortFormat));
     m_statusTime->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
@@ -286,10 +286,19 @@ void FrmMain::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
+void FrmMain::chooseLanguage(UiLanguage language) {
+    SettingsStore().setValue(QLatin1String(LanguageSettingKey), LanguageCode(language));
+    // said in the language chosen, which the reader can read
+    m_status->showMessage(
+        TranslatedText(language, "FrmMain",
+                       QT_TRANSLATE_NOOP("FrmMain", "The window speaks %1 from its next start."))
+            .arg(LanguageNativeName(language)));
+}
+
 QString BusyCloseText() {
-    return UiText(
-        "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.",
-        "無線機との転送中です。\r\n転送が終わってからウィンドウを閉じてください。");
+    return QCoreApplication::translate(
+        "FrmMain",
+        "A transfer with the radio is under way.\r\nWait until it has ended, then close the window.");
 }
 
 void FrmMain::Form_Unload() {

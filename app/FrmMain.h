@@ -99,6 +99,8 @@ class FrmMain : public QMainWindow {
     void Form_Unload();
     void refreshAllViews();
     void updateClock();
+    // View > Language: kept in the settings file for the next start
+    void chooseLanguage(UiLanguage language);
 
     AppOptions m_options;
     UserPrompts *m_prompts;

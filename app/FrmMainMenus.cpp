@@ -10,8 +10,8 @@
 #include "app/StatusLine.h"
 #include "app/TransferCommands.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,7 +56,7 @@ void FrmMain::buildMenus() {
     mnuFile->addAction(make("mnuExport", 1202, m_csv, &CsvCommands::mnuExport_Click));
     mnuFile->addSeparator();
     mnuFile->addAction(make("mnuFilePageSetup", 1005, this, &FrmMain::mnuFilePageSetup_Click));
-    QAction *mnuFilePrintPreview = new QAction(UiText("Print Preview(&V)...", "印刷プレビュー(&V)..."), this);
+    QAction *mnuFilePrintPreview = new QAction(tr("Print Preview(&V)..."), this);
     mnuFilePrintPreview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
     connect(mnuFilePrintPreview, &QAction::triggered, this, &FrmMain::mnuFilePrintPreview_Click);
     mnuFile->addAction(mnuFilePrintPreview);
@@ -90,6 +90,18 @@ void FrmMain::buildMenus() {
     connect(mnuStatusBar, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
     mnuView->addAction(mnuViewToolbar);
     mnuView->addAction(mnuStatusBar);
+    // The window's language, each named in itself; kept in the settings file for the next start.
+    QMenu *mnuLanguage = mnuView->addMenu(tr("Language(&L)"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto *languages = new QActionGroup(mnuLanguage);
+    for (UiLanguage l : UiLanguages()) {
+        QAction *a = mnuLanguage->addAction(LanguageNativeName(l));
+        a->setObjectName(QStringLiteral("mnuLanguage_") + LanguageCode(l));
+        a->setCheckable(true);
+        a->setChecked(l == m_options.language);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, l] { chooseLanguage(l); });
+    }
 
     QMenu *mnuTools = bar->addMenu(text(1012));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -103,16 +115,14 @@ void FrmMain::buildMenus() {
     mnuWr->addAction(make("mnuWrSet", 1205, m_transfers, &TransferCommands::mnuWrSet_Click));
     mnuWr->addAction(make("mnuWrMem", 1206, m_transfers, &TransferCommands::mnuWrMem_Click));
     mnuWr->addAction(make("mnuWrAll", 1207, m_transfers, &TransferCommands::mnuWrAll_Click));
-    QAction *mnuWrChg = new QAction(UiText("Changes(&C)", "変更分(&C)"), this);
+    QAction *mnuWrChg = new QAction(tr("Changes(&C)"), this);
     mnuWrChg->setObjectName(QStringLiteral("mnuWrChg"));
-    mnuWrChg->setToolTip(UiText("Read the radio, keep it as a backup, write only what differs and check it",
-                                "無線機を読み出してバックアップし、異なる部分だけを書き込んで照合します"));
+    mnuWrChg->setToolTip(tr("Read the radio, keep it as a backup, write only what differs and check it"));
     connect(mnuWrChg, &QAction::triggered, m_transfers, &TransferCommands::mnuWrChg_Click);
     mnuWr->addAction(mnuWrChg);
-    QAction *mnuVerify = new QAction(UiText("Verify(&V)", "ベリファイ(&V)"), this);
+    QAction *mnuVerify = new QAction(tr("Verify(&V)"), this);
     mnuVerify->setObjectName(QStringLiteral("mnuVerify"));
-    mnuVerify->setToolTip(UiText("Read the radio back and compare it with the window's data",
-                                 "無線機から読み返してウィンドウのデータと比べます"));
+    mnuVerify->setToolTip(tr("Read the radio back and compare it with the window's data"));
     connect(mnuVerify, &QAction::triggered, m_status, &StatusLine::clear);
     connect(mnuVerify, &QAction::triggered, m_transfers, &TransferCommands::mnuVerify_Click);
     mnuTools->addAction(mnuVerify);
@@ -162,27 +172,25 @@ void FrmMain::buildEditMenu(QMenu *mnuEdit) {
     make(mnuEdit, "mnuEditRedoStep", QString(), &EditCommands::mnuEditRedoStep_Click,
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
-    make(mnuEdit, "mnuEditCut", UiText("Cut(&T)", "切り取り(&T)"), &EditCommands::mnuEditCut_Click,
+    make(mnuEdit, "mnuEditCut", tr("Cut(&T)"), &EditCommands::mnuEditCut_Click,
          {QKeySequence(Qt::CTRL | Qt::Key_X)});
-    make(mnuEdit, "mnuEditCopy", UiText("Copy(&C)", "コピー(&C)"), &EditCommands::mnuEditCopy_Click,
+    make(mnuEdit, "mnuEditCopy", tr("Copy(&C)"), &EditCommands::mnuEditCopy_Click,
          {QKeySequence(Qt::CTRL | Qt::Key_C)});
-    make(mnuEdit, "mnuEditPaste", UiText("Paste(&P)", "貼り付け(&P)"), &EditCommands::mnuEditPaste_Click,
+    make(mnuEdit, "mnuEditPaste", tr("Paste(&P)"), &EditCommands::mnuEditPaste_Click,
          {QKeySequence(Qt::CTRL | Qt::Key_V)});
-    make(mnuEdit, "mnuEditSelectAll", UiText("Select All(&L)", "すべて選択(&L)"),
-         &EditCommands::mnuEditSelectAll_Click, {QKeySequence(Qt::CTRL | Qt::Key_A)});
+    make(mnuEdit, "mnuEditSelectAll", tr("Select All(&L)"), &EditCommands::mnuEditSelectAll_Click,
+         {QKeySequence(Qt::CTRL | Qt::Key_A)});
     mnuEdit->addSeparator();
-    make(mnuEdit, "mnuEditSetField", UiText("Set Field(&S)...", "項目の一括設定(&S)..."),
-         &EditCommands::mnuEditSetField_Click);
-    QMenu *sort = mnuEdit->addMenu(UiText("Sort Selection(&O)", "選択範囲の並べ替え(&O)"));
+    make(mnuEdit, "mnuEditSetField", tr("Set Field(&S)..."), &EditCommands::mnuEditSetField_Click);
+    QMenu *sort = mnuEdit->addMenu(tr("Sort Selection(&O)"));
     sort->setObjectName(QStringLiteral("mnuEditSort"));
-    make(sort, "mnuEditSortFrequency", UiText("By Frequency(&F)", "周波数順(&F)"),
-         &EditCommands::mnuEditSortFrequency_Click);
-    make(sort, "mnuEditSortName", UiText("By Name(&N)", "名前順(&N)"), &EditCommands::mnuEditSortName_Click);
+    make(sort, "mnuEditSortFrequency", tr("By Frequency(&F)"), &EditCommands::mnuEditSortFrequency_Click);
+    make(sort, "mnuEditSortName", tr("By Name(&N)"), &EditCommands::mnuEditSortName_Click);
     mnuEdit->addSeparator();
-    make(mnuEdit, "mnuEditFind", UiText("Find(&F)...", "検索(&F)..."), &EditCommands::mnuEditFind_Click,
+    make(mnuEdit, "mnuEditFind", tr("Find(&F)..."), &EditCommands::mnuEditFind_Click,
          {QKeySequence(Qt::CTRL | Qt::Key_F)});
-    make(mnuEdit, "mnuEditFindNext", UiText("Find Next(&N)", "次を検索(&N)"),
-         &EditCommands::mnuEditFindNext_Click, {QKeySequence(Qt::Key_F3)});
+    make(mnuEdit, "mnuEditFindNext", tr("Find Next(&N)"), &EditCommands::mnuEditFindNext_Click,
+         {QKeySequence(Qt::Key_F3)});
     connect(&m_document, &CloneDocument::historyChanged, this, &FrmMain::updateEditActions);
     updateEditActions();
 }
@@ -191,13 +199,11 @@ void FrmMain::updateEditActions() {
     const UndoHistory &history = m_document.history();
     const bool idle = !transferRunning();
     if (QAction *undo = action(QStringLiteral("mnuEditUndoStep"))) {
-        undo->setText(history.canUndo() ? UiText("Undo %1(&U)", "元に戻す: %1(&U)").arg(history.undoName())
-                                        : UiText("Undo(&U)", "元に戻す(&U)"));
+        undo->setText(history.canUndo() ? tr("Undo %1(&U)").arg(history.undoName()) : tr("Undo(&U)"));
         undo->setEnabled(idle && history.canUndo());
     }
     if (QAction *redo = action(QStringLiteral("mnuEditRedoStep"))) {
-        redo->setText(history.canRedo() ? UiText("Redo %1(&R)", "やり直し: %1(&R)").arg(history.redoName())
-                                        : UiText("Redo(&R)", "やり直し(&R)"));
+        redo->setText(history.canRedo() ? tr("Redo %1(&R)").arg(history.redoName()) : tr("Redo(&R)"));
         redo->setEnabled(idle && history.canRedo());
     }
     for (const char *name : EditActionNames)

@@ -28,7 +28,7 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QVariant();
-    if (orientation == Qt::Horizontal) return ChannelFieldNames().value(section);
+    if (orientation == Qt::Horizontal) return ShownFieldName(section);
     return RowLabel(section);
 }
 
@@ -54,7 +54,7 @@ QVariant VfoTableModel::data(const QModelIndex &index, int role) const {
 
 QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QVariant();
-    if (orientation == Qt::Horizontal) return ChannelFieldNames().value(section);
+    if (orientation == Qt::Horizontal) return ShownFieldName(section);
     return VfoLabel(section);
 }
 

@@ -1,5 +1,4 @@
 #include "app/KeptWorkNotice.h"
-#include "image/UiText.h"
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,7 +11,7 @@
 
 KeptWorkNotice::KeptWorkNotice(QStatusBar *bar)
     : QObject(bar), m_bar(bar), m_label(new QLabel(bar)), m_button(new QToolButton(bar)),
-      m_openFolder(new QAction(UiText("Open Backup Folder", "バックアップフォルダを開く"), this)) {
+      m_openFolder(new QAction(tr("Open Backup Folder"), this)) {
     m_label->setObjectName(QStringLiteral("lblKeptWork"));
     m_openFolder->setObjectName(QStringLiteral("actOpenBackupFolder"));
     m_button->setObjectName(QStringLiteral("btnOpenBackupFolder"));
@@ -45,7 +44,7 @@ bool KeptWorkNotice::eventFilter(QObject *watched, QEvent *event) {
 // The name gets at most a third of the bar, so the date, the time and the command's own message keep room;
 // the sentence ends with the name, so that in both languages only the name is ever shortened.
 void KeptWorkNotice::fit() {
-    const QString sentence = UiText("Unsaved work kept: %1", "保存されていない作業の保管先: %1");
+    const QString sentence = tr("Unsaved work kept: %1");
     const QFontMetrics metrics = m_label->fontMetrics();
     const int room = qMax(m_bar->width() / 3 - metrics.horizontalAdvance(sentence.arg(QString())),
                           metrics.averageCharWidth() * 12);

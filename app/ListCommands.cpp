@@ -4,7 +4,7 @@
 #include "app/UserPrompts.h"
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 namespace {
 // Insert and Delete shift channels only inside the plain bank, grid rows 1 to 200.
@@ -19,8 +19,8 @@ const QString ClearAllQuestion =
 
 // The questions keep their fixed texts; a last line says what this program adds: the step can be undone.
 QString withUndoNote(const QString &question) {
-    return question + UiText("\r\n\r\nThis step can be undone with Edit > Undo.",
-                             "\r\n\r\nこの操作は [編集] > [元に戻す] で取り消せます。");
+    return question +
+           QCoreApplication::translate("ListCommands", "\r\n\r\nThis step can be undone with Edit > Undo.");
 }
 
 void copyChannel(CloneImage &image, int from, int to) {
@@ -42,13 +42,13 @@ void ListCommands::cmbInsert_Click() {
         EmptyChannel(m_c.image(), k);
         m_c.memoryPage->model->refreshRows(k, PlainBankRows - 1);
     }
-    m_c.document->commitChange(UiText("Insert %1", "挿入 %1").arg(ShortRowLabel(k)));
+    m_c.document->commitChange(tr("Insert %1").arg(ShortRowLabel(k)));
 }
 
 void ListCommands::cmbDelete_Click() {
     if (m_c.busy()) return;
     const int r = m_c.memoryPage->currentRow();
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("DELETE OK"), withUndoNote(DeleteQuestion)) !=
+    if (m_c.prompts->confirm(m_c.window, tr("DELETE OK"), withUndoNote(DeleteQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     m_c.document->beginChange();
@@ -58,30 +58,30 @@ void ListCommands::cmbDelete_Click() {
         EmptyChannel(m_c.image(), PlainBankRows - 1);
         m_c.memoryPage->model->refreshRows(r - 1, PlainBankRows - 1);
     }
-    m_c.document->commitChange(UiText("Delete %1", "削除 %1").arg(ShortRowLabel(r - 1)));
+    m_c.document->commitChange(tr("Delete %1").arg(ShortRowLabel(r - 1)));
 }
 
 void ListCommands::cmbClear_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), withUndoNote(ClearQuestion)) !=
+    if (m_c.prompts->confirm(m_c.window, tr("CLEAR OK"), withUndoNote(ClearQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     const int r = m_c.memoryPage->currentRow();
     m_c.document->beginChange();
     EmptyChannel(m_c.image(), r - 1);
     m_c.memoryPage->model->refreshRows(r - 1, r - 1);
-    m_c.document->commitChange(UiText("Clear %1", "クリア %1").arg(ShortRowLabel(r - 1)));
+    m_c.document->commitChange(tr("Clear %1").arg(ShortRowLabel(r - 1)));
 }
 
 void ListCommands::cmbClAll_Click() {
     if (m_c.busy()) return;
-    if (m_c.prompts->confirm(m_c.window, QStringLiteral("CLEAR OK"), withUndoNote(ClearAllQuestion)) !=
+    if (m_c.prompts->confirm(m_c.window, tr("CLEAR OK"), withUndoNote(ClearAllQuestion)) !=
         UserPrompts::Answer::Ok)
         return;
     m_c.document->beginChange();
     EmptyMemory(m_c.image());
     m_c.memoryPage->model->refreshAll();
-    m_c.document->commitChange(UiText("Clear All", "すべてクリア"));
+    m_c.document->commitChange(tr("Clear All"));
 }
 
 // Up and Down scroll by the rows the grid really shows, so the highlighted row never jumps while it is in

@@ -73,7 +73,7 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     row->addLayout(left, 1);
     row->addLayout(buttons);
 
-    auto *box = new QGroupBox(QStringLiteral("Memorys"), this);
+    auto *box = new QGroupBox(tr("Memorys"), this);
     box->setLayout(row);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

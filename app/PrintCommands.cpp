@@ -1,7 +1,6 @@
 #include "app/PrintCommands.h"
 #include "app/UserPrompts.h"
 #include "image/Messages.h"
-#include "image/UiText.h"
 #include "print/PrintPainter.h"
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -43,7 +42,7 @@ void PrintCommands::preview() {
     auto *dialog = new QPrintPreviewDialog(m_printer.get(), m_window);
     dialog->setObjectName(QStringLiteral("dlgPrintPreview"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(UiText("Print Preview", "印刷プレビュー"));
+    dialog->setWindowTitle(tr("Print Preview"));
     // Big enough to read a page, never bigger than the screen.
     QSize size(900, 1000);
     if (const QScreen *screen = m_window->screen())

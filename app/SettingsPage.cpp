@@ -1,7 +1,6 @@
 #include "app/SettingsPage.h"
 #include "app/GridModels.h"
 #include "image/SettingsLists.h"
-#include "image/UiText.h"
 #include "settings/SettingsPageLayout.h"
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,12 +26,14 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
         const int i = SettingsListIndex(QLatin1String(p.name));
         auto *combo = new QComboBox(m_listArea);
         combo->setObjectName(lists[i].name);
-        combo->addItems(lists[i].items);
+        for (const QString &item : lists[i].items)
+            combo->addItem(ShownSettingsText(item));
         combo->setMaxVisibleItems(MaxVisibleListItems);
         // A style that opens its lists as pop-up menus ignores the count: the list form keeps to it.
         combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        auto *label = new QLabel(lists[i].label, m_listArea);
+        auto *label = new QLabel(ShownSettingsText(lists[i].label), m_listArea);
+        combo->setAccessibleName(label->text());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(combo);
         grid->addWidget(label, p.row, p.column * 3);
@@ -51,7 +52,7 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     grid->setColumnStretch(8, 1);
 
     // The model frame, over the first column's empty top rows.
-    auto *frame = new QGroupBox(UiText("Model", "機種"), m_listArea);
+    auto *frame = new QGroupBox(tr("Model"), m_listArea);
     frame->setObjectName(QStringLiteral("fraModel"));
     auto *frameLayout = new QGridLayout(frame);
     m_modelGroup = new QButtonGroup(this);
@@ -62,7 +63,7 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
         frameLayout->addWidget(option, v / 2, v % 2);
         m_options[v] = option;
     }
-    cmdAuto = new QPushButton(QStringLiteral("Auto Select"), frame);
+    cmdAuto = new QPushButton(tr("Auto Select"), frame);
     cmdAuto->setObjectName(QStringLiteral("cmdAuto"));
     frameLayout->addWidget(cmdAuto, 0, 2, 2, 1, Qt::AlignVCenter);
     grid->addWidget(frame, 0, 0, 4, 2);
@@ -90,9 +91,9 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
             [this] { MSFlexGrid2->setMinimumWidth(GridFullWidth(MSFlexGrid2)); });
     MSFlexGrid2->setCurrentIndex(vfoModel->index(0, 0));
 
-    cmbRxData1 = new QPushButton(QStringLiteral("Read Settings"), this);
+    cmbRxData1 = new QPushButton(tr("Read Settings"), this);
     cmbRxData1->setObjectName(QStringLiteral("cmbRxData1"));
-    cmbTxData1 = new QPushButton(QStringLiteral("Write Settings"), this);
+    cmbTxData1 = new QPushButton(tr("Write Settings"), this);
     cmbTxData1->setObjectName(QStringLiteral("cmbTxData1"));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmbRxData1);

@@ -7,9 +7,9 @@
 #include "app/UserPrompts.h"
 #include "files/Backups.h"
 #include "image/Messages.h"
-#include "image/UiText.h"
 #include "link/Link.h"
 #include "link/TransferProgress.h"
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -18,16 +18,17 @@ namespace {
 constexpr int ListedDifferences = 40; // a message box longer than this is no longer read
 
 QString VerifyTitle() {
-    return UiText("Verify", "ベリファイ");
+    return QCoreApplication::translate("TransferCommands", "Verify");
 }
 
 QStringList differenceLines(const QList<ImageDifference> &diffs) {
     QStringList lines;
     for (int i = 0; i < diffs.size() && i < ListedDifferences; ++i)
-        lines << UiText("%1  %2: window %3, radio %4", "%1  %2: ウィンドウ %3、無線機 %4")
+        lines << QCoreApplication::translate("TransferCommands", "%1  %2: window %3, radio %4")
                      .arg(diffs[i].record, diffs[i].field, diffs[i].first, diffs[i].second);
     if (diffs.size() > ListedDifferences)
-        lines << UiText("... and %1 more", "... ほか %1 件").arg(diffs.size() - ListedDifferences);
+        lines << QCoreApplication::translate("TransferCommands", "... and %1 more")
+                     .arg(diffs.size() - ListedDifferences);
     return lines;
 }
 } // namespace
@@ -82,7 +83,7 @@ void TransferCommands::startRun(const std::function<bool()> &start) {
     m_session->setRetries(m_port.retries);
     if (!ensureLink() || !start()) {
         // No line to the radio at all: the procedure's own failure path.
-        m_c.status->showMessage(UiText("No port to open", "開くポートがありません"));
+        m_c.status->showMessage(tr("No port to open"));
         m_c.prompts->critical(m_c.window, ErrorTitle, ComPortErrorText);
     }
 }
@@ -218,38 +219,29 @@ void TransferCommands::endRun() {
 void TransferCommands::finishReadOrVerify(const TransferRun &run) {
     const QString took = FormatDuration(run.elapsed());
     if (run.writes())
-        m_c.status->showMessage(
-            UiText("Written to the radio in %1", "無線機への書き込みが終わりました (%1)").arg(took));
+        m_c.status->showMessage(tr("Written to the radio in %1").arg(took));
     else if (!run.reads() && !run.verifies()) // identification alone
-        m_c.status->showMessage(UiText("The radio answered in %1", "無線機が応答しました (%1)").arg(took));
+        m_c.status->showMessage(tr("The radio answered in %1").arg(took));
     if (run.reads()) {
         // a backup that cannot be saved never disturbs the read: it only says so
         const BackupResult backup =
             m_backupFolder.isEmpty() ? SaveBackup(m_c.image()) : SaveBackup(m_c.image(), m_backupFolder);
         if (backup.ok) m_c.document->markKept(); // the backup holds what the read brought
-        const QString read =
-            UiText("Read from the radio in %1. ", "無線機からの読み出しが終わりました (%1)。").arg(took);
-        m_c.status->showMessage(
-            read +
-            (backup.ok
-                 ? UiText("Backup saved: %1", "バックアップを保存しました: %1").arg(backup.path)
-                 : UiText("No backup saved: %1", "バックアップを保存できません: %1").arg(backup.detail)));
+        const QString read = tr("Read from the radio in %1. ").arg(took);
+        m_c.status->showMessage(read + (backup.ok ? tr("Backup saved: %1").arg(backup.path)
+                                                  : tr("No backup saved: %1").arg(backup.detail)));
     }
     if (!run.verifies()) return;
     const QList<ImageDifference> diffs = CompareWithRadio(m_c.image(), m_session->radioRecords());
     if (diffs.isEmpty()) {
-        m_c.status->showMessage(UiText("Verify: the radio holds what Write would send",
-                                       "ベリファイ: 無線機の内容は書き込むデータと一致しています"));
-        m_c.prompts->information(m_c.window, VerifyTitle(),
-                                 UiText("The radio holds what Write would send.",
-                                        "無線機の内容は書き込むデータと一致しています。"));
+        m_c.status->showMessage(tr("Verify: the radio holds what Write would send"));
+        m_c.prompts->information(m_c.window, VerifyTitle(), tr("The radio holds what Write would send."));
         return;
     }
-    m_c.status->showMessage(UiText("Verify: %1 difference(s)", "ベリファイ: 相違 %1 件").arg(diffs.size()));
-    const QStringList lines = QStringList{UiText("%1 difference(s) between the window and the radio:",
-                                                 "ウィンドウと無線機の相違 %1 件:")
-                                              .arg(diffs.size())} +
-                              differenceLines(diffs);
+    m_c.status->showMessage(tr("Verify: %1 difference(s)").arg(diffs.size()));
+    const QStringList lines =
+        QStringList{tr("%1 difference(s) between the window and the radio:").arg(diffs.size())} +
+        differenceLines(diffs);
     m_c.prompts->information(m_c.window, VerifyTitle(), lines.join(QStringLiteral("\r\n")));
 }
 
@@ -262,8 +254,7 @@ void TransferCommands::finishWriteChanges(const TransferRun &run) {
     m_c.status->showMessage(summary);
     if (notHeld.isEmpty()) return;
     const QList<ImageDifference> diffs = changes.stillDiffering(m_c.image(), m_session->radioRecords());
-    const QStringList lines = QStringList{summary, UiText("The radio does not hold what was written:",
-                                                          "無線機は書き込んだ内容を保持していません:")} +
-                              differenceLines(diffs);
+    const QStringList lines =
+        QStringList{summary, tr("The radio does not hold what was written:")} + differenceLines(diffs);
     m_c.prompts->critical(m_c.window, ErrorTitle, lines.join(QStringLiteral("\r\n")));
 }

@@ -1,6 +1,6 @@
 #include "app/TransferRun.h"
 #include "image/Messages.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 TransferRun::TransferRun() {
     m_clock.start();
@@ -40,10 +40,10 @@ bool TransferRun::selectsFirstVfoRow() const {
 }
 
 QString TransferRun::stepName() const {
-    return m_readsMemory && m_readsSettings ? UiText("Read ALL", "すべて読み出し")
-           : m_readsMemory                  ? UiText("Read Memory", "メモリー読み出し")
-           : m_readsSettings                ? UiText("Read Settings", "設定読み出し")
-                                            : UiText("Auto Select", "自動選択");
+    return m_readsMemory && m_readsSettings ? QCoreApplication::translate("TransferRun", "Read ALL")
+           : m_readsMemory                  ? QCoreApplication::translate("TransferRun", "Read Memory")
+           : m_readsSettings                ? QCoreApplication::translate("TransferRun", "Read Settings")
+                                            : QCoreApplication::translate("TransferRun", "Auto Select");
 }
 
 bool IsMemoryProcedure(Procedure p) {

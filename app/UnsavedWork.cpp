@@ -4,7 +4,7 @@
 #include "files/Backups.h"
 #include "image/CloneDocument.h"
 #include "image/SettingsStore.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 namespace {
 const QString UnsavedWorkKey = QStringLiteral("Backups/UnsavedWork");
@@ -21,7 +21,7 @@ void UnsavedWork::keep(bool atClose) {
                                     : SaveUnsavedWorkBackup(m_document->image(), m_backupFolder);
     if (!backup.ok) {
         m_status->showMessage(
-            UiText("No backup saved: %1", "バックアップを保存できません: %1").arg(backup.detail));
+            QCoreApplication::translate("UnsavedWork", "No backup saved: %1").arg(backup.detail));
         return;
     }
     m_document->markKept();

@@ -1,6 +1,7 @@
 #include "app/UserPrompts.h"
 #include "files/LocalName.h"
 #include "image/UiText.h"
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -25,7 +26,7 @@ QString DefaultSuffixOf(const QString &filter) {
 namespace {
 // The texts carry CR LF line breaks; a message box wants plain line feeds.
 QString shown(const QString &text) {
-    QString t = text;
+    QString t = QCoreApplication::translate("Messages", text.toUtf8().constData());
     return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 } // namespace
@@ -37,25 +38,25 @@ QWidget *QtUserPrompts::ownerFor(QWidget *parent) const {
 }
 
 void QtUserPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Critical, title, shown(text), QMessageBox::Ok, ownerFor(parent));
+    QMessageBox box(QMessageBox::Critical, shown(title), shown(text), QMessageBox::Ok, ownerFor(parent));
     box.exec();
 }
 
 void QtUserPrompts::information(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, title, shown(text), QMessageBox::Ok, ownerFor(parent));
+    QMessageBox box(QMessageBox::NoIcon, shown(title), shown(text), QMessageBox::Ok, ownerFor(parent));
     box.exec();
 }
 
 QWidget *QtUserPrompts::notice(QWidget *parent, const QString &title, const QString &text) {
-    auto *box =
-        new QMessageBox(QMessageBox::Information, title, shown(text), QMessageBox::Ok, ownerFor(parent));
+    auto *box = new QMessageBox(QMessageBox::Information, shown(title), shown(text), QMessageBox::Ok,
+                                ownerFor(parent));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     return box;
 }
 
 UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::Ok | QMessageBox::Cancel,
+    QMessageBox box(QMessageBox::Warning, shown(title), shown(text), QMessageBox::Ok | QMessageBox::Cancel,
                     ownerFor(parent));
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -64,7 +65,7 @@ UserPrompts::Answer QtUserPrompts::confirm(QWidget *parent, const QString &title
 
 UserPrompts::Answer QtUserPrompts::askYesNoCancel(QWidget *parent, const QString &title,
                                                   const QString &text) {
-    QMessageBox box(QMessageBox::Question, title, shown(text),
+    QMessageBox box(QMessageBox::Question, shown(title), shown(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, ownerFor(parent));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -117,8 +118,8 @@ int QtUserPrompts::chooseItem(QWidget *parent, const QString &title, const QStri
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(items.value(0));
-    dialog.setOkButtonText(UiText("OK", "OK"));
-    dialog.setCancelButtonText(UiText("Cancel", "キャンセル"));
+    dialog.setOkButtonText(QCoreApplication::translate("QtUserPrompts", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("QtUserPrompts", "Cancel"));
     if (dialog.exec() != QDialog::Accepted) return -1;
     return int(items.indexOf(dialog.textValue()));
 }
@@ -130,7 +131,7 @@ void QtUserPrompts::report(QWidget *parent, const QString &title, const QString 
     QString text = shown(summary);
     if (!lines.isEmpty()) text += QStringLiteral("\n\n") + lines.mid(0, InView).join(QLatin1Char('\n'));
     if (lines.size() > InView) text += QStringLiteral("\n...");
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, shown(title), text, QMessageBox::Ok, parent);
     if (lines.size() > InView) box.setDetailedText(lines.join(QLatin1Char('\n')));
     box.exec();
 }

@@ -6,16 +6,16 @@
 #include "app/Splash.h"
 #include "app/UserPrompts.h"
 #include "files/LocalName.h"
+#include "image/SettingsStore.h"
+#include "image/UiText.h"
 #include "link/PortSettings.h"
 #include "link/SerialLink.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSplashScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
@@ -31,7 +31,10 @@ int main(int argc, char *argv[]) {
         }
     QString error;
     bool help = false;
-    AppOptions options = ParseAppArguments(arguments, QLocale::system().name(), &error, &help);
+    // the language chosen in the View menu at an earlier run
+    const QString storedLanguage = SettingsStore().value(QLatin1String(LanguageSettingKey)).toString();
+    AppOptions options =
+        ParseAppArguments(arguments, QLocale::system().name(), &error, &help, storedLanguage);
     if (help || !error.isEmpty()) {
         if (!error.isEmpty()) std::fprintf(stderr, "kt-m40: %s\n", qPrintable(error));
         std::fputs(AppUsageText, help ? stdout : stderr);
@@ -45,14 +48,11 @@ int main(int argc, char *argv[]) {
     arguments.clear();
     for (int i = 0; i < argc; ++i)
         arguments << FileNameFromBytes(argv[i]); // a file name's bytes kept
-    options = ParseAppArguments(arguments, QLocale::system().name(), &error);
+    options = ParseAppArguments(arguments, QLocale::system().name(), &error, nullptr, storedLanguage);
 
-    // Qt's own texts (file dialogs, standard buttons, system errors) in the window's language.
-    QTranslator qtTexts;
-    if (options.language == UiLanguage::Japanese &&
-        qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The window's texts and Qt's own (file dialogs, print dialog, standard buttons) in the window's
+    // language.
+    SetUiLanguage(options.language);
 
     QSplashScreen *splash = CreateSplash();
     splash->show();

@@ -4,7 +4,7 @@
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -83,7 +83,7 @@ QStringList BulkFieldValues(BulkField field) {
 BulkEdit SetChannelField(CloneImage &image, const QList<int> &channels, BulkField field, int value) {
     const FieldInfo info = infoOf(field);
     if (value < 0 || value >= info.items().size())
-        return refused(UiText("No value chosen.", "値が選ばれていません。"));
+        return refused(QCoreApplication::translate("ChannelBulkEdit", "No value chosen."));
     const FrequencyRange range = FrequencyRangeFor(image.WideRange);
     QList<int> used;
     for (int k : channels) {
@@ -91,12 +91,12 @@ BulkEdit SetChannelField(CloneImage &image, const QList<int> &channels, BulkFiel
         for (ChannelField f : {FieldFrequency, FieldSplitFreq})
             if (!range.contains(std::llround(image.ChannelTable[k].field[f].value)))
                 return refused(
-                    UiText("Row %1, %2: %3", "行 %1、%2: %3")
+                    QCoreApplication::translate("ChannelBulkEdit", "Row %1, %2: %3")
                         .arg(ShortRowLabel(k), ChannelFieldNames()[f], OutOfRangeMessage(image.WideRange)));
         used << k;
     }
     if (used.isEmpty())
-        return refused(UiText("No used channel is selected.", "使用中のチャンネルが選ばれていません。"));
+        return refused(QCoreApplication::translate("ChannelBulkEdit", "No used channel is selected."));
     const FieldSlot slot = slotFor(field, value);
     BulkEdit done;
     done.ok = true;
@@ -114,8 +114,7 @@ BulkEdit SortChannels(CloneImage &image, const QList<int> &channels, SortKey key
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.size() < 2)
-        return refused(
-            UiText("Select at least two rows to sort.", "並べ替えるには2行以上を選んでください。"));
+        return refused(QCoreApplication::translate("ChannelBulkEdit", "Select at least two rows to sort."));
     struct Held {
         ChannelEntry entry;
         bool used;

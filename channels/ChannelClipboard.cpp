@@ -4,7 +4,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/FieldValueReader.h"
 #include "channels/NameCharset.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -42,7 +42,7 @@ QStringList linesOf(const QString &text) {
 }
 
 QString rowMessage(int k, int line, int field, const QString &what) {
-    return UiText("Row %1 (pasted line %2), %3: %4", "行 %1（貼り付けの %2 行目）、%3: %4")
+    return QCoreApplication::translate("ChannelClipboard", "Row %1 (pasted line %2), %3: %4")
         .arg(ShortRowLabel(k))
         .arg(line)
         .arg(ChannelFieldNames()[field], what);
@@ -63,8 +63,9 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
         // tab-separated: a spreadsheet in many locales writes a decimal comma
         const qint64 hz = ReadFrequencyText(cell, PlainUnit::Hz, true).hz;
         if (hz < 0) {
-            message = rowMessage(k, line, field,
-                                 UiText("\"%1\" is no frequency", "「%1」は周波数ではありません").arg(cell));
+            message = rowMessage(
+                k, line, field,
+                QCoreApplication::translate("ChannelClipboard", "\"%1\" is no frequency").arg(cell));
             return false;
         }
         if (!range.contains(hz)) {
@@ -94,7 +95,7 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
         const int index = listIndex(cells[c.field], c.items, *c.target);
         if (index < 0) {
             message = rowMessage(k, line, c.field,
-                                 UiText("\"%1\" is not one of %2", "「%1」は %2 のどれでもありません")
+                                 QCoreApplication::translate("ChannelClipboard", "\"%1\" is not one of %2")
                                      .arg(cells[c.field], c.items.join(QStringLiteral(", "))));
             return false;
         }
@@ -104,10 +105,10 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
     QString name;
     if (!ReadNameText(cells[FieldName], name)) {
         message = rowMessage(k, line, FieldName,
-                             UiText("\"%1\" is more than 8 characters or holds a character the radio cannot "
-                                    "store (A-Z, 0-9, blank and # $ ( ) * + - / = \\ _ are stored)",
-                                    "「%1」は8文字を超えるか、無線機が記憶できない文字を含みます（A-Z、0-9、"
-                                    "空白と # $ ( ) * + - / = \\ _ が使えます）")
+                             QCoreApplication::translate(
+                                 "ChannelClipboard",
+                                 "\"%1\" is more than 8 characters or holds a character the radio cannot "
+                                 "store (A-Z, 0-9, blank and # $ ( ) * + - / = \\ _ are stored)")
                                  .arg(cells[FieldName]));
         return false;
     }
@@ -118,9 +119,10 @@ bool fieldsOfLine(const QStringList &cells, int k, int line, const CloneImage &i
     if (skipped >= 0)
         e.skip = skipped == 1;
     else {
-        message = rowMessage(
-            k, line, FieldSkip,
-            UiText("\"%1\" is neither \"Skip\" nor empty", "「%1」は「Skip」でも空でもありません").arg(skip));
+        message =
+            rowMessage(k, line, FieldSkip,
+                       QCoreApplication::translate("ChannelClipboard", "\"%1\" is neither \"Skip\" nor empty")
+                           .arg(skip));
         return false;
     }
     out = e;
@@ -150,11 +152,11 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
         firstLine = 2;
     }
     if (lines.isEmpty())
-        return refuse(UiText("The clipboard holds no channels.", "クリップボードにチャンネルがありません。"));
+        return refuse(QCoreApplication::translate("ChannelClipboard", "The clipboard holds no channels."));
     // first < 0 would be a caller's mistake: the grid passes one of its rows
     if (first < 0 || first + lines.size() > ChannelCount)
-        return refuse(UiText("%1 channels from row %2 do not fit: the list ends at row %3.",
-                             "行 %2 から %1 チャンネルは入りません（最後の行は %3 です）。")
+        return refuse(QCoreApplication::translate(
+                          "ChannelClipboard", "%1 channels from row %2 do not fit: the list ends at row %3.")
                           .arg(lines.size())
                           .arg(ShortRowLabel(qMax(0, first)), ShortRowLabel(ChannelCount - 1)));
 
@@ -167,14 +169,15 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
             // one thread: the guard of this local static never waits for another
             static const QRegularExpression recordText(QStringLiteral("^[0-9A-Fa-f]{64}$"));
             if (!recordText.match(record).hasMatch())
-                return refuse(UiText("Row %1 (pasted line %2): not a channel record",
-                                     "行 %1（貼り付けの %2 行目）: チャンネルのレコードではありません")
+                return refuse(QCoreApplication::translate("ChannelClipboard",
+                                                          "Row %1 (pasted line %2): not a channel record")
                                   .arg(ShortRowLabel(k))
                                   .arg(line));
             if (!UpdateMemData(result, record, k))
-                return refuse(rowMessage(k, line, FieldMode,
-                                         UiText("the mode code is none of the radio's modes",
-                                                "モードのコードが無線機のモードにありません")));
+                return refuse(
+                    rowMessage(k, line, FieldMode,
+                               QCoreApplication::translate("ChannelClipboard",
+                                                           "the mode code is none of the radio's modes")));
             if (!result.ChannelUsed[k]) continue;
             for (int field : {int(FieldFrequency), int(FieldSplitFreq)})
                 if (!range.contains(qint64(result.ChannelTable[k].field[field].value)))
@@ -183,13 +186,14 @@ ChannelPaste PasteChannels(CloneImage &image, int first, const QString &text) {
         }
         QStringList cells = lines[i].split(QLatin1Char('\t'));
         if (cells.size() > ChannelFieldCount)
-            return refuse(UiText("Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)",
-                                 "行 %1（貼り付けの %2 行目）: 列が %3 個あります（最大 %4 個: %5）")
-                              .arg(ShortRowLabel(k))
-                              .arg(line)
-                              .arg(cells.size())
-                              .arg(ChannelFieldCount)
-                              .arg(ChannelFieldNames().join(QStringLiteral(", "))));
+            return refuse(
+                QCoreApplication::translate("ChannelClipboard",
+                                            "Row %1 (pasted line %2): %3 columns, at most %4 expected (%5)")
+                    .arg(ShortRowLabel(k))
+                    .arg(line)
+                    .arg(cells.size())
+                    .arg(ChannelFieldCount)
+                    .arg(ChannelFieldNames().join(QStringLiteral(", "))));
         for (int f = 0; f < cells.size(); ++f)
             if (f != FieldName) cells[f] = cells[f].trimmed(); // blanks are name characters
         while (cells.size() < ChannelFieldCount)

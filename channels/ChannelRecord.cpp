@@ -1,6 +1,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/NameCharset.h"
 #include "image/TextTables.h"
+#include <QCoreApplication>
 #include <cmath>
 
 QString FormatFrequencyText(qint64 hz) {
@@ -37,10 +38,20 @@ QString NBText(int code) {
     return code == 0 ? QStringLiteral("Off") : QStringLiteral("On");
 }
 
+QString ShownFieldName(int field) {
+    return QCoreApplication::translate("ChannelFields",
+                                       ChannelFieldNames().value(field).toUtf8().constData());
+}
+
 const QStringList &ChannelFieldNames() {
     // one thread: the guard of this local static never waits for another
-    static const QStringList names = {"Frequency", "Mode", "Gain",        "AGC",  "Pwr", "Filter",
-                                      "Tone",      "NB",   "Split Freq.", "Name", "Skip"};
+    static const QStringList names = {
+        QT_TRANSLATE_NOOP("ChannelFields", "Frequency"),   QT_TRANSLATE_NOOP("ChannelFields", "Mode"),
+        QT_TRANSLATE_NOOP("ChannelFields", "Gain"),        QT_TRANSLATE_NOOP("ChannelFields", "AGC"),
+        QT_TRANSLATE_NOOP("ChannelFields", "Pwr"),         QT_TRANSLATE_NOOP("ChannelFields", "Filter"),
+        QT_TRANSLATE_NOOP("ChannelFields", "Tone"),        QT_TRANSLATE_NOOP("ChannelFields", "NB"),
+        QT_TRANSLATE_NOOP("ChannelFields", "Split Freq."), QT_TRANSLATE_NOOP("ChannelFields", "Name"),
+        QT_TRANSLATE_NOOP("ChannelFields", "Skip")};
     return names;
 }
 

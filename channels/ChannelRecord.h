@@ -17,6 +17,9 @@ QString NBText(int code);     // 0 "Off", else "On"
 
 // Grid column headers of the memory grid ("Frequency" .. "Skip") and of the VFO grid (the first eight).
 const QStringList &ChannelFieldNames();
+// A field's name as the window and the printed page show it, in the window's language (the names above are
+// the files' and the clipboard's).
+QString ShownFieldName(int field);
 
 // Decodes a 64-digit record into entry k. False when a used record's mode byte is above 5;
 // the entry is then left as it was.

@@ -7,7 +7,7 @@
 #include "csv/CsvRecordReader.h"
 #include "csv/CsvRecordWriter.h"
 #include "files/FileTarget.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <bitset>
 
@@ -16,7 +16,7 @@ QByteArray ChirpCsvBytes(const CloneImage &image, CsvReport *notCarried) {
     for (int n = 0; n < VfoCount; ++n)
         if (notCarried)
             notCarried->add(CsvReportItem::NotCarried, VfoLabel(n), QString(),
-                            UiText("CHIRP CSV has no VFOs", "CHIRP CSV にVFOはありません"));
+                            QCoreApplication::translate("CsvChirpFiles", "CHIRP CSV has no VFOs"));
     for (int k = 0; k < ChannelCount; ++k)
         if (image.ChannelUsed[k]) {
             bytes += CsvRecordLine(ChirpValuesOf(image, k, notCarried));
@@ -59,9 +59,9 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
     bool usable = true;
     for (const QString &needed : {QStringLiteral("Location"), QStringLiteral("Frequency")})
         if (!columns.contains(needed)) {
-            report.add(CsvReportItem::Refused, UiText("line 1", "1行目"), needed,
-                       UiText("the first line has no such column: nothing is taken",
-                              "1行目にこの列がありません: 何も取り込みません"));
+            report.add(CsvReportItem::Refused, QCoreApplication::translate("CsvChirpFiles", "line 1"), needed,
+                       QCoreApplication::translate("CsvChirpFiles",
+                                                   "the first line has no such column: nothing is taken"));
             usable = false;
         }
     // one thread: the guard of this local static never waits for another
@@ -78,8 +78,10 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
         const bool number = whole.match(location).hasMatch();
         const int k = number ? location.toInt() : -1;
         ChirpLine line(fields, columns,
-                       number ? location : UiText("line %1", "%1行目").arg(reader.recordLine()), report,
-                       separator != ',');
+                       number
+                           ? location
+                           : QCoreApplication::translate("CsvChirpFiles", "line %1").arg(reader.recordLine()),
+                       report, separator != ',');
         if (reader.openQuoteColumn() >= 0) {
             const QString column = names[std::size_t(reader.openQuoteColumn())];
             line.refuse(column,
@@ -88,16 +90,16 @@ CsvReport ImportChirpCsvDevice(QIODevice &device, CloneImage &image, int chunkBy
             continue;
         }
         if (k < 0 || k >= ChannelCount) {
-            line.refuse(QStringLiteral("Location"), UiText("“%1” is not a channel number 0 to 603",
-                                                           "「%1」はチャンネル番号 0〜603 ではありません")
-                                                        .arg(location));
+            line.refuse(QStringLiteral("Location"),
+                        QCoreApplication::translate("CsvChirpFiles", "“%1” is not a channel number 0 to 603")
+                            .arg(location));
             ++report.refused;
             continue;
         }
         if (seen.test(std::size_t(k))) {
             line.refuse(QStringLiteral("Location"),
-                        UiText("the Location came before in the file; this line is left out",
-                               "このLocationはファイルの前の方にもあります; この行は使いません"));
+                        QCoreApplication::translate(
+                            "CsvChirpFiles", "the Location came before in the file; this line is left out"));
             ++report.refused;
             continue;
         }

@@ -8,7 +8,7 @@
 #include "csv/CsvChirp.h"
 #include "csv/CsvChirpLine.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -49,8 +49,9 @@ QString settingsTone(const CloneImage &image) {
 
 void notCarried(CsvReport *report, int k, const QString &field, const QString &shown) {
     if (report)
-        report->add(CsvReportItem::NotCarried, QString::number(k), field,
-                    UiText("%1 is not carried by CHIRP CSV", "%1 は CHIRP CSV で運べません").arg(shown));
+        report->add(
+            CsvReportItem::NotCarried, QString::number(k), field,
+            QCoreApplication::translate("CsvChirpMapping", "%1 is not carried by CHIRP CSV").arg(shown));
 }
 } // namespace
 
@@ -77,10 +78,12 @@ QStringList ChirpValuesOf(const CloneImage &image, int k, CsvReport *report) {
     if (shown.filter != fresh.filter) notCarried(report, k, names[FieldFilter], c.field[FieldFilter].text);
     if (shown.nb != fresh.nb) notCarried(report, k, names[FieldNB], c.field[FieldNB].text);
     if (shown.power < 0)
-        notCarried(report, k, names[FieldPwr],
-                   UiText("power code %1", "出力コード %1").arg(c.field[FieldPwr].value));
+        notCarried(
+            report, k, names[FieldPwr],
+            QCoreApplication::translate("CsvChirpMapping", "power code %1").arg(c.field[FieldPwr].value));
     if (toneByte != 0 && toneByte != 128)
-        notCarried(report, k, names[FieldTone], UiText("tone byte %1", "トーンバイト %1").arg(toneByte));
+        notCarried(report, k, names[FieldTone],
+                   QCoreApplication::translate("CsvChirpMapping", "tone byte %1").arg(toneByte));
     return {QString::number(k),
             c.field[FieldName].text,
             ChirpMHzText(hz),
@@ -113,14 +116,16 @@ qint64 hzOf(ChirpLine &line, const QString &column, const FrequencyRange &range,
         line.refuse(
             column,
             t.isEmpty()
-                ? UiText("empty", "空欄")
-                : UiText("“%1” is not a frequency in MHz", "「%1」は MHz の周波数ではありません").arg(t));
+                ? QCoreApplication::translate("CsvChirpMapping", "empty")
+                : QCoreApplication::translate("CsvChirpMapping", "“%1” is not a frequency in MHz").arg(t));
         return -1;
     }
     if (rounded)
-        line.change(column, UiText("rounded to %1 MHz", "%1 MHz に丸めました").arg(ChirpMHzText(hz)));
+        line.change(
+            column,
+            QCoreApplication::translate("CsvChirpMapping", "rounded to %1 MHz").arg(ChirpMHzText(hz)));
     if (checkRange && !range.contains(hz))
-        line.refuse(column, UiText("%1 MHz is outside the range %2", "%1 MHz は範囲 %2 の外です")
+        line.refuse(column, QCoreApplication::translate("CsvChirpMapping", "%1 MHz is outside the range %2")
                                 .arg(ChirpMHzText(hz), range.text));
     return hz;
 }
@@ -142,25 +147,26 @@ void takeTone(ChirpLine &line, const QString &pageTone, EditFields &e) {
         e.tone = 1;
         sent = QStringLiteral("cToneFreq");
         line.change(QStringLiteral("Tone"),
-                    UiText("TSQL: the radio sends the tone but does not squelch on it",
-                           "TSQL: 無線機はトーンを送出しますがトーンスケルチはありません"));
+                    QCoreApplication::translate("CsvChirpMapping",
+                                                "TSQL: the radio sends the tone but does not squelch on it"));
     } else if (is("DTCS")) {
         e.tone = 0;
-        line.change(QStringLiteral("Tone"), UiText("DTCS: the radio has no DCS; tone off",
-                                                   "DTCS: 無線機にDCSはありません; トーンはオフ"));
+        line.change(QStringLiteral("Tone"),
+                    QCoreApplication::translate("CsvChirpMapping", "DTCS: the radio has no DCS; tone off"));
     } else if (is("Cross")) {
         const QString cross = line.text(QStringLiteral("CrossMode")).trimmed();
         e.tone = cross.startsWith(QStringLiteral("Tone->"), Qt::CaseInsensitive) ? 1 : 0;
         if (e.tone) sent = QStringLiteral("rToneFreq");
         line.change(QStringLiteral("Tone"),
-                    cross.isEmpty() ? UiText("Cross without a CrossMode: stored as tone %1",
-                                             "CrossMode のない Cross: トーン %1 として記憶")
-                                          .arg(EditOnOffItems()[e.tone])
-                                    : UiText("Cross %1: stored as tone %2", "Cross %1: トーン %2 として記憶")
-                                          .arg(cross, EditOnOffItems()[e.tone]));
+                    cross.isEmpty()
+                        ? QCoreApplication::translate("CsvChirpMapping",
+                                                      "Cross without a CrossMode: stored as tone %1")
+                              .arg(EditOnOffItems()[e.tone])
+                        : QCoreApplication::translate("CsvChirpMapping", "Cross %1: stored as tone %2")
+                              .arg(cross, EditOnOffItems()[e.tone]));
     } else {
         line.refuse(QStringLiteral("Tone"),
-                    UiText("“%1” is not a tone mode", "「%1」はトーンモードではありません").arg(mode));
+                    QCoreApplication::translate("CsvChirpMapping", "“%1” is not a tone mode").arg(mode));
         return;
     }
     if (sent.isEmpty() || !line.has(sent)) return;
@@ -170,8 +176,8 @@ void takeTone(ChirpLine &line, const QString &pageTone, EditFields &e) {
     if (line.decimalComma) number.replace(QLatin1Char(','), QLatin1Char('.'));
     const double hz = number.toDouble(&ok);
     if (!ok || std::fabs(hz - pageTone.toDouble()) > 0.05)
-        line.change(sent, UiText("%1 Hz: the radio sends the settings page's tone, %2 Hz",
-                                 "%1 Hz: 無線機は設定ページのトーン %2 Hz を送出します")
+        line.change(sent, QCoreApplication::translate(
+                              "CsvChirpMapping", "%1 Hz: the radio sends the settings page's tone, %2 Hz")
                               .arg(given, pageTone));
 }
 
@@ -185,11 +191,12 @@ void takeMode(ChirpLine &line, EditFields &e) {
         const QString to = near.value(mode.toUpper());
         if (to.isEmpty()) {
             line.refuse(QStringLiteral("Mode"),
-                        UiText("the radio has no mode %1", "無線機にモード %1 はありません").arg(mode));
+                        QCoreApplication::translate("CsvChirpMapping", "the radio has no mode %1").arg(mode));
             return;
         }
         code = int(chirpModes.indexOf(to));
-        line.change(QStringLiteral("Mode"), UiText("%1 stored as %2", "%1 を %2 として記憶").arg(mode, to));
+        line.change(QStringLiteral("Mode"),
+                    QCoreApplication::translate("CsvChirpMapping", "%1 stored as %2").arg(mode, to));
     }
     e.mode = code;
 }
@@ -204,7 +211,7 @@ void takeName(ChirpLine &line, EditFields &e) {
     }
     if (stored != given)
         line.change(QStringLiteral("Name"),
-                    UiText("“%1” stored as “%2”", "「%1」を「%2」として記憶").arg(given, stored));
+                    QCoreApplication::translate("CsvChirpMapping", "“%1” stored as “%2”").arg(given, stored));
     e.name = stored;
 }
 
@@ -217,12 +224,12 @@ void takeSkipAndPower(ChirpLine &line, EditFields &e) {
             e.skip = false;
             if (!skip.isEmpty())
                 line.change(QStringLiteral("Skip"),
-                            UiText("P: the radio has no priority scan; not skipped",
-                                   "P: 無線機に優先スキャンはありません; スキップしません"));
+                            QCoreApplication::translate("CsvChirpMapping",
+                                                        "P: the radio has no priority scan; not skipped"));
         } else {
             line.refuse(
                 QStringLiteral("Skip"),
-                UiText("“%1” is not S, P or empty", "「%1」は S、P、空欄のいずれでもありません").arg(skip));
+                QCoreApplication::translate("CsvChirpMapping", "“%1” is not S, P or empty").arg(skip));
         }
     }
     const QString power = line.text(QStringLiteral("Power")).trimmed();
@@ -233,12 +240,13 @@ void takeSkipAndPower(ChirpLine &line, EditFields &e) {
     }
     // a stored code outside the list has no text to name: the channel keeps it all the same
     line.change(QStringLiteral("Power"),
-                e.power >= 0 ? UiText("%1 is no power level of the radio; the channel keeps %2",
-                                      "%1 は無線機の出力ではありません; チャンネルは %2 のままです")
-                                   .arg(power, EditPowerItems()[e.power])
-                             : UiText("%1 is no power level of the radio; the channel keeps its power",
-                                      "%1 は無線機の出力ではありません; チャンネルの出力はそのままです")
-                                   .arg(power));
+                e.power >= 0
+                    ? QCoreApplication::translate("CsvChirpMapping",
+                                                  "%1 is no power level of the radio; the channel keeps %2")
+                          .arg(power, EditPowerItems()[e.power])
+                    : QCoreApplication::translate(
+                          "CsvChirpMapping", "%1 is no power level of the radio; the channel keeps its power")
+                          .arg(power));
 }
 } // namespace
 
@@ -256,19 +264,19 @@ void TakeChirpLine(ChirpLine &line, int k, CloneImage &image, CsvReport &report)
         splitHz = duplex == QStringLiteral("+") ? hz + shift : hz - shift;
         if (hz >= 0 && shift >= 0 && !range.contains(splitHz))
             line.refuse(QStringLiteral("Offset"),
-                        UiText("the transmit frequency %1 MHz is outside the range %2",
-                               "送信周波数 %1 MHz は範囲 %2 の外です")
+                        QCoreApplication::translate("CsvChirpMapping",
+                                                    "the transmit frequency %1 MHz is outside the range %2")
                             .arg(ChirpMHzText(splitHz), range.text));
     } else if (duplex == QStringLiteral("split")) {
         splitHz = hzOf(line, QStringLiteral("Offset"), range, true);
     } else if (duplex == QStringLiteral("off")) {
         line.change(QStringLiteral("Duplex"),
-                    UiText("off: the radio cannot forbid sending; stored as simplex",
-                           "off: 無線機は送信を禁止できません; シンプレックスとして記憶"));
+                    QCoreApplication::translate("CsvChirpMapping",
+                                                "off: the radio cannot forbid sending; stored as simplex"));
     } else if (!duplex.isEmpty()) {
-        line.refuse(QStringLiteral("Duplex"), UiText("“%1” is not +, -, split, off or empty",
-                                                     "「%1」は +、-、split、off、空欄のいずれでもありません")
-                                                  .arg(duplex));
+        line.refuse(QStringLiteral("Duplex"),
+                    QCoreApplication::translate("CsvChirpMapping", "“%1” is not +, -, split, off or empty")
+                        .arg(duplex));
     }
     takeTone(line, settingsTone(image), e);
     takeMode(line, e);

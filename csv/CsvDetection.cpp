@@ -3,7 +3,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvRecordReader.h"
 #include "files/NewImage.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -131,23 +131,22 @@ std::unique_ptr<QIODevice> CsvUtf8Device(QIODevice &device) {
 
 QString CsvUnrecognisedReason(const CsvDetection &d) {
     if (d.firstLine.isEmpty())
-        return UiText("the file holds no line with text", "ファイルに文字のある行がありません");
+        return QCoreApplication::translate("CsvDetection", "the file holds no line with text");
     QString line = QString::fromUtf8(d.firstLine);
     if (line.size() > 80) line = line.left(77) + QStringLiteral("...");
-    QString reason = UiText("its first line “%1” names no layout: expected “KT-M40 full CSV” first (full "
+    QString reason =
+        QCoreApplication::translate(
+            "CsvDetection", "its first line “%1” names no layout: expected “KT-M40 full CSV” first (full "
                             "layout), a Location column (CHIRP CSV) or “MODEL” first (original layout), "
-                            "separated by commas, semicolons or TABs",
-                            "1行目「%1」はどの形式も示していません: 先頭に「KT-M40 full CSV」(完全な形式)、"
-                            "Location 列 (CHIRP CSV)、先頭に「MODEL」(従来の形式) のいずれかを、コンマ、"
-                            "セミコロン、タブ区切りで期待しました")
-                         .arg(line);
+                            "separated by commas, semicolons or TABs")
+            .arg(line);
     if (line.contains(QStringLiteral("Location"), Qt::CaseInsensitive) ||
         line.contains(FullCsvTag, Qt::CaseInsensitive))
-        reason += UiText("; the names are there, but not separated by a comma, semicolon or TAB",
-                         "; 名前はありますが、コンマ、セミコロン、タブで区切られていません");
+        reason += QCoreApplication::translate(
+            "CsvDetection", "; the names are there, but not separated by a comma, semicolon or TAB");
     else if (line.contains(QStringLiteral("Frequency"), Qt::CaseInsensitive))
-        reason += UiText("; it has a Frequency column but no Location column",
-                         "; Frequency 列はありますが Location 列がありません");
+        reason +=
+            QCoreApplication::translate("CsvDetection", "; it has a Frequency column but no Location column");
     return reason;
 }
 

@@ -8,7 +8,7 @@
 #include "csv/CsvFullColumns.h"
 #include "csv/CsvFullLayout.h"
 #include "csv/CsvRecordReader.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <bitset>
@@ -69,13 +69,13 @@ qint64 frequencyOf(FullLine &line, ChannelField f) {
     const QString t = line.text(1 + f);
     const FrequencyReading r = ReadFrequencyText(t, PlainUnit::Hz, line.decimalComma);
     if (r.hz < 0)
-        line.refuse(title(f), t.trimmed().isEmpty()
-                                  ? UiText("empty", "空欄")
-                                  : UiText("“%1” is not a frequency", "「%1」は周波数ではありません").arg(t));
+        line.refuse(title(f),
+                    t.trimmed().isEmpty()
+                        ? QCoreApplication::translate("CsvFullImport", "empty")
+                        : QCoreApplication::translate("CsvFullImport", "“%1” is not a frequency").arg(t));
     else if (r.rounded)
-        line.change(
-            title(f),
-            UiText("“%1” rounded to %2", "「%1」を %2 に丸めました").arg(t, FormatFrequencyText(r.hz)));
+        line.change(title(f), QCoreApplication::translate("CsvFullImport", "“%1” rounded to %2")
+                                  .arg(t, FormatFrequencyText(r.hz)));
     return r.hz;
 }
 
@@ -83,7 +83,7 @@ int listIndexOf(FullLine &line, ChannelField f, const QStringList &items) {
     const QString t = line.text(1 + f);
     const int index = ReadListText(t, items);
     if (index < 0)
-        line.refuse(title(f), UiText("“%1” is not one of %2", "「%1」は %2 のいずれでもありません")
+        line.refuse(title(f), QCoreApplication::translate("CsvFullImport", "“%1” is not one of %2")
                                   .arg(t, items.join(QStringLiteral(" "))));
     return index;
 }
@@ -92,15 +92,16 @@ QString nameOf(FullLine &line) {
     const QString t = line.text(1 + FieldName);
     QString stored, bad;
     if (!ReadNameText(t, stored, &bad)) {
-        line.refuse(title(FieldName),
-                    bad.isEmpty()
-                        ? UiText("“%1” is longer than 8 characters", "「%1」は8文字を超えています").arg(t)
-                        : UiText("the radio cannot store “%1”", "無線機は「%1」を記憶できません").arg(bad));
+        line.refuse(
+            title(FieldName),
+            bad.isEmpty()
+                ? QCoreApplication::translate("CsvFullImport", "“%1” is longer than 8 characters").arg(t)
+                : QCoreApplication::translate("CsvFullImport", "the radio cannot store “%1”").arg(bad));
         return QString();
     }
     if (stored != t)
         line.change(title(FieldName),
-                    UiText("“%1” stored as “%2”", "「%1」を「%2」として記憶").arg(t, stored));
+                    QCoreApplication::translate("CsvFullImport", "“%1” stored as “%2”").arg(t, stored));
     return stored;
 }
 
@@ -117,9 +118,9 @@ QHash<int, int> codesOf(FullLine &line) {
             if (m.captured(1).compare(ChannelFieldNames()[f], Qt::CaseInsensitive) == 0) field = f;
         const int code = m.hasMatch() ? m.captured(2).toInt() : -1;
         if (field < 0 || !CodedFields().contains(ChannelField(field)) || code > 255) {
-            line.refuse(FullCsvCodesTitle, UiText("“%1” is not a code such as Gain=7",
-                                                  "「%1」は Gain=7 のようなコードではありません")
-                                               .arg(part));
+            line.refuse(
+                FullCsvCodesTitle,
+                QCoreApplication::translate("CsvFullImport", "“%1” is not a code such as Gain=7").arg(part));
             continue;
         }
         codes.insert(field, code);
@@ -155,16 +156,16 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
     if (vfo) {
         for (ChannelField f : {FieldSplitFreq, FieldName, FieldSkip})
             if (!line.text(1 + f).isEmpty())
-                line.refuse(title(f), UiText("a VFO has no such field", "VFOにはこの項目がありません"));
+                line.refuse(title(f),
+                            QCoreApplication::translate("CsvFullImport", "a VFO has no such field"));
     } else {
         e.split = SplitFrequency(frequencyOf(line, FieldSplitFreq));
         e.name = nameOf(line);
         const QString skip = line.text(1 + FieldSkip);
         const int skipped = ReadSkipText(skip);
         if (skipped < 0)
-            line.refuse(
-                title(FieldSkip),
-                UiText("“%1” is not empty or Skip", "「%1」は空欄でも Skip でもありません").arg(skip));
+            line.refuse(title(FieldSkip),
+                        QCoreApplication::translate("CsvFullImport", "“%1” is not empty or Skip").arg(skip));
         e.skip = skipped == 1;
     }
     const QHash<int, int> codes = codesOf(line);
@@ -179,11 +180,11 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
         if (CodedFieldText(ChannelField(it.key()), it.value()) == slot.text)
             slot.value = it.value();
         else
-            line.change(FullCsvCodesTitle, UiText("%1=%2 left out: the text now says %3",
-                                                  "%1=%2 は使いません: 表示は %3 になっています")
-                                               .arg(title(ChannelField(it.key())))
-                                               .arg(it.value())
-                                               .arg(slot.text));
+            line.change(FullCsvCodesTitle,
+                        QCoreApplication::translate("CsvFullImport", "%1=%2 left out: the text now says %3")
+                            .arg(title(ChannelField(it.key())))
+                            .arg(it.value())
+                            .arg(slot.text));
     }
     line.reportChanges();
     ++report.taken;
@@ -194,14 +195,14 @@ void takeLine(FullLine &line, int row, CloneImage &image, CsvReport &report) {
 // The first line names the export's variant and range; the image keeps its own, a difference is noted.
 void compareFirstLine(const std::vector<std::string> &fields, const CloneImage &image, CsvReport &report) {
     const QStringList own = FullCsvFirstLine(image.Variant, image.WideRange);
-    const QString line1 = UiText("line 1", "1行目");
+    const QString line1 = QCoreApplication::translate("CsvFullImport", "line 1");
     if (fields.size() < 2 || utf8(fields[1]).trimmed() != own[1])
         report.add(CsvReportItem::Changed, line1, QStringLiteral("variant"),
-                   UiText("the file names %1; the image keeps %2", "ファイルは %1、イメージは %2 のままです")
+                   QCoreApplication::translate("CsvFullImport", "the file names %1; the image keeps %2")
                        .arg(fields.size() >= 2 ? utf8(fields[1]) : QString(), own[1]));
     if (fields.size() < 3 || utf8(fields[2]).trimmed() != own[2])
         report.add(CsvReportItem::Changed, line1, QStringLiteral("range"),
-                   UiText("the file names %1; the image keeps %2", "ファイルは %1、イメージは %2 のままです")
+                   QCoreApplication::translate("CsvFullImport", "the file names %1; the image keeps %2")
                        .arg(fields.size() >= 3 ? utf8(fields[2]) : QString(), own[2]));
 }
 } // namespace
@@ -238,9 +239,10 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
     bool titlesWhole = true;
     for (int t = 0; t + 1 < FullCsvTitles().size(); ++t) // Codes may be missing
         if (columns[std::size_t(t)] < 0) {
-            report.add(CsvReportItem::Refused, UiText("line 2", "2行目"), FullCsvTitles()[t],
-                       UiText("the title line has no such column: nothing is taken",
-                              "見出し行にこの列がありません: 何も取り込みません"));
+            report.add(CsvReportItem::Refused, QCoreApplication::translate("CsvFullImport", "line 2"),
+                       FullCsvTitles()[t],
+                       QCoreApplication::translate("CsvFullImport",
+                                                   "the title line has no such column: nothing is taken"));
             titlesWhole = false;
         }
     const bool decimalComma = separator != ',';
@@ -251,7 +253,8 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
         const QString label = rowColumn < fields.size() ? utf8(fields[rowColumn]) : QString();
         const int row = ReadRowLabel(label);
         const bool known = row != RowLabelUnknown;
-        const QString lineName = UiText("line %1", "%1行目").arg(reader.recordLine());
+        const QString lineName =
+            QCoreApplication::translate("CsvFullImport", "line %1").arg(reader.recordLine());
         FullLine line(fields, columns, known ? (row < 0 ? VfoLabel(VfoRow - row) : RowLabel(row)) : lineName,
                       report, decimalComma);
         if (reader.openQuoteColumn() >= 0) {
@@ -265,14 +268,15 @@ CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkByt
         if (!known) {
             line.refuse(
                 FullCsvRowTitle,
-                UiText("“%1” is no row of the grids", "「%1」はグリッドの行ではありません").arg(label));
+                QCoreApplication::translate("CsvFullImport", "“%1” is no row of the grids").arg(label));
             ++report.refused;
             continue;
         }
         const std::size_t bit = row < 0 ? std::size_t(ChannelCount + (VfoRow - row)) : std::size_t(row);
         if (seen.test(bit)) {
-            line.refuse(FullCsvRowTitle, UiText("the row came before in the file; this line is left out",
-                                                "この行はファイルの前の方にもあります; この行は使いません"));
+            line.refuse(FullCsvRowTitle,
+                        QCoreApplication::translate(
+                            "CsvFullImport", "the row came before in the file; this line is left out"));
             ++report.refused;
             continue;
         }

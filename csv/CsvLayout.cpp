@@ -4,7 +4,7 @@
 #include "csv/CsvRecordReader.h"
 #include "files/NewImage.h"
 #include "image/CloneImage.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 QString CsvLayoutName(CsvLayout layout) {
     // a case for every value: the way past the switch is for a value outside the enum
@@ -32,13 +32,13 @@ QString CsvLayoutTitle(CsvLayout layout) {
     // a case for every value: the way past the switch is for a value outside the enum
     switch (layout) {
     case CsvLayout::Original:
-        return UiText("Original layout (18 columns, VFOs and channels 0-199)",
-                      "従来の形式 (18列、VFOとチャンネル0-199)");
+        return QCoreApplication::translate("CsvLayout",
+                                           "Original layout (18 columns, VFOs and channels 0-199)");
     case CsvLayout::Full:
-        return UiText("Full layout (all 604 channels and both VFOs, lossless)",
-                      "完全な形式 (全604チャンネルと両VFO、欠落なし)");
+        return QCoreApplication::translate("CsvLayout",
+                                           "Full layout (all 604 channels and both VFOs, lossless)");
     case CsvLayout::Chirp:
-        return UiText("CHIRP CSV (channels for other programs)", "CHIRP CSV (他のプログラム用のチャンネル)");
+        return QCoreApplication::translate("CsvLayout", "CHIRP CSV (channels for other programs)");
     }
     return QString();
 }
@@ -47,9 +47,9 @@ QString CsvLayoutShortTitle(CsvLayout layout) {
     // a case for every value: the way past the switch is for a value outside the enum
     switch (layout) {
     case CsvLayout::Original:
-        return UiText("original layout", "従来の形式");
+        return QCoreApplication::translate("CsvLayout", "original layout");
     case CsvLayout::Full:
-        return UiText("full layout", "完全な形式");
+        return QCoreApplication::translate("CsvLayout", "full layout");
     case CsvLayout::Chirp:
         return QStringLiteral("CHIRP CSV");
     }

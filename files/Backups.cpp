@@ -1,7 +1,7 @@
 #include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/FileTarget.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -59,7 +59,7 @@ BackupResult SaveBackupNamed(const QByteArray &cloneFile, const QString &folder,
                              int keep, const QString &mark) {
     BackupResult result;
     if (!QDir().mkpath(folder)) {
-        result.detail = UiText("cannot create %1", "%1 を作成できません").arg(folder);
+        result.detail = QCoreApplication::translate("Backups", "cannot create %1").arg(folder);
         return result;
     }
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));

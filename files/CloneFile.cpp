@@ -4,8 +4,8 @@
 #include "files/FileTarget.h"
 #include "files/LocalName.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
 #include "settings/SettingsCodec.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <vector>
 
@@ -66,28 +66,26 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     const auto &lines = collector.lines();
     if (int(lines.size()) < LineCount)
         return {FileStatus::FileOpenError, false,
-                UiText("the file ends before line 610", "ファイルが 610 行目より前で終わっています")};
+                QCoreApplication::translate("CloneFile", "the file ends before line 610")};
     if (lines[0].length != 32)
-        return {
-            FileStatus::DataError, false,
-            UiText("line 1 (the header) is not 32 characters", "1 行目（ヘッダ）が 32 文字ではありません")};
+        return {FileStatus::DataError, false,
+                QCoreApplication::translate("CloneFile", "line 1 (the header) is not 32 characters")};
     for (int i = 1; i < LineCount - 1; ++i)
         if (lines[i].length != 64)
             return {FileStatus::DataError, false,
-                    UiText("line %1 is not 64 characters", "%1 行目が 64 文字ではありません").arg(i + 1)};
+                    QCoreApplication::translate("CloneFile", "line %1 is not 64 characters").arg(i + 1)};
     if (lines[LineCount - 1].length != 32)
         return {FileStatus::DataError, false,
-                UiText("line 610 (the end line) is not 32 characters",
-                       "610 行目（終了行）が 32 文字ではありません")};
+                QCoreApplication::translate("CloneFile", "line 610 (the end line) is not 32 characters")};
 
     int variant = 0;
     bool wide = false;
     if (!MatchFileHeader(text(lines[0]), variant, wide))
-        return {FileStatus::DataError, false, UiText("unknown header", "見出し行が不明です")};
+        return {FileStatus::DataError, false, QCoreApplication::translate("CloneFile", "unknown header")};
     if (text(lines[LineCount - 1]) != Tables().FileEndLine) {
         image.Variant = variant; // the header has already selected its option button
         image.WideRange = wide;
-        return {FileStatus::DataError, true, UiText("wrong end line", "最終行が正しくありません")};
+        return {FileStatus::DataError, true, QCoreApplication::translate("CloneFile", "wrong end line")};
     }
 
     // decode into a scratch copy so that a record that cannot be decoded leaves the image as it was
@@ -98,17 +96,15 @@ CloneFileLoad interpret(const LineCollector &collector, CloneImage &image) {
     scratch.SetData2 = text(lines[2]);
     if (UpdateSetData(scratch) >= 0)
         return {FileStatus::DataError, false,
-                UiText("a setting is beyond its list", "設定値が選択肢の範囲外です")};
+                QCoreApplication::translate("CloneFile", "a setting is beyond its list")};
     for (int n = 0; n < VfoCount; ++n)
         if (!UpdateVFORecord(scratch, text(lines[3 + n]), n))
             return {FileStatus::DataError, false,
-                    UiText("%1 has no valid mode", "%1 のモードが正しくありません").arg(VfoLabel(n))};
+                    QCoreApplication::translate("CloneFile", "%1 has no valid mode").arg(VfoLabel(n))};
     for (int k = 0; k < ChannelCount; ++k)
         if (!UpdateMemData(scratch, text(lines[5 + k]), k))
-            return {
-                FileStatus::DataError, false,
-                UiText("channel line %1 has no valid mode", "チャンネルの行 %1 のモードが正しくありません")
-                    .arg(6 + k)};
+            return {FileStatus::DataError, false,
+                    QCoreApplication::translate("CloneFile", "channel line %1 has no valid mode").arg(6 + k)};
     image = std::move(scratch);
     return {FileStatus::Ok, true, {}};
 }

@@ -33,3 +33,7 @@ struct SettingsSelection {
 
 // The selections the page has once its lists are built, before the first decode.
 SettingsSelection InitialSettingsSelection();
+
+// A list's label or item as the window shows it, in the window's language (the lists hold the radio's
+// English texts, which files and the command-line tool use).
+QString ShownSettingsText(const QString &text);

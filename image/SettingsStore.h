@@ -12,3 +12,7 @@ class SettingsStore : public QSettings {
   public:
     SettingsStore() : QSettings(SettingsOrganization(), SettingsApplication()) {}
 };
+
+// The window language chosen in the View menu ("Settings/Language", a code such as "de"); none when no
+// choice was made or the stored code is no language of the program.
+inline const char *const LanguageSettingKey = "Settings/Language";

@@ -1,4 +1,6 @@
 #include "image/Startup.h"
+#include "image/UiText.h"
+#include <QtGlobal>
 #include <map>
 
 QString StartupFileFromCommandLine(const QString &commandLine) {
@@ -21,42 +23,38 @@ const std::array<int, 14> &ColumnWidths() {
 }
 
 namespace {
-struct Texts {
-    const char *english;
-    const char *japanese;
-};
-
-const std::map<int, Texts> &table() {
+// English, the source of every language's translation (context "StringTable").
+const std::map<int, const char *> &table() {
     // one thread: the guard of this local static never waits for another
-    static const std::map<int, Texts> t = {
-        {1000, {"File(&F)", "ﾌｧｲﾙ(&F)"}},
-        {1001, {"New(&N)", "新規作成(&N)"}},
-        {1002, {"Open(&O)...", "開く(&O)..."}},
-        {1003, {"Save(&S)", "上書き保存(&S)"}},
-        {1004, {"Save As(&A)...", "名前を付けて保存(&A)..."}},
-        {1005, {"Print Setup(&U)...", "ﾍﾟｰｼﾞ設定(&U)..."}},
-        {1006, {"Print(&P)...", "印刷(&P)..."}},
-        {1007, {"Exit(&X)...", "終了(&X)"}},
-        {1008, {"Edit(&E)", "編集(&E)"}},
-        {1009, {"Modify(&M)", "変更(&M)"}},
-        {1010, {"View(&V)", "表示(&V)"}},
-        {1011, {"Tool Bar(&T)", "ﾂｰﾙ ﾊﾞｰ(&T)"}},
-        {1012, {"Tool(&T)", "ﾂｰﾙ(&T)"}},
-        {1013, {"COM Port Setup(&C)", "COM ポートセットアップ(&C)"}},
-        {1014, {"Help(&H)", "ﾍﾙﾌﾟ(&H)"}},
-        {1016, {"About(&A)", "ﾊﾞｰｼﾞｮﾝ情報(&A)"}},
-        {1017, {"New", "新規作成"}},
-        {1018, {"Open", "開く"}},
-        {1019, {"Save", "上書き保存"}},
-        {1021, {"Help", "ﾍﾙﾌﾟ"}},
-        {1100, {"Status Bar(&S)", "ｽﾃｰﾀｽﾊﾞｰ(&S)"}},
-        {1201, {"Import(&I)...", "ｲﾝﾎﾟｰﾄ(&I)..."}},
-        {1202, {"Export(&E)...", "ｴｸｽﾎﾟｰﾄ(&E)..."}},
-        {1203, {"Read(&R)", "読み出し(&R)"}},
-        {1204, {"Write(&W)", "書き込み(&W)"}},
-        {1205, {"Settings(&S)", "設定(&S)"}},
-        {1206, {"Memory(&M)", "メモリー(&M)"}},
-        {1207, {"ALL(&A)", "すべて(&A)"}},
+    static const std::map<int, const char *> t = {
+        {1000, QT_TRANSLATE_NOOP("StringTable", "File(&F)")},
+        {1001, QT_TRANSLATE_NOOP("StringTable", "New(&N)")},
+        {1002, QT_TRANSLATE_NOOP("StringTable", "Open(&O)...")},
+        {1003, QT_TRANSLATE_NOOP("StringTable", "Save(&S)")},
+        {1004, QT_TRANSLATE_NOOP("StringTable", "Save As(&A)...")},
+        {1005, QT_TRANSLATE_NOOP("StringTable", "Print Setup(&U)...")},
+        {1006, QT_TRANSLATE_NOOP("StringTable", "Print(&P)...")},
+        {1007, QT_TRANSLATE_NOOP("StringTable", "Exit(&X)...")},
+        {1008, QT_TRANSLATE_NOOP("StringTable", "Edit(&E)")},
+        {1009, QT_TRANSLATE_NOOP("StringTable", "Modify(&M)")},
+        {1010, QT_TRANSLATE_NOOP("StringTable", "View(&V)")},
+        {1011, QT_TRANSLATE_NOOP("StringTable", "Tool Bar(&T)")},
+        {1012, QT_TRANSLATE_NOOP("StringTable", "Tool(&T)")},
+        {1013, QT_TRANSLATE_NOOP("StringTable", "COM Port Setup(&C)")},
+        {1014, QT_TRANSLATE_NOOP("StringTable", "Help(&H)")},
+        {1016, QT_TRANSLATE_NOOP("StringTable", "About(&A)")},
+        {1017, QT_TRANSLATE_NOOP("StringTable", "New")},
+        {1018, QT_TRANSLATE_NOOP("StringTable", "Open")},
+        {1019, QT_TRANSLATE_NOOP("StringTable", "Save")},
+        {1021, QT_TRANSLATE_NOOP("StringTable", "Help")},
+        {1100, QT_TRANSLATE_NOOP("StringTable", "Status Bar(&S)")},
+        {1201, QT_TRANSLATE_NOOP("StringTable", "Import(&I)...")},
+        {1202, QT_TRANSLATE_NOOP("StringTable", "Export(&E)...")},
+        {1203, QT_TRANSLATE_NOOP("StringTable", "Read(&R)")},
+        {1204, QT_TRANSLATE_NOOP("StringTable", "Write(&W)")},
+        {1205, QT_TRANSLATE_NOOP("StringTable", "Settings(&S)")},
+        {1206, QT_TRANSLATE_NOOP("StringTable", "Memory(&M)")},
+        {1207, QT_TRANSLATE_NOOP("StringTable", "ALL(&A)")},
     };
     return t;
 }
@@ -65,9 +63,5 @@ const std::map<int, Texts> &table() {
 QString ResString(int id, UiLanguage language) {
     const auto it = table().find(id);
     if (it == table().end()) return QString();
-    return QString::fromUtf8(language == UiLanguage::Japanese ? it->second.japanese : it->second.english);
-}
-
-UiLanguage LanguageForLocale(const QString &localeName) {
-    return localeName.startsWith(QLatin1String("ja")) ? UiLanguage::Japanese : UiLanguage::English;
+    return TranslatedText(language, "StringTable", it->second);
 }

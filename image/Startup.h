@@ -1,5 +1,6 @@
 #pragma once
 // Start-up pieces that need no window: the command-line file rule, the column widths and the string table.
+#include "image/UiLanguage.h"
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -19,8 +20,5 @@ inline int TwipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
 
-enum class UiLanguage { English, Japanese };
 // The caption of a string id (1000..1207) in a language; "" for an id the table does not hold.
 QString ResString(int id, UiLanguage language);
-// Japanese for a Japanese locale name ("ja", "ja_JP"), English for every other.
-UiLanguage LanguageForLocale(const QString &localeName);

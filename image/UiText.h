@@ -1,14 +1,18 @@
 #pragma once
-// Texts the program adds beyond its string table, each written in both languages where it is used:
-// UiText("Verify(V)", "ベリファイ(V)") gives the one of the window's language.
-#include "image/Startup.h"
+// The window's language. Every text the window shows goes through Qt's translation (tr(),
+// QCoreApplication::translate()) with its English text as the source; SetUiLanguage installs the
+// program's translation for the language and Qt's own (standard buttons, file dialogs). The command-line
+// tool never sets a language, so it speaks English.
+#include "image/UiLanguage.h"
 #include <QString>
 
-// The language of the texts shown from now on (the desktop program sets it once from --lang or the
-// locale; the command-line tool stays English).
+// The language of the texts shown from now on. Widgets are told by a LanguageChange event.
 void SetUiLanguage(UiLanguage language);
 UiLanguage CurrentUiLanguage();
+// A source text in a language, whichever language the window speaks now; the source text itself where the
+// translation has none.
+QString TranslatedText(UiLanguage language, const char *context, const char *sourceText);
 
-// english and japanese are UTF-8.
+// english and japanese are UTF-8: the Japanese window shows japanese, every other the English text.
+// Kept for the windows' texts not yet moved to tr().
 QString UiText(const char *english, const char *japanese);
-QString UiText(UiLanguage language, const char *english, const char *japanese);

@@ -1,9 +1,9 @@
 #include "link/RadioSession.h"
-#include "image/UiText.h"
 #include "link/Link.h"
 #include "link/PrecisePause.h"
 #include "link/TransferSteps.h"
 #include "link/WaitReply.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
@@ -86,7 +86,7 @@ void RadioSession::setCommandPauseMs(int ms) {
 }
 
 QString RetriesText(int retries) {
-    return UiText("Retries: %1", "再送: %1").arg(retries);
+    return QCoreApplication::translate("RadioSession", "Retries: %1").arg(retries);
 }
 
 void RadioSession::setRetries(int retries) {

@@ -1,5 +1,5 @@
 #include "link/SerialLink.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -26,26 +26,23 @@ QString PortFailureReason(const QString &device, const QString &systemReason, Po
                           const QString &group) {
     switch (problem) {
     case PortProblem::InUse:
-        return UiText(
+        return QCoreApplication::translate(
+                   "SerialLink",
                    "%1: in use by another program (usually the desktop program kt-m40, which keeps its "
-                   "port open while it runs: close it or choose another port)",
-                   "%1: 他のプログラムが使用中です（多くはデスクトップ版 kt-m40 で、起動中はポートを開いたま"
-                   "まにします。終了するか別のポートを選んでください）")
+                   "port open while it runs: close it or choose another port)")
             .arg(device);
     case PortProblem::AccessRefused:
         if (!group.isEmpty() && group != QLatin1String("root"))
-            return UiText(
+            return QCoreApplication::translate(
+                       "SerialLink",
                        "%1: %2 (the port belongs to the group '%3': join it with 'sudo usermod -aG %3 "
-                       "$USER', then log in again)",
-                       "%1: %2（このポートはグループ '%3' のものです。'sudo usermod -aG %3 $USER' で参加し、"
-                       "ログインし直してください）")
+                       "$USER', then log in again)")
                 .arg(device, systemReason, group);
-        return UiText("%1: %2 (your user may not use this port)",
-                      "%1: %2（このユーザーはこのポートを使えません）")
+        return QCoreApplication::translate("SerialLink", "%1: %2 (your user may not use this port)")
             .arg(device, systemReason);
     case PortProblem::HungUp:
-        return UiText("%1: disconnected (the cable or adapter was unplugged, or the line hung up)",
-                      "%1: 切断されました（ケーブルかアダプタが抜かれたか、回線が切れました）")
+        return QCoreApplication::translate(
+                   "SerialLink", "%1: disconnected (the cable or adapter was unplugged, or the line hung up)")
             .arg(device);
     case PortProblem::Other:
         break;
@@ -98,9 +95,9 @@ QString notADevice(const QString &device) {
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(device).constData(), &st) != 0 || S_ISCHR(st.st_mode)) return {};
-    return S_ISDIR(st.st_mode)   ? UiText("a folder", "フォルダ")
-           : S_ISREG(st.st_mode) ? UiText("an ordinary file", "通常のファイル")
-                                 : UiText("not a device", "デバイスではありません");
+    return S_ISDIR(st.st_mode)   ? QCoreApplication::translate("SerialLink", "a folder")
+           : S_ISREG(st.st_mode) ? QCoreApplication::translate("SerialLink", "an ordinary file")
+                                 : QCoreApplication::translate("SerialLink", "not a device");
 #else
     Q_UNUSED(device);
     return {};
@@ -114,9 +111,7 @@ bool SerialLink::open(QString *reason) {
     failed_ = false;
     opening_ = true;
     if (const QString what = notADevice(device_); !what.isEmpty()) {
-        if (reason)
-            *reason = UiText("%1: not a serial port (%2)", "%1: シリアルポートではありません（%2）")
-                          .arg(device_, what);
+        if (reason) *reason = tr("%1: not a serial port (%2)").arg(device_, what);
         opening_ = false;
         return false;
     }

@@ -1,5 +1,5 @@
 #include "link/TransferProgress.h"
-#include "image/UiText.h"
+#include <QCoreApplication>
 
 qint64 TransferProgress::remainingMs() const {
     if (done <= 0) return -1;
@@ -8,7 +8,7 @@ qint64 TransferProgress::remainingMs() const {
 
 QString TransferProgress::text() const {
     const qint64 left = remainingMs();
-    return UiText("%1 of %2 records, %3 elapsed, %4 left", "%2 件中 %1 件、経過 %3、残り %4")
+    return QCoreApplication::translate("TransferProgress", "%1 of %2 records, %3 elapsed, %4 left")
         .arg(done)
         .arg(total)
         .arg(FormatDuration(elapsedMs), left < 0 ? QStringLiteral("--:--") : FormatDuration(left));

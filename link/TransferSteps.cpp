@@ -8,6 +8,7 @@
 #include "link/WaitReply.h"
 #include "link/WriteChanges.h"
 #include "settings/SettingsCodec.h"
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -380,11 +381,10 @@ StepOutcome CheckReply(const TransferStep &step, const QByteArray &sent, const Q
             if (uchar(c) < 0x20 || uchar(c) > 0x7E) c = '.';
         return StepOutcome::fail(
             Ending::CommunicationError,
-            UiText("the reply to the %1 begins with '%2', the echo of another command: a late answer or an "
-                   "earlier run's reply",
-                   "%1 への応答が '%2' で始まっています（別のコマンドのエコーです）: "
-                   "遅れた応答か、前回の実行の応答"
-                   "です")
+            QCoreApplication::translate(
+                "TransferSteps",
+                "the reply to the %1 begins with '%2', the echo of another command: a late answer or an "
+                "earlier run's reply")
                 .arg(step.label, QString::fromLatin1(echo)));
     }
     if (step.recordData) {

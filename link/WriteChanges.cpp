@@ -4,9 +4,9 @@
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
 #include "image/TextTables.h"
-#include "image/UiText.h"
 #include "link/TransferProgress.h"
 #include "settings/SettingsCodec.h"
+#include <QCoreApplication>
 
 namespace {
 constexpr int SettingsAddresses[] = {0x300, 0x320};
@@ -91,23 +91,24 @@ QString WriteChangesProgress::text() const {
     const qint64 left = remainingMs();
     const QString leftText = left < 0 ? QStringLiteral("--:--") : FormatDuration(left);
     const QString format =
-        phase == Phase::Reading   ? UiText("Write Changes: reading %1 of %2 records, %3 elapsed, %4 left",
-                                           "変更分の書き込み: 読み出し %1 / %2 件、経過 %3、残り %4")
-        : phase == Phase::Writing ? UiText("Write Changes: writing %1 of %2 records, %3 elapsed, %4 left",
-                                           "変更分の書き込み: 書き込み %1 / %2 件、経過 %3、残り %4")
-                                  : UiText("Write Changes: checking %1 of %2 records, %3 elapsed, %4 left",
-                                           "変更分の書き込み: 照合 %1 / %2 件、経過 %3、残り %4");
+        phase == Phase::Reading
+            ? QCoreApplication::translate("WriteChangesProgress",
+                                          "Write Changes: reading %1 of %2 records, %3 elapsed, %4 left")
+        : phase == Phase::Writing
+            ? QCoreApplication::translate("WriteChangesProgress",
+                                          "Write Changes: writing %1 of %2 records, %3 elapsed, %4 left")
+            : QCoreApplication::translate("WriteChangesProgress",
+                                          "Write Changes: checking %1 of %2 records, %3 elapsed, %4 left");
     return format.arg(done).arg(total).arg(FormatDuration(elapsedMs), leftText);
 }
 
 QString WriteChangesSummary(int differed, int written, int stillDiffering) {
     if (stillDiffering == 0)
-        return UiText("%1 records differed, %2 written, all verified",
-                      "%1 件のレコードが異なり、%2 件を書き込み、すべて照合済み")
+        return QCoreApplication::translate("WriteChanges", "%1 records differed, %2 written, all verified")
             .arg(differed)
             .arg(written);
-    return UiText("%1 records differed, %2 written, %3 differ after writing",
-                  "%1 件のレコードが異なり、%2 件を書き込み、書き込み後も %3 件が異なります")
+    return QCoreApplication::translate("WriteChanges",
+                                       "%1 records differed, %2 written, %3 differ after writing")
         .arg(differed)
         .arg(written)
         .arg(stillDiffering);

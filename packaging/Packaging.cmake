@@ -54,6 +54,8 @@ install(FILES ${KT_GENERATED}/${KT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INST
 install(FILES ${KT_PACKAGING}/kt-m40.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${KT_GENERATED}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${KT_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# the window's translations (also built into the program; an installed copy is read first)
+install(FILES ${KT_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kt-m40/translations)
 install(FILES ${KT_PACKAGING}/kt-m40-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME kt-m40-cli)
 # The clone file's type (by extension and first line), which the desktop entry opens. The system's own
@@ -73,8 +75,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the window program needs Qt's platform plugins, which it loads at run time rather than links
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Qt's own Japanese texts for its standard dialogs, and bash's completion framework that loads the tool's
-# completion: welcome, not needed
+# Qt's own texts for its standard dialogs in the window's language, and bash's completion framework that loads
+# the tool's completion: welcome, not needed
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, bash-completion")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -32,7 +32,8 @@ for f in /usr/bin/kt-m40 /usr/bin/kt-m40-cli /usr/libexec/kt-m40/kt-m40-cli-prin
     /usr/share/icons/hicolor/scalable/apps/kt-m40.svg \
     /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kt-m40.png \
     /usr/share/man/man1/kt-m40.1.gz /usr/share/man/man1/kt-m40-cli.1.gz \
-    /usr/share/bash-completion/completions/kt-m40-cli /usr/share/mime/packages/kt-m40.xml; do
+    /usr/share/bash-completion/completions/kt-m40-cli /usr/share/mime/packages/kt-m40.xml \
+    /usr/share/kt-m40/translations/kt-m40_{ja,de,fr,es,it}.qm; do
     grep -qxF "$f" "$work/files" || fail "package lacks $f"
 done
 # nothing of the build's own: no tests, benchmarks, libraries or headers
@@ -146,7 +147,8 @@ done
 # make install with a prefix puts the same files under it
 (cd "$build" && cmake --install . --prefix "$work/prefix" >/dev/null) || fail "cmake --install"
 for f in bin/kt-m40 bin/kt-m40-cli libexec/kt-m40/kt-m40-cli-print "share/applications/$id.desktop" share/man/man1/kt-m40-cli.1.gz \
-    share/bash-completion/completions/kt-m40-cli share/icons/hicolor/48x48/apps/kt-m40.png share/mime/packages/kt-m40.xml; do
+    share/bash-completion/completions/kt-m40-cli share/icons/hicolor/48x48/apps/kt-m40.png share/mime/packages/kt-m40.xml \
+    share/kt-m40/translations/kt-m40_de.qm; do
     [[ -e $work/prefix/$f ]] || fail "install lacks $f"
 done
 

@@ -2,13 +2,22 @@
 #include "channels/ChannelLabels.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "image/SettingsLists.h"
 #include "image/Startup.h"
-#include "image/UiText.h"
 #include "settings/SettingsPageLayout.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
+// The first count column headers, in the window's language.
+QStringList shownFieldNames(int count) {
+    QStringList names;
+    for (int f = 0; f < count; ++f)
+        names << ShownFieldName(f);
+    return names;
+}
+
 // The grids' column widths: the label column, then one per field.
 QList<int> gridWidths(int fieldCount) {
     const auto &widths = ColumnWidths();
@@ -17,7 +26,7 @@ QList<int> gridWidths(int fieldCount) {
 
 PrintTable channelTable(const CloneImage &image) {
     PrintTable table;
-    table.columns = QStringList{QString()} + ChannelFieldNames();
+    table.columns = QStringList{QString()} + shownFieldNames(ChannelFieldNames().size());
     table.columnWidths = gridWidths(ChannelFieldCount);
     for (int k = 0; k < ChannelCount; ++k) {
         if (!image.ChannelUsed[k]) continue;
@@ -26,22 +35,23 @@ PrintTable channelTable(const CloneImage &image) {
             row << slot.text;
         table.rows << row;
     }
-    table.title = UiText("Memory channels (%1 of %2 used)", "メモリーチャンネル (%2 中 %1 使用)")
+    table.title = QCoreApplication::translate("PrintDocument", "Memory channels (%1 of %2 used)")
                       .arg(table.rows.size())
                       .arg(ChannelCount);
-    table.emptyText = UiText("No channel is in use.", "使用中のチャンネルはありません。");
+    table.emptyText = QCoreApplication::translate("PrintDocument", "No channel is in use.");
     return table;
 }
 
 // The settings as the page shows them: three columns of label and value, each read top to bottom.
 PrintTable settingsTable(const CloneImage &image) {
     PrintTable table;
-    table.title = UiText("Settings", "設定");
+    table.title = QCoreApplication::translate("PrintDocument", "Settings");
     const auto &lists = SettingsLists();
     std::vector<QStringList> columns(3);
     for (const SettingsPlace &place : SettingsPagePlaces()) {
         const int i = SettingsListIndex(QLatin1String(place.name));
-        columns[place.column] << lists[i].label << lists[i].items.value(image.Settings[i]);
+        columns[place.column] << ShownSettingsText(lists[i].label)
+                              << ShownSettingsText(lists[i].items.value(image.Settings[i]));
     }
     int rows = 0;
     for (const QStringList &column : columns)
@@ -59,8 +69,8 @@ PrintTable settingsTable(const CloneImage &image) {
 
 PrintTable vfoTable(const CloneImage &image) {
     PrintTable table;
-    table.title = UiText("VFO", "VFO");
-    table.columns = QStringList{QString()} + ChannelFieldNames().mid(0, VfoFieldCount);
+    table.title = QCoreApplication::translate("PrintDocument", "VFO");
+    table.columns = QStringList{QString()} + shownFieldNames(VfoFieldCount);
     table.columnWidths = gridWidths(VfoFieldCount);
     for (int n = 0; n < VfoCount; ++n) {
         QStringList row{VfoLabel(n)};
@@ -81,7 +91,8 @@ int bodyLines(const PrintTable &table) {
 
 PrintDocument BuildPrintDocument(const CloneImage &image, const QString &filePath, const QDate &date) {
     PrintDocument doc;
-    doc.fileName = filePath.isEmpty() ? UiText("(untitled)", "(無題)") : QFileInfo(filePath).fileName();
+    doc.fileName = filePath.isEmpty() ? QCoreApplication::translate("PrintDocument", "(untitled)")
+                                      : QFileInfo(filePath).fileName();
     doc.model = VariantCaption(image.Variant) + QLatin1Char(' ') + FrequencyRangeFor(image.WideRange).text;
     doc.date = date.toString(Qt::ISODate);
     doc.tables = {channelTable(image), settingsTable(image), vfoTable(image)};
@@ -89,7 +100,7 @@ PrintDocument BuildPrintDocument(const CloneImage &image, const QString &filePat
 }
 
 QString PageNumberText(int page, int pageCount) {
-    return UiText("Page %1 of %2", "%1 / %2 ページ").arg(page).arg(pageCount);
+    return QCoreApplication::translate("PrintDocument", "Page %1 of %2").arg(page).arg(pageCount);
 }
 
 std::vector<PrintPage> PaginateTables(const std::vector<PrintTable> &tables, int linesPerPage) {

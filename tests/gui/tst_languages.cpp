@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -115,6 +116,36 @@ class TestLanguages : public QObject {
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
         const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
         QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
+    }
+
+    void noMenuSharesAnAccessKey() {
+        // In every language, the items of one menu (and the menu bar's titles) each have a letter of their
+        // own.
+        for (const char *code : {"en", "ja", "de", "fr", "es", "it"}) {
+            AppOptions options;
+            options.language = LanguageFromCode(QString::fromLatin1(code)).value();
+            MainWindowFixture f(options);
+            QVERIFY(f.load());
+            QList<QList<QAction *>> groups = {f.w().menuBar()->actions()};
+            for (QMenu *m : f.w().findChildren<QMenu *>())
+                groups << m->actions();
+            QStringList clashes;
+            for (const QList<QAction *> &group : groups) {
+                QMap<QString, QString> byKey;
+                for (QAction *a : group) {
+                    const QString text = a->text();
+                    static const QRegularExpression key(QStringLiteral("&([^&])"));
+                    const QString letter = key.match(QString(text).replace(QLatin1String("&&"), QString()))
+                                               .captured(1)
+                                               .toCaseFolded();
+                    if (a->isSeparator() || letter.isEmpty()) continue;
+                    if (byKey.contains(letter)) clashes << byKey[letter] + QLatin1String(" / ") + text;
+                    byKey[letter] = text;
+                }
+            }
+            QVERIFY2(clashes.isEmpty(),
+                     qPrintable(QLatin1String(code) + QLatin1String(": ") + clashes.join(", ")));
+        }
     }
 
     void theCheckFindsEnglish() {

@@ -1,0 +1,161 @@
+// The translations under translations/: every text the windows show is translated in every language,
+// finished, with the placeholders of its English source; the languages are found from the locale and --lang.
+#include "image/Startup.h"
+#include "image/UiText.h"
+#include "support/TestPaths.h"
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+struct Message {
+    QString translation;
+    bool finished = false;
+};
+using Messages = QMap<QString, Message>; // by context, source and disambiguation
+
+QString key(const QString &context, const QString &source, const QString &comment) {
+    return context + QLatin1String(" | ") + source +
+           (comment.isEmpty() ? QString() : QLatin1String(" | ") + comment);
+}
+
+Messages readTs(const QString &path) {
+    Messages found;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return found;
+    QXmlStreamReader xml(&file);
+    QString context, source, comment;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            source.clear();
+            comment.clear();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            Message m;
+            m.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            found.insert(key(context, source, comment), m);
+        }
+    }
+    return xml.hasError() ? Messages() : found;
+}
+
+QStringList placeholders(const QString &text) {
+    static const QRegularExpression marker(QStringLiteral("%L?\\d+"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found << it.next().captured().remove(QLatin1Char('L'));
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+QString sourceOf(const QString &k) {
+    return k.section(QLatin1String(" | "), 1, 1);
+}
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+    const QString folder = QStringLiteral(KT_M40_SOURCE_DIR "/translations");
+    Messages m_sources; // what the code asks to translate today
+
+  private slots:
+    void initTestCase() {
+        // lupdate reads the code as the translators' tools do: the texts of the windows and the core
+        QTemporaryDir dir;
+        const QString ts = dir.filePath(QStringLiteral("sources.ts"));
+        QStringList arguments = {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                                 QStringLiteral("none"), QStringLiteral("-extensions"),
+                                 QStringLiteral("cpp,h")};
+        for (const char *f : {"app", "image", "settings", "channels", "link", "files", "csv", "print"})
+            arguments << QStringLiteral(KT_M40_SOURCE_DIR "/") + QLatin1String(f);
+        arguments << QStringLiteral("-ts") << ts;
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(KT_LUPDATE_PATH), arguments);
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        m_sources = readTs(ts);
+        QVERIFY(m_sources.size() > 100);
+    }
+
+    void everyTextTranslatedWithItsPlaceholders() {
+        const QStringList files =
+            QDir(folder).entryList({QStringLiteral("kt-m40_*.ts")}, QDir::Files, QDir::Name);
+        QCOMPARE(files, QStringList({"kt-m40_de.ts", "kt-m40_es.ts", "kt-m40_fr.ts", "kt-m40_it.ts",
+                                     "kt-m40_ja.ts"}));
+        QStringList problems;
+        for (const QString &name : files) {
+            const Messages ts = readTs(QDir(folder).filePath(name));
+            if (ts.isEmpty()) problems << name + QLatin1String(": unreadable");
+            for (auto it = m_sources.cbegin(); it != m_sources.cend(); ++it) {
+                const auto found = ts.find(it.key());
+                if (found == ts.end())
+                    problems << name + QLatin1String(": missing: ") + it.key();
+                else if (!found->finished || found->translation.isEmpty())
+                    problems << name + QLatin1String(": unfinished: ") + it.key();
+                else if (placeholders(found->translation) != placeholders(sourceOf(it.key())))
+                    problems << name + QLatin1String(": placeholders differ: ") + it.key() +
+                                    QLatin1String(" -> ") + found->translation;
+            }
+            for (auto it = ts.cbegin(); it != ts.cend(); ++it)
+                if (!m_sources.contains(it.key()))
+                    problems << name + QLatin1String(": no longer in the code: ") + it.key();
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void languagesByLocaleAndCode() {
+        const std::pair<const char *, UiLanguage> locales[] = {
+            {"ja_JP", UiLanguage::Japanese}, {"ja", UiLanguage::Japanese},
+            {"de_AT", UiLanguage::German},   {"fr_CA", UiLanguage::French},
+            {"es_419", UiLanguage::Spanish}, {"it_CH.UTF-8", UiLanguage::Italian},
+            {"en_US", UiLanguage::English},  {"pt_BR", UiLanguage::English},
+            {"C", UiLanguage::English},      {"", UiLanguage::English}};
+        for (const auto &[locale, language] : locales)
+            QCOMPARE(LanguageForLocale(QString::fromLatin1(locale)), language);
+        QStringList codes;
+        for (UiLanguage l : UiLanguages())
+            codes << LanguageCode(l);
+        QCOMPARE(codes, QStringList({"en", "ja", "de", "fr", "es", "it"}));
+        for (const char *code : {"en", "ja", "de", "fr", "es", "it"})
+            QCOMPARE(LanguageCode(LanguageFromCode(QString::fromLatin1(code)).value()),
+                     QString::fromLatin1(code));
+        for (const char *code : {"", "EN", "jp", "pt", "de_DE"})
+            QVERIFY2(!LanguageFromCode(QString::fromLatin1(code)), code);
+        // --lang, then the View menu's stored choice, then the system; unknown codes are passed over
+        QCOMPARE(ChooseUiLanguage("fr", "de", "ja_JP"), UiLanguage::French);
+        QCOMPARE(ChooseUiLanguage("", "de", "ja_JP"), UiLanguage::German);
+        QCOMPARE(ChooseUiLanguage("", "xx", "it_IT"), UiLanguage::Italian);
+        QCOMPARE(ChooseUiLanguage("", "", "es_ES"), UiLanguage::Spanish);
+        QCOMPARE(ChooseUiLanguage("", "", "sv_SE"), UiLanguage::English);
+    }
+
+    void theBuiltTranslationsAreLoaded() {
+        // the menu captions in each language, from the .qm built into the program
+        QCOMPARE(ResString(1000, UiLanguage::English), QStringLiteral("File(&F)"));
+        QCOMPARE(ResString(1000, UiLanguage::Japanese), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
+        QCOMPARE(ResString(1000, UiLanguage::German), QStringLiteral("&Datei"));
+        QCOMPARE(ResString(1000, UiLanguage::French), QStringLiteral("&Fichier"));
+        QCOMPARE(ResString(1000, UiLanguage::Spanish), QStringLiteral("&Archivo"));
+        QCOMPARE(ResString(1007, UiLanguage::Italian), QStringLiteral("&Esci"));
+        // the language set for the window reaches every translate() call, and English comes back
+        SetUiLanguage(UiLanguage::German);
+        QCOMPARE(QCoreApplication::translate("StringTable", "Help"), QStringLiteral("Hilfe"));
+        SetUiLanguage(UiLanguage::English);
+        QCOMPARE(QCoreApplication::translate("StringTable", "Help"), QStringLiteral("Help"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
