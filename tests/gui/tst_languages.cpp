@@ -25,7 +25,9 @@ const QStringList FixedTexts =
         "Up|Down|Read Settings|Write Settings|Auto Select|KT-M40J|KTM-40T|KT-M40E|KT-M40A|Modify |"
         "Frequency|M|K|Hz|Name|Skip|Mode|RF Gain|AGC|Power|Filter|Noise Blanker|Tone|"
         "Split Frequency|OK|Cancel|VFO A|VFO B|Memory A|Memory B|COM Port Setup|"
-        "About Korvan Clone Utility|Korvan KT-M40 Clone Utility|Version 0.10.00 Beta")
+        "About Korvan Clone Utility|Korvan KT-M40 Clone Utility|Version 0.10.00 Beta|"
+        // View > Language names each language in itself, whatever the window speaks
+        "English|Deutsch|Italiano")
         .split(QLatin1Char('|'));
 
 bool speaksEnglish(const QString &text) {
