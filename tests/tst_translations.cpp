@@ -22,6 +22,24 @@ QString key(const QString &context, const QString &source, const QString &commen
            (comment.isEmpty() ? QString() : QLatin1String(" | ") + comment);
 }
 
+// An element's text as written: lupdate writes a control character such as CR as <byte value="xd"/>.
+QString elementText(QXmlStreamReader &xml) {
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement()) {
+            ++depth;
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        } else if (xml.isEndElement()) {
+            --depth;
+        }
+    }
+    return text;
+}
+
 Messages readTs(const QString &path) {
     Messages found;
     QFile file(path);
@@ -37,13 +55,13 @@ Messages readTs(const QString &path) {
             source.clear();
             comment.clear();
         } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
+            source = elementText(xml);
         } else if (xml.name() == QLatin1String("comment")) {
             comment = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             Message m;
             m.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            m.translation = elementText(xml);
             found.insert(key(context, source, comment), m);
         }
     }
