@@ -405,21 +405,6 @@ class TestWriteChanges : public QObject {
         QCOMPARE(RecordLabel(0x400), QString("VFO A"));
         QCOMPARE(RecordLabel(0x320), QString("Settings block 0320"));
     }
-
-    // A port the system refuses: the advice follows the device's group, given here as any machine may
-    // have it; nobody is told to join root's group.
-    void refusedPortAdviceFollowsItsGroup() {
-        const QString joinIt = "/dev/ttyUSB0: Permission denied (the port belongs to the group '%1': join it "
-                               "with 'sudo usermod -aG %1 $USER', then log in again)";
-        const QString mayNot = "/dev/ttyUSB0: Permission denied (your user may not use this port)";
-        for (const auto &[group, reason] : {std::pair{"dialout", joinIt.arg("dialout")},
-                                            {"uucp", joinIt.arg("uucp")},
-                                            {"root", mayNot},
-                                            {"", mayNot}})
-            QCOMPARE(
-                PortFailureReason("/dev/ttyUSB0", "Permission denied", PortProblem::AccessRefused, group),
-                reason);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWriteChanges)
