@@ -14,10 +14,6 @@
 #include <bitset>
 #include <optional>
 
-qint64 GridFrequencyHz(const QString &text) {
-    return ReadFrequencyText(text).hz;
-}
-
 namespace {
 constexpr int VfoRow = -1; // row numbers: channels 0..603, VFO n as -1 - n
 

@@ -40,7 +40,3 @@ FileStatus ExportFullCsv(const QString &path, const CloneImage &image, QString *
 // separator: ',' as written, ';' or TAB as spreadsheets in many locales save it (decimal commas then read).
 CsvReport ImportFullCsvDevice(QIODevice &device, CloneImage &image, int chunkBytes = 64 * 1024,
                               char separator = ',');
-
-// The grid's frequency text ("7.050.000", "14.195.000") or plain hertz ("7050000") in hertz; -1 when the
-// text is neither.
-qint64 GridFrequencyHz(const QString &text);
