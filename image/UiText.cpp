@@ -71,7 +71,3 @@ QString TranslatedText(UiLanguage language, const char *context, const char *sou
     const QString translated = t ? t->translate(context, sourceText) : QString();
     return translated.isEmpty() ? QString::fromUtf8(sourceText) : translated;
 }
-
-QString UiText(const char *english, const char *japanese) {
-    return QString::fromUtf8(currentLanguage == UiLanguage::Japanese ? japanese : english);
-}

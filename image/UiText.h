@@ -12,7 +12,3 @@ UiLanguage CurrentUiLanguage();
 // A source text in a language, whichever language the window speaks now; the source text itself where the
 // translation has none.
 QString TranslatedText(UiLanguage language, const char *context, const char *sourceText);
-
-// english and japanese are UTF-8: the Japanese window shows japanese, every other the English text.
-// Kept for the windows' texts not yet moved to tr().
-QString UiText(const char *english, const char *japanese);
