@@ -81,7 +81,12 @@ void FrmMain::buildRecentMenu(QMenu *mnuFile) {
 }
 
 void FrmMain::showRecentFiles() {
-    mnuFileRecent->clear();
+    // The entry being chosen may be the one that asks for this: the old entries go once it has returned.
+    for (QAction *a : mnuFileRecent->actions()) {
+        mnuFileRecent->removeAction(a);
+        a->setObjectName(QString());
+        a->deleteLater();
+    }
     const RecentFiles files = StoredRecentFiles();
     const QFontMetrics metrics(mnuFileRecent->font());
     for (int i = 0; i < files.names().size(); ++i) {
