@@ -68,9 +68,14 @@ void CsvCommands::mnuExport_Click() {
 
 void CsvCommands::mnuImport_Click() {
     if (m_c.busy()) return;
-    CloneDocument &doc = *m_c.document;
     const QString path = m_c.prompts->openFileName(m_c.window, tr("Import"), CsvFileFilter);
     if (path.isEmpty()) return;
+    importFile(path);
+}
+
+void CsvCommands::importFile(const QString &path) {
+    if (m_c.busy()) return;
+    CloneDocument &doc = *m_c.document;
     m_unsavedWork->keep(false); // the import replaces channels and VFOs without a question
     doc.beginChange();
     const CsvFileImport result = ImportCsvFile(path, doc.image());

@@ -14,6 +14,8 @@ class CsvCommands : public QObject {
 
     void mnuExport_Click();
     void mnuImport_Click();
+    // Import without its dialog (a CSV file dropped on the window).
+    void importFile(const QString &path);
 
   private:
     CommandContext m_c;

@@ -45,6 +45,17 @@ void FileCommands::mnuFileOpen_Click() {
     if (answer == SaveAnswer::Cancelled) return;
     const QString path = m_c.prompts->openFileName(m_c.window, tr("Open"), CloneFileFilter);
     if (path.isEmpty()) return;
+    openAnswered(path, answer);
+}
+
+void FileCommands::openFile(const QString &path) {
+    if (m_c.busy()) return;
+    const SaveAnswer answer = askSaveChanges();
+    if (answer == SaveAnswer::Cancelled) return;
+    openAnswered(path, answer);
+}
+
+void FileCommands::openAnswered(const QString &path, SaveAnswer answer) {
     if (answer != SaveAnswer::Discarded) m_unsavedWork->keep(false);
     openCloneFile(path);
 }
@@ -69,6 +80,7 @@ bool FileCommands::openCloneFile(const QString &path) {
     doc.setDataChanged(false);
     doc.markKept();
     m_c.status->clear();
+    emit cloneFileUsed(path);
     return true;
 }
 
@@ -102,5 +114,6 @@ bool FileCommands::writeCloneFile(const QString &path) {
     doc.markKept();
     doc.setDataChanged(false);
     m_c.status->clear();
+    emit cloneFileUsed(path);
     return true;
 }

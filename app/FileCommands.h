@@ -18,6 +18,9 @@ class FileCommands : public QObject {
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    // Open without its dialog, for a file named otherwise (File > Recent Files, a file dropped on the
+    // window): the save question, then the file.
+    void openFile(const QString &path);
     // LoadCloneFile with its messages: true when the file was taken.
     bool openCloneFile(const QString &path);
 
@@ -26,7 +29,13 @@ class FileCommands : public QObject {
     enum class SaveAnswer { GoOn, Discarded, Cancelled };
     SaveAnswer askSaveChanges();
 
+  signals:
+    // A clone file was opened or saved under this name.
+    void cloneFileUsed(const QString &path);
+
   private:
+    // Open once the save question was answered.
+    void openAnswered(const QString &path, SaveAnswer answer);
     bool writeCloneFile(const QString &path);
 
     CommandContext m_c;

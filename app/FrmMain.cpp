@@ -76,6 +76,8 @@ FrmMain::FrmMain(const AppOptions &options, UserPrompts *prompts, LinkFactory li
     m_lists = new ListCommands(context, this);
     m_transfers = new TransferCommands(context, m_unsavedWork.get(), std::move(linkFactory),
                                        m_options.backupFolder, this);
+    connect(m_files, &FileCommands::cloneFileUsed, this, &FrmMain::rememberCloneFile);
+    setAcceptDrops(true);
 
     buildMenus();
 
@@ -159,6 +161,7 @@ void FrmMain::Form_Load() {
     // Wider fonts than the design's may need more room; the window never starts smaller than its contents.
     const QSize design(int(TwipsToPixels(10200) * scale), int(TwipsToPixels(7905) * scale));
     resize(design.expandedTo(minimumSizeHint()));
+    restorePlaces();
 
     const QString portFile = m_options.portFileRead.isEmpty() ? PortFileForReading() : m_options.portFileRead;
     PortChoice port;
@@ -220,6 +223,7 @@ PrintCommands *FrmMain::printCommands() {
         m_print = new PrintCommands(this, m_prompts, [this] {
             return BuildPrintDocument(image(), m_document.cloneFileName(), QDate::currentDate());
         });
+        m_print->setPdfSuggestion([this] { return pdfSuggestion(); });
         connect(m_print, &PrintCommands::printed, this, [this](int pages, const QString &file) {
             m_status->showMessage(
                 file.isEmpty() ? tr("Printed %1 page(s)").arg(pages)
@@ -308,6 +312,7 @@ void FrmMain::Form_Unload() {
     for (QWidget *w : std::initializer_list<QWidget *>{m_about, m_com})
         if (w) w->close();
     m_editing->closeDialogs();
+    storePlaces();
     if (isMinimized()) return;
     // Position and size in twips, 15 to a pixel at 96 dots per inch.
     const double perPixel = 15.0 * 96.0 / logicalDpiX();

@@ -20,6 +20,7 @@ class MemoryPage;
 class PrintCommands;
 class QAction;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -86,11 +87,14 @@ class FrmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    // A clone file dropped on the window opens as File > Open does, a CSV file imports as File > Import.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
   private:
     void connectPages();
     void buildMenus();
-    void buildEditMenu(class QMenu *mnuEdit);
+    void buildEditMenu(QMenu *mnuEdit);
     // Undo and Redo name their steps and are enabled only when there is a step and no transfer runs.
     void updateEditActions();
     // While a transfer runs nothing may start another radio command or change the data it moves.
@@ -101,6 +105,16 @@ class FrmMain : public QMainWindow {
     void updateClock();
     // View > Language: kept in the settings file for the next start
     void chooseLanguage(UiLanguage language);
+    // File > Recent Files: a clone file opened or saved goes first; the menu follows the list.
+    void buildRecentMenu(QMenu *mnuFile);
+    void rememberCloneFile(const QString &path);
+    void showRecentFiles();
+    void openRecentFile(const QString &name);
+    // The window's size and place and the grids' column widths, as the last run left them.
+    void restorePlaces();
+    void storePlaces();
+    // Print to File's name: the clone file's, as a PDF beside it; untitled, in the folder last used.
+    QString pdfSuggestion() const;
 
     AppOptions m_options;
     UserPrompts *m_prompts;
@@ -112,6 +126,7 @@ class FrmMain : public QMainWindow {
     SettingsPage *m_settingsPage;
     MemoryPage *m_memoryPage;
     QToolBar *tbToolBar = nullptr;
+    QMenu *mnuFileRecent = nullptr;
     QLabel *m_statusDate, *m_statusTime;
     StatusLine *m_status;
     KeptWorkNotice *m_keptWork;

@@ -9,6 +9,7 @@
 #include "app/SettingsPage.h"
 #include "app/StatusLine.h"
 #include "app/TransferCommands.h"
+#include "files/RecentFiles.h"
 #include "image/TextTables.h"
 #include <QAction>
 #include <QActionGroup>
@@ -25,6 +26,13 @@ namespace {
 const char *const EditActionNames[] = {"mnuEditCut",       "mnuEditCopy",     "mnuEditPaste",
                                        "mnuEditSelectAll", "mnuEditSetField", "mnuEditSortFrequency",
                                        "mnuEditSortName",  "mnuEditFind",     "mnuEditFindNext"};
+
+// The platform's keys for a standard command; where it has none (Windows and a desktop without a theme have
+// none for Save As and Quit), the keys most platforms use.
+QList<QKeySequence> PlatformKeys(QKeySequence::StandardKey command, const QKeySequence &otherwise) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    return keys.isEmpty() ? QList<QKeySequence>{otherwise} : keys;
+}
 } // namespace
 
 void FrmMain::buildMenus() {
@@ -48,9 +56,18 @@ void FrmMain::buildMenus() {
     QAction *mnuFileNew = make("mnuFileNew", 1001, m_files, &FileCommands::mnuFileNew_Click);
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFile->addAction(mnuFileNew);
-    mnuFile->addAction(make("mnuFileOpen", 1002, m_files, &FileCommands::mnuFileOpen_Click));
-    mnuFile->addAction(make("mnuFileSave", 1003, m_files, &FileCommands::mnuFileSave_Click));
-    mnuFile->addAction(make("mnuFileSaveAs", 1004, m_files, &FileCommands::mnuFileSaveAs_Click));
+    // The platform's own keys for Open, Save, Save As and Quit, where the original program gave none.
+    QAction *mnuFileOpen = make("mnuFileOpen", 1002, m_files, &FileCommands::mnuFileOpen_Click);
+    mnuFileOpen->setShortcuts(QKeySequence::Open);
+    mnuFile->addAction(mnuFileOpen);
+    buildRecentMenu(mnuFile);
+    QAction *mnuFileSave = make("mnuFileSave", 1003, m_files, &FileCommands::mnuFileSave_Click);
+    mnuFileSave->setShortcuts(QKeySequence::Save);
+    mnuFile->addAction(mnuFileSave);
+    QAction *mnuFileSaveAs = make("mnuFileSaveAs", 1004, m_files, &FileCommands::mnuFileSaveAs_Click);
+    mnuFileSaveAs->setShortcuts(
+        PlatformKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+    mnuFile->addAction(mnuFileSaveAs);
     mnuFile->addSeparator();
     mnuFile->addAction(make("mnuImport", 1201, m_csv, &CsvCommands::mnuImport_Click));
     mnuFile->addAction(make("mnuExport", 1202, m_csv, &CsvCommands::mnuExport_Click));
@@ -64,7 +81,9 @@ void FrmMain::buildMenus() {
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addAction(mnuFilePrint);
     mnuFile->addSeparator();
-    mnuFile->addAction(make("mnuFileExit", 1007, this, &QWidget::close));
+    QAction *mnuFileExit = make("mnuFileExit", 1007, this, &QWidget::close);
+    mnuFileExit->setShortcuts(PlatformKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    mnuFile->addAction(mnuFileExit);
 
     QMenu *mnuEdit = bar->addMenu(text(1008));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -225,6 +244,7 @@ void FrmMain::setRunning(bool running) {
     // Printing waits too: the document would show a memory half read.
     for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
+    mnuFileRecent->menuAction()->setEnabled(idle && !StoredRecentFiles().isEmpty());
     updateEditActions();
     // The hourglass: once when a run begins, given back when it ends.
     if (running)

@@ -2,6 +2,7 @@
 #include "app/UserPrompts.h"
 #include "image/Messages.h"
 #include "print/PrintPainter.h"
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -65,6 +66,13 @@ void PrintCommands::print() {
     dialog->setMinMax(1, PrintPageCount(doc, m_printer.get()));
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, &PrintCommands::printTo);
     dialog->open();
+    // Print to File's name: the one proposed, unless the user named another file at the last print.
+    const QString chosen = m_printer->outputFileName();
+    if (m_pdfSuggestion && (chosen.isEmpty() || chosen == m_suggested)) {
+        m_suggested = m_pdfSuggestion();
+        QLineEdit *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename")); // Qt's own
+        if (fileName && !m_suggested.isEmpty()) fileName->setText(m_suggested);
+    }
 }
 
 bool PrintCommands::printTo(QPrinter *printer) {

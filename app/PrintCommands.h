@@ -19,6 +19,9 @@ class PrintCommands : public QObject {
     PrintCommands(QWidget *window, UserPrompts *prompts, std::function<PrintDocument()> document);
     ~PrintCommands() override;
 
+    // The name Print to File proposes, "" for Qt's own; the user's own choice stays for the next print.
+    void setPdfSuggestion(std::function<QString()> suggestion) { m_pdfSuggestion = std::move(suggestion); }
+
     void pageSetup();
     void preview();
     void print();
@@ -36,4 +39,6 @@ class PrintCommands : public QObject {
     UserPrompts *m_prompts;
     std::function<PrintDocument()> m_document;
     std::unique_ptr<QPrinter> m_printer;
+    std::function<QString()> m_pdfSuggestion;
+    QString m_suggested; // the name last proposed
 };

@@ -1,5 +1,6 @@
 #include "app/UserPrompts.h"
 #include "files/LocalName.h"
+#include "files/RecentFiles.h"
 #include "image/UiText.h"
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -76,6 +77,8 @@ UserPrompts::Answer QtUserPrompts::askYesNoCancel(QWidget *parent, const QString
 namespace {
 QString runFileDialog(QWidget *parent, const QString &title, const QString &filter, bool save) {
     QFileDialog dialog(parent, title);
+    // where the last file was chosen, opened or saved
+    if (const QString folder = LastFolder(); !folder.isEmpty()) dialog.setDirectory(folder);
     dialog.setNameFilter(DialogNameFilter(filter));
     dialog.setNameFilters(DialogNameFilter(filter).split(QStringLiteral(";;")));
     if (save) {
@@ -89,7 +92,9 @@ QString runFileDialog(QWidget *parent, const QString &title, const QString &filt
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     // the dialog lists a name that is not UTF-8 as it shows it: the file's own bytes are found again
-    return FileNameFromShownName(dialog.selectedFiles().constFirst());
+    const QString name = FileNameFromShownName(dialog.selectedFiles().constFirst());
+    StoreLastFolderOf(name);
+    return name;
 }
 } // namespace
 

@@ -101,6 +101,15 @@ QByteArray FileNameBytes(const QString &name) {
     return out;
 }
 
+QString FileNameFromUrl(const QUrl &url) {
+    if (!url.isLocalFile()) return {};
+#ifdef Q_OS_UNIX
+    return FileNameFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+#else
+    return url.toLocalFile();
+#endif
+}
+
 QString ShownFileName(const QString &name) {
     QString shown = name;
     for (QChar &c : shown)

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QUrl>
 
 // The name for bytes from the system (argv, a folder listing, a file): valid UTF-8 decoded, every other
 // byte kept as its own surrogate.
@@ -17,6 +18,10 @@ QString FileNameFromBytes(const QByteArray &bytes);
 QByteArray FileNameBytes(const QString &name);
 // The name for a person to read: every kept byte shown as U+FFFD, as a file manager shows it.
 QString ShownFileName(const QString &name);
+
+// The local file a URL names (a file dropped on the window), its bytes kept as above: a file manager
+// percent-encodes the name's bytes, which QUrl::toLocalFile() would decode as UTF-8. "" for no local file.
+QString FileNameFromUrl(const QUrl &url);
 
 // A name a file dialog returned: a desktop's native dialog hands such a name over as it is shown (U+FFFD in
 // place of each stray byte; Qt's own dialog does not list it at all). When no file has that name, the one

@@ -876,6 +876,18 @@ Warten Sie, bis sie beendet ist, und schließen Sie dann das Fenster.</translati
         <source>Language(&amp;L)</source>
         <translation>S&amp;prache</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Clear Menu(&amp;C)</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It has been taken off the recent files.</source>
+        <translation>%1 ist nicht mehr vorhanden. Die Datei wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>KeptWorkNotice</name>

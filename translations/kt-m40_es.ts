@@ -876,6 +876,18 @@ Espere a que termine y cierre después la ventana.</translation>
         <source>Language(&amp;L)</source>
         <translation>&amp;Idioma</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <source>Clear Menu(&amp;C)</source>
+        <translation>&amp;Borrar lista</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It has been taken off the recent files.</source>
+        <translation>%1 ya no existe. Se ha quitado de la lista de archivos recientes.</translation>
+    </message>
 </context>
 <context>
     <name>KeptWorkNotice</name>

@@ -876,6 +876,18 @@ Attendez qu&apos;il soit terminé, puis fermez la fenêtre.</translation>
         <source>Language(&amp;L)</source>
         <translation>&amp;Langue</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>&amp;Fichiers récents</translation>
+    </message>
+    <message>
+        <source>Clear Menu(&amp;C)</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It has been taken off the recent files.</source>
+        <translation>%1 n’existe plus. Le fichier a été retiré de la liste des fichiers récents.</translation>
+    </message>
 </context>
 <context>
     <name>KeptWorkNotice</name>

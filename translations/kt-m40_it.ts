@@ -876,6 +876,18 @@ Attendere che finisca, poi chiudere la finestra.</translation>
         <source>Language(&amp;L)</source>
         <translation>&amp;Lingua</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>&amp;File recenti</translation>
+    </message>
+    <message>
+        <source>Clear Menu(&amp;C)</source>
+        <translation>&amp;Svuota elenco</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It has been taken off the recent files.</source>
+        <translation>%1 non esiste più. È stato tolto dall’elenco dei file recenti.</translation>
+    </message>
 </context>
 <context>
     <name>KeptWorkNotice</name>

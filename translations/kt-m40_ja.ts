@@ -875,6 +875,18 @@ Wait until it has ended, then close the window.</source>
         <source>Language(&amp;L)</source>
         <translation>言語(&amp;L)</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>最近使ったファイル(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Clear Menu(&amp;C)</source>
+        <translation>一覧を消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It has been taken off the recent files.</source>
+        <translation>%1 はもうありません。最近使ったファイルの一覧から外しました。</translation>
+    </message>
 </context>
 <context>
     <name>KeptWorkNotice</name>

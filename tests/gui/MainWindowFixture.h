@@ -40,12 +40,21 @@ struct MainWindowFixture {
         options.demo = demo;
         if (options.portFileRead.isEmpty()) options.portFileRead = path(QStringLiteral("KT-M40.ini"));
         if (options.portFileWrite.isEmpty()) options.portFileWrite = path(QStringLiteral("KT-M40.ini"));
+        m_options = options;
+        m_shownBy = shownBy;
+        restart();
+    }
+
+    // A new window in place of the last one, as at the program's next start: the same options, settings
+    // file and folder.
+    void restart() {
+        window.reset();
         LinkFactory links = [this](const PortChoice &) -> std::unique_ptr<Link> {
             auto link = std::make_unique<VirtualRadioLink>(radio);
             link->setOpenFailure(openFailure);
             return link;
         };
-        window = std::make_unique<FrmMain>(options, shownBy ? shownBy : &prompts, links);
+        window = std::make_unique<FrmMain>(m_options, m_shownBy ? m_shownBy : &prompts, links);
         window->Form_Load();
         window->show();
     }
@@ -73,4 +82,8 @@ struct MainWindowFixture {
     FrmMain &w() { return *window; }
     MemoryPage *memory() { return window->memoryPage(); }
     SettingsPage *settings() { return window->settingsPage(); }
+
+  private:
+    AppOptions m_options;
+    UserPrompts *m_shownBy = nullptr;
 };

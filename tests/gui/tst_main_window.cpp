@@ -4,9 +4,13 @@
 #include "app/DlgCom.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
+#include "app/UserPrompts.h"
 #include "channels/ChannelRecord.h"
 #include "files/CloneFile.h"
+#include "files/LocalName.h"
 #include "files/NewImage.h"
+#include "files/RecentFiles.h"
+#include "image/SettingsStore.h"
 #include "image/TextTables.h"
 #include "link/PtyRadioServer.h"
 #include "link/SerialLink.h"
@@ -15,14 +19,18 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,6 +41,42 @@ AppOptions withPortFile(const QString &path) {
     AppOptions options;
     options.portFileRead = path;
     return options;
+}
+
+// The texts of File > Recent Files' entries, Clear Menu left out.
+QStringList recentEntries(FrmMain &w) {
+    QStringList texts;
+    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->actions())
+        if (!a->isSeparator() && a->objectName() != QStringLiteral("mnuFileRecentClear")) texts << a->text();
+    return texts;
+}
+
+// A file manager's URL of a name: its bytes percent-encoded.
+QUrl fileUrl(const QString &name) {
+    return QUrl::fromEncoded("file://" + FileNameBytes(name).toPercentEncoding("/"));
+}
+
+// Drags urls onto the window and, when it takes them, drops them there: whether it took them.
+bool dropOn(FrmMain &w, const QList<QUrl> &urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &drop);
+    return drop.isAccepted();
+}
+
+// Answers the next file dialog from a timer: notes the folder it starts in and chooses name.
+void answerFileDialog(QString *startFolder, const QString &name) {
+    QTimer::singleShot(0, [startFolder, name] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        *startFolder = dialog->directory().absolutePath();
+        dialog->selectFile(name);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own is protected
+    });
 }
 } // namespace
 
@@ -103,7 +147,7 @@ class TestMainWindow : public QObject {
         QStringList items; // the File menu from Print Setup on
         for (QAction *a : en.w().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
             if (!a->isSeparator()) items << a->text();
-        QCOMPARE(items.mid(6, 4),
+        QCOMPARE(items.mid(7, 4),
                  (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
         for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
             QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
@@ -419,6 +463,260 @@ class TestMainWindow : public QObject {
         QVERIFY(f.w().cloneFileName().isEmpty());
         QVERIFY(f.w().statusText().contains(QStringLiteral("Imported")));
         QCOMPARE(f.memory()->currentRow(), 1);
+    }
+
+    void platformKeysForOpenSaveSaveAsAndQuit_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QStringList>("shown"); // with the save question answered No, dialogs cancelled
+        QTest::addColumn<bool>("saved");        // the edit is in the file
+        QTest::addColumn<bool>("open");         // the window after
+        QTest::newRow("Ctrl+O: Open")
+            << QKeySequence(Qt::CTRL | Qt::Key_O) << QStringList{"question", "open"} << false << true;
+        QTest::newRow("Ctrl+S: Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << QStringList{} << true << true;
+        QTest::newRow("Ctrl+Shift+S: Save As")
+            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << QStringList{"save"} << false << true;
+        QTest::newRow("Ctrl+Q: Exit")
+            << QKeySequence(Qt::CTRL | Qt::Key_Q) << QStringList{"question"} << false << false;
+        QTest::newRow("Ctrl+N: New, as before")
+            << QKeySequence(Qt::CTRL | Qt::Key_N) << QStringList{"question"} << false << true;
+    }
+
+    void platformKeysForOpenSaveSaveAsAndQuit() {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, saved);
+        QFETCH(bool, open);
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        const QString path = f.path(QStringLiteral("keys.M40"));
+        f.prompts.fileNames = {path};
+        f.w().files()->mnuFileSaveAs_Click();
+        editChannel(f, 3, 7123000);
+        const QByteArray edited = MakeMemData(f.w().image(), 3).toLatin1();
+        f.prompts.shown.clear();
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keySequence(f.window.get(), keys);
+        QCOMPARE(f.prompts.kinds(), shown);
+        QCOMPARE(readFile(path).contains(edited), saved);
+        QCOMPARE(f.w().isVisible(), open);
+    }
+
+    void recentFilesReopenWhatWasOpenedOrSaved() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        QMenu *recent = f.w().findChild<QMenu *>(QStringLiteral("mnuFileRecent"));
+        QCOMPARE(recent->title(), QStringLiteral("Recent Files(&R)"));
+        QVERIFY(!recent->menuAction()->isEnabled()); // nothing opened or saved yet
+        const QString a = f.path(QStringLiteral("a.M40")), b = f.path(QStringLiteral("b.M40"));
+        // two names that show alike: Latin-1 bytes, and the UTF-8 of the same letter
+        const QByteArray latinBytes = QFile::encodeName(f.path(QStringLiteral("lat"))) + "\xe4.M40";
+        const QString latin = FileNameFromBytes(latinBytes), utf8 = f.path(QStringLiteral("lat\u00e4.M40"));
+        editChannel(f, 5, 3550000);
+        for (const QString &name : {a, b, latin}) {
+            f.prompts.fileNames = {name};
+            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        }
+        f.w().action(QStringLiteral("mnuFileNew"))->trigger();
+        f.prompts.fileNames = {utf8};
+        f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        f.prompts.fileNames = {a};
+        f.w().action(QStringLiteral("mnuFileOpen"))->trigger(); // opened: first again
+        QVERIFY(recent->menuAction()->isEnabled());
+        QCOMPARE(recentEntries(f.w()),
+                 (QStringList{"&1 " + a, "&2 " + utf8, "&3 " + ShownFileName(latin), "&4 " + b}));
+
+        // An entry opens its very file, with the save question for unsaved work, also after a restart.
+        f.w().action(QStringLiteral("mnuFileNew"))->trigger();
+        editChannel(f, 9, 7000000);
+        f.prompts.shown.clear();
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.w().action(QStringLiteral("mnuFileRecent_3"))->trigger();
+        QCOMPARE(f.prompts.kinds(), QStringList{"question"});
+        QCOMPARE(FileNameBytes(f.w().cloneFileName()), latinBytes);
+        QCOMPARE(f.memory()->model->index(5, 0).data().toString(), QStringLiteral("3.550.000"));
+        QVERIFY(f.w().close());
+        f.restart();
+        QVERIFY(f.load());
+        QCOMPARE(recentEntries(f.w()),
+                 (QStringList{"&1 " + ShownFileName(latin), "&2 " + a, "&3 " + utf8, "&4 " + b}));
+        f.w().action(QStringLiteral("mnuFileRecent_3"))->trigger();
+        QCOMPARE(f.w().cloneFileName(), utf8);
+        f.w().action(QStringLiteral("mnuFileRecent_2"))->trigger();
+        QCOMPARE(FileNameBytes(f.w().cloneFileName()), latinBytes);
+
+        // One that has gone says so, asks nothing else and leaves the list; the window keeps its data.
+        QVERIFY(QFile::remove(b));
+        editChannel(f, 9, 7000000);
+        f.prompts.shown.clear();
+        f.w().action(QStringLiteral("mnuFileRecent_4"))->trigger();
+        QCOMPARE(f.prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f.prompts.lastText(), b + " is no longer there. It has been taken off the recent files.");
+        QCOMPARE(recentEntries(f.w()), (QStringList{"&1 " + ShownFileName(latin), "&2 " + utf8, "&3 " + a}));
+        QVERIFY(f.w().dataChanged() && f.w().image().ChannelUsed[9]);
+
+        f.w().action(QStringLiteral("mnuFileRecentClear"))->trigger();
+        QVERIFY(recentEntries(f.w()).isEmpty());
+        QVERIFY(!f.w().findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->menuAction()->isEnabled());
+        QVERIFY(StoredRecentFiles().isEmpty());
+    }
+
+    void droppedFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("contents"); // "" for no file; "clone" for a clone file
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("shown"); // the save question answered No
+        QTest::addColumn<QString>("caption");
+        const QString title = QStringLiteral(" - Korvan KT-M40 Clone Utility");
+        const QByteArray csv =
+            "\"MODEL\",\"BANK\"\r\n\"KT-M40\",\"MEMORY\",\"199\",\"7.1\",\"\",\"\",\"67.0\",\"67.0\","
+            "\"023\",\"\",\"0\",\"Hi\",\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n";
+        QTest::newRow("clone file") << "drop.M40" << QByteArray("clone") << true << QStringList{"question"}
+                                    << "drop.M40" + title;
+        QTest::newRow("lower-case extension")
+            << "low.m40" << QByteArray("clone") << true << QStringList{"question"} << "low.m40" + title;
+        QTest::newRow("name not UTF-8")
+            << FileNameFromBytes("lat\xe4.M40") << QByteArray("clone") << true << QStringList{"question"}
+            << FileNameFromBytes("lat\xe4.M40") + title;
+        // an import asks nothing and names no file
+        QTest::newRow("CSV file") << "list.csv" << csv << true << QStringList{}
+                                  << "Korvan KT-M40 Clone Utility";
+        QTest::newRow("other file") << "notes.txt" << QByteArray("text") << false << QStringList{} << "";
+        QTest::newRow("clone file not there") << "gone.M40" << QByteArray() << false << QStringList{} << "";
+        QTest::newRow("folder") << "folder.M40" << QByteArray("folder") << false << QStringList{} << "";
+    }
+
+    void droppedFiles() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, caption);
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        const QString path = f.dir.path() + QLatin1Char('/') + name;
+        if (contents == "clone") {
+            CloneImage image;
+            NewImage(image);
+            image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("3.550.000"), 3550000};
+            image.ChannelUsed[7] = true;
+            QVERIFY(SaveCloneFile(path, image) == FileStatus::Ok);
+        } else if (contents == "folder") {
+            QVERIFY(QDir(f.dir.path()).mkdir(name));
+        } else if (!contents.isEmpty()) {
+            LocalFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        }
+        editChannel(f, 9, 7000000);
+        f.prompts.answers = {UserPrompts::Answer::No};
+        const QString before = f.w().windowTitle();
+        QCOMPARE(dropOn(f.w(), {fileUrl(path)}), taken);
+        if (!taken) {
+            QVERIFY(!dropOn(f.w(), {fileUrl(path), fileUrl(f.path(QStringLiteral("other.M40")))}));
+            QTest::qWait(20);
+            QVERIFY(f.prompts.shown.isEmpty());
+            QCOMPARE(f.w().windowTitle(), before);
+            QVERIFY(f.w().dataChanged());
+            return;
+        }
+        QVERIFY(WaitUntil([&] { return !f.w().dataChanged(); }));
+        QCOMPARE(f.prompts.kinds(), shown);
+        QCOMPARE(f.w().windowTitle(), caption);
+        QVERIFY(!f.w().dataChanged());
+        if (shown.isEmpty()) { // imported: channel 199 from the list
+            QVERIFY2(f.w().statusText().startsWith(QStringLiteral("Imported 1 records")),
+                     qPrintable(f.w().statusText()));
+            QCOMPARE(f.memory()->model->index(199, 0).data().toString(), QStringLiteral("7.100.000"));
+        } else {
+            QCOMPARE(FileNameBytes(f.w().cloneFileName()), FileNameBytes(path));
+            QCOMPARE(f.memory()->model->index(7, 0).data().toString(), QStringLiteral("3.550.000"));
+        }
+    }
+
+    void sizePlaceAndColumnsKeptBetweenRuns() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        const QSize firstRun = f.w().size();
+        QTableView *memory = f.memory()->MSFlexGrid1;
+        const int nameWidth = memory->columnWidth(FieldName);
+        const QRect screen = f.w().screen()->availableGeometry();
+        const QRect placed(screen.topLeft() + QPoint(30, 40), firstRun + QSize(20, 10));
+        f.w().setGeometry(placed);
+        memory->setColumnWidth(FieldName, nameWidth + 55);
+        f.settings()->MSFlexGrid2->setColumnWidth(FieldMode, 123);
+        QVERIFY(f.w().close());
+        f.restart();
+        QVERIFY(f.load());
+        QCOMPARE(f.w().geometry(), placed);
+        QCOMPARE(f.memory()->MSFlexGrid1->columnWidth(FieldName), nameWidth + 55);
+        QCOMPARE(f.settings()->MSFlexGrid2->columnWidth(FieldMode), 123);
+
+        // Off every screen: back where the user can take hold of it, at the size it had.
+        f.w().move(screen.right() + 3000, screen.bottom() + 3000);
+        QVERIFY(f.w().close());
+        f.restart();
+        QVERIFY(f.load());
+        QVERIFY2(screen.intersects(f.w().frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2").arg(f.w().x()).arg(f.w().y())));
+        QCOMPARE(f.w().size(), placed.size());
+
+        // Stored values that are no geometry or widths: a first run's.
+        QVERIFY(f.w().close());
+        {
+            SettingsStore store;
+            store.setValue(QStringLiteral("Settings/MainGeometry"), QByteArray("no geometry"));
+            store.setValue(QStringLiteral("Settings/MemoryColumnWidths"), QStringList{"80", "x"});
+            store.setValue(QStringLiteral("Settings/VfoColumnWidths"), QStringList(8, QStringLiteral("-5")));
+        }
+        f.restart();
+        QVERIFY(f.load());
+        QCOMPARE(f.w().size(), firstRun);
+        QCOMPARE(f.memory()->MSFlexGrid1->columnWidth(FieldName), nameWidth);
+        QVERIFY(f.settings()->MSFlexGrid2->columnWidth(FieldMode) != 123);
+        QVERIFY(f.settings()->MSFlexGrid2->columnWidth(FieldMode) > 0);
+    }
+
+    void dialogsStartInTheLastFolderAndPrintToFileBesideTheCloneFile() {
+        MainWindowFixture f;
+        QVERIFY(f.load());
+        QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("one/two")));
+        const QString one = f.path(QStringLiteral("one")), two = f.path(QStringLiteral("one/two"));
+        const QString csv = one + QStringLiteral("/list.csv");
+        QVERIFY(writeFile(csv, "x"));
+        QtUserPrompts shown;
+        QString start;
+        answerFileDialog(&start, csv);
+        QCOMPARE(shown.openFileName(&f.w(), QStringLiteral("Import"), CsvFileFilter), csv);
+        answerFileDialog(&start, two + QStringLiteral("/new.M40"));
+        QCOMPARE(shown.saveFileName(&f.w(), QStringLiteral("Save As"), CloneFileFilter),
+                 two + QStringLiteral("/new.M40"));
+        QCOMPARE(start, one);
+        // a clone file saved by the window counts as well: the next dialog starts beside it
+        const QString clone = f.path(QStringLiteral("mine.backup.M40"));
+        f.prompts.fileNames = {clone};
+        f.w().files()->mnuFileSaveAs_Click();
+        answerFileDialog(&start, csv);
+        shown.openFileName(&f.w(), QStringLiteral("Import"), CsvFileFilter);
+        QCOMPARE(start, f.dir.path());
+
+        // Print to File proposes the clone file's name as a PDF beside it; untitled, in the last folder.
+        auto proposed = [&f] {
+            f.w().action(QStringLiteral("mnuFilePrint"))->trigger();
+            QPrintDialog *dialog = nullptr;
+            auto shown = [&] {
+                for (QPrintDialog *d : f.w().findChildren<QPrintDialog *>())
+                    if (d->isVisible()) dialog = d;
+                return dialog != nullptr;
+            };
+            if (!WaitUntil(shown)) return QStringLiteral("no dialog");
+            const QString text = dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->text();
+            dialog->reject();
+            return text;
+        };
+        QCOMPARE(proposed(), f.path(QStringLiteral("mine.backup.pdf")));
+        f.w().action(QStringLiteral("mnuFileNew"))->trigger();
+        QCOMPARE(proposed(), one + QStringLiteral("/untitled.pdf"));
     }
 
     void aboutBox() {
