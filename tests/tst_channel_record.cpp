@@ -192,24 +192,18 @@ class TestChannelRecord : public QObject {
             QCOMPARE(BlockAddress(k).toInt(nullptr, 16), 0x600 + 0x20 * k);
     }
 
+    // Both VFOs: used, LSB, gain 0, AGC Slow, High, Wide, tone and NB off, at 7.050 MHz (J) or 7.100 MHz.
     void defaultVfoFollowsVariant() {
-        for (const auto &[variant, text] : {std::pair{int(VariantJ), "7.050.000"},
-                                            {int(VariantT), "7.100.000"},
-                                            {int(VariantE), "7.100.000"},
-                                            {int(VariantA), "7.100.000"}}) {
+        for (const auto &[variant, hz] : {std::pair{int(VariantJ), "10936B00"},
+                                          {int(VariantT), "60566C00"},
+                                          {int(VariantE), "60566C00"},
+                                          {int(VariantA), "60566C00"}}) {
             CloneImage image;
             image.Variant = variant;
             LoadDefaultVfo(image);
-            for (int n = 0; n < VfoCount; ++n) {
-                const VfoRecord &r = image.VfoTable[n];
-                QCOMPARE(r.field[FieldFrequency].text, QString(text));
-                QCOMPARE(r.field[FieldMode].text, QString("LSB"));
-                QCOMPARE(r.field[FieldMode].value, 1.0);
-                QCOMPARE(r.field[FieldAGC].text, QString("Slow"));
-                QCOMPARE(r.field[FieldAGC].value, 1.0);
-                QCOMPARE(r.field[FieldPwr].text, QString("High"));
-                QCOMPARE(r.field[FieldTone].text, QString("Off"));
-            }
+            for (int n = 0; n < VfoCount; ++n)
+                QCOMPARE(MakeVFOData(image, n),
+                         "80010001000000000000000000000000" + QString(hz) + QString(24, '0'));
         }
     }
 
