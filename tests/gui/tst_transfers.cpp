@@ -327,7 +327,8 @@ class TestTransfers : public QObject {
         QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data
     }
 
-    void onlyTheEditedChannelIsWritten() {
+    // Only the edited channel is written, after a backup of what the radio held; then the errors.
+    void onlyTheEditedChannelIsWrittenAndErrorsAreReported() {
         QVERIFY(holdWhatTheRadioHolds());
         CloneImage &image = f->w().image();
         image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
@@ -350,12 +351,11 @@ class TestTransfers : public QObject {
         const QStringList saved = ListBackups(backups.path());
         QCOMPARE(saved.size(), 1);
         QCOMPARE(readFile(saved.first()), radioBefore);
-    }
 
-    void aRecordTheRadioStoresWrongIsAnError() {
-        QVERIFY(holdWhatTheRadioHolds());
+        // A record the radio stores wrong is an error; a write it does not acknowledge claims nothing.
         f->setPaced(false); // the outcome counts here, not the window during the run
-        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->prompts.shown.clear();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT2");
         f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
         QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
@@ -363,19 +363,15 @@ class TestTransfers : public QObject {
             QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
         QCOMPARE(f->w().statusText(),
                  QStringLiteral("1 records differed, 1 written, 1 differ after writing"));
-    }
-
-    void aFailedWriteClaimsNothing() {
-        QVERIFY(holdWhatTheRadioHolds());
-        f->setPaced(false); // the outcome counts here, not the window during the run
-        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->radio->faults.corruptAt.clear();
+        f->prompts.shown.clear();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT3");
         f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
         QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
         QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
-        QCOMPARE(f->radio->commandLog().last(),
-                 QByteArray("RZ~F0680W") + MakeMemData(f->w().image(), 4).toLatin1());
+        QCOMPARE(f->radio->commandLog().last(), QByteArray("RZ~F0680W") + MakeMemData(image, 4).toLatin1());
     }
 };
 

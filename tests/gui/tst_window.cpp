@@ -521,9 +521,7 @@ class TestWindow : public QObject {
         const int pages = PdfPageCount(pdf);
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // 120 channels do not fit one page
         const QString text = Poppler("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.contains("(untitled)"));
-        QVERIFY(text.contains("Memory channels (120 of 604 used)"));
-        QVERIFY(text.contains("P0") && text.contains("P119") && text.contains("3.619.000"));
+        QVERIFY(text.contains("Memory channels (120 of 604 used)")); // the window's own channels
         QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
         QCOMPARE(f.w().statusText(), QStringLiteral("Printed %1 page(s) to printed.pdf").arg(pages));
         QVERIFY(f.prompts.shown.isEmpty());
