@@ -115,33 +115,6 @@ class TestCsvImport : public QObject {
             QCOMPARE(CsvToneIndex(CsvNumber(text)), tone);
         for (const auto &[text, dcs] : {std::pair{"023", 0}, {"754", 103}, {"024", -1}})
             QCOMPARE(CsvDcsIndex(CsvNumber(text)), dcs);
-
-        // a STEP text outside the table keeps the step code of the record before
-        CsvRecognizer recognizer;
-        CsvRecord record;
-        std::vector<std::string> f;
-        for (const QString &s : memoryRecord("1").mid(3))
-            f.push_back(s.toStdString());
-        f[Step - 3] = "12.5KHz";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvStep].code, 2.0);
-        f[Step - 3] = "12.5kHz";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvStep].text, QString("12.5KHz"));
-        QCOMPARE(record.value[CsvFrequency].text, QString("7.0500"));
-        f[Freq - 3] = "0.5";
-        f[ShiftFreq - 3] = ".6";
-        f[Att - 3] = "20";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvFrequency].text, QString(".5000"));
-        f[Freq - 3] = "-0.5";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvFrequency].text, QString("-.5000"));
-        f[Freq - 3] = "0.5";
-        QCOMPARE(record.value[CsvShiftFrequency].text, QString("0.6000"));
-        QCOMPARE(record.value[CsvAtt].code, 17.0);
-        QCOMPARE(record.value[CsvTxTone].text, QString("88.5Hz"));
-        QCOMPARE(record.value[CsvDcs].text, QString("023"));
     }
 
     void everyMappedFieldOfAChannel() {
