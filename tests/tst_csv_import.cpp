@@ -1,4 +1,5 @@
-// CSV import: the field reader, the column recognition, where records are stored and what is dropped.
+// The original CSV layout. Import: the field reader, the column recognition, where records are stored and
+// what is dropped, frequencies in MHz to the nearest hertz. Export: the exact bytes and a failed write.
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "csv/CsvExport.h"
@@ -7,11 +8,14 @@
 #include "csv/CsvRecognition.h"
 #include "files/NewImage.h"
 #include "image/TextTables.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordText.h"
 #include "support/TestFiles.h"
 #include <QBuffer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 namespace {
 // column numbers of a record
@@ -38,6 +42,26 @@ QByteArray quotedLine(const QStringList &fields) {
     for (const QString &f : fields)
         line += (line.isEmpty() ? "\"" : ",\"") + f.toLatin1() + "\"";
     return line + "\r\n";
+}
+
+const QByteArray exportHeader =
+    "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"STEP\",\"TONE\",\"TXTONE\",\"RXTONE\",\"DCS\","
+    "\"SHIFT\",\"SHIFT FREQUENCY\",\"Power\",\"ATT\",\"BS\",\"Clock\",\"BCLO\",\"Name\",\"Skip\"\r\n";
+
+// VFO A: 7.050.000 LSB, gain 0, AGC Fast, High, Wide, tone off, NB off; VFO B: 14.195.000 USB, gain -20,
+// AGC Slow, S-Low, Narrow, tone 0x85, NB on.
+CloneImage imageWithVfos() {
+    CloneImage image = NewCloneImage();
+    UpdateVFORecord(image, "8001000000000000000000000000000010936B00000000000000000000000000", 0);
+    UpdateVFORecord(image, "800002010200018500010000000000003899D800000000000000000000000000", 1);
+    return image;
+}
+
+// A used channel: frequency 7.050.000 / split 7.050.000, LSB, name as given.
+void useChannel(CloneImage &image, int k, const QString &name, bool skip = false) {
+    QVERIFY(UpdateMemData(image, AbcRecord, k));
+    image.ChannelTable[k].field[FieldName].text = name;
+    if (skip) image.ChannelTable[k].field[FieldSkip] = {"Skip", 1};
 }
 
 std::vector<std::string> allFields(const QByteArray &data, int chunk) {
@@ -91,33 +115,6 @@ class TestCsvImport : public QObject {
             QCOMPARE(CsvToneIndex(CsvNumber(text)), tone);
         for (const auto &[text, dcs] : {std::pair{"023", 0}, {"754", 103}, {"024", -1}})
             QCOMPARE(CsvDcsIndex(CsvNumber(text)), dcs);
-
-        // a STEP text outside the table keeps the step code of the record before
-        CsvRecognizer recognizer;
-        CsvRecord record;
-        std::vector<std::string> f;
-        for (const QString &s : memoryRecord("1").mid(3))
-            f.push_back(s.toStdString());
-        f[Step - 3] = "12.5KHz";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvStep].code, 2.0);
-        f[Step - 3] = "12.5kHz";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvStep].text, QString("12.5KHz"));
-        QCOMPARE(record.value[CsvFrequency].text, QString("7.0500"));
-        f[Freq - 3] = "0.5";
-        f[ShiftFreq - 3] = ".6";
-        f[Att - 3] = "20";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvFrequency].text, QString(".5000"));
-        f[Freq - 3] = "-0.5";
-        QVERIFY(recognizer.recognize(f.data(), record));
-        QCOMPARE(record.value[CsvFrequency].text, QString("-.5000"));
-        f[Freq - 3] = "0.5";
-        QCOMPARE(record.value[CsvShiftFrequency].text, QString("0.6000"));
-        QCOMPARE(record.value[CsvAtt].code, 17.0);
-        QCOMPARE(record.value[CsvTxTone].text, QString("88.5Hz"));
-        QCOMPARE(record.value[CsvDcs].text, QString("023"));
     }
 
     void everyMappedFieldOfAChannel() {
@@ -212,38 +209,95 @@ class TestCsvImport : public QObject {
         QCOMPARE(image.VfoTable[0].field[FieldPwr].text, QString("High"));
     }
 
-    // The range's own edges after rounding are in tst_csv_frequency_rounding.
+    // MHz texts with no exact binary value come in as the nearest hertz, never one hertz low, and the range
+    // check judges the rounded value; a VFO has no split frequency, so only its frequency is checked.
     void frequencyRange_data() {
         QTest::addColumn<bool>("wide");
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QStringList>("shift"); // SHIFT and SHIFT FREQUENCY
-        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("stored");    // the frequency's text, "" when the record is dropped
+        QTest::addColumn<QString>("split");     // the split frequency's text, "" when it is the frequency
         const QStringList none{"None", "0"};
-        QTest::newRow("below 1.6 MHz") << false << "1.599999" << none << false;
-        QTest::newRow("split below") << false << "1.7" << QStringList{"-Shift", "0.2"} << false;
-        QTest::newRow("split above") << false << "29.5" << QStringList{"+Shift", "0.5"} << false;
-        QTest::newRow("split inside") << false << "29.5" << QStringList{"+Shift", "0.499999"} << true;
-        QTest::newRow("no exponent: 1e400 is 1") << false << "1e400" << none << false;
-        QTest::newRow("enormous digits") << true << QString(400, '9') << none << false;
-        QTest::newRow("not a number") << false << "seven" << none << false;
-        QTest::newRow("wide below") << true << "0.149999" << none << false;
-        QTest::newRow("wide 34.999999") << true << "34.999999" << none << true;
+        const auto row = [](const char *name, bool wide, const QString &mhz, const QStringList &shift,
+                            const char *stored, const char *split = "") {
+            QTest::newRow(name) << wide << mhz << shift << QString(stored) << QString(split);
+        };
+        row("below 1.6 MHz", false, "1.599999", none, "");
+        row("split below", false, "1.7", {"-Shift", "0.2"}, "");
+        row("split above", false, "29.5", {"+Shift", "0.5"}, "");
+        row("split inside", false, "29.5", {"+Shift", "0.499999"}, "29.500.000", "29.999.999");
+        row("no exponent: 1e400 is 1", false, "1e400", none, "");
+        row("enormous digits", true, QString(400, '9'), none, "");
+        row("not a number", false, "seven", none, "");
+        row("wide below", true, "0.149999", none, "");
+        row("wide 34.999999", true, "34.999999", none, "34.999.999");
+        row("7.05", false, "7.05", none, "7.050.000");
+        row("14.195", false, "14.195", none, "14.195.000");
+        row("0.15 wide", true, "0.15", none, "0.150.000");
+        row("0.15 narrow", false, "0.15", none, "");
+        row("29.9999995 wide", true, "29.9999995", none, "30.000.000");
+        row("29.9999995 narrow is 30 MHz", false, "29.9999995", none, "");
+        row("29.9999994 narrow", false, "29.9999994", none, "29.999.999");
+        row("7.0500007 up", false, "7.0500007", none, "7.050.001");
+        row("7.0500004 down", false, "7.0500004", none, "7.050.000");
+        row("3.9999996 up", false, "3.9999996", none, "4.000.000");
+        row("1.5999995 is 1.6 MHz", false, "1.5999995", none, "1.600.000");
+        row("0.1499995 wide is 150 kHz", true, "0.1499995", none, "0.150.000");
+        row("34.9999995 wide is 35 MHz", true, "34.9999995", none, "");
+        row("7.05 - 0.6", false, "7.05", {"-Shift", "0.6"}, "7.050.000", "6.450.000");
+        row("14.195 + 0.0000007", false, "14.195", {"+Shift", "0.0000007"}, "14.195.000", "14.195.001");
+        row("14.195 - 0.0000004", false, "14.195", {"-Shift", "0.0000004"}, "14.195.000", "14.195.000");
+        row("7.0500007 + 0.0000007", false, "7.0500007", {"+Shift", "0.0000007"}, "7.050.001", "7.050.002");
     }
 
     void frequencyRange() {
         QFETCH(bool, wide);
         QFETCH(QString, frequency);
         QFETCH(QStringList, shift);
-        QFETCH(bool, taken);
-        CloneImage image = NewCloneImage(VariantA, wide);
-        const CloneImage before = image;
-        QStringList r =
-            with(with(with(memoryRecord("120"), Freq, frequency), Shift, shift[0]), ShiftFreq, shift[1]);
-        const CsvImportResult result = ImportCsvBytes(quotedLine(r), image);
-        QCOMPARE(result.taken, taken ? 1 : 0);
-        QCOMPARE(result.dropped, taken ? 0 : 1);
-        QCOMPARE(image.ChannelUsed[120], taken);
-        if (!taken) QVERIFY(image == before);
+        QFETCH(QString, stored);
+        QFETCH(QString, split);
+        const auto hz = [](QString text) { return text.remove('.').toDouble(); };
+        for (const bool vfo : {false, true}) {
+            if (vfo && shift[0] != "None") continue;
+            CloneImage image = NewCloneImage(VariantA, wide);
+            const CloneImage before = image;
+            const QStringList r = with(
+                with(with(vfo ? vfoRecord("VFO B") : memoryRecord("120"), Freq, frequency), Shift, shift[0]),
+                ShiftFreq, shift[1]);
+            const CsvImportResult result = ImportCsvBytes(quotedLine(r), image);
+            QCOMPARE(result.taken, stored.isEmpty() ? 0 : 1);
+            QCOMPARE(result.dropped, stored.isEmpty() ? 1 : 0);
+            if (stored.isEmpty()) {
+                QVERIFY(image == before);
+                continue;
+            }
+            const FieldSlot &f =
+                vfo ? image.VfoTable[1].field[FieldFrequency] : image.ChannelTable[120].field[FieldFrequency];
+            QCOMPARE(f.text, stored);
+            QCOMPARE(f.value, hz(stored));
+            if (!vfo)
+                QCOMPARE(image.ChannelTable[120].field[FieldSplitFreq].value,
+                         hz(split.isEmpty() ? stored : split));
+        }
+    }
+
+    // Random MHz texts: the hertz are worked out here from the digits, not from a binary fraction.
+    void randomMegahertzToTheNearestHertz() {
+        std::mt19937 rng(7);
+        QByteArray csv;
+        QList<qint64> want;
+        for (int channel = 0; channel < 200; ++channel) {
+            qint64 tenths = 16000000 + qint64(rng() % 283999990); // 1.6 MHz up to below 29.999999 MHz
+            if (tenths % 10 == 5) ++tenths;                       // no exact halves
+            want << (tenths + 5) / 10;
+            const QString mhz =
+                QString("%1.%2").arg(tenths / 10000000).arg(tenths % 10000000, 7, 10, QChar('0'));
+            csv += quotedLine(with(memoryRecord(QString::number(channel)), Freq, mhz));
+        }
+        CloneImage image = NewCloneImage();
+        QCOMPARE(ImportCsvBytes(csv, image).taken, 200);
+        for (int channel = 0; channel < 200; ++channel)
+            QCOMPARE(qint64(image.ChannelTable[channel].field[FieldFrequency].value), want[channel]);
     }
 
     void whichRecordsAreTaken() {
@@ -320,43 +374,59 @@ class TestCsvImport : public QObject {
         QCOMPARE(result.taken, 1);
     }
 
-    void exportedFileTakesNoRecord() {
-        CloneImage image = NewCloneImage();
-        for (int k : {0, 7, 199})
-            QVERIFY(UpdateMemData(image, AbcRecord, k));
-        const CloneImage before = image;
-        const CsvImportResult result = ImportCsvBytes(CsvExportBytes(image), image);
-        QCOMPARE(result.taken, 0);
-        QCOMPARE(result.dropped, 5);
-        QVERIFY(image == before);
+    // The export: a header, the two VFOs, then the used channels 0 to 199 in order.
+    void exportWritesVfosThenChannelsZeroTo199() {
+        CloneImage image = imageWithVfos();
+        QCOMPARE(
+            CsvExportBytes(image),
+            exportHeader +
+                "\"KT-M40\",\"VFO\",\"VFO A\",\"7.050.000\",\"LSB\",\"0\",\"Fast\",\"High\",\"Wide\",\"Off\","
+                "\"Off\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n"
+                "\"KT-M40\",\"VFO\",\"VFO B\",\"14.195.000\",\"USB\",\"-20\",\"Slow\",\"S-Low\",\"Narrow\","
+                "\"On\",\"On\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n");
+        for (const auto &[k, name] :
+             {std::pair{199, "LAST"}, {0, ""}, {200, "BANKA"}, {400, "EDGE"}, {603, "END"}})
+            useChannel(image, k, name);
+        useChannel(image, 5, "A B C", true);
+        const QList<QByteArray> lines = CsvExportBytes(image).split('\n');
+        QCOMPARE(lines.size(), 3 + 3 + 1); // header, 2 VFOs, 3 channels, and the empty rest after the last LF
+        QVERIFY(lines.last().isEmpty());
+        for (int i = 0; i < lines.size() - 1; ++i)
+            QVERIFY2(lines[i].endsWith('\r') && lines[i].count('\r') == 1 && lines[i].count(',') == 17,
+                     lines[i].constData());
+        QCOMPARE(lines[3],
+                 "\"KT-M40\",\"MEMORY\",\"0\",\"7.050.000\",\"LSB\",\"0\",\"Fast\",\"High\",\"Wide\",\"Off\","
+                 "\"Off\",\"7.050.000\",\"\",\"\",\"\",\"\",\"\",\"Off\"\r");
+        // a name with blanks keeps them inside its quotes; a skipped channel shows "Skip" in the 14th column
+        QCOMPARE(lines[4],
+                 "\"KT-M40\",\"MEMORY\",\"5\",\"7.050.000\",\"LSB\",\"0\",\"Fast\",\"High\",\"Wide\",\"Off\","
+                 "\"Off\",\"7.050.000\",\"A B C\",\"Skip\",\"\",\"\",\"\",\"Off\"\r");
+        QVERIFY(lines[5].startsWith("\"KT-M40\",\"MEMORY\",\"199\",\"7.050.000\""));
+        QVERIFY(lines[5].contains(",\"LAST\","));
     }
 
-    // Read in chunks of other sizes: tst_robust_files.
-    void fileAndBytesReadingAgree() {
-        QByteArray data;
-        for (int k = 0; k < 2000; ++k)
-            data += quotedLine(
-                with(with(memoryRecord(QString::number(k % 200)), Freq, QString::number(2 + k % 20)), Name,
-                     QString("N%1").arg(k)));
-        data += quotedLine(memoryRecord("7")).left(40);
-        CloneImage fromBytes = NewCloneImage();
-        const CsvImportResult whole = ImportCsvBytes(data, fromBytes);
-        QCOMPARE(whole.taken, 2000);
-        QCOMPARE(whole.dropped, 1);
-        QCOMPARE(fromBytes.ChannelTable[199].field[FieldName].text, QString("N1999"));
-
+    // The file holds the same bytes; a write that fails is a File Open Error with its reason.
+    void writingTheFile() {
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("big.csv"), data));
-        CloneImage image = NewCloneImage();
-        const CsvImportResult r = ImportCsv(dir.filePath("big.csv"), image);
-        QCOMPARE(r.status, FileStatus::Ok);
-        QCOMPARE(r.taken, whole.taken);
-        QVERIFY(image == fromBytes);
-
-        const CsvImportResult missing = ImportCsv(dir.filePath("none.csv"), image);
-        QCOMPARE(missing.status, FileStatus::FileOpenError);
-        QVERIFY(!missing.detail.isEmpty());
-        QCOMPARE(missing.taken, 0);
+        CloneImage image = imageWithVfos();
+        useChannel(image, 42, "QRP");
+        const QString path = dir.filePath("list.csv");
+        QVERIFY(writeFile(path, QByteArray(5000, 'x'))); // an older, longer file is replaced whole
+        QString detail;
+        QCOMPARE(ExportCsv(path, image, &detail), FileStatus::Ok);
+        QCOMPARE(readFile(path), CsvExportBytes(image));
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image, &detail), FileStatus::FileOpenError);
+        QVERIFY(!detail.isEmpty());
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image), FileStatus::FileOpenError);
+        detail.clear();
+        FileStatus status;
+        {
+            const FileSizeLimit full(100);
+            status = ExportCsv(dir.filePath("limited.csv"), image, &detail);
+        }
+        QCOMPARE(status, FileStatus::FileOpenError);
+        QVERIFY2(detail.contains("File too large"), qPrintable(detail));
+        QCOMPARE(QFileInfo(dir.filePath("limited.csv")).size(), 100); // what was written before stays
     }
 };
 

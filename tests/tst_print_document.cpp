@@ -6,13 +6,12 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
-#include "print/document/PrintDocument.h"
+#include "files/NewImage.h"
 #include "image/HexText.h"
 #include "image/UiText.h"
+#include "print/document/PrintDocument.h"
 #include "support/CliRun.h"
 #include "support/Poppler.h"
-#include "files/NewImage.h"
-#include "print/document/PrintDocument.h"
 #include "support/RecordText.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
@@ -37,24 +36,15 @@ QString pageText(const QString &pdf, int page) {
                    {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
 
-// Every channel used, channel k at 1.600.000 + k x 10 kHz and named N<k>.
+// Every channel used as the worked example, channel k at 1.600.000 + k x 10 kHz and named N<k>.
 CloneImage fullMemory() {
     CloneImage image = NewCloneImage();
     for (int k = 0; k < ChannelCount; ++k) {
         const qint64 hz = 1600000 + 10000LL * k;
-        image.ChannelUsed[k] = true;
+        UpdateMemData(image, AbcRecord, k);
         auto &f = image.ChannelTable[k].field;
-        f[FieldFrequency] = {FormatFrequencyText(hz), double(hz)};
-        f[FieldMode] = {"USB", 0};
-        f[FieldGain] = {"0", 0};
-        f[FieldAGC] = {"Fast", 0};
-        f[FieldPwr] = {"High", 0};
-        f[FieldFilter] = {"Wide", 0};
-        f[FieldTone] = {"Off", 0};
-        f[FieldNB] = {"Off", 0};
-        f[FieldSplitFreq] = f[FieldFrequency];
+        f[FieldFrequency] = f[FieldSplitFreq] = {FormatFrequencyText(hz), double(hz)};
         f[FieldName] = {QStringLiteral("N%1").arg(k), 0};
-        f[FieldSkip] = {"", 0};
     }
     return image;
 }

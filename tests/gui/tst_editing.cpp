@@ -1,6 +1,7 @@
 // The Edit menu on the memory grid, driven as a user does: selections, Undo and Redo of every kind of
 // change, the clipboard, Set Field, Sort and Find, and their refusals; Insert, Delete, Clear, Clear All,
-// Up and Down on the Memory page, clicked as the user does.
+// Up and Down on the Memory page, clicked as the user does; the channel edit dialog driven with clicks and
+// keys: opening from both grids, the typing rules of its boxes, OK with the range check, Cancel.
 #include "MainWindowFixture.h"
 #include "app/DlgFind.h"
 #include "app/DlgModify.h"
@@ -12,9 +13,11 @@
 #include "files/CloneFile.h"
 #include "files/NewImage.h"
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +27,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QWindow>
 
 namespace {
 // Channel k holds a frequency and a name that tell it apart.
@@ -81,6 +85,46 @@ class TestEditing : public QObject {
         else
             QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
         QCOMPARE(cell(k), from < 0 ? QString() : FormatFrequencyText(marker(from)));
+    }
+
+    // The edit dialog.
+    DlgModify *dlg() { return f->w().editing()->modifyDialog(); }
+    QLineEdit *box(const char *name) { return dlg()->findChild<QLineEdit *>(QLatin1String(name)); }
+    QComboBox *combo(const char *name) { return dlg()->findChild<QComboBox *>(QLatin1String(name)); }
+    QLabel *label(const char *name) { return dlg()->findChild<QLabel *>(QLatin1String(name)); }
+    // The dialog's focus widget (whether or not the platform has made the dialog the active window).
+    bool focused(const char *name) { return dlg()->focusWidget() == box(name); }
+    QPushButton *button(const char *name) { return dlg()->findChild<QPushButton *>(QLatin1String(name)); }
+
+    void doubleClickRow(QTableView *view, int row) {
+        const QModelIndex index = view->model()->index(row, 1);
+        view->scrollTo(index);
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+    void openChannel(int k) {
+        f->w().tabs()->setCurrentIndex(1);
+        doubleClickRow(f->memory()->MSFlexGrid1, k);
+        QVERIFY(WaitUntil([this] { return dlg()->isVisible(); }, 2000));
+        // Focus events need the dialog to be the active window. The click on the grid asked the platform to
+        // activate the main window, which may arrive late; and the offscreen platform may still count a
+        // dialog hidden earlier as its focus window. Move the activation to the main window and back until
+        // the dialog stays active.
+        QVERIFY(WaitUntil(
+            [this] {
+                if (!dlg()->isActiveWindow()) {
+                    f->w().windowHandle()->requestActivate();
+                    QTest::qWait(10);
+                    dlg()->activateWindow();
+                    return false;
+                }
+                QTest::qWait(40);
+                return dlg()->isActiveWindow();
+            },
+            5000));
+        QTRY_VERIFY(focused("txtFreq"));
+        QCOMPARE(box("txtFreq")->selectedText(), box("txtFreq")->text());
     }
 
   private slots:
@@ -558,6 +602,155 @@ class TestEditing : public QObject {
         page->setCurrentRow(40);
         click(page->Command4); // row 41 is above the top row: it becomes the top row
         QCOMPARE(page->topRow(), 41);
+    }
+
+    // The edit dialog, driven with clicks and keys.
+    void newChannelOpensWithDefaultsAndTypingAdvances() {
+        openChannel(40);
+        QCOMPARE(dlg()->windowTitle(), QStringLiteral("Modify "));
+        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory"));
+        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH40"));
+        QCOMPARE(box("txtFreq")->text(), QStringLiteral("7"));
+        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("050"));
+        QCOMPARE(box("txtFreq3")->text(), QStringLiteral("000"));
+        QCOMPARE(box("txtSP2")->text(), QStringLiteral("050"));
+        QCOMPARE(combo("cmbMode")->currentText(), QStringLiteral("LSB"));
+        QCOMPARE(combo("cmbAGC")->currentText(), QStringLiteral("Slow"));
+        QCOMPARE(combo("cmbPower")->currentText(), QStringLiteral("High"));
+        QCOMPARE(box("txtFreq")->selectedText(), QStringLiteral("7"));
+
+        // 1, 4 fill the MHz box and move on; the kHz box is selected, so 1 9 5 replace it and move on.
+        QTest::keyClicks(box("txtFreq"), QStringLiteral("14"));
+        QCOMPARE(box("txtFreq")->text(), QStringLiteral("14"));
+        QVERIFY(focused("txtFreq2"));
+        QCOMPARE(box("txtFreq2")->selectedText(), QStringLiteral("050"));
+        QTest::keyClicks(box("txtFreq2"), QStringLiteral("19"));
+        QVERIFY(focused("txtFreq2"));
+        QTest::keyClicks(box("txtFreq2"), QStringLiteral("5"));
+        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("195"));
+        QVERIFY(focused("txtFreq3"));
+        // The Hz box takes digits only and never advances; leaving it completes it to three digits.
+        QTest::keyClicks(box("txtFreq3"), QStringLiteral("x5"));
+        QCOMPARE(box("txtFreq3")->text(), QStringLiteral("5"));
+        QTest::keyClick(box("txtFreq3"), Qt::Key_Tab);
+        QCOMPARE(box("txtFreq3")->text(), QStringLiteral("005"));
+        QVERIFY(focused("txtName"));
+        QTest::keyClicks(box("txtName"), QStringLiteral("dx?c.1"));
+        QCOMPARE(box("txtName")->text(), QStringLiteral("DXC1"));
+
+        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+        QVERIFY(!dlg()->isVisible());
+        QVERIFY(f->w().dataChanged());
+        QVERIFY(f->w().image().ChannelUsed[40]);
+        QCOMPARE(cell(40, FieldFrequency), QStringLiteral("14.195.005"));
+        QCOMPARE(cell(40, FieldSplitFreq), QStringLiteral("7.050.000"));
+        QCOMPARE(cell(40, FieldMode), QStringLiteral("LSB"));
+        QCOMPARE(cell(40, FieldName), QStringLiteral("DXC1"));
+        QCOMPARE(cell(41, FieldFrequency), QString()); // only the edited row fills
+    }
+
+    void advanceOnDiscardedKeysAndBackspaceThenTheRangeCheck() {
+        openChannel(41);
+        QLineEdit *mhz = box("txtFreq");
+        mhz->setText(QStringLiteral("7"));
+        mhz->end(false); // one character, nothing selected
+        QTest::keyClick(mhz, Qt::Key_A);
+        QCOMPARE(mhz->text(), QStringLiteral("7"));
+        QVERIFY(focused("txtFreq2"));
+
+        mhz->setFocus();
+        mhz->setText(QStringLiteral("7"));
+        mhz->end(false);
+        QTest::keyClick(mhz, Qt::Key_Backspace);
+        // Backspace empties the box, the focus moves on, and leaving completes the empty box to "0".
+        QVERIFY(focused("txtFreq2"));
+        QCOMPARE(mhz->text(), QStringLiteral("0"));
+
+        // Out of the range: the dialog stays open and stores nothing.
+        box("txtFreq")->setText(QStringLiteral("30"));
+        box("txtFreq2")->setText(QStringLiteral("000"));
+        box("txtFreq3")->setText(QStringLiteral("000"));
+        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f->prompts.shown[0].title, QStringLiteral("ERROR"));
+        QCOMPARE(f->prompts.shown[0].text,
+                 QStringLiteral("The frequency is outside the range. \r\n\t(1.6MHz - 30MHz)"));
+        QVERIFY(dlg()->isVisible());
+        QVERIFY(!f->w().image().ChannelUsed[41]);
+        QVERIFY(f->w().dataChanged()); // OK was pressed: the data count as changed
+
+        // A refused split frequency stores nothing either, not even the good frequency.
+        box("txtFreq")->setText(QStringLiteral("29"));
+        box("txtFreq2")->setText(QStringLiteral("999"));
+        box("txtFreq3")->setText(QStringLiteral("999"));
+        box("txtSP1")->setText(QStringLiteral("1"));
+        box("txtSP2")->setText(QString());
+        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+        QCOMPARE(f->prompts.shown.size(), 2);
+        QVERIFY(!f->w().image().ChannelUsed[41]);
+
+        box("txtSP2")->setText(QStringLiteral("600"));
+        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+        QVERIFY(!dlg()->isVisible());
+        QCOMPARE(cell(41, FieldFrequency), QStringLiteral("29.999.999"));
+        QCOMPARE(cell(41, FieldSplitFreq), QStringLiteral("1.600.000"));
+    }
+
+    void cancelLeavesEverythingAsItWas() {
+        openChannel(44);
+        button("OKButton")->click(); // a stored channel to change
+        f->w().setDataChanged(false);
+        const CloneImage before = f->w().image();
+        openChannel(44);
+        box("txtFreq")->setText(QStringLiteral("21"));
+        box("txtName")->setText(QStringLiteral("X"));
+        combo("cmbMode")->setCurrentIndex(4);
+        dlg()->findChild<QCheckBox *>(QStringLiteral("chkSkip"))->setChecked(true);
+        QTest::mouseClick(button("CancelButton"), Qt::LeftButton);
+        QVERIFY(!dlg()->isVisible());
+        QVERIFY(f->w().image() == before);
+        QVERIFY(!f->w().dataChanged());
+        QCOMPARE(cell(44, FieldFrequency), QStringLiteral("7.050.000"));
+    }
+
+    void vfoEditTouchesOnlyItsRow() {
+        f->w().tabs()->setCurrentIndex(0);
+        QTableView *vfo = f->settings()->MSFlexGrid2;
+        doubleClickRow(vfo, 1);
+        QVERIFY(WaitUntil([this] { return dlg()->isVisible(); }, 2000));
+        QCOMPARE(label("lblMode")->text(), QStringLiteral("VFO B"));
+        QVERIFY(!box("txtName")->isVisible());
+        QVERIFY(!box("txtSP1")->isVisible());
+        QVERIFY(!dlg()->findChild<QCheckBox *>(QStringLiteral("chkSkip"))->isVisible());
+        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("050"));
+        box("txtFreq")->setText(QStringLiteral("3"));
+        box("txtSP1")->setText(QString()); // hidden split boxes do not count for a VFO
+        combo("cmbTone")->setCurrentIndex(1);
+        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+        QVERIFY(!dlg()->isVisible());
+        QCOMPARE(vfo->model()->index(1, 0).data().toString(), QStringLiteral("3.050.000"));
+        QCOMPARE(vfo->model()->index(1, FieldTone).data().toString(), QStringLiteral("On"));
+        QCOMPARE(vfo->model()->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
+        QCOMPARE(f->w().image().VfoTable[1].field[FieldTone].value, 128.0);
+    }
+
+    void editModifyFollowsTheSelectedTab() {
+        f->w().tabs()->setCurrentIndex(0);
+        f->settings()->MSFlexGrid2->selectRow(1);
+        f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
+        QTRY_VERIFY(dlg()->isVisible());
+        QCOMPARE(dlg()->editSource(), EditSource::Vfo);
+        QCOMPARE(dlg()->editIndex(), 1);
+        dlg()->reject();
+        f->w().tabs()->setCurrentIndex(1);
+        f->memory()->setCurrentRow(204);
+        f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
+        QTRY_VERIFY(dlg()->isVisible());
+        QCOMPARE(dlg()->editSource(), EditSource::Memory);
+        QCOMPARE(dlg()->editIndex(), 203);
+        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory A"));
+        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH3"));
+        dlg()->reject();
     }
 };
 

@@ -2,9 +2,13 @@
 // transfer, Auto Select, and what the window refuses while a transfer runs; the backup after a successful
 // read and the progress line in the status bar; Tool > Verify; Tool > Write > Changes (progress across the
 // phases, only the edited records written, the closing line, a backup of what the radio held, a record the
-// radio stores wrong reported as an error).
+// radio stores wrong reported as an error). The status bar tells the present: a transfer's last line counts
+// every record, then its outcome follows; a finished action's message gives way to the next action or
+// fades; the box that says a transfer is under way goes when the transfer ends.
 #include "MainWindowFixture.h"
+#include "app/DlgModify.h"
 #include "app/GridModels.h"
+#include "app/UserPrompts.h"
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/Backups.h"
@@ -13,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -20,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 class TestTransfers : public QObject {
@@ -60,15 +66,37 @@ class TestTransfers : public QObject {
         return read;
     }
 
+    // The status lines of a transfer the button starts: its progress lines, the last of them counting every
+    // record, then only its outcome, which stays.
+    QStringList statusLinesOf(QPushButton *button) {
+        QSignalSpy lines(&f->w(), &FrmMain::statusTextChanged);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (!WaitUntil([this] { return f->w().transferRunning(); }, 5000) || !f->waitIdle(120000)) return {};
+        QStringList texts;
+        for (const QList<QVariant> &l : lines)
+            texts << l.first().toString();
+        const QRegularExpression progress(
+            QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        int last = -1;
+        for (int i = 0; i < texts.size(); ++i)
+            if (progress.match(texts[i]).hasMatch()) last = i;
+        if (last < 0 || !texts[last].startsWith(QStringLiteral("604 of 604 records")) ||
+            last + 1 >= texts.size() || f->w().statusText() != texts.last())
+            return QStringList{QStringLiteral("unexpected lines")} + texts;
+        return texts;
+    }
+
   private slots:
     void init() {
         f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
     }
     void cleanup() {
-        f->waitIdle(30000);
-        f->w().setDataChanged(false);
-        f.reset();
+        if (f) {
+            f->waitIdle(30000);
+            f->w().setDataChanged(false);
+            f.reset();
+        }
         for (const QString &file : ListBackups(backups.path()))
             QFile::remove(file);
     }
@@ -201,22 +229,69 @@ class TestTransfers : public QObject {
     }
 
     void aSuccessfulReadLeavesABackupAndShowsProgress() {
-        f->w().action(QStringLiteral("mnuReMem"))->trigger();
-        // the status bar counts records with the time spent and left
-        const QRegularExpression line(
-            QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
-        QVERIFY(WaitUntil([&] { return line.match(f->w().statusText()).hasMatch(); }, 10000));
-        QVERIFY(f->waitIdle(60000));
+        f->setPaced(false); // every line is kept by the spy
+        const QStringList lines = statusLinesOf(f->memory()->cmbRxData);
+        QVERIFY2(!lines.isEmpty() && lines.first() != "unexpected lines", qPrintable(lines.join('\n')));
         QVERIFY(f->prompts.shown.isEmpty());
         const QStringList saved = ListBackups(backups.path());
         QCOMPARE(saved.size(), 1);
-        QVERIFY2(f->w().statusText().endsWith(QStringLiteral(". Backup saved: %1").arg(saved.first())),
-                 qPrintable(f->w().statusText()));
+        QVERIFY2(lines.last().endsWith(QStringLiteral(". Backup saved: %1").arg(saved.first())),
+                 qPrintable(lines.last()));
         CloneImage back;
         QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
         for (int k = 0; k < ChannelCount; ++k)
             QCOMPARE(back.ChannelTable[k], f->w().image().ChannelTable[k]);
         QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
+    }
+
+    void aWriteEndsWithItsOutcome() {
+        f->setPaced(false);
+        const QStringList lines = statusLinesOf(f->memory()->cmbTxData);
+        QVERIFY2(!lines.isEmpty() && lines.first() != "unexpected lines", qPrintable(lines.join('\n')));
+        QVERIFY2(lines.last().contains("Written to the radio"), qPrintable(lines.last()));
+        QVERIFY(f->prompts.shown.isEmpty());
+    }
+
+    void finishedMessagesGiveWayToTheNextActionOrFade() {
+        AppOptions options = BackupsIn(backups.path());
+        options.statusFadeMs = 1200;
+        f.reset();
+        f = std::make_unique<MainWindowFixture>(options);
+        QVERIFY(f->load());
+        auto readSettings = [this] {
+            QTest::mouseClick(f->settings()->cmbRxData1, Qt::LeftButton);
+            return WaitUntil([this] { return f->w().statusText().contains(QStringLiteral("Backup saved")); },
+                             60000);
+        };
+        QVERIFY(readSettings());
+        QTest::qWait(300);
+        QVERIFY(!f->w().statusText().isEmpty()); // it does not fade yet
+        f->w().tabs()->setCurrentIndex(1);
+        QTest::mouseClick(f->memory()->Command4, Qt::LeftButton); // Down
+        QCOMPARE(f->w().statusText(), QString());
+        QVERIFY(readSettings());
+        f->w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
+        QCOMPARE(f->w().statusText(), QString());
+        f->w().editing()->modifyDialog()->reject();
+        QVERIFY(readSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(f->w().statusText(), QString(), 5000);
+    }
+
+    void theBusyBoxGoesWhenTheTransferEnds() {
+        QtUserPrompts shown;
+        f.reset();
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()), true, &shown);
+        QVERIFY(f->load());
+        f->w().transfers()->cmbRxData1_Click();
+        QVERIFY(f->w().transferRunning());
+        QVERIFY(!f->w().close());
+        QPointer<QMessageBox> box = f->w().findChild<QMessageBox *>();
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QVERIFY(box->text().contains(QStringLiteral("transfer")));
+        QVERIFY(f->waitIdle(60000));
+        QTRY_VERIFY(!box || !box->isVisible());
+        f.reset(); // before the prompts it shows with
     }
 
     void verifyMatchesAfterAWriteAndListsDifferences() {
@@ -252,7 +327,8 @@ class TestTransfers : public QObject {
         QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data
     }
 
-    void onlyTheEditedChannelIsWritten() {
+    // Only the edited channel is written, after a backup of what the radio held; then the errors.
+    void onlyTheEditedChannelIsWrittenAndErrorsAreReported() {
         QVERIFY(holdWhatTheRadioHolds());
         CloneImage &image = f->w().image();
         image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
@@ -275,12 +351,11 @@ class TestTransfers : public QObject {
         const QStringList saved = ListBackups(backups.path());
         QCOMPARE(saved.size(), 1);
         QCOMPARE(readFile(saved.first()), radioBefore);
-    }
 
-    void aRecordTheRadioStoresWrongIsAnError() {
-        QVERIFY(holdWhatTheRadioHolds());
+        // A record the radio stores wrong is an error; a write it does not acknowledge claims nothing.
         f->setPaced(false); // the outcome counts here, not the window during the run
-        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->prompts.shown.clear();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT2");
         f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
         QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
@@ -288,19 +363,15 @@ class TestTransfers : public QObject {
             QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
         QCOMPARE(f->w().statusText(),
                  QStringLiteral("1 records differed, 1 written, 1 differ after writing"));
-    }
-
-    void aFailedWriteClaimsNothing() {
-        QVERIFY(holdWhatTheRadioHolds());
-        f->setPaced(false); // the outcome counts here, not the window during the run
-        f->w().image().ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        f->radio->faults.corruptAt.clear();
+        f->prompts.shown.clear();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT3");
         f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
         QVERIFY(f->runTransfer("mnuWrChg"));
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
         QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
-        QCOMPARE(f->radio->commandLog().last(),
-                 QByteArray("RZ~F0680W") + MakeMemData(f->w().image(), 4).toLatin1());
+        QCOMPARE(f->radio->commandLog().last(), QByteArray("RZ~F0680W") + MakeMemData(image, 4).toLatin1());
     }
 };
 
