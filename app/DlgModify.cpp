@@ -6,6 +6,7 @@
 #include "image/Messages.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -58,6 +59,17 @@ int NameBoxWidth(const QLineEdit *box) {
     // QLineEdit keeps a further two pixels each side, and one for the cursor.
     const QSize contents(widest + text.left() + text.right() + 2 * 2 + 1, metrics.height());
     return box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, box).width();
+}
+
+// The bank caption ("Memory", "Memory A", "Memory B") in the window's language.
+QString shownBankCaption(int k) {
+    static const char *const captions[] = {QT_TRANSLATE_NOOP("DlgModify", "Memory"),
+                                           QT_TRANSLATE_NOOP("DlgModify", "Memory A"),
+                                           QT_TRANSLATE_NOOP("DlgModify", "Memory B")};
+    const QString caption = BankCaption(k);
+    for (const char *c : captions)
+        if (caption == QLatin1String(c)) return QCoreApplication::translate("DlgModify", c);
+    return caption;
 }
 
 // The typed character a key stands for: backspace as code 8, nothing for keys that type nothing.
@@ -249,7 +261,7 @@ void DlgModify::openFor(EditSource source, int index) {
                                                        txtSP2, txtSP3, lblMhz, lblKHz, lblHz})
         w->setVisible(memory);
     if (memory) {
-        lblMode->setText(BankCaption(index));
+        lblMode->setText(shownBankCaption(index));
         lblCH->setText(ChannelLabel(index));
     } else {
         lblMode->setText(index == 0 ? QStringLiteral("VFO A") : QStringLiteral("VFO B"));

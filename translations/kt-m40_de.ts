@@ -660,6 +660,18 @@
         <source>Tone</source>
         <translation>Ton</translation>
     </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Speicher A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Speicher B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>

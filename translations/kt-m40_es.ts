@@ -660,6 +660,18 @@
         <source>Tone</source>
         <translation>Tono</translation>
     </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Memoria A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Memoria B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>

@@ -660,6 +660,18 @@
         <source>Tone</source>
         <translation>Tonalité</translation>
     </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Mémoire A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Mémoire B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>

@@ -660,6 +660,18 @@
         <source>Tone</source>
         <translation>Tone</translation>
     </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Memory A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Memory B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
