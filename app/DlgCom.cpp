@@ -42,6 +42,9 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     // the list shows each port with what the system knows of it; the line keeps the path that is used
     connect(m_otherPath, &QComboBox::activated, this,
             [this](int index) { m_otherPath->setEditText(m_otherPath->itemData(index).toString()); });
+    // the list and its line have no label of their own: the option before them names them
+    m_otherPath->setAccessibleName(m_other->text());
+    m_otherPath->lineEdit()->setAccessibleName(m_other->text());
     auto *otherRow = new QHBoxLayout;
     otherRow->addWidget(m_other);
     otherRow->addWidget(m_otherPath, 1);
@@ -56,6 +59,7 @@ DlgCom::DlgCom(bool offerVirtualRadio, QWidget *parent) : QDialog(parent) {
     m_findLog->setFixedHeight(m_findLog->fontMetrics().lineSpacing() * 5 + 12);
     m_findLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_findLog->hide();
+    m_findLog->setAccessibleName(m_find->text());
     m_finder = new PortFinder(this);
     connect(m_find, &QPushButton::clicked, this, &DlgCom::findRadio);
     connect(m_finder, &PortFinder::asking, this,

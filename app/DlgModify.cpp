@@ -1,10 +1,12 @@
 #include "app/DlgModify.h"
 #include "app/UserPrompts.h"
 #include "channels/ChannelLabels.h"
+#include "channels/ChannelRecord.h"
 #include "channels/NameCharset.h"
 #include "image/Messages.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +32,9 @@ QLineEdit *makeBox(QWidget *parent, const char *name, int maxLength) {
 QComboBox *makeCombo(QWidget *parent, const char *name, const QStringList &items) {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
+    // the item's index is the code; its text is the word in the window's language
+    for (const QString &item : items)
+        combo->addItem(ShownFieldValue(item));
     return combo;
 }
 
@@ -55,6 +59,17 @@ int NameBoxWidth(const QLineEdit *box) {
     // QLineEdit keeps a further two pixels each side, and one for the cursor.
     const QSize contents(widest + text.left() + text.right() + 2 * 2 + 1, metrics.height());
     return box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, box).width();
+}
+
+// The bank caption ("Memory", "Memory A", "Memory B") in the window's language.
+QString shownBankCaption(int k) {
+    static const char *const captions[] = {QT_TRANSLATE_NOOP("DlgModify", "Memory"),
+                                           QT_TRANSLATE_NOOP("DlgModify", "Memory A"),
+                                           QT_TRANSLATE_NOOP("DlgModify", "Memory B")};
+    const QString caption = BankCaption(k);
+    for (const char *c : captions)
+        if (caption == QLatin1String(c)) return QCoreApplication::translate("DlgModify", c);
+    return caption;
 }
 
 // The typed character a key stands for: backspace as code 8, nothing for keys that type nothing.
@@ -117,6 +132,17 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     top->addWidget(lblCH);
     top->addStretch();
 
+    // The three parts of each frequency are named by their unit and described by their row.
+    const QString units[] = {tr("MHz"), tr("kHz"), tr("Hz")};
+    QLineEdit *const parts[2][3] = {{txtFreq, txtFreq2, txtFreq3}, {txtSP1, txtSP2, txtSP3}};
+    for (int row = 0; row < 2; ++row)
+        for (int u = 0; u < 3; ++u) {
+            QLineEdit *box = parts[row][u];
+            box->setAccessibleName(units[u]);
+            box->setAccessibleDescription(row == 0 ? tr("Frequency") : tr("Split Frequency"));
+        }
+    lblName->setBuddy(txtName);
+
     auto *freqRow = new QHBoxLayout;
     freqRow->addWidget(makeLabel(this, "Label1", tr("Frequency")));
     freqRow->addStretch();
@@ -137,11 +163,15 @@ DlgModify::DlgModify(CloneImage *image, UserPrompts *prompts, QWidget *parent)
     const struct {
         const char *label;
         QComboBox *combo;
-    } rows[] = {{"Mode", cmbMode},     {"RF Gain", cmbGain},     {"AGC", cmbAGC},  {"Power", cmbPower},
-                {"Filter", cmbFilter}, {"Noise Blanker", cmbNB}, {"Tone", cmbTone}};
+    } rows[] = {{QT_TR_NOOP("Mode"), cmbMode},     {QT_TR_NOOP("RF Gain"), cmbGain},
+                {QT_TR_NOOP("AGC"), cmbAGC},       {QT_TR_NOOP("Power"), cmbPower},
+                {QT_TR_NOOP("Filter"), cmbFilter}, {QT_TR_NOOP("Noise Blanker"), cmbNB},
+                {QT_TR_NOOP("Tone"), cmbTone}};
     int i = 0;
     for (const auto &r : rows) {
-        lists->addWidget(new QLabel(QLatin1String(r.label), this), i / 2, (i % 2) * 2);
+        auto *label = new QLabel(tr(r.label), this);
+        label->setBuddy(r.combo); // the label names its list for a screen reader
+        lists->addWidget(label, i / 2, (i % 2) * 2);
         lists->addWidget(r.combo, i / 2, (i % 2) * 2 + 1);
         ++i;
     }
@@ -231,7 +261,7 @@ void DlgModify::openFor(EditSource source, int index) {
                                                        txtSP2, txtSP3, lblMhz, lblKHz, lblHz})
         w->setVisible(memory);
     if (memory) {
-        lblMode->setText(BankCaption(index));
+        lblMode->setText(shownBankCaption(index));
         lblCH->setText(ChannelLabel(index));
     } else {
         lblMode->setText(index == 0 ? QStringLiteral("VFO A") : QStringLiteral("VFO B"));

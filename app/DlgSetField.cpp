@@ -1,5 +1,7 @@
 #include "app/DlgSetField.h"
+#include "channels/ChannelRecord.h"
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +14,7 @@ DlgSetField::DlgSetField(QWidget *parent) : QDialog(parent) {
     cmbField = new QComboBox(this);
     cmbField->setObjectName(QStringLiteral("cmbField"));
     for (int f = 0; f < BulkFieldCount; ++f)
-        cmbField->addItem(BulkFieldName(BulkField(f)));
+        cmbField->addItem(QCoreApplication::translate("ChannelFields", BulkFieldName(BulkField(f)).toUtf8()));
     cmbValue = new QComboBox(this);
     cmbValue->setObjectName(QStringLiteral("cmbValue"));
     m_rows = new QLabel(this);
@@ -46,7 +48,9 @@ DlgSetField::DlgSetField(QWidget *parent) : QDialog(parent) {
 
 void DlgSetField::fillValues() {
     cmbValue->clear();
-    cmbValue->addItems(BulkFieldValues(BulkField(cmbField->currentIndex())));
+    // the item's index is the value; its text is the word in the window's language
+    for (const QString &value : BulkFieldValues(BulkField(cmbField->currentIndex())))
+        cmbValue->addItem(ShownFieldValue(value));
 }
 
 void DlgSetField::openFor(int count) {

@@ -137,6 +137,10 @@ void FrmMain::connectPages() {
             [this](const QModelIndex &index) { m_editing->openEditor(EditSource::Memory, index.row()); });
     connect(m_settingsPage->MSFlexGrid2, &QTableView::doubleClicked, m_editing,
             [this](const QModelIndex &index) { m_editing->openEditor(EditSource::Vfo, index.row()); });
+    EditOnEnter(m_memoryPage->MSFlexGrid1,
+                [this](int row) { m_editing->openEditor(EditSource::Memory, row); });
+    EditOnEnter(m_settingsPage->MSFlexGrid2,
+                [this](int row) { m_editing->openEditor(EditSource::Vfo, row); });
 }
 
 QAction *FrmMain::action(const QString &name) const {

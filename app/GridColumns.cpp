@@ -73,7 +73,10 @@ void FitColumnsToWidestTexts(QTableView *view, int dataColumns) {
     const QFontMetrics headers(view->horizontalHeader()->font());
     QAbstractItemModel *model = view->model();
     for (int c = 0; c < dataColumns; ++c) {
-        const int text = widest(cells, WidestColumnTexts(c)) + cellMargin;
+        QStringList shown = WidestColumnTexts(c);
+        for (QString &t : shown)
+            t = ShownFieldValue(t); // the words in the window's language
+        const int text = widest(cells, shown) + cellMargin;
         const int header =
             headers.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + headerMargin;
         view->setColumnWidth(c, qMax(view->columnWidth(c), qMax(text, header)));

@@ -4,8 +4,10 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "image/Startup.h"
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 ChannelTableModel::ChannelTableModel(const CloneImage *image, QObject *parent)
@@ -19,11 +21,22 @@ int ChannelTableModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : ChannelFieldCount;
 }
 
+namespace {
+// What a screen reader says for a cell: its row, its column and what it shows ("12, Mode: LSB").
+QString SpokenCell(const QString &row, int column, const QString &shown) {
+    const QString where =
+        QCoreApplication::translate("GridModels", "%1, %2").arg(row.simplified(), ShownFieldName(column));
+    return shown.isEmpty() ? where : QCoreApplication::translate("GridModels", "%1: %2").arg(where, shown);
+}
+} // namespace
+
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return QVariant();
     const int k = index.row();
-    if (!m_image->ChannelUsed[k]) return QString();
-    return m_image->ChannelTable[k].field[index.column()].text;
+    const QString shown = m_image->ChannelUsed[k]
+                              ? ShownFieldValue(m_image->ChannelTable[k].field[index.column()].text)
+                              : QString();
+    return role == Qt::DisplayRole ? shown : SpokenCell(RowLabel(k), index.column(), shown);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -48,8 +61,9 @@ int VfoTableModel::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant VfoTableModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
-    return m_image->VfoTable[index.row()].field[index.column()].text;
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return QVariant();
+    const QString shown = ShownFieldValue(m_image->VfoTable[index.row()].field[index.column()].text);
+    return role == Qt::DisplayRole ? shown : SpokenCell(VfoLabel(index.row()), index.column(), shown);
 }
 
 QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -107,4 +121,29 @@ int GridFullWidth(const QTableView *view) {
     for (int c = 0; c < view->model()->columnCount(); ++c)
         width += view->columnWidth(c);
     return width;
+}
+
+namespace {
+class EnterKeyFilter : public QObject {
+  public:
+    EnterKeyFilter(QTableView *view, std::function<void(int)> edit)
+        : QObject(view), m_edit(std::move(edit)) {}
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        const QModelIndex current = static_cast<QTableView *>(watched)->currentIndex();
+        if (current.isValid()) m_edit(current.row());
+        return true;
+    }
+
+  private:
+    std::function<void(int)> m_edit;
+};
+} // namespace
+
+void EditOnEnter(QTableView *view, std::function<void(int row)> edit) {
+    view->installEventFilter(new EnterKeyFilter(view, std::move(edit)));
 }

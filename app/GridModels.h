@@ -2,6 +2,7 @@
 // The two grids as views over the image: the memory grid (604 channels) and the VFO grid (VFO A, VFO B).
 #include "image/CloneImage.h"
 #include <QAbstractTableModel>
+#include <functional>
 
 class QTableView;
 
@@ -42,5 +43,8 @@ class VfoTableModel : public QAbstractTableModel {
 
 // Column widths from the twips list (label column first), scaled for the screen; whole-row selection.
 void SetUpGridView(QTableView *view, int dataColumns);
+// Enter or Return in the grid edits its current row, as a double-click does: the keyboard's way to the edit
+// dialog.
+void EditOnEnter(QTableView *view, std::function<void(int row)> edit);
 // Label column, all data columns and the frame: the width that shows every column.
 int GridFullWidth(const QTableView *view);

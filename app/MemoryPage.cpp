@@ -1,5 +1,6 @@
 #include "app/MemoryPage.h"
 #include "app/GridModels.h"
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,7 +14,7 @@
 
 namespace {
 QPushButton *makeButton(QWidget *parent, const char *name, const char *caption) {
-    auto *b = new QPushButton(QLatin1String(caption), parent);
+    auto *b = new QPushButton(QCoreApplication::translate("MemoryPage", caption), parent);
     b->setObjectName(QLatin1String(name));
     return b;
 }
@@ -23,6 +24,8 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MemoryPage"));
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setAccessibleName(tr("Memory channels"));
+    MSFlexGrid1->setAccessibleDescription(tr("One row per channel; Enter edits the current row"));
     model = new ChannelTableModel(image, this);
     MSFlexGrid1->setModel(model);
     SetUpGridView(MSFlexGrid1, ChannelFieldCount);
@@ -33,14 +36,14 @@ MemoryPage::MemoryPage(CloneImage *image, QWidget *parent) : QWidget(parent) {
     MSFlexGrid1->setMinimumWidth(GridFullWidth(MSFlexGrid1) +
                                  MSFlexGrid1->verticalScrollBar()->sizeHint().width());
 
-    cmbRxData = makeButton(this, "cmbRxData", "Read Memory");
-    cmbTxData = makeButton(this, "cmbTxData", "Write Memory");
-    cmbInsert = makeButton(this, "cmbInsert", "Insert");
-    cmbDelete = makeButton(this, "cmbDelete", "Delete");
-    cmbClear = makeButton(this, "cmbClear", "Clear");
-    cmbClAll = makeButton(this, "cmbClAll", "Clear All");
-    Command5 = makeButton(this, "Command5", "Up");
-    Command4 = makeButton(this, "Command4", "Down");
+    cmbRxData = makeButton(this, "cmbRxData", QT_TRANSLATE_NOOP("MemoryPage", "Read Memory"));
+    cmbTxData = makeButton(this, "cmbTxData", QT_TRANSLATE_NOOP("MemoryPage", "Write Memory"));
+    cmbInsert = makeButton(this, "cmbInsert", QT_TRANSLATE_NOOP("MemoryPage", "Insert"));
+    cmbDelete = makeButton(this, "cmbDelete", QT_TRANSLATE_NOOP("MemoryPage", "Delete"));
+    cmbClear = makeButton(this, "cmbClear", QT_TRANSLATE_NOOP("MemoryPage", "Clear"));
+    cmbClAll = makeButton(this, "cmbClAll", QT_TRANSLATE_NOOP("MemoryPage", "Clear All"));
+    Command5 = makeButton(this, "Command5", QT_TRANSLATE_NOOP("MemoryPage", "Up"));
+    Command4 = makeButton(this, "Command4", QT_TRANSLATE_NOOP("MemoryPage", "Down"));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

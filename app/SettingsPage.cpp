@@ -33,9 +33,14 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
         combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         auto *label = new QLabel(ShownSettingsText(lists[i].label), m_listArea);
-        combo->setAccessibleName(label->text());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setBuddy(combo);
+        label->setBuddy(combo); // the label names the list for a screen reader
+        // ... which reads the setting with its value, "Key Lock: Off", as the list's description
+        auto describe = [combo, label] {
+            combo->setAccessibleDescription(tr("%1: %2").arg(label->text(), combo->currentText()));
+        };
+        connect(combo, &QComboBox::currentIndexChanged, combo, describe);
+        describe();
         grid->addWidget(label, p.row, p.column * 3);
         grid->addWidget(combo, p.row, p.column * 3 + 1, Qt::AlignLeft);
         m_combos[i] = combo;
@@ -76,6 +81,8 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
 
     MSFlexGrid2 = new QTableView(this);
     MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
+    MSFlexGrid2->setAccessibleName(tr("VFOs"));
+    MSFlexGrid2->setAccessibleDescription(tr("VFO A and VFO B; Enter edits the current row"));
     vfoModel = new VfoTableModel(m_image, this);
     MSFlexGrid2->setModel(vfoModel);
     SetUpGridView(MSFlexGrid2, VfoFieldCount);
@@ -105,7 +112,7 @@ SettingsPage::SettingsPage(CloneImage *image, QWidget *parent) : QWidget(parent)
     bottom->addSpacing(16);
     bottom->addLayout(buttons);
 
-    auto *box = new QGroupBox(QStringLiteral("Settings 1"), this);
+    auto *box = new QGroupBox(tr("Settings 1"), this);
     auto *boxLayout = new QVBoxLayout(box);
     boxLayout->addWidget(m_listArea);
     boxLayout->addSpacing(8);

@@ -16,6 +16,7 @@ void StatusLine::showMessage(const QString &text) {
 void StatusLine::showProgress(const QString &text) {
     m_fade->stop();
     m_panel->setText(text);
+    m_panel->setToolTip(text); // a long line (a backup's path) is cut where the clock begins
     emit textChanged(text);
 }
 

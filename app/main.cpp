@@ -14,10 +14,37 @@
 #include "link/VirtualRadioLink.h"
 #include <QApplication>
 #include <QLocale>
+#include <QPalette>
 #include <QSplashScreen>
+#include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+
+namespace {
+// KT_M40_DARK_PALETTE=1: Fusion in dark colours, to see the window as on a dark desktop.
+void UseDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), disabled(128, 128, 128);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(90, 160, 240));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    QApplication::setPalette(p);
+}
+} // namespace
 
 int main(int argc, char *argv[]) {
     // The options are read before any window exists, so that --help works without a display.
@@ -44,6 +71,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kt-m40"));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    if (qEnvironmentVariableIntValue("KT_M40_DARK_PALETTE")) UseDarkPalette();
     // Qt takes its own options (-platform, -style, ...) out of argv: what is left names the file.
     arguments.clear();
     for (int i = 0; i < argc; ++i)

@@ -43,6 +43,18 @@ QString ShownFieldName(int field) {
                                        ChannelFieldNames().value(field).toUtf8().constData());
 }
 
+QString ShownFieldValue(const QString &text) {
+    // one thread: the guard of this local static never waits for another
+    static const QStringList words = {
+        QT_TRANSLATE_NOOP("ChannelValues", "Fast"),   QT_TRANSLATE_NOOP("ChannelValues", "Slow"),
+        QT_TRANSLATE_NOOP("ChannelValues", "High"),   QT_TRANSLATE_NOOP("ChannelValues", "Low"),
+        QT_TRANSLATE_NOOP("ChannelValues", "S-Low"),  QT_TRANSLATE_NOOP("ChannelValues", "Wide"),
+        QT_TRANSLATE_NOOP("ChannelValues", "Narrow"), QT_TRANSLATE_NOOP("ChannelValues", "Off"),
+        QT_TRANSLATE_NOOP("ChannelValues", "On"),     QT_TRANSLATE_NOOP("ChannelValues", "Skip")};
+    if (!words.contains(text)) return text;
+    return QCoreApplication::translate("ChannelValues", text.toUtf8().constData());
+}
+
 const QStringList &ChannelFieldNames() {
     // one thread: the guard of this local static never waits for another
     static const QStringList names = {

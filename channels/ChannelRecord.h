@@ -20,6 +20,10 @@ const QStringList &ChannelFieldNames();
 // A field's name as the window and the printed page show it, in the window's language (the names above are
 // the files' and the clipboard's).
 QString ShownFieldName(int field);
+// A field's display text as the window shows it: the words (Fast, Slow, High, Low, S-Low, Wide, Narrow, Off,
+// On, Skip) in the window's language; frequencies, modes, gains and names as they are. The table keeps the
+// English text, which the files and the clipboard carry.
+QString ShownFieldValue(const QString &text);
 
 // Decodes a 64-digit record into entry k. False when a used record's mode byte is above 5;
 // the entry is then left as it was.

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 namespace {
+// Paper is white whatever the desktop's palette: the page keeps its own black, grey and shades.
 const QColor HeadingShade(0xe4, 0xe4, 0xe4);
 const QColor RowShade(0xf4, 0xf4, 0xf4);
 

@@ -118,6 +118,49 @@
     </message>
 </context>
 <context>
+    <name>ChannelValues</name>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>S-Low</source>
+        <translation>S-Niedrig</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Schmal</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -577,6 +620,58 @@
         <source>Frequency</source>
         <translation>Frequenz</translation>
     </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>RF Gain</source>
+        <translation>HF-Verstärkung</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Noise Blanker</source>
+        <translation>Störaustaster</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Speicher A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Speicher B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
@@ -890,6 +985,17 @@ Warten Sie, bis sie beendet ist, und schließen Sie dann das Fenster.</translati
     </message>
 </context>
 <context>
+    <name>GridModels</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptWorkNotice</name>
     <message>
         <source>Open Backup Folder</source>
@@ -940,6 +1046,46 @@ Dieser Schritt lässt sich mit Bearbeiten &gt; Rückgängig zurücknehmen.</tran
     <message>
         <source>Memorys</source>
         <translation>Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>One row per channel; Enter edits the current row</source>
+        <translation>Eine Zeile je Kanal; Eingabe bearbeitet die aktuelle Zeile</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Speicher lesen</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>Speicher schreiben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1414,22 @@ Dieser Schritt lässt sich mit Bearbeiten &gt; Rückgängig zurücknehmen.</tran
     <message>
         <source>Write Settings</source>
         <translation>Einstellungen schreiben</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFOs</translation>
+    </message>
+    <message>
+        <source>VFO A and VFO B; Enter edits the current row</source>
+        <translation>VFO A und VFO B; Eingabe bearbeitet die aktuelle Zeile</translation>
+    </message>
+    <message>
+        <source>Settings 1</source>
+        <translation>Einstellungen 1</translation>
     </message>
 </context>
 <context>

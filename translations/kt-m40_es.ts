@@ -118,6 +118,49 @@
     </message>
 </context>
 <context>
+    <name>ChannelValues</name>
+    <message>
+        <source>Fast</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>S-Low</source>
+        <translation>S-Baja</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Estrecho</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -577,6 +620,58 @@
         <source>Frequency</source>
         <translation>Frecuencia</translation>
     </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>RF Gain</source>
+        <translation>Ganancia RF</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Noise Blanker</source>
+        <translation>Supresor de ruido</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Memoria A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Memoria B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
@@ -890,6 +985,17 @@ Espere a que termine y cierre después la ventana.</translation>
     </message>
 </context>
 <context>
+    <name>GridModels</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptWorkNotice</name>
     <message>
         <source>Open Backup Folder</source>
@@ -940,6 +1046,46 @@ Este paso se puede deshacer con Edición &gt; Deshacer.</translation>
     <message>
         <source>Memorys</source>
         <translation>Canales de memoria</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canales de memoria</translation>
+    </message>
+    <message>
+        <source>One row per channel; Enter edits the current row</source>
+        <translation>Una fila por canal; Intro edita la fila actual</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Leer memoria</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>Escribir memoria</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1414,22 @@ Este paso se puede deshacer con Edición &gt; Deshacer.</translation>
     <message>
         <source>Write Settings</source>
         <translation>Escribir ajustes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>VFO A and VFO B; Enter edits the current row</source>
+        <translation>VFO A y VFO B; Intro edita la fila actual</translation>
+    </message>
+    <message>
+        <source>Settings 1</source>
+        <translation>Ajustes 1</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,49 @@
     </message>
 </context>
 <context>
+    <name>ChannelValues</name>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>S-Low</source>
+        <translation>S-Basse</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Étroit</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -577,6 +620,58 @@
         <source>Frequency</source>
         <translation>Fréquence</translation>
     </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>RF Gain</source>
+        <translation>Gain HF</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Noise Blanker</source>
+        <translation>Noise blanker</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Mémoire A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Mémoire B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
@@ -890,6 +985,17 @@ Attendez qu&apos;il soit terminé, puis fermez la fenêtre.</translation>
     </message>
 </context>
 <context>
+    <name>GridModels</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptWorkNotice</name>
     <message>
         <source>Open Backup Folder</source>
@@ -940,6 +1046,46 @@ Cette opération peut être annulée par Édition &gt; Annuler.</translation>
     <message>
         <source>Memorys</source>
         <translation>Canaux mémoire</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canaux mémoire</translation>
+    </message>
+    <message>
+        <source>One row per channel; Enter edits the current row</source>
+        <translation>Une ligne par canal ; Entrée modifie la ligne courante</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Lire la mémoire</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>Écrire la mémoire</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1414,22 @@ Cette opération peut être annulée par Édition &gt; Annuler.</translation>
     <message>
         <source>Write Settings</source>
         <translation>Écrire les réglages</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>VFO A and VFO B; Enter edits the current row</source>
+        <translation>VFO A et VFO B ; Entrée modifie la ligne courante</translation>
+    </message>
+    <message>
+        <source>Settings 1</source>
+        <translation>Réglages 1</translation>
     </message>
 </context>
 <context>

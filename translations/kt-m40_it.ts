@@ -118,6 +118,49 @@
     </message>
 </context>
 <context>
+    <name>ChannelValues</name>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>S-Low</source>
+        <translation>S-Bassa</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Largo</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Stretto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -577,6 +620,58 @@
         <source>Frequency</source>
         <translation>Frequenza</translation>
     </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>RF Gain</source>
+        <translation>Guadagno RF</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenza</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Noise Blanker</source>
+        <translation>Noise blanker</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Memoria A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Memoria B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
@@ -890,6 +985,17 @@ Attendere che finisca, poi chiudere la finestra.</translation>
     </message>
 </context>
 <context>
+    <name>GridModels</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptWorkNotice</name>
     <message>
         <source>Open Backup Folder</source>
@@ -940,6 +1046,46 @@ Questa operazione si può annullare con Modifica &gt; Annulla.</translation>
     <message>
         <source>Memorys</source>
         <translation>Canali di memoria</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Canali di memoria</translation>
+    </message>
+    <message>
+        <source>One row per channel; Enter edits the current row</source>
+        <translation>Una riga per canale; Invio modifica la riga corrente</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Leggi memoria</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>Scrivi memoria</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Svuota tutto</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1414,22 @@ Questa operazione si può annullare con Modifica &gt; Annulla.</translation>
     <message>
         <source>Write Settings</source>
         <translation>Scrivi impostazioni</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>VFO A and VFO B; Enter edits the current row</source>
+        <translation>VFO A e VFO B; Invio modifica la riga corrente</translation>
+    </message>
+    <message>
+        <source>Settings 1</source>
+        <translation>Impostazioni 1</translation>
     </message>
 </context>
 <context>

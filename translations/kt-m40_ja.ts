@@ -118,6 +118,49 @@
     </message>
 </context>
 <context>
+    <name>ChannelValues</name>
+    <message>
+        <source>Fast</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>S-Low</source>
+        <translation>S-Low</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>Wide</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
     <name>CloneFile</name>
     <message>
         <source>the file ends before line 610</source>
@@ -577,6 +620,58 @@
         <source>Frequency</source>
         <translation>Frequency</translation>
     </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>RF Gain</source>
+        <translation>RF Gain</translation>
+    </message>
+    <message>
+        <source>AGC</source>
+        <translation>AGC</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Noise Blanker</source>
+        <translation>Noise Blanker</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Memory A</source>
+        <translation>Memory A</translation>
+    </message>
+    <message>
+        <source>Memory B</source>
+        <translation>Memory B</translation>
+    </message>
 </context>
 <context>
     <name>DlgSetField</name>
@@ -889,6 +984,17 @@ Wait until it has ended, then close the window.</source>
     </message>
 </context>
 <context>
+    <name>GridModels</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptWorkNotice</name>
     <message>
         <source>Open Backup Folder</source>
@@ -939,6 +1045,46 @@ This step can be undone with Edit &gt; Undo.</source>
     <message>
         <source>Memorys</source>
         <translation>Memorys</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>One row per channel; Enter edits the current row</source>
+        <translation>1 行が 1 チャンネル。Enter で現在の行を編集します</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>Read Memory</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>Write Memory</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1413,22 @@ This step can be undone with Edit &gt; Undo.</source>
     <message>
         <source>Write Settings</source>
         <translation>Write Settings</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>VFO A and VFO B; Enter edits the current row</source>
+        <translation>VFO A と VFO B。Enter で現在の行を編集します</translation>
+    </message>
+    <message>
+        <source>Settings 1</source>
+        <translation>Settings 1</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ PrintTable channelTable(const CloneImage &image) {
         if (!image.ChannelUsed[k]) continue;
         QStringList row{RowLabel(k)};
         for (const FieldSlot &slot : image.ChannelTable[k].field)
-            row << slot.text;
+            row << ShownFieldValue(slot.text); // the words in the page's language
         table.rows << row;
     }
     table.title = QCoreApplication::translate("PrintDocument", "Memory channels (%1 of %2 used)")
@@ -75,7 +75,7 @@ PrintTable vfoTable(const CloneImage &image) {
     for (int n = 0; n < VfoCount; ++n) {
         QStringList row{VfoLabel(n)};
         for (const FieldSlot &slot : image.VfoTable[n].field)
-            row << slot.text;
+            row << ShownFieldValue(slot.text); // the words in the page's language
         table.rows << row;
     }
     return table;

@@ -5,10 +5,13 @@
 #include "app/DlgCom.h"
 #include "app/DlgModify.h"
 #include "app/FrmAbout.h"
+#include "app/GridModels.h"
+#include "channels/ChannelRecord.h"
 #include "image/SettingsLists.h"
 #include "support/TestFiles.h"
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -148,6 +151,26 @@ class TestLanguages : public QObject {
             QVERIFY2(clashes.isEmpty(),
                      qPrintable(QLatin1String(code) + QLatin1String(": ") + clashes.join(", ")));
         }
+    }
+
+    void germanGridsAndPagesSpeakGerman() {
+        // The words the grids, the pages and the edit dialog show follow the language; the table keeps
+        // English.
+        AppOptions options;
+        options.language = UiLanguage::German;
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        QCOMPARE(f.settings()->vfoModel->index(0, FieldAGC).data().toString(), QStringLiteral("Langsam"));
+        QCOMPARE(f.w().image().VfoTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
+        QCOMPARE(f.settings()->findChild<QGroupBox *>()->title(), QStringLiteral("Einstellungen 1"));
+        QCOMPARE(f.memory()->cmbRxData->text(), QStringLiteral("Speicher lesen"));
+        f.w().editing()->openEditor(EditSource::Memory, 200);
+        auto *dialog = f.w().editing()->modifyDialog();
+        QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("cmbPower"))->itemText(0),
+                 QStringLiteral("Hoch"));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMode"))->text(),
+                 QStringLiteral("Speicher A"));
+        dialog->reject();
     }
 
     void theCheckFindsEnglish() {

@@ -1,0 +1,321 @@
+// Every radio owner can use the window: a screen reader finds a name on every control of every window and
+// dialog; the main work is done with the keyboard alone; Tab goes through each dialog in the order the eye
+// reads it.
+#include "MainWindowFixture.h"
+#include "app/DlgCom.h"
+#include "app/DlgFind.h"
+#include "app/DlgModify.h"
+#include "app/DlgSetField.h"
+#include "app/FrmAbout.h"
+#include "files/CloneFile.h"
+#include "support/TestFiles.h"
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSet>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace {
+// The roles of controls that take input or show a value.
+bool interactive(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Table:
+    case QAccessible::List:
+    case QAccessible::Tree:
+    case QAccessible::PageTab:
+    case QAccessible::MenuItem:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What names a control for a screen reader: its name, or the label it is labelled by (a combo box's name
+// on this platform is its value; its label comes as the relation, from the label's buddy).
+QString labelOf(QAccessibleInterface *iface) {
+    for (const auto &[other, relation] : iface->relations(QAccessible::Label))
+        if (!other->text(QAccessible::Name).isEmpty()) return other->text(QAccessible::Name);
+    return iface->text(QAccessible::Name);
+}
+
+// The shown controls under an interface: those a screen reader would find without a name, and the names of
+// all it looked at. A grid's cells are looked at on their own.
+struct Walk {
+    QStringList unnamed;
+    QSet<QString> seen;
+
+    void under(QAccessibleInterface *iface, const QString &path) {
+        if (!iface || !iface->isValid() || iface->state().invisible) return;
+        const QString name = iface->object() ? iface->object()->objectName() : QString();
+        const QString here = path + QLatin1Char('/') + name;
+        if (interactive(iface->role())) {
+            seen << name;
+            if (labelOf(iface).trimmed().isEmpty())
+                unnamed << here + QStringLiteral(" (role %1)").arg(int(iface->role()));
+        }
+        if (iface->role() == QAccessible::Table) return;
+        for (int i = 0; i < iface->childCount(); ++i)
+            under(iface->child(i), here);
+    }
+    void window(QWidget *w) { under(QAccessible::queryAccessibleInterface(w), w->objectName()); }
+};
+
+// The objectNames Tab visits from the focus, until it comes back round (at most `limit` steps).
+QStringList tabChain(QWidget *dialog, int limit = 40) {
+    QStringList names;
+    QWidget *first = QApplication::focusWidget();
+    for (int i = 0; i < limit && first; ++i) {
+        QWidget *now = QApplication::focusWidget();
+        names << now->objectName();
+        QTest::keyClick(now, Qt::Key_Tab);
+        if (QApplication::focusWidget() == first || !dialog->isAncestorOf(QApplication::focusWidget())) break;
+    }
+    return names;
+}
+
+// Where the next key goes: the focus, or the active window when nothing has it.
+QWidget *keyTarget() {
+    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+}
+
+// The window takes the keys (the offscreen platform leaves activation to the program).
+bool activate(QWidget *window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// A key for the open pop-up menu (a menu bar title opens it; a letter picks its item).
+void menuKey(char key) {
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY2(menu, "no menu open");
+    QTest::keyClick(menu, key);
+}
+
+QString recordHex(const QString &record, int from, int count) {
+    return record.mid(2 * from, 2 * count);
+}
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir backups;
+
+  private slots:
+    void initTestCase() {
+        // a screen reader is listening: the interfaces report what they would send it
+        QAccessible::setActive(true);
+    }
+
+    void everyControlHasAName() {
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        Walk walk;
+        for (int tab = 0; tab < 2; ++tab) {
+            f.w().tabs()->setCurrentIndex(tab);
+            walk.window(&f.w());
+        }
+        EditCommands *edit = f.w().editing();
+        edit->openEditor(EditSource::Memory, 0);
+        walk.window(edit->modifyDialog());
+        edit->modifyDialog()->reject();
+        edit->openEditor(EditSource::Vfo, 0);
+        walk.window(edit->modifyDialog());
+        edit->modifyDialog()->reject();
+        f.w().mnuToolsOptions_Click();
+        walk.window(f.w().comDialog());
+        f.w().comDialog()->reject();
+        edit->mnuEditSetField_Click();
+        walk.window(edit->setFieldDialog());
+        edit->setFieldDialog()->reject();
+        edit->mnuEditFind_Click();
+        walk.window(edit->findDialog());
+        edit->findDialog()->close();
+        f.w().mnuHelpAbout_Click();
+        walk.window(f.w().aboutBox());
+        f.w().aboutBox()->hide();
+        QVERIFY2(walk.unnamed.isEmpty(), qPrintable(walk.unnamed.join(QLatin1Char('\n'))));
+        // the walk reached every kind: grids, lists, boxes, a spin box, a check box, options, buttons
+        for (const char *name :
+             {"MSFlexGrid1", "MSFlexGrid2", "cmbKeyLock", "cmbOtherPort", "txtFreq3", "txtFind", "cmbRetries",
+              "chkSkip", "opbModel0", "opbCom0", "cmbValue", "cmdFindNext"})
+            QVERIFY2(walk.seen.contains(QLatin1String(name)), name);
+    }
+
+    void listsCellsAndBoxesSayWhatTheyAre() {
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        // A settings list: its label as the name, the setting with its value as the description.
+        QComboBox *keyLock = f.w().findChild<QComboBox *>(QStringLiteral("cmbKeyLock"));
+        QVERIFY(keyLock);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(keyLock);
+        keyLock->setCurrentIndex(0);
+        QCOMPARE(labelOf(list), QStringLiteral("Key Lock"));
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Off"));
+        QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Key Lock: Off"));
+        keyLock->setCurrentIndex(1);
+        QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Key Lock: Dial Lock"));
+        // The memory grid's cells: row label and column, then what the cell shows.
+        f.w().tabs()->setCurrentIndex(1);
+        QAccessibleTableInterface *grid =
+            QAccessible::queryAccessibleInterface(f.memory()->MSFlexGrid1)->tableInterface();
+        QVERIFY(grid);
+        f.w().image().ChannelUsed[210] = true;
+        f.w().image().ChannelTable[210].field[FieldAGC].text = QStringLiteral("Slow");
+        QCOMPARE(grid->cellAt(210, FieldAGC)->text(QAccessible::Name), QStringLiteral("A 10, AGC: Slow"));
+        QCOMPARE(grid->cellAt(400, FieldName)->text(QAccessible::Name), QStringLiteral("A-P1, Name"));
+        // The edit dialog's frequency boxes by their unit.
+        f.w().editing()->openEditor(EditSource::Memory, 0);
+        DlgModify *dialog = f.w().editing()->modifyDialog();
+        QStringList names;
+        for (const char *box : {"txtFreq", "txtFreq2", "txtFreq3", "txtSP3", "txtName", "cmbGain"})
+            names << labelOf(
+                QAccessible::queryAccessibleInterface(dialog->findChild<QWidget *>(QLatin1String(box))));
+        QCOMPARE(names, QStringList({"MHz", "kHz", "Hz", "Hz", "Name", "RF Gain"}));
+        dialog->reject();
+    }
+
+    void tabFollowsTheLayout_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("order");
+        // Tab goes into the group of port options once, at its chosen one; the arrows go on within it, to
+        // Other port and the virtual radio as well.
+        QTest::newRow("COM Port Setup")
+            << "com" << QStringList{"opbCom0", "cmbOtherPort", "cmdFindRadio", "cmbRetries", "OKButton"};
+        QTest::newRow("Set Field") << "setField"
+                                   << QStringList{"cmbField", "cmbValue", "OKButton", "CancelButton"};
+        QTest::newRow("Find") << "find" << QStringList{"txtFind", "opbName", "cmdFindNext", "cmdClose"};
+        QTest::newRow("edit dialog") << "modify"
+                                     << QStringList{"txtFreq",     "txtFreq2",  "txtFreq3", "txtName",
+                                                    "chkSkip",     "cmbMode",   "cmbGain",  "cmbAGC",
+                                                    "cmbPower",    "cmbFilter", "cmbNB",    "cmbTone",
+                                                    "txtSP1",      "txtSP2",    "txtSP3",   "OKButton",
+                                                    "CancelButton"};
+    }
+    void tabFollowsTheLayout() {
+        QFETCH(QString, dialog);
+        QFETCH(QStringList, order);
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        EditCommands *edit = f.w().editing();
+        QWidget *shown = nullptr;
+        if (dialog == QLatin1String("com")) {
+            f.w().mnuToolsOptions_Click();
+            shown = f.w().comDialog();
+        } else if (dialog == QLatin1String("setField")) {
+            edit->mnuEditSetField_Click();
+            shown = edit->setFieldDialog();
+        } else if (dialog == QLatin1String("find")) {
+            edit->mnuEditFind_Click();
+            shown = edit->findDialog();
+        } else {
+            edit->openEditor(EditSource::Memory, 0);
+            shown = edit->modifyDialog();
+        }
+        QVERIFY(activate(shown));
+        shown->findChild<QWidget *>(order.first())->setFocus(Qt::TabFocusReason);
+        // a control that is off (Find the radio, on a computer without serial ports) takes no focus
+        order.removeIf(
+            [shown](const QString &name) { return !shown->findChild<QWidget *>(name)->isEnabled(); });
+        QCOMPARE(tabChain(shown), order);
+        shown->close();
+    }
+
+    void theMainWorkByKeyboardAlone() {
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        f.setPaced(false);
+        QWidget *window = &f.w();
+        QVERIFY(activate(window));
+        // Tool > Read > ALL.
+        QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
+        menuKey('r');
+        menuKey('a');
+        QVERIFY(WaitUntil([&f] { return f.w().transferRunning(); }, 5000));
+        QVERIFY(f.waitIdle());
+        QVERIFY2(f.prompts.shown.isEmpty(), qPrintable(f.prompts.lastText()));
+        QCOMPARE(f.w().image().ChannelTable[2].field[FieldName].text, QStringLiteral("FT8 40M"));
+
+        QVERIFY(activate(window)); // the offscreen platform leaves the closed menu active
+        // Into the memory grid by Tab, to channel 2, and Enter: the edit dialog.
+        QTableView *grid = f.memory()->MSFlexGrid1;
+        for (int i = 0; i < 30 && QApplication::focusWidget() != grid; ++i)
+            QTest::keyClick(keyTarget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Return);
+        DlgModify *dialog = f.w().editing()->modifyDialog();
+        QVERIFY(activate(dialog));
+        // 14 / 250 / 500 MHz, kHz, Hz: the boxes move on by themselves; Tab to the name; Enter is OK.
+        QTest::keyClicks(keyTarget(), QStringLiteral("14"));
+        QTest::keyClicks(keyTarget(), QStringLiteral("250"));
+        QTest::keyClicks(keyTarget(), QStringLiteral("500"));
+        QTest::keyClick(keyTarget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
+        QTest::keyClicks(keyTarget(), QStringLiteral("kbd"));
+        QTest::keyClick(keyTarget(), Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(activate(window));
+        QVERIFY(WaitUntil([grid] { return QApplication::focusWidget() == grid; }, 5000));
+
+        // Rows 2 to 4 with Shift+Down; Edit > Set Field: Pwr, Low.
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(window, Qt::Key_E, Qt::AltModifier);
+        menuKey('s');
+        DlgSetField *setField = f.w().editing()->setFieldDialog();
+        QVERIFY(activate(setField));
+        QCOMPARE(QApplication::focusWidget(), setField->cmbField);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(setField->cmbField, Qt::Key_Down);
+        QTest::keyClick(setField->cmbField, Qt::Key_Tab);
+        QTest::keyClick(setField->cmbValue, Qt::Key_Down);
+        QTest::keyClick(setField->cmbValue, Qt::Key_Return);
+        QVERIFY(!setField->isVisible());
+        QVERIFY(activate(window));
+
+        // File > Save As, the name given in the file dialog.
+        const QString saved = f.path(QStringLiteral("keys.M40"));
+        f.prompts.fileNames << saved;
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        menuKey('a');
+        const QStringList lines = QString::fromLatin1(readFile(saved)).split(QStringLiteral("\r\n"));
+        QVERIFY2(lines.size() > 9, qPrintable(lines.join(QLatin1Char('\n'))));
+        // Channel 2: used, USB, AGC slow, power low, 14,250,500 Hz, "KBD", its split frequency 7,074,000 Hz.
+        const QString edited =
+            QStringLiteral("800000010100000000000000000000000472D900443B3D0000000000D0F06B00");
+        QCOMPARE(lines[5 + 2], edited);
+        QCOMPARE(recordHex(lines[5 + 3], 4, 1), QStringLiteral("01"));
+        QCOMPARE(recordHex(lines[5 + 4], 4, 1), QStringLiteral("01"));
+        QCOMPARE(recordHex(lines[5 + 5], 4, 1), QStringLiteral("00"));
+
+        // Tool > Write > Changes: the radio holds the three edited channels, the others as they were.
+        const QString untouched = f.radio->block(0x0600 + 0x20 * 5);
+        QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
+        menuKey('w');
+        menuKey('c');
+        QVERIFY(WaitUntil([&f] { return f.w().transferRunning(); }, 5000));
+        QVERIFY(f.waitIdle());
+        QVERIFY2(f.prompts.shown.size() == 1, qPrintable(f.prompts.lastText())); // the save dialog only
+        QCOMPARE(f.radio->block(0x0600 + 0x20 * 2), edited);
+        QCOMPARE(recordHex(f.radio->block(0x0600 + 0x20 * 4), 4, 1), QStringLiteral("01"));
+        QCOMPARE(f.radio->block(0x0600 + 0x20 * 5), untouched);
+        QCOMPARE(f.w().statusText(), QStringLiteral("3 records differed, 3 written, all verified"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
