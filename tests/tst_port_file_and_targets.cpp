@@ -17,10 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <fcntl.h>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -277,26 +275,6 @@ class TestPortFileAndTargets : public QObject {
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"kept.M40"});
     }
 
-    void failedWriteGivesTheSystemsReason() {
-        // a file size limit makes every write beyond it fail, for root as well: the system's words come back
-        const QString path = dir_.filePath("limited.M40");
-        const pid_t pid = fork();
-        QVERIFY(pid >= 0);
-        if (pid == 0) {
-            signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{100, 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            QString reason;
-            const bool ok = WriteFileBytes(path, QByteArray(5000, 'x'), &reason);
-            _exit(ok ? 1 : reason == QLatin1String("File too large") ? 0 : 2);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY(!QFile::exists(path)); // the failed save left nothing behind
-    }
-
     // Every command that writes a file refuses an output it cannot write with the system's reason, and the
     // radio commands do so before the radio hears anything.
     void cliRefusesAnOutputBeforeAnyWork_data() {
@@ -341,22 +319,6 @@ class TestPortFileAndTargets : public QObject {
         struct stat st {};
         QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
         QVERIFY(S_ISFIFO(st.st_mode));
-    }
-
-    // a first or last line of the wrong length says which
-    void cliNamesTheFaultyLine() {
-        const QString good = dir_.filePath("good.M40");
-        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
-        QByteArray file = readFile(good);
-        QVERIFY(writeFile(dir_.filePath("short-header.M40"), file.mid(1)));
-        const CliResult header = runCli({"show", dir_.filePath("short-header.M40")});
-        QCOMPARE(header.exitCode, 3);
-        QVERIFY2(header.err.contains("line 1 (the header) is not 32 characters"), header.err.constData());
-        file.insert(file.size() - 2, 'x');
-        QVERIFY(writeFile(dir_.filePath("long-end.M40"), file));
-        const CliResult end = runCli({"show", dir_.filePath("long-end.M40")});
-        QCOMPARE(end.exitCode, 3);
-        QVERIFY2(end.err.contains("line 610 (the end line) is not 32 characters"), end.err.constData());
     }
 
     void portFile() {
