@@ -230,16 +230,18 @@ class TestCloneFile : public QObject {
         const QByteArray saved = readFile(path);
         image.ChannelUsed[0] = false;
         QString detail;
-        FileStatus status;
+        FileStatus status, fresh;
         {
             const FileSizeLimit full(1000); // the disk fills up part-way through the new file
             status = SaveCloneFile(path, image, &detail);
+            fresh = SaveCloneFile(own.filePath("new.M40"), image);
         }
         QCOMPARE(status, FileStatus::FileOpenError);
+        QCOMPARE(fresh, FileStatus::FileOpenError);
         QVERIFY2(detail.contains("File too large"), qPrintable(detail));
         QCOMPARE(readFile(path), saved);
-        QCOMPARE(QDir(own.path()).entryList(QDir::Files),
-                 QStringList{"kept.M40"}); // no half-written file left
+        // no half-written file left, not even a hidden one
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.M40"});
     }
 
     void everyLineHasItsLength_data() {
