@@ -224,10 +224,13 @@ class TestPortFileAndTargets : public QObject {
     }
 
     // An installed program's folder keeps no port file, even for root: the per-user file is written, and an
-    // existing file beside the program is still read when the user has none.
+    // existing file beside the program is still read when the user has none. So it is where the program's
+    // folder is missing, and where a folder stands in place of its file.
     void systemFolderKeepsNoPortFile() {
         QTemporaryDir dir;
-        const QString user = dir.filePath("user/KT-M40.ini");
+        const QString user = dir.filePath("user/KT-M40.ini"), absent = dir.filePath("absent/KT-M40.ini");
+        QCOMPARE(PortFileForWriting(absent, user), user);
+        QCOMPARE(PortFileForReading(absent, user), QString());
         for (const char *folder :
              {"/usr/bin", "/usr/local/bin", "/bin", "/opt/kt-m40/bin", "/usr/lib/kt-m40"})
             QCOMPARE(PortFileForWriting(QString(folder) + "/KT-M40.ini", user), user);
@@ -241,6 +244,11 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(QDir().mkpath(dir.filePath("user")));
         QVERIFY(WritePortNumber(user, 7));
         QCOMPARE(PortFileForReading(installed, user), user);
+        QCOMPARE(PortFileForReading(absent, user), user);
+        const QString folderInTheWay = dir.filePath("KT-M40.ini");
+        QVERIFY(QDir().mkpath(folderInTheWay));
+        QCOMPARE(PortFileForWriting(folderInTheWay, user), folderInTheWay);
+        QCOMPARE(PortFileForReading(folderInTheWay, user), user);
         // a program's folder whose name is no UTF-8: its port file is written and read there, byte for byte
         const QByteArray program = QFile::encodeName(dir.path()) + "/b\xe4n";
         QCOMPARE(::mkdir(program.constData(), 0755), 0);
@@ -340,23 +348,6 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(!WritePortNumber(QString(), 5));
         // the program's folder comes first, and this test's folder can be written
         QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
-    }
-
-    // The same choice of file, here in this process: no program folder (the per-user file is used), no
-    // file anywhere, and a folder standing where the program's file would be.
-    void portFileWithoutTheProgramsFile() {
-        QTemporaryDir dir;
-        const QString program = dir.filePath("absent/KT-M40.ini"), user = dir.filePath("user/KT-M40.ini");
-        QCOMPARE(PortFileForWriting(program, user), user);
-        QCOMPARE(PortFileForReading(program, user), QString());
-        QVERIFY(QDir().mkpath(dir.filePath("user")));
-        QVERIFY(WritePortNumber(user, 6));
-        QCOMPARE(PortFileForReading(program, user), user);
-        const QString folderInTheWay = dir.filePath("KT-M40.ini");
-        QVERIFY(QDir().mkpath(folderInTheWay));
-        QCOMPARE(PortFileForWriting(folderInTheWay, user), folderInTheWay);
-        QCOMPARE(PortFileForReading(folderInTheWay, user), user);
-        QCOMPARE(ReadPortNumber(PortFileForReading(folderInTheWay, user)), 6);
     }
 
     void portNames() {
