@@ -283,15 +283,6 @@ class TestCompareAndBackups : public QObject {
         QCOMPARE(CompareWithRadio(image, other).size(), 1);
     }
 
-    void theSettingsPageIsWhatAWriteSends() {
-        CloneImage image = sample();
-        const RadioRecords radio = written(image);
-        image.Settings.byName("cmbAPO") = 4; // changed on the page after the radio was written
-        const QList<ImageDifference> d = CompareWithRadio(image, radio);
-        QCOMPARE(d.size(), 1);
-        QCOMPARE(d[0], (ImageDifference{"Settings", "Auto Power Off", "120", "Off"}));
-    }
-
     // Verify in general: what differs is named by record and field.
     void differencesByRecordAndField() {
         const CloneImage image = sample();
