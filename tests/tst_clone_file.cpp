@@ -168,6 +168,9 @@ class TestCloneFile : public QObject {
         const int data = int(FileStatus::DataError);
         QTest::newRow("empty") << QByteArray() << int(FileStatus::FileOpenError)
                                << "the file ends before line 610";
+        QList<QByteArray> emptied = ls; // an empty line (LF line ends) is a line of no characters
+        emptied[9].clear();
+        QTest::newRow("an empty line") << join(emptied, "\n") << data << "line 10 is not 64 characters";
         QTest::newRow("a very long line")
             << edited(100, 0, QByteArray(100000, 'A')) << data << "line 101 is not 64 characters";
         QTest::newRow("first channel's mode")
@@ -211,15 +214,11 @@ class TestCloneFile : public QObject {
         QCOMPARE(d.ChannelTable[0], image.ChannelTable[0]);
     }
 
-    void fileErrors() {
+    void missingFileChangesNothing() {
         CloneImage image = sample();
         const CloneImage before = image;
         QCOMPARE(LoadCloneFile(dir.filePath("missing.M40"), image).status, FileStatus::FileOpenError);
         QCOMPARE(image, before);
-        QString detail;
-        QCOMPARE(SaveCloneFile(dir.filePath("no/such/folder/x.M40"), image, &detail),
-                 FileStatus::FileOpenError);
-        QVERIFY(!detail.isEmpty());
     }
 
     void failedSaveKeepsThePreviousFile() {
@@ -331,17 +330,6 @@ class TestCloneFile : public QObject {
         want.Variant = VariantE;
         want.WideRange = true;
         QCOMPARE(image, want);
-    }
-
-    // An empty line (LF line ends) is a line of no characters.
-    void anEmptyLineIsTooShort() {
-        QList<QByteArray> lines = goodLines();
-        lines[9].clear();
-        CloneImage image = before();
-        const CloneFileLoad load = ParseCloneFile(lines.join('\n') + '\n', image);
-        QCOMPARE(load.status, FileStatus::DataError);
-        QCOMPARE(load.detail, QString("line 10 is not 64 characters"));
-        QCOMPARE(image, before());
     }
 
     // Too few lines is a failure to read the file, not a format error; more than 610 are not read.
