@@ -26,9 +26,10 @@
 #include "link/VirtualRadio.h"
 #include "settings/SettingsCodec.h"
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,37 +37,64 @@ bool isBlockRead(const QByteArray &c) {
     return c.startsWith("RZ~F") && c.size() == 11;
 }
 
-class FuzzLink : public Link {
+// A line that answers each command from the input: what it delivers waits until the session reads it, and
+// every command sent is kept.
+class InputLink : public Link {
   public:
-    FuzzLink(const uint8_t *data, size_t size) : data_(data), size_(size) {}
+    InputLink(const uint8_t *data, size_t size) : data_(data), size_(size) {}
 
-    bool open(QString *) override {
-        open_ = true;
-        return true;
-    }
+    bool open(QString *) override { return open_ = true; }
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
     bool write(const QByteArray &bytes) override {
         if (!open_) return false;
         commands.push_back(bytes);
-        command_ = bytes;
-        delivered_.clear();
-        QMetaObject::invokeMethod(
-            this, [this] { deliver(); }, Qt::QueuedConnection);
+        answer(bytes);
         return true;
     }
-    QByteArray readAll() override {
-        QByteArray out;
-        out.swap(inbox_);
-        return out;
-    }
+    QByteArray readAll() override { return std::exchange(inbox_, {}); }
     QString name() const override { return QStringLiteral("fuzz"); }
 
     std::vector<QByteArray> commands;
     bool failedLine = false;
 
-  private:
+  protected:
+    virtual void answer(const QByteArray &command) = 0;
     int next() { return pos_ < size_ ? data_[pos_++] : -1; }
+    void arrive(const QByteArray &bytes) {
+        if (!open_) return;
+        inbox_ += bytes;
+        emit readyRead();
+    }
+    void hangUp(const QString &reason) {
+        if (!open_) return;
+        open_ = false;
+        failedLine = true;
+        emit failed(reason);
+    }
+    // f on the event loop's next round, as a serial port's signals come
+    template <class F> void later(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
+
+    const uint8_t *data_;
+    size_t size_;
+    size_t pos_ = 0;
+
+  private:
+    bool open_ = false;
+    QByteArray inbox_;
+};
+
+// Replies made of the input, in pieces, until the reply is complete or the line fails.
+class FuzzLink : public InputLink {
+  public:
+    using InputLink::InputLink;
+
+  private:
+    void answer(const QByteArray &command) override {
+        command_ = command;
+        delivered_.clear();
+        later([this] { deliver(); });
+    }
     QByteArray take(size_t n, bool hex) {
         static const char digits[] = "0123456789ABCDEF";
         QByteArray out;
@@ -77,25 +105,18 @@ class FuzzLink : public Link {
         return out;
     }
     void push(const QByteArray &bytes) {
-        inbox_ += bytes;
         delivered_ += bytes;
-        emit readyRead();
-    }
-    void fail() {
-        if (!open_) return;
-        open_ = false;
-        failedLine = true;
-        emit failed(QStringLiteral("input ended"));
+        arrive(bytes);
     }
     // The reply is complete for the program once more than four characters beyond the command have come
     // and the last is LF: until then another piece follows, so that no exchange waits out its time.
     bool complete() const { return delivered_.size() > command_.size() + 3 && delivered_.endsWith('\n'); }
 
     void deliver() {
-        if (!open_) return;
+        if (!isOpen()) return;
         const int control = next();
         if (control < 0) {
-            fail();
+            hangUp(QStringLiteral("input ended"));
             return;
         }
         const bool hex = control & 0x80;
@@ -123,87 +144,41 @@ class FuzzLink : public Link {
             push(command_);
             break;
         case 6: // the port fails
-            fail();
+            hangUp(QStringLiteral("input ended"));
             return;
         default: { // a good reply followed by stray characters in the pause
             push(command_ +
                  (isBlockRead(command_) ? take(64, true).leftJustified(64, '0') : QByteArray("OK")) + "\r\n");
             const QByteArray stray = take(size_t(control >> 4), false);
-            QTimer::singleShot(1, this, [this, stray] {
-                if (!open_) return;
-                inbox_ += stray;
-                emit readyRead();
-            });
+            QTimer::singleShot(1, this, [this, stray] { arrive(stray); });
             return;
         }
         }
-        if (!complete())
-            QMetaObject::invokeMethod(
-                this, [this] { deliver(); }, Qt::QueuedConnection);
+        if (!complete()) later([this] { deliver(); });
     }
 
-    const uint8_t *data_;
-    size_t size_;
-    size_t pos_ = 0;
-    bool open_ = false;
     QByteArray command_;
     QByteArray delivered_;
-    QByteArray inbox_;
 };
 
 // The radio with a noisy cable: replies from a virtual radio, spoilt as the input says.
-class NoisyLink : public Link {
+class NoisyLink : public InputLink {
   public:
-    NoisyLink(VirtualRadio &radio, const uint8_t *data, size_t size)
-        : radio_(radio), data_(data), size_(size) {}
-
-    bool open(QString *) override {
-        open_ = true;
-        return true;
-    }
-    void close() override { open_ = false; }
-    bool isOpen() const override { return open_; }
-    bool write(const QByteArray &bytes) override {
-        if (!open_) return false;
-        commands.push_back(bytes);
-        QByteArray reply;
-        for (const VirtualRadioReply &r : radio_.receive(bytes))
-            reply += r.echo + r.answer;
-        reply = spoil(bytes, reply);
-        if (failNext_) {
-            failNext_ = false;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    open_ = false;
-                    failedLine = true;
-                    emit failed(QStringLiteral("the input says so"));
-                },
-                Qt::QueuedConnection);
-            return true;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, reply] {
-                if (!open_) return;
-                inbox_ += reply;
-                emit readyRead();
-            },
-            Qt::QueuedConnection);
-        return true;
-    }
-    QByteArray readAll() override {
-        QByteArray out;
-        out.swap(inbox_);
-        return out;
-    }
-    QString name() const override { return QStringLiteral("noisy"); }
-
-    std::vector<QByteArray> commands;
-    bool failedLine = false;
+    NoisyLink(VirtualRadio &radio, const uint8_t *data, size_t size) : InputLink(data, size), radio_(radio) {}
 
   private:
-    int next() { return pos_ < size_ ? data_[pos_++] : -1; }
+    void answer(const QByteArray &command) override {
+        QByteArray reply;
+        for (const VirtualRadioReply &r : radio_.receive(command))
+            reply += r.echo + r.answer;
+        reply = spoil(command, reply);
+        if (failNext_) {
+            failNext_ = false;
+            later([this] { hangUp(QStringLiteral("the input says so")); });
+        } else {
+            later([this, reply] { arrive(reply); });
+        }
+    }
     QByteArray spoil(const QByteArray &command, const QByteArray &reply) {
         const int control = next();
         if (control < 0) return reply; // the input has run out: the cable is clean again
@@ -234,13 +209,21 @@ class NoisyLink : public Link {
     }
 
     VirtualRadio &radio_;
-    const uint8_t *data_;
-    size_t size_;
-    size_t pos_ = 0;
-    bool open_ = false;
     bool failNext_ = false;
-    QByteArray inbox_;
 };
+
+// Runs the session on the link from start to the end of its run: a finding when it does not end.
+void runToEnd(RadioSession &session, std::unique_ptr<Link> link, const std::function<bool()> &start) {
+    session.setLink(std::move(link));
+    QObject::connect(&session, &RadioSession::runFinished, [] { QCoreApplication::exit(0); });
+    FUZZ_CHECK(start(), "the session refused to start");
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout,
+                     [] { FUZZ_CHECK(false, "the run did not end within 60 s"); });
+    watchdog.start(60000);
+    QCoreApplication::exec();
+    FUZZ_CHECK(!session.busy(), "the run did not finish");
+}
 
 // What the radio holds for the noisy runs: other settings and VFO A than the base image.
 const CloneImage &NoisyRadioImage() {
@@ -276,24 +259,16 @@ int runNoisy(const uint8_t *data, size_t size) {
     RadioSession session(&image);
     const int retries = (data[0] >> 4) % 6;
     session.setRetries(retries);
-    auto owned = std::make_unique<NoisyLink>(radio, data + 1, size - 1);
-    NoisyLink *link = owned.get();
-    session.setLink(std::move(owned));
+    auto *link = new NoisyLink(radio, data + 1, size - 1);
     static const Procedure procedures[4] = {Procedure::ReadSettings, Procedure::WriteSettings,
                                             Procedure::VerifySettings, Procedure::Identify};
     const Procedure p = procedures[data[0] % 4];
     Ending ending = Ending::Success;
     QObject::connect(&session, &RadioSession::procedureFinished,
                      [&](Procedure, Ending e, const QString &) { ending = e; });
-    QObject::connect(&session, &RadioSession::runFinished, [&](bool) { QCoreApplication::exit(0); });
-    FUZZ_CHECK(p == Procedure::VerifySettings ? session.startVerify(true, false) : session.start(p),
-               "the session refused to start");
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout,
-                     [] { FUZZ_CHECK(false, "the run did not end within 60 s"); });
-    watchdog.start(60000);
-    QCoreApplication::exec();
-    FUZZ_CHECK(!session.busy(), "the run did not finish");
+    runToEnd(session, std::unique_ptr<Link>(link), [&] {
+        return p == Procedure::VerifySettings ? session.startVerify(true, false) : session.start(p);
+    });
     if (ending == Ending::ComPortError) FUZZ_CHECK(link->failedLine, "a port error without a port failure");
 
     // how often each command went out in a row; what was sent again is what the session counts
@@ -359,13 +334,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const CloneImage &base = FuzzBaseImage();
     CloneImage image = base;
     RadioSession session(&image);
-    auto owned = std::make_unique<FuzzLink>(data + 1, size - 1);
-    FuzzLink *link = owned.get();
-    session.setLink(std::move(owned));
-
+    auto *link = new FuzzLink(data + 1, size - 1);
     std::vector<ProcedureRecord> records;
     std::size_t firstCommand = 0;
-    bool finished = false;
     QObject::connect(&session, &RadioSession::procedureStarted, [&](Procedure p) {
         records.push_back({p, Ending::Success, {}});
         firstCommand = link->commands.size();
@@ -377,21 +348,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             records.back().ending = ending;
             records.back().commands.assign(link->commands.begin() + long(firstCommand), link->commands.end());
         });
-    QObject::connect(&session, &RadioSession::runFinished, [&](bool) {
-        finished = true;
-        QCoreApplication::exit(0);
-    });
     const int choice = data[0] % 7;
-    const bool started = choice == 5   ? session.startReadAll()
-                         : choice == 6 ? session.startWriteAll()
-                                       : session.start(Procedure(choice));
-    FUZZ_CHECK(started, "the session refused to start");
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout,
-                     [] { FUZZ_CHECK(false, "the run did not end within 60 s"); });
-    watchdog.start(60000);
-    QCoreApplication::exec();
-    FUZZ_CHECK(finished && !session.busy(), "the run did not finish");
+    runToEnd(session, std::unique_ptr<Link>(link), [&] {
+        return choice == 5   ? session.startReadAll()
+               : choice == 6 ? session.startWriteAll()
+                             : session.start(Procedure(choice));
+    });
 
     for (const ProcedureRecord &r : records) {
         const bool ended = std::find(r.commands.begin(), r.commands.end(), EndCommand) != r.commands.end();

@@ -1,16 +1,20 @@
 // The clone file: save, open, every check the reader makes one at a time (the length of each of the 610
 // lines, the header among the eight accepted ones, the end line, each record), the message each refusal
-// gives and what a refused file leaves behind.
+// gives and what a refused file leaves behind; random damage to a good file, and CSV files read in chunks of
+// every small size (fixed seeds, so a failure repeats).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
+#include "csv/CsvImport.h"
 #include "files/CloneFile.h"
 #include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 namespace {
 const QString Example = "88010201010001850001000000000000"
@@ -69,6 +73,48 @@ CloneImage before() {
     UpdateMemData(image, "80020000000000000000000000000000C0FC9B00" + QString(24, '0'), 5);
     return image;
 }
+
+// A good file of another image, so that a taken file would show.
+QByteArray otherFile() {
+    CloneImage other = NewCloneImage(VariantA, true);
+    for (int k = 0; k < ChannelCount; k += 7)
+        UpdateMemData(other,
+                      QStringLiteral("80020000000000000000000000000000"
+                                     "40787D01000000000000000040787D01"),
+                      k);
+    return CloneFileBytes(other);
+}
+
+QByteArray mutate(QByteArray bytes, std::mt19937 &rng, int kind) {
+    QList<QByteArray> lines = bytes.split('\n');
+    const int line = int(rng() % unsigned(std::max<qsizetype>(1, lines.size() - 1)));
+    switch (kind) {
+    case 0: // one byte replaced anywhere
+        bytes[qsizetype(rng() % unsigned(bytes.size()))] = char(rng());
+        return bytes;
+    case 1: // cut at a random place
+        return bytes.left(qsizetype(rng() % unsigned(bytes.size())));
+    case 2: // a line removed
+        lines.removeAt(line);
+        break;
+    case 3: // a line doubled
+        lines.insert(line, lines[line]);
+        break;
+    case 4: // a character added to or taken from a line
+        if (rng() % 2)
+            lines[line].insert(0, 'A');
+        else if (!lines[line].isEmpty())
+            lines[line].remove(0, 1);
+        break;
+    case 5: // the header's variant letter or range character changed
+        lines[0][qsizetype(rng() % 2 ? 13 : 21)] = char('0' + rng() % 75);
+        break;
+    default: // the end line changed
+        lines[609][qsizetype(rng() % 32)] = char(' ' + rng() % 95);
+        break;
+    }
+    return lines.join('\n');
+}
 } // namespace
 
 class TestCloneFile : public QObject {
@@ -77,6 +123,8 @@ class TestCloneFile : public QObject {
     QTemporaryDir dir;
 
   private slots:
+    void initTestCase() { BuildTextTables(); }
+
     void layoutOfASavedFile() {
         CloneImage image = sample();
         const QByteArray bytes = CloneFileBytes(image);
@@ -120,6 +168,9 @@ class TestCloneFile : public QObject {
         const int data = int(FileStatus::DataError);
         QTest::newRow("empty") << QByteArray() << int(FileStatus::FileOpenError)
                                << "the file ends before line 610";
+        QList<QByteArray> emptied = ls; // an empty line (LF line ends) is a line of no characters
+        emptied[9].clear();
+        QTest::newRow("an empty line") << join(emptied, "\n") << data << "line 10 is not 64 characters";
         QTest::newRow("a very long line")
             << edited(100, 0, QByteArray(100000, 'A')) << data << "line 101 is not 64 characters";
         QTest::newRow("first channel's mode")
@@ -163,15 +214,11 @@ class TestCloneFile : public QObject {
         QCOMPARE(d.ChannelTable[0], image.ChannelTable[0]);
     }
 
-    void fileErrors() {
+    void missingFileChangesNothing() {
         CloneImage image = sample();
         const CloneImage before = image;
         QCOMPARE(LoadCloneFile(dir.filePath("missing.M40"), image).status, FileStatus::FileOpenError);
         QCOMPARE(image, before);
-        QString detail;
-        QCOMPARE(SaveCloneFile(dir.filePath("no/such/folder/x.M40"), image, &detail),
-                 FileStatus::FileOpenError);
-        QVERIFY(!detail.isEmpty());
     }
 
     void failedSaveKeepsThePreviousFile() {
@@ -182,16 +229,18 @@ class TestCloneFile : public QObject {
         const QByteArray saved = readFile(path);
         image.ChannelUsed[0] = false;
         QString detail;
-        FileStatus status;
+        FileStatus status, fresh;
         {
             const FileSizeLimit full(1000); // the disk fills up part-way through the new file
             status = SaveCloneFile(path, image, &detail);
+            fresh = SaveCloneFile(own.filePath("new.M40"), image);
         }
         QCOMPARE(status, FileStatus::FileOpenError);
+        QCOMPARE(fresh, FileStatus::FileOpenError);
         QVERIFY2(detail.contains("File too large"), qPrintable(detail));
         QCOMPARE(readFile(path), saved);
-        QCOMPARE(QDir(own.path()).entryList(QDir::Files),
-                 QStringList{"kept.M40"}); // no half-written file left
+        // no half-written file left, not even a hidden one
+        QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.M40"});
     }
 
     void everyLineHasItsLength_data() {
@@ -283,17 +332,6 @@ class TestCloneFile : public QObject {
         QCOMPARE(image, want);
     }
 
-    // An empty line (LF line ends) is a line of no characters.
-    void anEmptyLineIsTooShort() {
-        QList<QByteArray> lines = goodLines();
-        lines[9].clear();
-        CloneImage image = before();
-        const CloneFileLoad load = ParseCloneFile(lines.join('\n') + '\n', image);
-        QCOMPARE(load.status, FileStatus::DataError);
-        QCOMPARE(load.detail, QString("line 10 is not 64 characters"));
-        QCOMPARE(image, before());
-    }
-
     // Too few lines is a failure to read the file, not a format error; more than 610 are not read.
     void lineCounts_data() {
         QTest::addColumn<int>("count");
@@ -323,6 +361,77 @@ class TestCloneFile : public QObject {
             QVERIFY(image.ChannelUsed[0] && image.ChannelUsed[603] && !image.ChannelUsed[5]);
             QCOMPARE(image.ChannelTable[603].field[FieldFrequency].text, QString("14.195.000"));
             QCOMPARE(image.VfoTable[1].field[FieldFrequency].text, QString("7.100.000"));
+        }
+    }
+
+    // A refused file leaves the image as it was; only a wrong end line after a good header moves the variant
+    // and the range flag. Every kind of damage is met and refused at least once.
+    void refusedCloneFilesChangeNothing() {
+        const CloneImage base = before();
+        const QByteArray good = otherFile();
+        std::mt19937 rng(4040);
+        int refused[7] = {}, variantMoved = 0;
+        for (int i = 0; i < 700; ++i) {
+            const int kind = i % 7;
+            const QByteArray damaged = mutate(good, rng, kind);
+            CloneImage image = base;
+            const CloneFileLoad load = ParseCloneFile(damaged, image);
+            if (load.status == FileStatus::Ok) continue;
+            ++refused[kind];
+            CloneImage expected = base;
+            if (load.variantSelected) {
+                ++variantMoved;
+                QCOMPARE(load.status, FileStatus::DataError);
+                QCOMPARE(image.Variant, int(VariantA));
+                QCOMPARE(image.WideRange, true);
+                expected.Variant = image.Variant;
+                expected.WideRange = image.WideRange;
+            }
+            if (!(image == expected))
+                QFAIL(qPrintable(QStringLiteral("mutation %1 (kind %2) changed the image").arg(i).arg(kind)));
+        }
+        for (int kind = 0; kind < 7; ++kind)
+            QVERIFY2(refused[kind] > 0, qPrintable(QStringLiteral("damage kind %1 never refused").arg(kind)));
+        QVERIFY(variantMoved > 0);
+    }
+
+    // The CSV reader takes the same records whatever the chunk size, with fields, quotes and line ends cut
+    // across chunk boundaries; and text without a record leaves the image as it was.
+    void csvChunkBoundariesChangeNothing() {
+        const QByteArray csv =
+            "\xEF\xBB\xBF\"MODEL\",\"BANK\",\"CHANNEL\"\r\n"
+            "\"KT-M40\",\"MEMORY\",\"5\",\"7.0500\",\"5KHz\",\"Tone\",\"88.5\",\"88.5\",\"023\",\"-Shift\","
+            "\"0.6\","
+            "\"Hi\",\"10\",\"Off\",\"On\",\"Off\",\"NAMELONG\",\"On\"\r\n\r\n"
+            "  KT-M40,VFO,VFO B,14.195,12.5KHz,TSQ,100.0,100.0,754,+Shift,1.2,Lo,20,On,Off,On,VFOB,Off\n"
+            "KT-M40,MEMORY,200,7.1,5KHz,Tone,88.5,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r"
+            "KT-M40,MEMORY,198.6,7.1,5KHz,Tone,88.5,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r\n"
+            "KT-M40,MEMORY,7,7.1,5KHz,Tone,12.3,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r\n"
+            "KT-M40,MEMORY,8,7.1";
+        const CloneImage base = before();
+        CloneImage whole = base;
+        const CsvImportResult r = ImportCsvBytes(csv, whole);
+        QCOMPARE(r.taken, 3);
+        QCOMPARE(r.dropped, 2);
+        for (int chunk = 1; chunk <= 17; ++chunk) {
+            QBuffer buffer;
+            buffer.setData(csv);
+            buffer.open(QIODevice::ReadOnly);
+            CloneImage image = base;
+            const CsvImportResult c = ImportCsvDevice(buffer, image, chunk);
+            QCOMPARE(c.taken, r.taken);
+            QCOMPARE(c.dropped, r.dropped);
+            QVERIFY2(image == whole, qPrintable(QStringLiteral("chunk size %1").arg(chunk)));
+        }
+        std::mt19937 rng(77);
+        for (int i = 0; i < 200; ++i) {
+            QByteArray junk(int(rng() % 400), '\0');
+            for (char &c : junk) {
+                static const char alphabet[] = "KT-M40,\"\r\n VFOMEMORY0123456789.";
+                c = alphabet[rng() % (sizeof alphabet - 1)];
+            }
+            CloneImage image = base;
+            if (ImportCsvBytes(junk, image).taken == 0) QVERIFY(image == base);
         }
     }
 };

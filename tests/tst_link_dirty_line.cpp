@@ -1,8 +1,10 @@
 // A line as dirty as a real cable, through QSerialPort on a pseudo-terminal: characters waiting before the
 // port opens, an answer after the time-out, an earlier run's reply still arriving, noise between replies.
 // Every run either gives exactly the radio's records or ends with the right message; never success with
-// wrong data. Also: commands are at least 10 ms after a reply across chained runs.
+// wrong data. Also: commands are at least 10 ms after a reply across chained runs; and the radio commands of
+// kt-m40-cli against virtual radios served by 'kt-m40-cli sim'.
 #include "channels/ChannelRecord.h"
+#include "files/CloneFile.h"
 #include "files/NewImage.h"
 #include "link/PortFinder.h"
 #include "link/TransferSteps.h"
@@ -14,6 +16,9 @@
 #include "support/VirtualRadioRig.h"
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -92,7 +97,7 @@ class TestLinkDirtyLine : public QObject {
         // channel's record in this one
         QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::ReadMemory); }),
                  Ending::CommunicationError);
-        QVERIFY2(rig.detail().contains("RZ~F"), qPrintable(rig.detail()));
+        QVERIFY2(rig.detail().contains("the echo of another command"), qPrintable(rig.detail()));
         const int k = at.toInt(nullptr, 16) / 0x20 - 0x30;
         const CloneImage want = radioImage(*radio);
         for (int i = 0; i < ChannelCount; ++i)
@@ -149,75 +154,6 @@ class TestLinkDirtyLine : public QObject {
                          (k < read ? want : before).ChannelTable[std::size_t(k)],
                      qPrintable(QString::number(k)));
         if (ending == Ending::Success) QCOMPARE(read, ChannelCount);
-    }
-
-    void cliAfterALateIdentification() {
-        Sim sim({"--variant-code", "99", "--range-code", "AA", "--fault", "late@WHO"});
-        QVERIFY(sim.port().startsWith("/dev/"));
-        const CliResult first = runCli({"identify", "--port", sim.port()});
-        QCOMPARE(first.exitCode, 1);
-        QVERIFY2(first.err.startsWith("Communication Error\n"), first.err.constData());
-        QTest::qWait(600); // the late answer now waits in the line for the next program
-        const CliResult second = runCli({"identify", "--port", sim.port(), "--json"});
-        QVERIFY2(second.exitCode == 0, second.err.constData());
-        QCOMPARE(second.out, QByteArray("{\"variant\": \"E\", \"wideRange\": true}\n"));
-    }
-
-    void cliReadAfterAnInterruptedRead() {
-        // a memory read interrupted at 9600 baud leaves the radio still sending; the next read starts at once
-        Sim sim({"--demo", "--baud", "9600"});
-        QVERIFY(sim.port().startsWith("/dev/"));
-        const QList<QByteArray> radio =
-            VirtualRadio::withDemoContents()->cloneFileBytes().split('\n').mid(1, 4);
-        int succeeded = 0;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            QProcess first;
-            first.start(cliPath(),
-                        {"read", "--memory", "--port", sim.port(), "-o", dir_.filePath("first.M40")});
-            QVERIFY(first.waitForStarted());
-            QTest::qWait(400 + 130 * attempt);
-            if (first.state() == QProcess::Running && first.processId() > 0) {
-                // only a running process: kill(0) would interrupt the whole process group, ctest included
-                ::kill(pid_t(first.processId()), SIGINT);
-                QVERIFY(first.waitForFinished(5000));
-            } else {
-                // the previous round's replies may still arrive: refusing them is right too, taking them is
-                // not
-                QCOMPARE(first.exitCode(), 1);
-                QVERIFY(first.readAllStandardError().startsWith("Communication Error\n"));
-                QVERIFY(!QFile::exists(dir_.filePath("first.M40")));
-            }
-            const QString out = dir_.filePath(QStringLiteral("second%1.M40").arg(attempt));
-            const CliResult r = runCli({"read", "--settings", "--port", sim.port(), "-o", out});
-            if (r.exitCode == 0) {
-                ++succeeded;
-                QCOMPARE(readFile(out).split('\n').mid(1, 4), radio);
-            } else {
-                QCOMPARE(r.exitCode, 1);
-                QVERIFY2(r.err.startsWith("Communication Error\n"), r.err.constData());
-                QVERIFY(!QFile::exists(out));
-            }
-        }
-        // and a read after the line has settled gives the radio's records
-        QTest::qWait(200);
-        const QString last = dir_.filePath("settled.M40");
-        const CliResult r = runCli({"read", "--settings", "--port", sim.port(), "-o", last});
-        QVERIFY2(r.exitCode == 0, r.err.constData());
-        QCOMPARE(readFile(last).split('\n').mid(1, 4), radio);
-        qInfo("%d of 3 reads right after an interrupted one succeeded", succeeded);
-    }
-
-    void cliStrayCharactersBeforeTheOpen() {
-        Sim sim({"--demo", "--fault", "waiting"});
-        QVERIFY(sim.port().startsWith("/dev/"));
-        const CliResult id = runCli({"identify", "--port", sim.port()});
-        QVERIFY2(id.exitCode == 0, id.err.constData());
-        QCOMPARE(id.out, QByteArray("KT-M40J (variant J), 1.6MHz - 30MHz\n")); // no stray comma
-        const QString out = dir_.filePath("stray.M40");
-        const CliResult r = runCli({"read", "--settings", "--port", sim.port(), "-o", out});
-        QVERIFY2(r.exitCode == 0, r.err.constData());
-        const QByteArray demo = VirtualRadio::withDemoContents()->cloneFileBytes();
-        QCOMPARE(readFile(out).split('\n').mid(1, 4), demo.split('\n').mid(1, 4));
     }
 
     // An interrupted Write Memory names the channel whose write went out unconfirmed as unknown: the radio's
@@ -305,28 +241,6 @@ class TestLinkDirtyLine : public QObject {
         QCOMPARE(rig.runs.size(), 7);
         const double gap = rig.smallestGapMs();
         QVERIFY2(gap >= 10.0, qPrintable(QStringLiteral("%1 ms").arg(gap)));
-    }
-
-    void replyForAnotherCommandIsRefused_data() {
-        QTest::addColumn<int>("procedure");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("read: an earlier reply") << int(Procedure::ReadSettings) << "earlier@0300";
-        QTest::newRow("verify: an earlier reply") << int(Procedure::VerifyMemory) << "earlier@0600";
-    }
-
-    void replyForAnotherCommandIsRefused() {
-        QFETCH(int, procedure);
-        QFETCH(QString, fault);
-        // the in-process radio: the same fault, the same outcome as on a serial port
-        VirtualRadioRig rig(VirtualRadio::withDemoContents());
-        QString error;
-        QVERIFY2(ParseFaultSpec(fault, rig.radio->faults, &error), qPrintable(error));
-        const Procedure p = Procedure(procedure);
-        QVERIFY(p == Procedure::VerifyMemory ? rig.session.startVerify(false, true) : rig.session.start(p));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::CommunicationError);
-        QVERIFY2(rig.lastDetail().contains("echo of another command"), qPrintable(rig.lastDetail()));
-        QVERIFY(!rig.commands().contains("RZ~E"));
     }
 
     void portInUseByAnotherProgram() {
@@ -486,9 +400,6 @@ class TestLinkDirtyLine : public QObject {
         QString reason;
         QVERIFY(!link.open(&reason));
         QCOMPARE(reason, path + ": not a serial port " + what);
-        const CliResult r = runCli({"identify", "--port", path});
-        QCOMPARE(r.exitCode, 2);
-        QCOMPARE(r.err, "COM Port Error\n  " + path.toUtf8() + ": not a serial port " + what.toUtf8() + "\n");
     }
 
     // The line hangs up during the first exchange after the open (the radio in another process, as a
@@ -579,6 +490,148 @@ class TestLinkDirtyLine : public QObject {
             QCOMPARE(rig.image.ChannelTable[21], before.ChannelTable[21]);
         if (Procedure(procedure) == Procedure::ReadSettings) QCOMPARE(rig.image.VfoTable, before.VfoTable);
         if (checking) QCOMPARE(rig.session.writeChangesRun().written, 1);
+    }
+
+    void readFromOneRadioWriteToAnother() {
+        const QString saved1 = dir_.filePath("one.M40"), saved2 = dir_.filePath("two.M40");
+        const QString read = dir_.filePath("read.M40"), log = dir_.filePath("two.log");
+        {
+            Sim one({"--demo", "--save", saved1});
+            Sim two({"--save", saved2, "--log", log});
+            QVERIFY(one.port().startsWith("/dev/"));
+            QVERIFY(two.port().startsWith("/dev/"));
+            const CliResult r = runCli({"read", "--port", one.port(), "-o", read});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(!r.err.contains("Reading memory")); // no progress bar when stderr is not a terminal
+            const CliResult w = runCli({"write", "--port", two.port(), read});
+            QVERIFY2(w.exitCode == 0, w.err.constData());
+            QCOMPARE(one.stop(), 0);
+            QCOMPARE(two.stop(), 0);
+        }
+        const QByteArray first = readFile(saved1);
+        QCOMPARE(first.count('\n'), 610);
+        QCOMPARE(readFile(saved2), first);
+        QCOMPARE(readFile(read), first);
+        const QList<QByteArray> lines = readFile(log).split('\n');
+        // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; then the empty
+        // tail
+        QCOMPARE(lines.size(), 6 + 606 + 1);
+        QVERIFY(lines[0].endsWith(" KTM40"));
+        QVERIFY(lines[0].startsWith(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+        QVERIFY(lines[1].endsWith(" RZ~F0300W" + readFile(read).split('\n')[1].trimmed()));
+    }
+
+    // (stray characters wait in the line before each open)
+    void identifyAndReadWithIdentify() {
+        Sim sim({"--variant-code", "66", "--range-code", "AA", "--fault", "waiting"});
+        const CliResult text = runCli({"identify", "--port", sim.port()});
+        QVERIFY2(text.exitCode == 0, text.err.constData());
+        QCOMPARE(text.out, QByteArray("KTM-40T (variant T), wide range 150KHz - 35MHz\n"));
+        const CliResult r = runCli({"identify", "--port", sim.port(), "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("{\"variant\": \"T\", \"wideRange\": true}\n"));
+        const QString out = dir_.filePath("identified.M40");
+        const CliResult read = runCli({"read", "--port", sim.port(), "--settings", "--identify", "-o", out});
+        QVERIFY2(read.exitCode == 0, read.err.constData());
+        QVERIFY(readFile(out).startsWith("Korvan KT-M40T Clone A FileStart\r\n"));
+    }
+
+    // --port auto asks the ports in turn (here only the test's own, through KT_M40_PORTS) and says on stderr
+    // which it skipped and which it chose; with no radio among them the command cannot open a port.
+    void portAutoFindsTheRadio() {
+        Sim other({"--model", "XYZ12"}), radio({"--variant-code", "66", "--range-code", "AA"});
+        qputenv("KT_M40_PORTS", (other.port() + ":" + radio.port()).toLocal8Bit());
+        const CliResult r = runCli({"identify", "--port", "auto", "--json"});
+        qputenv("KT_M40_PORTS", other.port().toLocal8Bit());
+        const CliResult none = runCli({"identify", "--port", "AUTO"});
+        qunsetenv("KT_M40_PORTS");
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QCOMPARE(r.out, QByteArray("{\"variant\": \"T\", \"wideRange\": true}\n"));
+        QCOMPARE(r.err, ("--port auto: " + other.port() + " skipped: the answer names 'XYZ12', not KTM40\n" +
+                         "--port auto: the radio (KTM-40T) answered on " + radio.port() + "\n")
+                            .toLocal8Bit());
+        QCOMPARE(none.exitCode, 2);
+        QVERIFY2(none.err.contains(
+                     "skipped: the answer names 'XYZ12', not KTM40\nCOM Port Error\n  --port auto: no port "
+                     "answered as the radio (1 asked: " +
+                     other.port().toLocal8Bit() + ")\n"),
+                 none.err.constData());
+    }
+
+    void failuresGiveTheirEndingAndWriteNothing() {
+        const QString out = dir_.filePath("never.M40");
+        {
+            Sim sim({"--fault", "timeout@0620"});
+            const CliResult r = runCli({"read", "--port", sim.port(), "--memory", "-o", out});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.startsWith("Communication Error\n"));
+            QVERIFY(r.err.contains("0620"));
+        }
+        {
+            Sim sim({"--fault", "drop@0400"});
+            const CliResult r = runCli({"read", "--port", sim.port(), "-o", out});
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY(r.err.startsWith("COM Port Error\n"));
+        }
+        QVERIFY(!QFile::exists(out));
+        {
+            const QString log = dir_.filePath("denied.log");
+            Sim sim({"--fault", "deny-access", "--log", log});
+            const QString file = dir_.filePath("new.M40");
+            QCOMPARE(runCli({"new", "-o", file}).exitCode, 0);
+            const CliResult r = runCli({"write", "--port", sim.port(), file});
+            QCOMPARE(r.exitCode, 1);
+            sim.stop();
+            QCOMPARE(readFile(log).count('\n'), 1); // the access line only, no block write
+        }
+        const CliResult missing = runCli({"identify", "--port", "/dev/kt-m40-absent"});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY(missing.err.startsWith("COM Port Error\n  /dev/kt-m40-absent: "));
+    }
+
+    // verify and write --verify: the differences name records and fields, the channel the file lacks whole
+    void verifyAndWriteWithVerify() {
+        const QString file = dir_.filePath("demo.M40"), saved = dir_.filePath("saved.M40");
+        CloneImage demo = VirtualRadio::demoImage();
+        QCOMPARE(SaveCloneFile(file, demo), FileStatus::Ok);
+        {
+            Sim sim({"--demo"});
+            QVERIFY(!sim.port().isEmpty());
+            CliResult r = runCli({"verify", "--port", sim.port(), file, "--settings"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(r.out.contains("The radio holds what the file would write."));
+
+            CloneImage other = demo;
+            other.ChannelUsed[0] = false;
+            const QString changed = dir_.filePath("changed.M40");
+            QCOMPARE(SaveCloneFile(changed, other), FileStatus::Ok);
+            r = runCli({"verify", "--port", sim.port(), changed, "--memory", "--json"});
+            QCOMPARE(r.exitCode, 5);
+            const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+            QCOMPARE(o["differences"].toArray().size(), 1);
+            QCOMPARE(o["differences"][0]["record"].toString(), QString("0"));
+            QCOMPARE(o["differences"][0]["field"].toString(), QString("Used"));
+            // the channel the file lacks, whole, on the radio's side
+            QCOMPARE(o["differences"][0]["file"].toString(), QString("empty"));
+            QCOMPARE(o["differences"][0]["channel"]["Frequency"].toString(),
+                     demo.ChannelTable[0].field[FieldFrequency].text);
+            QCOMPARE(o["differences"][0]["channel"]["Name"].toString(),
+                     demo.ChannelTable[0].field[FieldName].text);
+            QVERIFY(o["differences"][0]["radio"].toString().startsWith(
+                "Frequency " + demo.ChannelTable[0].field[FieldFrequency].text + ", Mode "));
+        }
+        {
+            Sim sim({"--save", saved});
+            CliResult r = runCli({"write", "--port", sim.port(), file, "--verify"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(r.out.contains("The radio holds what the file would write."));
+        }
+        {
+            Sim sim({"--fault", "timeout@0400"});
+            CliResult r = runCli({"verify", "--port", sim.port(), file, "--settings"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.startsWith("Communication Error\n"));
+        }
     }
 
   private:

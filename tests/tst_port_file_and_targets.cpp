@@ -17,10 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <fcntl.h>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -226,10 +224,13 @@ class TestPortFileAndTargets : public QObject {
     }
 
     // An installed program's folder keeps no port file, even for root: the per-user file is written, and an
-    // existing file beside the program is still read when the user has none.
+    // existing file beside the program is still read when the user has none. So it is where the program's
+    // folder is missing, and where a folder stands in place of its file.
     void systemFolderKeepsNoPortFile() {
         QTemporaryDir dir;
-        const QString user = dir.filePath("user/KT-M40.ini");
+        const QString user = dir.filePath("user/KT-M40.ini"), absent = dir.filePath("absent/KT-M40.ini");
+        QCOMPARE(PortFileForWriting(absent, user), user);
+        QCOMPARE(PortFileForReading(absent, user), QString());
         for (const char *folder :
              {"/usr/bin", "/usr/local/bin", "/bin", "/opt/kt-m40/bin", "/usr/lib/kt-m40"})
             QCOMPARE(PortFileForWriting(QString(folder) + "/KT-M40.ini", user), user);
@@ -243,6 +244,11 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(QDir().mkpath(dir.filePath("user")));
         QVERIFY(WritePortNumber(user, 7));
         QCOMPARE(PortFileForReading(installed, user), user);
+        QCOMPARE(PortFileForReading(absent, user), user);
+        const QString folderInTheWay = dir.filePath("KT-M40.ini");
+        QVERIFY(QDir().mkpath(folderInTheWay));
+        QCOMPARE(PortFileForWriting(folderInTheWay, user), folderInTheWay);
+        QCOMPARE(PortFileForReading(folderInTheWay, user), user);
         // a program's folder whose name is no UTF-8: its port file is written and read there, byte for byte
         const QByteArray program = QFile::encodeName(dir.path()) + "/b\xe4n";
         QCOMPARE(::mkdir(program.constData(), 0755), 0);
@@ -275,26 +281,6 @@ class TestPortFileAndTargets : public QObject {
         QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
         QCOMPARE(code, 0);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"kept.M40"});
-    }
-
-    void failedWriteGivesTheSystemsReason() {
-        // a file size limit makes every write beyond it fail, for root as well: the system's words come back
-        const QString path = dir_.filePath("limited.M40");
-        const pid_t pid = fork();
-        QVERIFY(pid >= 0);
-        if (pid == 0) {
-            signal(SIGXFSZ, SIG_IGN);
-            rlimit limit{100, 100};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            QString reason;
-            const bool ok = WriteFileBytes(path, QByteArray(5000, 'x'), &reason);
-            _exit(ok ? 1 : reason == QLatin1String("File too large") ? 0 : 2);
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY(!QFile::exists(path)); // the failed save left nothing behind
     }
 
     // Every command that writes a file refuses an output it cannot write with the system's reason, and the
@@ -343,22 +329,6 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(S_ISFIFO(st.st_mode));
     }
 
-    // a first or last line of the wrong length says which
-    void cliNamesTheFaultyLine() {
-        const QString good = dir_.filePath("good.M40");
-        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
-        QByteArray file = readFile(good);
-        QVERIFY(writeFile(dir_.filePath("short-header.M40"), file.mid(1)));
-        const CliResult header = runCli({"show", dir_.filePath("short-header.M40")});
-        QCOMPARE(header.exitCode, 3);
-        QVERIFY2(header.err.contains("line 1 (the header) is not 32 characters"), header.err.constData());
-        file.insert(file.size() - 2, 'x');
-        QVERIFY(writeFile(dir_.filePath("long-end.M40"), file));
-        const CliResult end = runCli({"show", dir_.filePath("long-end.M40")});
-        QCOMPARE(end.exitCode, 3);
-        QVERIFY2(end.err.contains("line 610 (the end line) is not 32 characters"), end.err.constData());
-    }
-
     void portFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("KT-M40.ini");
@@ -378,23 +348,6 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(!WritePortNumber(QString(), 5));
         // the program's folder comes first, and this test's folder can be written
         QCOMPARE(QFileInfo(PortFileForWriting()).absolutePath(), QCoreApplication::applicationDirPath());
-    }
-
-    // The same choice of file, here in this process: no program folder (the per-user file is used), no
-    // file anywhere, and a folder standing where the program's file would be.
-    void portFileWithoutTheProgramsFile() {
-        QTemporaryDir dir;
-        const QString program = dir.filePath("absent/KT-M40.ini"), user = dir.filePath("user/KT-M40.ini");
-        QCOMPARE(PortFileForWriting(program, user), user);
-        QCOMPARE(PortFileForReading(program, user), QString());
-        QVERIFY(QDir().mkpath(dir.filePath("user")));
-        QVERIFY(WritePortNumber(user, 6));
-        QCOMPARE(PortFileForReading(program, user), user);
-        const QString folderInTheWay = dir.filePath("KT-M40.ini");
-        QVERIFY(QDir().mkpath(folderInTheWay));
-        QCOMPARE(PortFileForWriting(folderInTheWay, user), folderInTheWay);
-        QCOMPARE(PortFileForReading(folderInTheWay, user), user);
-        QCOMPARE(ReadPortNumber(PortFileForReading(folderInTheWay, user)), 6);
     }
 
     void portNames() {

