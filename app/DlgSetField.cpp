@@ -54,6 +54,7 @@ void DlgSetField::fillValues() {
 }
 
 void DlgSetField::openFor(int count) {
-    m_rows->setText(tr("On the %1 selected rows (empty channels stay empty):").arg(count));
+    m_rows->setText(count == 1 ? tr("On the selected row (an empty channel stays empty):")
+                               : tr("On the %1 selected rows (empty channels stay empty):").arg(count));
     open();
 }

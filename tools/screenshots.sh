@@ -1,6 +1,6 @@
 #!/bin/sh
 # Pictures of the window on a virtual display, to look at the texts of every language, a dark palette and a
-# doubled scale: the Memory and Settings pages, COM Port Setup and the edit dialog, each cropped to its window.
+# doubled scale: the Memory and Settings pages, the edit dialog, COM Port Setup, Find, Set Field and About, each cropped to its window.
 #   tools/screenshots.sh OUT_DIR [LANG...]          (languages: en ja de fr es it; default all six)
 #   DARK=1 or SCALE=2 in the environment: Fusion in dark colours, or Qt's scale factor 2.
 # Needs xvfb, xdotool and imagemagick; runs build/kt-m40 on its virtual radio with its settings in a
@@ -13,6 +13,14 @@ program=$(cd "$(dirname "$0")/.." && pwd)/build/kt-m40
 mkdir -p "$out"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
+
+shoot_dialog() { # name: the dialog in front of the main window, then closed with Escape
+    dialog=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$main" | tail -n 1)
+    import -window "$dialog" "$out/$1-$suffix.png"
+    xdotool key Escape
+    sleep 0.3
+    xdotool windowfocus --sync "$main"
+}
 
 run_one() { # lang
     lang=$1
@@ -52,6 +60,22 @@ run_one() { # lang
     xdotool key Escape
     sleep 0.3
     xdotool windowfocus --sync "$main"
+    # Edit > Find (Ctrl+F)
+    xdotool key ctrl+f
+    sleep 1
+    shoot_dialog find
+    # Edit > Set Field on the first three rows: from Modify, up past Find Next, Find and Sort
+    xdotool key shift+Down shift+Down alt
+    sleep 0.3
+    xdotool key Right Down Up Up Up Up Return
+    sleep 1
+    shoot_dialog setfield
+    # Help > About
+    xdotool key alt
+    sleep 0.3
+    xdotool key Right Right Right Right Down Return
+    sleep 1
+    shoot_dialog about
     xdotool key ctrl+Tab
     sleep 1
     import -window "$main" "$out/settings-$suffix.png"

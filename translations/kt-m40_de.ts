@@ -699,6 +699,10 @@
         <source>On the %1 selected rows (empty channels stay empty):</source>
         <translation>Für die %1 markierten Zeilen (leere Kanäle bleiben leer):</translation>
     </message>
+    <message>
+        <source>On the selected row (an empty channel stays empty):</source>
+        <translation>Für die markierte Zeile (ein leerer Kanal bleibt leer):</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

@@ -699,6 +699,10 @@
         <source>On the %1 selected rows (empty channels stay empty):</source>
         <translation>En las %1 filas seleccionadas (los canales vacíos siguen vacíos):</translation>
     </message>
+    <message>
+        <source>On the selected row (an empty channel stays empty):</source>
+        <translation>En la fila seleccionada (un canal vacío sigue vacío):</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

@@ -699,6 +699,10 @@
         <source>On the %1 selected rows (empty channels stay empty):</source>
         <translation>Sur les %1 lignes sélectionnées (les canaux vides restent vides) :</translation>
     </message>
+    <message>
+        <source>On the selected row (an empty channel stays empty):</source>
+        <translation>Sur la ligne sélectionnée (un canal vide reste vide) :</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

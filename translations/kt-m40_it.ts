@@ -699,6 +699,10 @@
         <source>On the %1 selected rows (empty channels stay empty):</source>
         <translation>Sulle %1 righe selezionate (i canali vuoti restano vuoti):</translation>
     </message>
+    <message>
+        <source>On the selected row (an empty channel stays empty):</source>
+        <translation>Sulla riga selezionata (un canale vuoto resta vuoto):</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

@@ -699,6 +699,10 @@
         <source>On the %1 selected rows (empty channels stay empty):</source>
         <translation>選んだ %1 行に設定します（空きチャンネルは空のまま）:</translation>
     </message>
+    <message>
+        <source>On the selected row (an empty channel stays empty):</source>
+        <translation>選んだ行に設定します（空きチャンネルは空のまま）:</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>
