@@ -1,21 +1,25 @@
 // Every radio owner can use the window: a screen reader finds a name on every control of every window and
 // dialog; the main work is done with the keyboard alone; Tab goes through each dialog in the order the eye
-// reads it.
+// reads it; no two items of a menu share an access letter in any language; and every text follows the
+// language the window runs in: under Japanese, a text in plain English letters is only one of the fixed
+// texts that stay as they are in both languages (the grid captions, the page buttons, the edit dialog's
+// labels, the message titles...).
 #include "MainWindowFixture.h"
-#include "app/DlgCom.h"
-#include "app/DlgFind.h"
-#include "app/DlgModify.h"
-#include "app/DlgSetField.h"
-#include "app/FrmAbout.h"
-#include "files/CloneFile.h"
+#include "app/GridModels.h"
+#include "channels/ChannelRecord.h"
+#include "image/SettingsLists.h"
 #include "support/TestFiles.h"
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
-#include <QTabWidget>
 #include <QTableView>
 
 namespace {
@@ -105,6 +109,59 @@ void menuKey(char key) {
 QString recordHex(const QString &record, int from, int count) {
     return record.mid(2 * from, 2 * count);
 }
+
+// The texts that are the same in both languages.
+const QStringList FixedTexts =
+    QStringLiteral(
+        "Settings|Memory|Settings 1|Memorys|Read Memory|Write Memory|Insert|Delete|Clear|Clear All|"
+        "Up|Down|Read Settings|Write Settings|Auto Select|KT-M40J|KTM-40T|KT-M40E|KT-M40A|Modify |"
+        "Frequency|M|K|Hz|Name|Skip|Mode|RF Gain|AGC|Power|Filter|Noise Blanker|Tone|"
+        "Split Frequency|OK|Cancel|VFO A|VFO B|Memory A|Memory B|COM Port Setup|"
+        "About Korvan Clone Utility|Korvan KT-M40 Clone Utility|Version 0.10.00 Beta|"
+        // View > Language names each language in itself, whatever the window speaks
+        "English|Deutsch|Italiano")
+        .split(QLatin1Char('|'));
+
+bool speaksEnglish(const QString &text) {
+    static const QRegularExpression fixedPattern(QStringLiteral("^(CH\\d+|P[12]|COM\\s*\\d+)$"));
+    QString t = text;
+    t.remove(QLatin1Char('&'));
+    bool letters = false;
+    for (const QChar c : t) {
+        if (c.unicode() > 127) return false; // written in Japanese
+        letters = letters || c.isLetter();
+    }
+    return letters && !FixedTexts.contains(text) && !fixedPattern.match(text).hasMatch();
+}
+
+// The texts of a window and all its widgets and actions that speak English.
+QStringList englishTexts(QWidget *window, const QStringList &settingsLabels) {
+    QStringList found;
+    auto check = [&](const QString &where, const QString &text) {
+        if (speaksEnglish(text) && !settingsLabels.contains(text)) found << where + ": " + text;
+    };
+    check(window->objectName() + " title", window->windowTitle());
+    for (QLabel *l : window->findChildren<QLabel *>())
+        check(l->objectName(), l->text());
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        check(b->objectName(), b->text());
+        check(b->objectName() + " tip", b->toolTip());
+    }
+    for (QGroupBox *g : window->findChildren<QGroupBox *>())
+        check(g->objectName(), g->title());
+    for (QTabWidget *t : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < t->count(); ++i)
+            check("tab", t->tabText(i));
+    for (QMenu *m : window->findChildren<QMenu *>())
+        check(m->objectName(), m->title());
+    for (QAction *a : window->findChildren<QAction *>()) {
+        if (a->isSeparator()) continue;
+        check(a->objectName(), a->text());
+        if (a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
+            check(a->objectName() + " tip", a->toolTip());
+    }
+    return found;
+}
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -122,29 +179,7 @@ class TestAccessibility : public QObject {
         MainWindowFixture f(BackupsIn(backups.path()));
         QVERIFY(f.load());
         Walk walk;
-        for (int tab = 0; tab < 2; ++tab) {
-            f.w().tabs()->setCurrentIndex(tab);
-            walk.window(&f.w());
-        }
-        EditCommands *edit = f.w().editing();
-        edit->openEditor(EditSource::Memory, 0);
-        walk.window(edit->modifyDialog());
-        edit->modifyDialog()->reject();
-        edit->openEditor(EditSource::Vfo, 0);
-        walk.window(edit->modifyDialog());
-        edit->modifyDialog()->reject();
-        f.w().mnuToolsOptions_Click();
-        walk.window(f.w().comDialog());
-        f.w().comDialog()->reject();
-        edit->mnuEditSetField_Click();
-        walk.window(edit->setFieldDialog());
-        edit->setFieldDialog()->reject();
-        edit->mnuEditFind_Click();
-        walk.window(edit->findDialog());
-        edit->findDialog()->close();
-        f.w().mnuHelpAbout_Click();
-        walk.window(f.w().aboutBox());
-        f.w().aboutBox()->hide();
+        f.eachWindow([&walk](QWidget *w) { walk.window(w); });
         QVERIFY2(walk.unnamed.isEmpty(), qPrintable(walk.unnamed.join(QLatin1Char('\n'))));
         // the walk reached every kind: grids, lists, boxes, a spin box, a check box, options, buttons
         for (const char *name :
@@ -196,12 +231,6 @@ class TestAccessibility : public QObject {
         QTest::newRow("Set Field") << "setField"
                                    << QStringList{"cmbField", "cmbValue", "OKButton", "CancelButton"};
         QTest::newRow("Find") << "find" << QStringList{"txtFind", "opbName", "cmdFindNext", "cmdClose"};
-        QTest::newRow("edit dialog") << "modify"
-                                     << QStringList{"txtFreq",     "txtFreq2",  "txtFreq3", "txtName",
-                                                    "chkSkip",     "cmbMode",   "cmbGain",  "cmbAGC",
-                                                    "cmbPower",    "cmbFilter", "cmbNB",    "cmbTone",
-                                                    "txtSP1",      "txtSP2",    "txtSP3",   "OKButton",
-                                                    "CancelButton"};
     }
     void tabFollowsTheLayout() {
         QFETCH(QString, dialog);
@@ -216,12 +245,9 @@ class TestAccessibility : public QObject {
         } else if (dialog == QLatin1String("setField")) {
             edit->mnuEditSetField_Click();
             shown = edit->setFieldDialog();
-        } else if (dialog == QLatin1String("find")) {
+        } else {
             edit->mnuEditFind_Click();
             shown = edit->findDialog();
-        } else {
-            edit->openEditor(EditSource::Memory, 0);
-            shown = edit->modifyDialog();
         }
         QVERIFY(activate(shown));
         shown->findChild<QWidget *>(order.first())->setFocus(Qt::TabFocusReason);
@@ -314,6 +340,84 @@ class TestAccessibility : public QObject {
         QCOMPARE(recordHex(f.radio->block(0x0600 + 0x20 * 4), 4, 1), QStringLiteral("01"));
         QCOMPARE(f.radio->block(0x0600 + 0x20 * 5), untouched);
         QCOMPARE(f.w().statusText(), QStringLiteral("3 records differed, 3 written, all verified"));
+    }
+
+    void everyTextStatusAndMessageFollowsJapanese() {
+        AppOptions options;
+        options.language = UiLanguage::Japanese;
+        MainWindowFixture f(BackupsIn(backups.path(), options));
+        QVERIFY(f.load());
+        QStringList labels, found;
+        for (const SettingsList &l : SettingsLists())
+            labels << l.label;
+        f.eachWindow([&](QWidget *w) { found += englishTexts(w, labels); });
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+        // Delete's question keeps its fixed text and says in Japanese that Undo takes the step back.
+        f.w().tabs()->setCurrentIndex(1);
+        QTest::mouseClick(f.memory()->cmbDelete, Qt::LeftButton); // no answer scripted: cancelled
+        const QString question = f.prompts.lastText();
+        QVERIFY2(question.startsWith(QStringLiteral("Delete cannot be undone.\r\n")), qPrintable(question));
+        QVERIFY2(question.endsWith(QStringLiteral("で取り消せます。")), qPrintable(question));
+        // The status line after a read, and a message's detail.
+        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+        QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));
+        QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
+                 qPrintable(f.w().statusText()));
+        // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
+        const QString bad = f.path(QStringLiteral("bad.M40"));
+        QVERIFY(writeFile(bad, "short\r\n"));
+        QVERIFY(!f.w().files()->openCloneFile(bad));
+        QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
+        const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
+        QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
+    }
+
+    // In every language the items of one menu (and the menu bar's titles) each have a letter of their own.
+    void noMenuSharesAnAccessKey_data() {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"en", "ja", "de", "fr", "es", "it"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void noMenuSharesAnAccessKey() {
+        QFETCH(QString, code);
+        AppOptions options;
+        options.language = LanguageFromCode(code).value();
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        QList<QList<QAction *>> groups = {f.w().menuBar()->actions()};
+        for (QMenu *m : f.w().findChildren<QMenu *>())
+            groups << m->actions();
+        QStringList clashes;
+        for (const QList<QAction *> &group : groups) {
+            QMap<QString, QString> byKey;
+            for (QAction *a : group) {
+                const QString text = a->text();
+                static const QRegularExpression key(QStringLiteral("&([^&])"));
+                const QString letter = key.match(QString(text).replace(QLatin1String("&&"), QString()))
+                                           .captured(1)
+                                           .toCaseFolded();
+                if (a->isSeparator() || letter.isEmpty()) continue;
+                if (byKey.contains(letter)) clashes << byKey[letter] + QLatin1String(" / ") + text;
+                byKey[letter] = text;
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
+        if (code == QLatin1String("en")) { // the Japanese walk's check finds the English texts
+            const QString found = englishTexts(&f.w(), {}).join(QLatin1Char('\n'));
+            QVERIFY(found.contains(QStringLiteral("Verify")) && found.contains(QStringLiteral("File")));
+        } else if (code == QLatin1String("de")) { // the grids, pages and edit dialog; the table keeps English
+            QCOMPARE(f.settings()->vfoModel->index(0, FieldAGC).data().toString(), QStringLiteral("Langsam"));
+            QCOMPARE(f.w().image().VfoTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
+            QCOMPARE(f.settings()->findChild<QGroupBox *>()->title(), QStringLiteral("Einstellungen 1"));
+            QCOMPARE(f.memory()->cmbRxData->text(), QStringLiteral("Speicher lesen"));
+            f.w().editing()->openEditor(EditSource::Memory, 200);
+            auto *dialog = f.w().editing()->modifyDialog();
+            QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("cmbPower"))->itemText(0),
+                     QStringLiteral("Hoch"));
+            QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMode"))->text(),
+                     QStringLiteral("Speicher A"));
+            dialog->reject();
+        }
     }
 };
 

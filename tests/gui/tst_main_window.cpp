@@ -1,11 +1,15 @@
-// The main window's start-up, File commands with the save question, the port file, the COM Port Setup
-// dialog with Find the radio, the about box, the menus in both languages and the geometry written at exit.
+// The main window's start-up, File commands with the save question, the recent files, the port file, the
+// COM Port Setup dialog with Find the radio, the about box, the menus in both languages, the geometry
+// written at exit, and nothing lost: data no clone file holds are kept in a backup marked as unsaved work
+// before the window throws them away without a question, and the next start names that file.
 #include "MainWindowFixture.h"
 #include "app/DlgCom.h"
 #include "app/FrmAbout.h"
 #include "app/GridModels.h"
+#include "app/KeptWorkNotice.h"
 #include "app/UserPrompts.h"
 #include "channels/ChannelRecord.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/LocalName.h"
 #include "files/NewImage.h"
@@ -17,6 +21,7 @@
 #include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
@@ -49,6 +54,10 @@ QStringList recentEntries(FrmMain &w) {
     for (QAction *a : w.findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->actions())
         if (!a->isSeparator() && a->objectName() != QStringLiteral("mnuFileRecentClear")) texts << a->text();
     return texts;
+}
+
+QStringList unsavedBackups(const QString &folder) {
+    return ListBackups(folder).filter(QStringLiteral(" unsaved"));
 }
 
 // A file manager's URL of a name: its bytes percent-encoded.
@@ -92,6 +101,21 @@ class TestMainWindow : public QObject {
         f.memory()->model->refreshRows(k, k);
         f.w().setDataChanged(true);
     }
+
+    // Bank A's first channel edited through the dialog, as a user does (a whole record, as a file holds it).
+    static void editBankA(MainWindowFixture &f) {
+        f.w().editing()->openEditor(EditSource::Memory, 200);
+        DlgModify *dlg = f.w().editing()->modifyDialog();
+        dlg->findChild<QLineEdit *>(QStringLiteral("txtFreq"))->setText(QStringLiteral("14"));
+        dlg->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+        QVERIFY(f.w().image().ChannelUsed[200]);
+    }
+
+    QUrl m_opened;
+
+  public slots:
+    // Stands for the file manager the folder button opens.
+    void openUrl(const QUrl &url) { m_opened = url; }
 
   private slots:
     void startUpStateViewAndAListPickIsNoChange() {
@@ -215,34 +239,6 @@ class TestMainWindow : public QObject {
         // Saving again writes the same bytes.
         f.w().action(QStringLiteral("mnuFileSave"))->trigger();
         QCOMPARE(readFile(path), saved);
-    }
-
-    void saveQuestionOutcomesOnNewAndClose() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        editChannel(f, 0, 7000000);
-        // Cancel ends New with nothing changed.
-        f.w().action(QStringLiteral("mnuFileNew"))->trigger();
-        QCOMPARE(f.prompts.kinds(), QStringList{"question"});
-        QVERIFY(f.w().image().ChannelUsed[0]);
-        QVERIFY(f.w().dataChanged());
-        // Yes with no file name shows the save dialog; cancelling it still lets New go on.
-        f.prompts.answers = {UserPrompts::Answer::Yes};
-        f.w().action(QStringLiteral("tb_新規作成"))->trigger();
-        QCOMPARE(f.prompts.kinds(), (QStringList{"question", "question", "save"}));
-        QVERIFY(!f.w().image().ChannelUsed[0]);
-        QVERIFY(!f.w().dataChanged());
-        // Cancel keeps the window; Yes saves before it closes.
-        editChannel(f, 9, 7000000);
-        f.prompts.shown.clear();
-        QVERIFY(!f.w().close());
-        QCOMPARE(f.prompts.kinds(), QStringList{"question"});
-        QVERIFY(f.w().isVisible());
-        const QString path = f.path(QStringLiteral("onclose.M40"));
-        f.prompts.answers = {UserPrompts::Answer::Yes};
-        f.prompts.fileNames = {path};
-        QVERIFY(f.w().close());
-        QVERIFY(readFile(path).size() > 0);
     }
 
     void badFilesAreRefused() {
@@ -560,6 +556,60 @@ class TestMainWindow : public QObject {
         QVERIFY(recentEntries(f.w()).isEmpty());
         QVERIFY(!f.w().findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->menuAction()->isEnabled());
         QVERIFY(StoredRecentFiles().isEmpty());
+        // A list written in the settings file by hand: eleven names, one twice, one no name at all
+        QVariantList stored;
+        for (int i = 1; i <= 10; ++i)
+            stored << QByteArray("/r/") + QByteArray::number(i);
+        stored.insert(1, QByteArray("/r/1"));
+        stored.insert(2, QVariant(7));
+        QCOMPARE(RecentFiles::fromStored(stored).names(),
+                 (QStringList{"/r/1", "/r/2", "/r/3", "/r/4", "/r/5", "/r/6", "/r/7", "/r/8"}));
+    }
+
+    // The list's rules: newest first, each file once, at most eight.
+    void recentFilesListRules_data() {
+        QTest::addColumn<QStringList>("steps"); // "+name" adds, "-name" removes
+        QTest::addColumn<QStringList>("expected");
+        QStringList nine;
+        for (int i = 1; i <= 9; ++i)
+            nine << QStringLiteral("+/r/%1.M40").arg(i);
+        QTest::newRow("newest first")
+            << QStringList{"+/r/a.M40", "+/r/b.M40"} << QStringList{"/r/b.M40", "/r/a.M40"};
+        QTest::newRow("opened again moves up, once")
+            << QStringList{"+/r/a.M40", "+/r/b.M40", "+/r/c.M40", "+/r/a.M40"}
+            << QStringList{"/r/a.M40", "/r/c.M40", "/r/b.M40"};
+        QTest::newRow("another spelling of one path")
+            << QStringList{"+/r/a.M40", "+/r/x/../a.M40", "+/r//b.M40", "+/r/./b.M40"}
+            << QStringList{"/r/./b.M40", "/r/x/../a.M40"};
+        QTest::newRow("nine: the oldest goes")
+            << nine << QStringList{"/r/9.M40", "/r/8.M40", "/r/7.M40", "/r/6.M40",
+                                   "/r/5.M40", "/r/4.M40", "/r/3.M40", "/r/2.M40"};
+        QTest::newRow("removed, and one not there")
+            << QStringList{"+/r/a.M40", "+/r/b.M40", "+/r/c.M40", "-/r/b.M40", "-/r/none.M40"}
+            << QStringList{"/r/c.M40", "/r/a.M40"};
+        QTest::newRow("empty name") << QStringList{"+/r/a.M40", "+"} << QStringList{"/r/a.M40"};
+#ifdef Q_OS_WIN
+        QTest::newRow("letter case") << QStringList{"+C:/r/a.M40", "+c:\\R\\A.m40"}
+                                     << QStringList{"c:\\R\\A.m40"};
+#else
+        QTest::newRow("letter case: two files")
+            << QStringList{"+/r/a.M40", "+/r/A.M40"} << QStringList{"/r/A.M40", "/r/a.M40"};
+        // a Latin-1 name and the UTF-8 one that shows alike are two files
+        QTest::newRow("bytes: two files")
+            << QStringList{"+" + FileNameFromBytes("/r/lat\xe4.M40"), "+/r/lat\u00e4.M40"}
+            << QStringList{"/r/lat\u00e4.M40", FileNameFromBytes("/r/lat\xe4.M40")};
+#endif
+    }
+
+    void recentFilesListRules() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        RecentFiles files;
+        for (const QString &step : steps)
+            step.startsWith(QLatin1Char('+')) ? files.add(step.mid(1)) : files.remove(step.mid(1));
+        QCOMPARE(files.names(), expected);
+        // a list read back from the settings file keeps its order and its names
+        QCOMPARE(RecentFiles::fromStored(files.toStored()).names(), expected);
     }
 
     void droppedFiles_data() {
@@ -739,6 +789,184 @@ class TestMainWindow : public QObject {
 #endif
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!about->isVisible());
+    }
+    // The backup a read makes of unsaved work stays named in the status bar after the read's own message,
+    // whole in the tooltip, shortened in the middle only, with a button that opens its folder.
+    void theKeptFileStaysNamedInTheStatusBar_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("en") << int(UiLanguage::English) << "Unsaved work kept: ";
+        QTest::newRow("ja") << int(UiLanguage::Japanese) << "保存されていない作業の保管先: ";
+    }
+    void theKeptFileStaysNamedInTheStatusBar() {
+        QFETCH(int, language);
+        QFETCH(QString, sentence);
+        QTemporaryDir backups;
+        AppOptions options = BackupsIn(backups.path());
+        options.language = UiLanguage(language);
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        f.setPaced(false);
+        f.w().resize(f.w().minimumSizeHint()); // where room is shortest
+        QLabel *label = f.w().keptWorkNotice()->label();
+        QVERIFY(!label->isVisible());
+        editBankA(f);
+        f.w().action(QStringLiteral("mnuReMem"))->trigger();
+        QVERIFY(f.waitIdle(60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QVERIFY(!f.w().statusText().isEmpty()); // the read's own message is there too
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->toolTip(), QDir::toNativeSeparators(saved.first()));
+        const QString name = QFileInfo(saved.first()).fileName();
+        const QString text = label->text();
+        QVERIFY2(text.startsWith(sentence), qPrintable(text));
+        const QStringList parts = text.mid(sentence.size()).split(QChar(0x2026));
+        QVERIFY2(parts.size() == 1 ? parts[0] == name
+                                   : parts.size() == 2 && !parts[0].isEmpty() && !parts[1].isEmpty() &&
+                                         name.startsWith(parts[0]) && name.endsWith(parts[1]),
+                 qPrintable(text));
+        // The whole text shows, inside the status bar.
+        QTRY_VERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(f.w().statusBar()->rect().contains(label->geometry()));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        f.w().keptWorkNotice()->openFolderAction()->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened.toLocalFile(), QDir(backups.path()).absolutePath());
+    }
+
+    // Each command that replaces data no file holds keeps them first, with no question: after an export
+    // (nothing is unsaved, yet no clone file holds the edit), and after a No that held only for an Open
+    // cancelled in its file dialog (that Open leaves nothing behind).
+    void replacingUnkeptDataKeepsItFirst_data() {
+        QTest::addColumn<QString>("command"); // "" for closing the window
+        QTest::addColumn<bool>("afterNo");
+        QTest::newRow("new") << "mnuFileNew" << false;
+        QTest::newRow("open") << "mnuFileOpen" << false;
+        QTest::newRow("read") << "mnuReMem" << false;
+        QTest::newRow("import") << "mnuImport" << false;
+        QTest::newRow("close") << "" << false;
+        QTest::newRow("read after a No") << "mnuReMem" << true;
+        QTest::newRow("import after a No") << "mnuImport" << true;
+    }
+    void replacingUnkeptDataKeepsItFirst() {
+        QFETCH(QString, command);
+        QFETCH(bool, afterNo);
+        QTemporaryDir backups;
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        f.setPaced(false); // a read here only replaces the data
+        const QString file = f.path(QStringLiteral("a.M40"));
+        if (afterNo) {
+            editBankA(f);
+            const CloneImage before = f.w().image();
+            f.prompts.answers = {UserPrompts::Answer::No};
+            f.w().action(QStringLiteral("mnuFileOpen"))->trigger(); // Escape in the file dialog
+            QCOMPARE(f.prompts.kinds(), (QStringList{"question", "open"}));
+            QCOMPARE(f.w().image(), before);
+            QVERIFY(unsavedBackups(backups.path()).isEmpty());
+        } else {
+            f.prompts.fileNames = {file};
+            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+            QVERIFY(QFileInfo::exists(file));
+            editBankA(f);
+            f.prompts.choices = {0}; // the original layout: channels 0 to 199 and the VFOs only
+            f.prompts.fileNames = {f.path(QStringLiteral("list.csv"))};
+            f.w().action(QStringLiteral("mnuExport"))->trigger();
+            QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
+            QVERIFY(!f.w().dataChanged()); // no question comes
+        }
+        const CloneImage edited = f.w().image();
+        f.prompts.shown.clear();
+        f.prompts.fileNames = {file};
+        if (command == QStringLiteral("mnuImport")) {
+            QVERIFY(writeFile(f.path(QStringLiteral("b.csv")), "\"MODEL\",\"BANK\"\r\n"));
+            f.prompts.fileNames = {f.path(QStringLiteral("b.csv"))};
+        }
+        if (command.isEmpty())
+            QVERIFY(f.w().close());
+        else
+            f.w().action(command)->trigger();
+        QVERIFY(f.waitIdle(60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
+        QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question")));
+        // what the next start names
+        if (command.isEmpty())
+            QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
+    }
+
+    // The save question at New and at close: Cancel ends the command; No gives the edits up; Yes saves them,
+    // through the save dialog while no file is named, and when that is cancelled too, the command goes on
+    // and the edits are kept in a backup of unsaved work. Data a file holds or given up need no backup.
+    void saveQuestionAndBackups_data() {
+        QTest::addColumn<QString>("command"); // "" for closing the window
+        QTest::addColumn<int>("before");      // 0: nothing made, 1: an edit, 2: an edit saved
+        QTest::addColumn<int>("answer");      // to the save question
+        QTest::addColumn<QString>("saveAs");  // the name given in the save dialog; "" cancels it
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<int>("kept"); // backups of unsaved work
+        const int c = int(UserPrompts::Answer::Cancel), n = int(UserPrompts::Answer::No),
+                  y = int(UserPrompts::Answer::Yes);
+        const QStringList none, q{"question"}, qs{"question", "save"};
+        QTest::newRow("close: nothing made") << "" << 0 << c << "" << none << true << 0;
+        QTest::newRow("close: the file holds it") << "" << 2 << c << "" << none << true << 0;
+        QTest::newRow("close: No") << "" << 1 << n << "" << q << true << 0;
+        QTest::newRow("close: Cancel") << "" << 1 << c << "" << q << false << 0;
+        QTest::newRow("close: Yes saves") << "" << 1 << y << "yes.M40" << qs << true << 0;
+        QTest::newRow("close: Yes, no name") << "" << 1 << y << "" << qs << true << 1;
+        QTest::newRow("New: Cancel") << "mnuFileNew" << 1 << c << "" << q << false << 0;
+        QTest::newRow("New button: Yes, no name") << "tb_新規作成" << 1 << y << "" << qs << true << 1;
+    }
+    void saveQuestionAndBackups() {
+        QFETCH(QString, command);
+        QFETCH(int, before);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, goesOn);
+        QFETCH(int, kept);
+        QTemporaryDir backups;
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        if (before > 0) editBankA(f);
+        f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+        if (before > 1) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        f.prompts.shown.clear();
+        f.prompts.fileNames = saveAs.isEmpty() ? QStringList() : QStringList{f.path(saveAs)};
+        f.prompts.answers = {UserPrompts::Answer(answer)};
+        if (command.isEmpty())
+            QCOMPARE(f.w().close(), goesOn);
+        else
+            f.w().action(command)->trigger();
+        QCOMPARE(f.prompts.kinds(), shown);
+        QCOMPARE(unsavedBackups(backups.path()).size(), kept);
+        QCOMPARE(f.w().isVisible() && f.w().image().ChannelUsed[200], before > 0 && !goesOn);
+        if (!command.isEmpty()) QCOMPARE(f.w().dataChanged(), !goesOn);
+        CloneImage back;
+        if (!saveAs.isEmpty()) QVERIFY(LoadCloneFile(f.path(saveAs), back).status == FileStatus::Ok);
+        QCOMPARE(back.ChannelUsed[200], !saveAs.isEmpty());
+    }
+
+    void unsavedBackupsCountAmongTheKeptOnes() {
+        QTemporaryDir backups;
+        CloneImage image;
+        ClearTables(image);
+        const QDateTime t0(QDate(2026, 1, 1), QTime(10, 0));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(SaveBackup(image, backups.path(), t0.addSecs(i), 3).ok);
+        const BackupResult unsaved = SaveUnsavedWorkBackup(image, backups.path(), t0.addSecs(10), 3);
+        QVERIFY(unsaved.ok);
+        QCOMPARE(QFileInfo(unsaved.path).fileName(),
+                 QStringLiteral("KT-M40 2026-01-01 10-00-10 unsaved.M40"));
+        const QStringList all = ListBackups(backups.path());
+        QCOMPARE(all.size(), 3); // the oldest went
+        QCOMPARE(all.last(), unsaved.path);
+        QVERIFY(QFileInfo(all.first()).fileName().endsWith(QStringLiteral("10-00-01.M40")));
     }
 };
 
