@@ -1,13 +1,10 @@
 // The main window's start-up, File commands with the save question, the recent files, the port file, the
-// COM Port Setup dialog with Find the radio, the about box, the menus in both languages, the geometry
-// written at exit, and nothing lost: data no clone file holds are kept in a backup marked as unsaved work
-// before the window throws them away without a question, and the next start names that file.
+// COM Port Setup dialog with Find the radio, the about box, the geometry written at exit, and nothing lost:
+// data no clone file holds are kept in a backup marked as unsaved work before the window throws them away
+// without a question, and the next start names that file.
 #include "MainWindowFixture.h"
-#include "app/DlgCom.h"
-#include "app/FrmAbout.h"
 #include "app/GridModels.h"
 #include "app/KeptWorkNotice.h"
-#include "app/UserPrompts.h"
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
@@ -28,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -38,7 +34,6 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 
 namespace {
@@ -159,39 +154,6 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.w().dataChanged());
         QVERIFY(f.w().close());
         QVERIFY(f.prompts.shown.isEmpty());
-    }
-
-    void menusInEnglishAndJapanese() {
-        MainWindowFixture en;
-        QVERIFY(en.load());
-        QStringList titles;
-        for (QAction *a : en.w().menuBar()->actions())
-            titles << a->text();
-        QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
-        QStringList items; // the File menu from Print Setup on
-        for (QAction *a : en.w().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
-            if (!a->isSeparator()) items << a->text();
-        QCOMPARE(items.mid(7, 4),
-                 (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
-        QCOMPARE(en.w().action(QStringLiteral("mnuFileNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(en.w().action(QStringLiteral("mnuFilePrint"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_P));
-
-        AppOptions options;
-        options.language = UiLanguage::Japanese;
-        MainWindowFixture ja(options);
-        QVERIFY(ja.load());
-        QCOMPARE(ja.w().menuBar()->actions().first()->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFileExit"))->text(), QStringLiteral("終了(&X)"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuWrAll"))->text(), QStringLiteral("すべて(&A)"));
-        QCOMPARE(ja.w().action(QStringLiteral("tb_開く"))->toolTip(), QStringLiteral("開く"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePageSetup"))->text(),
-                 QStringLiteral("ﾍﾟｰｼﾞ設定(&U)..."));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrintPreview"))->text(),
-                 QStringLiteral("印刷プレビュー(&V)..."));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrint"))->text(), QStringLiteral("印刷(&P)..."));
     }
 
     void saveThenOpenRestoresEverything() {
