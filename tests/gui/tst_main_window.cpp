@@ -752,72 +752,35 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!about->isVisible());
     }
-    // The backup a read makes of unsaved work stays named in the status bar after the read's own message,
-    // whole in the tooltip, shortened in the middle only, with a button that opens its folder.
-    void theKeptFileStaysNamedInTheStatusBar_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("en") << int(UiLanguage::English) << "Unsaved work kept: ";
-        QTest::newRow("ja") << int(UiLanguage::Japanese) << "保存されていない作業の保管先: ";
-    }
-    void theKeptFileStaysNamedInTheStatusBar() {
-        QFETCH(int, language);
-        QFETCH(QString, sentence);
-        QTemporaryDir backups;
-        AppOptions options = BackupsIn(backups.path());
-        options.language = UiLanguage(language);
-        MainWindowFixture f(options);
-        QVERIFY(f.load());
-        f.setPaced(false);
-        f.w().resize(f.w().minimumSizeHint()); // where room is shortest
-        QLabel *label = f.w().keptWorkNotice()->label();
-        QVERIFY(!label->isVisible());
-        editBankA(f);
-        f.w().action(QStringLiteral("mnuReMem"))->trigger();
-        QVERIFY(f.waitIdle(60000));
-        const QStringList saved = unsavedBackups(backups.path());
-        QCOMPARE(saved.size(), 1);
-        QVERIFY(!f.w().statusText().isEmpty()); // the read's own message is there too
-        QVERIFY(label->isVisible());
-        QCOMPARE(label->toolTip(), QDir::toNativeSeparators(saved.first()));
-        const QString name = QFileInfo(saved.first()).fileName();
-        const QString text = label->text();
-        QVERIFY2(text.startsWith(sentence), qPrintable(text));
-        const QStringList parts = text.mid(sentence.size()).split(QChar(0x2026));
-        QVERIFY2(parts.size() == 1 ? parts[0] == name
-                                   : parts.size() == 2 && !parts[0].isEmpty() && !parts[1].isEmpty() &&
-                                         name.startsWith(parts[0]) && name.endsWith(parts[1]),
-                 qPrintable(text));
-        // The whole text shows, inside the status bar.
-        QTRY_VERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
-        QVERIFY(f.w().statusBar()->rect().contains(label->geometry()));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-        f.w().keptWorkNotice()->openFolderAction()->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(m_opened.toLocalFile(), QDir(backups.path()).absolutePath());
-    }
-
     // Each command that replaces data no file holds keeps them first, with no question: after an export
     // (nothing is unsaved, yet no clone file holds the edit), and after a No that held only for an Open
-    // cancelled in its file dialog (that Open leaves nothing behind).
+    // cancelled in its file dialog (that Open leaves nothing behind). The backup stays named in the status
+    // bar after the command's own message, whole in the tooltip, shortened in the middle only, with a button
+    // that opens its folder.
     void replacingUnkeptDataKeepsItFirst_data() {
         QTest::addColumn<QString>("command"); // "" for closing the window
         QTest::addColumn<bool>("afterNo");
-        QTest::newRow("new") << "mnuFileNew" << false;
-        QTest::newRow("open") << "mnuFileOpen" << false;
-        QTest::newRow("read") << "mnuReMem" << false;
-        QTest::newRow("import") << "mnuImport" << false;
-        QTest::newRow("close") << "" << false;
-        QTest::newRow("read after a No") << "mnuReMem" << true;
-        QTest::newRow("import after a No") << "mnuImport" << true;
+        QTest::addColumn<QString>("sentence"); // the status bar's, in English or, when given, in Japanese
+        const QString en = QStringLiteral("Unsaved work kept: ");
+        QTest::newRow("new") << "mnuFileNew" << false << en;
+        QTest::newRow("open") << "mnuFileOpen" << false << en;
+        QTest::newRow("read") << "mnuReMem" << false << en;
+        QTest::newRow("import") << "mnuImport" << false << en;
+        QTest::newRow("close") << "" << false << en;
+        QTest::newRow("read after a No, ja") << "mnuReMem" << true << "保存されていない作業の保管先: ";
+        QTest::newRow("import after a No") << "mnuImport" << true << en;
     }
     void replacingUnkeptDataKeepsItFirst() {
         QFETCH(QString, command);
         QFETCH(bool, afterNo);
+        QFETCH(QString, sentence);
         QTemporaryDir backups;
-        MainWindowFixture f(BackupsIn(backups.path()));
+        AppOptions options = BackupsIn(backups.path());
+        options.language = sentence.startsWith(QLatin1Char('U')) ? UiLanguage::English : UiLanguage::Japanese;
+        MainWindowFixture f(options);
         QVERIFY(f.load());
-        f.setPaced(false); // a read here only replaces the data
+        f.setPaced(false);                     // a read here only replaces the data
+        f.w().resize(f.w().minimumSizeHint()); // where room is shortest
         const QString file = f.path(QStringLiteral("a.M40"));
         if (afterNo) {
             editBankA(f);
@@ -838,6 +801,8 @@ class TestMainWindow : public QObject {
             QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
             QVERIFY(!f.w().dataChanged()); // no question comes
         }
+        QLabel *label = f.w().keptWorkNotice()->label();
+        QVERIFY(!label->isVisible());
         const CloneImage edited = f.w().image();
         f.prompts.shown.clear();
         f.prompts.fileNames = {file};
@@ -856,9 +821,28 @@ class TestMainWindow : public QObject {
         QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
         QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
         QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question")));
-        // what the next start names
-        if (command.isEmpty())
+        if (command.isEmpty()) { // what the next start names
             QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
+            return;
+        }
+        if (command == QStringLiteral("mnuReMem")) QVERIFY(!f.w().statusText().isEmpty()); // the read's own
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->toolTip(), QDir::toNativeSeparators(saved.first()));
+        const QString name = QFileInfo(saved.first()).fileName();
+        const QString text = label->text();
+        QVERIFY2(text.startsWith(sentence), qPrintable(text));
+        const QStringList parts = text.mid(sentence.size()).split(QChar(0x2026));
+        QVERIFY2(parts.size() == 1 ? parts[0] == name
+                                   : parts.size() == 2 && !parts[0].isEmpty() && !parts[1].isEmpty() &&
+                                         name.startsWith(parts[0]) && name.endsWith(parts[1]),
+                 qPrintable(text));
+        // The whole text shows, inside the status bar.
+        QTRY_VERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(f.w().statusBar()->rect().contains(label->geometry()));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        f.w().keptWorkNotice()->openFolderAction()->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened.toLocalFile(), QDir(backups.path()).absolutePath());
     }
 
     // The save question at New and at close: Cancel ends the command; No gives the edits up; Yes saves them,
