@@ -207,8 +207,7 @@ class TestMainWindow : public QObject {
         MainWindowFixture f;
         QVERIFY(f.load());
         const QString good = f.path(QStringLiteral("good.M40"));
-        CloneImage image;
-        NewImage(image);
+        CloneImage image = NewCloneImage();
         QVERIFY(SaveCloneFile(good, image) == FileStatus::Ok);
         QByteArray bytes = readFile(good);
 
@@ -243,9 +242,7 @@ class TestMainWindow : public QObject {
     void startupFileOpensAfterTheDefaults() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("start.M40"));
-        CloneImage image;
-        image.Variant = VariantT;
-        NewImage(image);
+        CloneImage image = NewCloneImage(VariantT);
         image.ChannelTable[5].field[FieldFrequency] = {QStringLiteral("3.550.000"), 3550000};
         image.ChannelTable[5].field[FieldMode] = {QStringLiteral("CWU"), 2};
         image.ChannelUsed[5] = true;
@@ -609,8 +606,7 @@ class TestMainWindow : public QObject {
         QVERIFY(f.load());
         const QString path = f.dir.path() + QLatin1Char('/') + name;
         if (contents == "clone") {
-            CloneImage image;
-            NewImage(image);
+            CloneImage image = NewCloneImage();
             image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("3.550.000"), 3550000};
             image.ChannelUsed[7] = true;
             QVERIFY(SaveCloneFile(path, image) == FileStatus::Ok);
