@@ -300,69 +300,28 @@ class TestAccessibility : public QObject {
         QCOMPARE(f.w().statusText(), QStringLiteral("3 records differed, 3 written, all verified"));
     }
 
-    void everyTextStatusAndMessageFollowsJapanese() {
-        AppOptions options;
-        options.language = UiLanguage::Japanese;
-        MainWindowFixture f(BackupsIn(backups.path(), options));
-        QVERIFY(f.load());
-        QStringList labels, found;
-        for (const SettingsList &l : SettingsLists())
-            labels << l.label;
-        f.eachWindow([&](QWidget *w) { found += englishTexts(w, labels); });
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
-        // Delete's question keeps its fixed text and says in Japanese that Undo takes the step back.
-        f.w().tabs()->setCurrentIndex(1);
-        QTest::mouseClick(f.memory()->cmbDelete, Qt::LeftButton); // no answer scripted: cancelled
-        const QString question = f.prompts.lastText();
-        QVERIFY2(question.startsWith(QStringLiteral("Delete cannot be undone.\r\n")), qPrintable(question));
-        QVERIFY2(question.endsWith(QStringLiteral("で取り消せます。")), qPrintable(question));
-        // The status line after a read, and a message's detail.
-        QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
-        QVERIFY(WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));
-        QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
-                 qPrintable(f.w().statusText()));
-        // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
-        const QString bad = f.path(QStringLiteral("bad.M40"));
-        QVERIFY(writeFile(bad, "short\r\n"));
-        QVERIFY(!f.w().files()->openCloneFile(bad));
-        QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
-        const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
-        QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
-    }
-
     // In every language the items of one menu (and the menu bar's titles) each have a letter of their own;
-    // the texts come from the translations built into the program (English comes back after Japanese);
-    // English and Japanese show the original program's texts, German its own words.
-    void menusInEveryLanguage_data() {
+    // the texts come from the translations built into the program; English and Japanese show the original
+    // program's texts, German its own words. Under Japanese no text of any window or dialog speaks English
+    // unless it is one of the fixed ones.
+    void menusAndTextsInEveryLanguage_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("exit");
-        QTest::newRow("en") << "en"
-                            << "File(&F)"
-                            << "Exit(&X)...";
-        QTest::newRow("ja") << "ja"
-                            << "ﾌｧｲﾙ(&F)"
-                            << "終了(&X)";
-        QTest::newRow("de") << "de"
-                            << "&Datei"
-                            << "&Beenden";
-        QTest::newRow("fr") << "fr"
-                            << "&Fichier"
-                            << "&Quitter";
-        QTest::newRow("es") << "es"
-                            << "&Archivo"
-                            << "&Salir";
-        QTest::newRow("it") << "it"
-                            << "&File"
-                            << "&Esci";
+        const char *const rows[][3] = {{"ja", "ﾌｧｲﾙ(&F)", "終了(&X)"}, {"de", "&Datei", "&Beenden"},
+                                       {"fr", "&Fichier", "&Quitter"}, {"es", "&Archivo", "&Salir"},
+                                       {"it", "&File", "&Esci"},       {"en", "File(&F)", "Exit(&X)..."}};
+        for (const auto &[code, file, exit] : rows) // English last: it comes back after the others
+            QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(file)
+                                << QString::fromUtf8(exit);
     }
-    void menusInEveryLanguage() {
+    void menusAndTextsInEveryLanguage() {
         QFETCH(QString, code);
         QFETCH(QString, file);
         QFETCH(QString, exit);
         AppOptions options;
         options.language = LanguageFromCode(code).value();
-        MainWindowFixture f(options);
+        MainWindowFixture f(BackupsIn(backups.path(), options));
         QVERIFY(f.load());
         FrmMain &w = f.w();
         QList<QList<QAction *>> groups = {w.menuBar()->actions()};
@@ -411,6 +370,32 @@ class TestAccessibility : public QObject {
                 {"mnuFilePrint", "印刷(&P)..."}};
             for (const auto &[name, text] : texts)
                 QCOMPARE(w.action(QLatin1String(name))->text(), QString::fromUtf8(text));
+            // every text of every window and dialog, a question, the status after a read, a message's detail
+            QStringList labels, found;
+            for (const SettingsList &l : SettingsLists())
+                labels << l.label;
+            f.eachWindow([&](QWidget *shown) { found += englishTexts(shown, labels); });
+            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+            // Delete's question keeps its fixed text and says in Japanese that Undo takes the step back.
+            f.w().tabs()->setCurrentIndex(1);
+            QTest::mouseClick(f.memory()->cmbDelete, Qt::LeftButton); // no answer scripted: cancelled
+            const QString question = f.prompts.lastText();
+            QVERIFY2(question.startsWith(QStringLiteral("Delete cannot be undone.\r\n")),
+                     qPrintable(question));
+            QVERIFY2(question.endsWith(QStringLiteral("で取り消せます。")), qPrintable(question));
+            // The status line after a read, and a message's detail.
+            QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+            QVERIFY(
+                WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));
+            QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
+                     qPrintable(f.w().statusText()));
+            // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
+            const QString bad = f.path(QStringLiteral("bad.M40"));
+            QVERIFY(writeFile(bad, "short\r\n"));
+            QVERIFY(!f.w().files()->openCloneFile(bad));
+            QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
+            const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
+            QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
         } else if (code == QLatin1String("de")) { // the grids, pages and edit dialog; the table keeps English
             QCOMPARE(f.settings()->vfoModel->index(0, FieldAGC).data().toString(), QStringLiteral("Langsam"));
             QCOMPARE(f.w().image().VfoTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
