@@ -91,10 +91,6 @@ void menuKey(char key) {
     QTest::keyClick(menu, key);
 }
 
-QString recordHex(const QString &record, int from, int count) {
-    return record.mid(2 * from, 2 * count);
-}
-
 // The texts that are the same in both languages.
 const QStringList FixedTexts =
     QStringLiteral(
@@ -295,7 +291,7 @@ class TestAccessibility : public QObject {
         QVERIFY(f.waitIdle());
         QVERIFY2(f.prompts.shown.size() == 1, qPrintable(f.prompts.lastText())); // the save dialog only
         QCOMPARE(f.radio->block(0x0600 + 0x20 * 2), edited);
-        QCOMPARE(recordHex(f.radio->block(0x0600 + 0x20 * 4), 4, 1), QStringLiteral("01"));
+        QCOMPARE(f.radio->block(0x0600 + 0x20 * 4).mid(2 * 4, 2), QStringLiteral("01")); // byte 4: power low
         QCOMPARE(f.radio->block(0x0600 + 0x20 * 5), untouched);
         QCOMPARE(f.w().statusText(), QStringLiteral("3 records differed, 3 written, all verified"));
     }
