@@ -2,8 +2,13 @@
 // A loaded main window on the virtual radio, with its prompts scripted and its files in a temporary folder.
 #include "ScriptedPrompts.h"
 #include "app/CsvCommands.h"
+#include "app/DlgCom.h"
+#include "app/DlgFind.h"
+#include "app/DlgModify.h"
+#include "app/DlgSetField.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
+#include "app/FrmAbout.h"
 #include "app/FrmMain.h"
 #include "app/ListCommands.h"
 #include "app/MemoryPage.h"
@@ -14,8 +19,10 @@
 #include "link/VirtualRadioLink.h"
 #include "support/EventWait.h"
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 // Options whose backups go to folder.
@@ -76,6 +83,31 @@ struct MainWindowFixture {
     bool runTransfer(const char *action, int ms = 60000) {
         window->action(QLatin1String(action))->trigger();
         return WaitUntil([this] { return window->transferRunning(); }, 5000) && waitIdle(ms);
+    }
+
+    // Hands look the main window on each of its pages, then each dialog, shown, and closes the dialog again.
+    void eachWindow(const std::function<void(QWidget *)> &look) {
+        for (int tab = 0; tab < 2; ++tab) {
+            window->tabs()->setCurrentIndex(tab);
+            look(window.get());
+        }
+        EditCommands *edit = window->editing();
+        const auto shown = [&look](QDialog *dialog) {
+            look(dialog);
+            dialog->reject();
+        };
+        edit->openEditor(EditSource::Memory, 0);
+        shown(edit->modifyDialog());
+        edit->openEditor(EditSource::Vfo, 1);
+        shown(edit->modifyDialog());
+        window->mnuToolsOptions_Click();
+        shown(window->comDialog());
+        edit->mnuEditSetField_Click();
+        shown(edit->setFieldDialog());
+        edit->mnuEditFind_Click();
+        shown(edit->findDialog());
+        window->mnuHelpAbout_Click();
+        shown(window->aboutBox());
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }

@@ -1,45 +1,34 @@
 // Every radio owner can use the window: a screen reader finds a name on every control of every window and
 // dialog; the main work is done with the keyboard alone; Tab goes through each dialog in the order the eye
-// reads it.
+// reads it; no two items of a menu share an access letter in any language; and every text follows the
+// language the window runs in: under Japanese, a text in plain English letters is only one of the fixed
+// texts that stay as they are in both languages (the grid captions, the page buttons, the edit dialog's
+// labels, the message titles...).
 #include "MainWindowFixture.h"
-#include "app/DlgCom.h"
-#include "app/DlgFind.h"
-#include "app/DlgModify.h"
-#include "app/DlgSetField.h"
-#include "app/FrmAbout.h"
-#include "files/CloneFile.h"
+#include "app/GridModels.h"
+#include "channels/ChannelRecord.h"
+#include "image/SettingsLists.h"
 #include "support/TestFiles.h"
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
-#include <QTabWidget>
 #include <QTableView>
 
 namespace {
 // The roles of controls that take input or show a value.
-bool interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Table:
-    case QAccessible::List:
-    case QAccessible::Tree:
-    case QAccessible::PageTab:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-        return true;
-    default:
-        return false;
-    }
-}
+const QSet<QAccessible::Role> Interactive = {
+    QAccessible::PushButton,    QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+    QAccessible::EditableText,  QAccessible::SpinBox,  QAccessible::Table,       QAccessible::List,
+    QAccessible::Tree,          QAccessible::PageTab,  QAccessible::MenuItem,    QAccessible::ButtonMenu,
+    QAccessible::ButtonDropDown};
 
 // What names a control for a screen reader: its name, or the label it is labelled by (a combo box's name
 // on this platform is its value; its label comes as the relation, from the label's buddy).
@@ -49,18 +38,18 @@ QString labelOf(QAccessibleInterface *iface) {
     return iface->text(QAccessible::Name);
 }
 
-// The shown controls under an interface: those a screen reader would find without a name, and the names of
-// all it looked at. A grid's cells are looked at on their own.
+// The shown controls under an interface: those a screen reader would find without a name, and what names
+// each it looked at, by objectName. A grid's cells are looked at on their own.
 struct Walk {
     QStringList unnamed;
-    QSet<QString> seen;
+    QMap<QString, QString> named;
 
     void under(QAccessibleInterface *iface, const QString &path) {
         if (!iface || !iface->isValid() || iface->state().invisible) return;
         const QString name = iface->object() ? iface->object()->objectName() : QString();
         const QString here = path + QLatin1Char('/') + name;
-        if (interactive(iface->role())) {
-            seen << name;
+        if (Interactive.contains(iface->role())) {
+            named[name] = labelOf(iface);
             if (labelOf(iface).trimmed().isEmpty())
                 unnamed << here + QStringLiteral(" (role %1)").arg(int(iface->role()));
         }
@@ -102,8 +91,57 @@ void menuKey(char key) {
     QTest::keyClick(menu, key);
 }
 
-QString recordHex(const QString &record, int from, int count) {
-    return record.mid(2 * from, 2 * count);
+// The texts that are the same in both languages.
+const QStringList FixedTexts =
+    QStringLiteral(
+        "Settings|Memory|Settings 1|Memorys|Read Memory|Write Memory|Insert|Delete|Clear|Clear All|"
+        "Up|Down|Read Settings|Write Settings|Auto Select|KT-M40J|KTM-40T|KT-M40E|KT-M40A|Modify |"
+        "Frequency|M|K|Hz|Name|Skip|Mode|RF Gain|AGC|Power|Filter|Noise Blanker|Tone|"
+        "Split Frequency|OK|Cancel|VFO A|VFO B|Memory A|Memory B|COM Port Setup|"
+        "About Korvan Clone Utility|Korvan KT-M40 Clone Utility|Version 0.10.00 Beta|"
+        // View > Language names each language in itself, whatever the window speaks
+        "English|Deutsch|Italiano")
+        .split(QLatin1Char('|'));
+
+bool speaksEnglish(const QString &text) {
+    static const QRegularExpression fixedPattern(QStringLiteral("^(CH\\d+|P[12]|COM\\s*\\d+)$"));
+    QString t = text;
+    t.remove(QLatin1Char('&'));
+    bool letters = false;
+    for (const QChar c : t) {
+        if (c.unicode() > 127) return false; // written in Japanese
+        letters = letters || c.isLetter();
+    }
+    return letters && !FixedTexts.contains(text) && !fixedPattern.match(text).hasMatch();
+}
+
+// The texts of a window and all its widgets and actions that speak English.
+QStringList englishTexts(QWidget *window, const QStringList &settingsLabels) {
+    QStringList found;
+    auto check = [&](const QString &where, const QString &text) {
+        if (speaksEnglish(text) && !settingsLabels.contains(text)) found << where + ": " + text;
+    };
+    check(window->objectName() + " title", window->windowTitle());
+    for (QLabel *l : window->findChildren<QLabel *>())
+        check(l->objectName(), l->text());
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        check(b->objectName(), b->text());
+        check(b->objectName() + " tip", b->toolTip());
+    }
+    for (QGroupBox *g : window->findChildren<QGroupBox *>())
+        check(g->objectName(), g->title());
+    for (QTabWidget *t : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < t->count(); ++i)
+            check("tab", t->tabText(i));
+    for (QMenu *m : window->findChildren<QMenu *>())
+        check(m->objectName(), m->title());
+    for (QAction *a : window->findChildren<QAction *>()) {
+        if (a->isSeparator()) continue;
+        check(a->objectName(), a->text());
+        if (a->toolTip() != QString(a->text()).remove(QLatin1Char('&')))
+            check(a->objectName() + " tip", a->toolTip());
+    }
+    return found;
 }
 } // namespace
 
@@ -122,52 +160,28 @@ class TestAccessibility : public QObject {
         MainWindowFixture f(BackupsIn(backups.path()));
         QVERIFY(f.load());
         Walk walk;
-        for (int tab = 0; tab < 2; ++tab) {
-            f.w().tabs()->setCurrentIndex(tab);
-            walk.window(&f.w());
-        }
-        EditCommands *edit = f.w().editing();
-        edit->openEditor(EditSource::Memory, 0);
-        walk.window(edit->modifyDialog());
-        edit->modifyDialog()->reject();
-        edit->openEditor(EditSource::Vfo, 0);
-        walk.window(edit->modifyDialog());
-        edit->modifyDialog()->reject();
-        f.w().mnuToolsOptions_Click();
-        walk.window(f.w().comDialog());
-        f.w().comDialog()->reject();
-        edit->mnuEditSetField_Click();
-        walk.window(edit->setFieldDialog());
-        edit->setFieldDialog()->reject();
-        edit->mnuEditFind_Click();
-        walk.window(edit->findDialog());
-        edit->findDialog()->close();
-        f.w().mnuHelpAbout_Click();
-        walk.window(f.w().aboutBox());
-        f.w().aboutBox()->hide();
+        f.eachWindow([&walk](QWidget *w) { walk.window(w); });
         QVERIFY2(walk.unnamed.isEmpty(), qPrintable(walk.unnamed.join(QLatin1Char('\n'))));
-        // the walk reached every kind: grids, lists, boxes, a spin box, a check box, options, buttons
-        for (const char *name :
-             {"MSFlexGrid1", "MSFlexGrid2", "cmbKeyLock", "cmbOtherPort", "txtFreq3", "txtFind", "cmbRetries",
-              "chkSkip", "opbModel0", "opbCom0", "cmbValue", "cmdFindNext"})
-            QVERIFY2(walk.seen.contains(QLatin1String(name)), name);
-    }
+        // the walk reached every kind: grids, lists, boxes, a spin box, a check box, options, buttons; a list
+        // is named by its label, the edit dialog's frequency boxes by their unit
+        for (const char *name : {"MSFlexGrid1", "MSFlexGrid2", "cmbOtherPort", "txtFind", "cmbRetries",
+                                 "chkSkip", "opbModel0", "opbCom0", "cmbValue", "cmdFindNext"})
+            QVERIFY2(walk.named.contains(QLatin1String(name)), name);
+        const QMap<QString, QString> labels = {
+            {"cmbKeyLock", "Key Lock"}, {"txtFreq", "MHz"},  {"txtFreq2", "kHz"},   {"txtFreq3", "Hz"},
+            {"txtSP3", "Hz"},           {"txtName", "Name"}, {"cmbGain", "RF Gain"}};
+        for (auto it = labels.cbegin(); it != labels.cend(); ++it)
+            QCOMPARE(walk.named.value(it.key()), it.value());
 
-    void listsCellsAndBoxesSayWhatTheyAre() {
-        MainWindowFixture f(BackupsIn(backups.path()));
-        QVERIFY(f.load());
-        // A settings list: its label as the name, the setting with its value as the description.
+        // A settings list says the setting with its value as its description.
         QComboBox *keyLock = f.w().findChild<QComboBox *>(QStringLiteral("cmbKeyLock"));
-        QVERIFY(keyLock);
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(keyLock);
         keyLock->setCurrentIndex(0);
-        QCOMPARE(labelOf(list), QStringLiteral("Key Lock"));
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Off"));
         QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Key Lock: Off"));
         keyLock->setCurrentIndex(1);
         QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Key Lock: Dial Lock"));
         // The memory grid's cells: row label and column, then what the cell shows.
-        f.w().tabs()->setCurrentIndex(1);
         QAccessibleTableInterface *grid =
             QAccessible::queryAccessibleInterface(f.memory()->MSFlexGrid1)->tableInterface();
         QVERIFY(grid);
@@ -175,61 +189,30 @@ class TestAccessibility : public QObject {
         f.w().image().ChannelTable[210].field[FieldAGC].text = QStringLiteral("Slow");
         QCOMPARE(grid->cellAt(210, FieldAGC)->text(QAccessible::Name), QStringLiteral("A 10, AGC: Slow"));
         QCOMPARE(grid->cellAt(400, FieldName)->text(QAccessible::Name), QStringLiteral("A-P1, Name"));
-        // The edit dialog's frequency boxes by their unit.
-        f.w().editing()->openEditor(EditSource::Memory, 0);
-        DlgModify *dialog = f.w().editing()->modifyDialog();
-        QStringList names;
-        for (const char *box : {"txtFreq", "txtFreq2", "txtFreq3", "txtSP3", "txtName", "cmbGain"})
-            names << labelOf(
-                QAccessible::queryAccessibleInterface(dialog->findChild<QWidget *>(QLatin1String(box))));
-        QCOMPARE(names, QStringList({"MHz", "kHz", "Hz", "Hz", "Name", "RF Gain"}));
-        dialog->reject();
     }
 
-    void tabFollowsTheLayout_data() {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QStringList>("order");
-        // Tab goes into the group of port options once, at its chosen one; the arrows go on within it, to
-        // Other port and the virtual radio as well.
-        QTest::newRow("COM Port Setup")
-            << "com" << QStringList{"opbCom0", "cmbOtherPort", "cmdFindRadio", "cmbRetries", "OKButton"};
-        QTest::newRow("Set Field") << "setField"
-                                   << QStringList{"cmbField", "cmbValue", "OKButton", "CancelButton"};
-        QTest::newRow("Find") << "find" << QStringList{"txtFind", "opbName", "cmdFindNext", "cmdClose"};
-        QTest::newRow("edit dialog") << "modify"
-                                     << QStringList{"txtFreq",     "txtFreq2",  "txtFreq3", "txtName",
-                                                    "chkSkip",     "cmbMode",   "cmbGain",  "cmbAGC",
-                                                    "cmbPower",    "cmbFilter", "cmbNB",    "cmbTone",
-                                                    "txtSP1",      "txtSP2",    "txtSP3",   "OKButton",
-                                                    "CancelButton"};
-    }
+    // Tab goes into the group of port options once, at its chosen one; the arrows go on within it, to Other
+    // port and the virtual radio as well. (The edit dialog's order: gui_tst_window's visual-order test.)
     void tabFollowsTheLayout() {
-        QFETCH(QString, dialog);
-        QFETCH(QStringList, order);
+        const QMap<QString, QStringList> orders = {
+            {"dlgCOM", {"opbCom0", "cmbOtherPort", "cmdFindRadio", "cmbRetries", "OKButton"}},
+            {"dlgSetField", {"cmbField", "cmbValue", "OKButton", "CancelButton"}},
+            {"dlgFind", {"txtFind", "opbName", "cmdFindNext", "cmdClose"}}};
         MainWindowFixture f(BackupsIn(backups.path()));
         QVERIFY(f.load());
-        EditCommands *edit = f.w().editing();
-        QWidget *shown = nullptr;
-        if (dialog == QLatin1String("com")) {
-            f.w().mnuToolsOptions_Click();
-            shown = f.w().comDialog();
-        } else if (dialog == QLatin1String("setField")) {
-            edit->mnuEditSetField_Click();
-            shown = edit->setFieldDialog();
-        } else if (dialog == QLatin1String("find")) {
-            edit->mnuEditFind_Click();
-            shown = edit->findDialog();
-        } else {
-            edit->openEditor(EditSource::Memory, 0);
-            shown = edit->modifyDialog();
-        }
-        QVERIFY(activate(shown));
-        shown->findChild<QWidget *>(order.first())->setFocus(Qt::TabFocusReason);
-        // a control that is off (Find the radio, on a computer without serial ports) takes no focus
-        order.removeIf(
-            [shown](const QString &name) { return !shown->findChild<QWidget *>(name)->isEnabled(); });
-        QCOMPARE(tabChain(shown), order);
-        shown->close();
+        QStringList walked;
+        f.eachWindow([&](QWidget *shown) {
+            QStringList order = orders.value(shown->objectName());
+            if (order.isEmpty()) return;
+            walked << shown->objectName();
+            QVERIFY(activate(shown));
+            shown->findChild<QWidget *>(order.first())->setFocus(Qt::TabFocusReason);
+            // a control that is off (Find the radio, on a computer without serial ports) takes no focus
+            order.removeIf(
+                [shown](const QString &name) { return !shown->findChild<QWidget *>(name)->isEnabled(); });
+            QCOMPARE(tabChain(shown), order);
+        });
+        QCOMPARE(walked.size(), orders.size());
     }
 
     void theMainWorkByKeyboardAlone() {
@@ -297,10 +280,7 @@ class TestAccessibility : public QObject {
         // Channel 2: used, USB, AGC slow, power low, 14,250,500 Hz, "KBD", its split frequency 7,074,000 Hz.
         const QString edited =
             QStringLiteral("800000010100000000000000000000000472D900443B3D0000000000D0F06B00");
-        QCOMPARE(lines[5 + 2], edited);
-        QCOMPARE(recordHex(lines[5 + 3], 4, 1), QStringLiteral("01"));
-        QCOMPARE(recordHex(lines[5 + 4], 4, 1), QStringLiteral("01"));
-        QCOMPARE(recordHex(lines[5 + 5], 4, 1), QStringLiteral("00"));
+        QCOMPARE(lines[5 + 2], edited); // rows 3 to 5: on the radio, after Write > Changes
 
         // Tool > Write > Changes: the radio holds the three edited channels, the others as they were.
         const QString untouched = f.radio->block(0x0600 + 0x20 * 5);
@@ -311,9 +291,120 @@ class TestAccessibility : public QObject {
         QVERIFY(f.waitIdle());
         QVERIFY2(f.prompts.shown.size() == 1, qPrintable(f.prompts.lastText())); // the save dialog only
         QCOMPARE(f.radio->block(0x0600 + 0x20 * 2), edited);
-        QCOMPARE(recordHex(f.radio->block(0x0600 + 0x20 * 4), 4, 1), QStringLiteral("01"));
+        QCOMPARE(f.radio->block(0x0600 + 0x20 * 4).mid(2 * 4, 2), QStringLiteral("01")); // byte 4: power low
         QCOMPARE(f.radio->block(0x0600 + 0x20 * 5), untouched);
         QCOMPARE(f.w().statusText(), QStringLiteral("3 records differed, 3 written, all verified"));
+    }
+
+    // In every language the items of one menu (and the menu bar's titles) each have a letter of their own;
+    // the texts come from the translations built into the program; English and Japanese show the original
+    // program's texts, German its own words. Under Japanese no text of any window or dialog speaks English
+    // unless it is one of the fixed ones.
+    void menusAndTextsInEveryLanguage_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("exit");
+        const char *const rows[][3] = {{"ja", "ﾌｧｲﾙ(&F)", "終了(&X)"}, {"de", "&Datei", "&Beenden"},
+                                       {"fr", "&Fichier", "&Quitter"}, {"es", "&Archivo", "&Salir"},
+                                       {"it", "&File", "&Esci"},       {"en", "File(&F)", "Exit(&X)..."}};
+        for (const auto &[code, file, exit] : rows) // English last: it comes back after the others
+            QTest::newRow(code) << QString::fromUtf8(code) << QString::fromUtf8(file)
+                                << QString::fromUtf8(exit);
+    }
+    void menusAndTextsInEveryLanguage() {
+        QFETCH(QString, code);
+        QFETCH(QString, file);
+        QFETCH(QString, exit);
+        AppOptions options;
+        options.language = LanguageFromCode(code).value();
+        MainWindowFixture f(BackupsIn(backups.path(), options));
+        QVERIFY(f.load());
+        FrmMain &w = f.w();
+        QList<QList<QAction *>> groups = {w.menuBar()->actions()};
+        for (QMenu *m : w.findChildren<QMenu *>())
+            groups << m->actions();
+        QStringList clashes;
+        for (const QList<QAction *> &group : groups) {
+            QMap<QString, QString> byKey;
+            for (QAction *a : group) {
+                const QString text = a->text();
+                static const QRegularExpression key(QStringLiteral("&([^&])"));
+                const QString letter = key.match(QString(text).replace(QLatin1String("&&"), QString()))
+                                           .captured(1)
+                                           .toCaseFolded();
+                if (a->isSeparator() || letter.isEmpty()) continue;
+                if (byKey.contains(letter)) clashes << byKey[letter] + QLatin1String(" / ") + text;
+                byKey[letter] = text;
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
+        QCOMPARE(w.menuBar()->actions().first()->text(), file);
+        QCOMPARE(w.action(QStringLiteral("mnuFileExit"))->text(), exit);
+        if (code == QLatin1String("en")) {
+            QStringList titles, items; // the File menu's from Print Setup on
+            for (QAction *a : w.menuBar()->actions())
+                titles << a->text();
+            QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
+            for (QAction *a : w.findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
+                if (!a->isSeparator()) items << a->text();
+            QCOMPARE(items.mid(7, 4), (QStringList{"Print Setup(&U)...", "Print Preview(&V)...",
+                                                   "Print(&P)...", "Exit(&X)..."}));
+            for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
+                QVERIFY(w.action(QLatin1String(name))->isEnabled());
+            QCOMPARE(w.action(QStringLiteral("mnuFileNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+            QCOMPARE(w.action(QStringLiteral("mnuFilePrint"))->shortcut(),
+                     QKeySequence(Qt::CTRL | Qt::Key_P));
+            // the Japanese walk's check finds the English texts
+            const QString found = englishTexts(&w, {}).join(QLatin1Char('\n'));
+            QVERIFY(found.contains(QStringLiteral("Verify")) && found.contains(QStringLiteral("File")));
+        } else if (code == QLatin1String("ja")) {
+            QCOMPARE(w.action(QStringLiteral("tb_開く"))->toolTip(), QStringLiteral("開く"));
+            const std::pair<const char *, const char *> texts[] = {
+                {"mnuWrAll", "すべて(&A)"},
+                {"mnuFilePageSetup", "ﾍﾟｰｼﾞ設定(&U)..."},
+                {"mnuFilePrintPreview", "印刷プレビュー(&V)..."},
+                {"mnuFilePrint", "印刷(&P)..."}};
+            for (const auto &[name, text] : texts)
+                QCOMPARE(w.action(QLatin1String(name))->text(), QString::fromUtf8(text));
+            // every text of every window and dialog, a question, the status after a read, a message's detail
+            QStringList labels, found;
+            for (const SettingsList &l : SettingsLists())
+                labels << l.label;
+            f.eachWindow([&](QWidget *shown) { found += englishTexts(shown, labels); });
+            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+            // Delete's question keeps its fixed text and says in Japanese that Undo takes the step back.
+            f.w().tabs()->setCurrentIndex(1);
+            QTest::mouseClick(f.memory()->cmbDelete, Qt::LeftButton); // no answer scripted: cancelled
+            const QString question = f.prompts.lastText();
+            QVERIFY2(question.startsWith(QStringLiteral("Delete cannot be undone.\r\n")),
+                     qPrintable(question));
+            QVERIFY2(question.endsWith(QStringLiteral("で取り消せます。")), qPrintable(question));
+            // The status line after a read, and a message's detail.
+            QTest::mouseClick(f.settings()->cmbRxData1, Qt::LeftButton);
+            QVERIFY(
+                WaitUntil([&f] { return !f.w().transferRunning() && !f.w().statusText().isEmpty(); }, 60000));
+            QVERIFY2(!speaksEnglish(f.w().statusText().section(QLatin1Char(':'), 0, 0)),
+                     qPrintable(f.w().statusText()));
+            // A clone file that cannot be read: the message title and text stay, the detail is Japanese.
+            const QString bad = f.path(QStringLiteral("bad.M40"));
+            QVERIFY(writeFile(bad, "short\r\n"));
+            QVERIFY(!f.w().files()->openCloneFile(bad));
+            QCOMPARE(f.prompts.shown.last().text, QStringLiteral("File Open Error"));
+            const QString detail = f.w().statusText().section(QStringLiteral(": "), 1);
+            QVERIFY2(!detail.isEmpty() && !speaksEnglish(detail), qPrintable(f.w().statusText()));
+        } else if (code == QLatin1String("de")) { // the grids, pages and edit dialog; the table keeps English
+            QCOMPARE(f.settings()->vfoModel->index(0, FieldAGC).data().toString(), QStringLiteral("Langsam"));
+            QCOMPARE(f.w().image().VfoTable[0].field[FieldAGC].text, QStringLiteral("Slow"));
+            QCOMPARE(f.settings()->findChild<QGroupBox *>()->title(), QStringLiteral("Einstellungen 1"));
+            QCOMPARE(f.memory()->cmbRxData->text(), QStringLiteral("Speicher lesen"));
+            f.w().editing()->openEditor(EditSource::Memory, 200);
+            auto *dialog = f.w().editing()->modifyDialog();
+            QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("cmbPower"))->itemText(0),
+                     QStringLiteral("Hoch"));
+            QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMode"))->text(),
+                     QStringLiteral("Speicher A"));
+            dialog->reject();
+        }
     }
 };
 

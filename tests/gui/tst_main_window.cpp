@@ -1,11 +1,12 @@
-// The main window's start-up, File commands with the save question, the port file, the COM Port Setup
-// dialog with Find the radio, the about box, the menus in both languages and the geometry written at exit.
+// The main window's start-up, File commands with the save question, the recent files, the port file, the
+// COM Port Setup dialog with Find the radio, the about box, the geometry written at exit, and nothing lost:
+// data no clone file holds are kept in a backup marked as unsaved work before the window throws them away
+// without a question, and the next start names that file.
 #include "MainWindowFixture.h"
-#include "app/DlgCom.h"
-#include "app/FrmAbout.h"
 #include "app/GridModels.h"
-#include "app/UserPrompts.h"
+#include "app/KeptWorkNotice.h"
 #include "channels/ChannelRecord.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/LocalName.h"
 #include "files/NewImage.h"
@@ -17,13 +18,13 @@
 #include "support/TestFiles.h"
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -33,7 +34,6 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 
 namespace {
@@ -49,6 +49,10 @@ QStringList recentEntries(FrmMain &w) {
     for (QAction *a : w.findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->actions())
         if (!a->isSeparator() && a->objectName() != QStringLiteral("mnuFileRecentClear")) texts << a->text();
     return texts;
+}
+
+QStringList unsavedBackups(const QString &folder) {
+    return ListBackups(folder).filter(QStringLiteral(" unsaved"));
 }
 
 // A file manager's URL of a name: its bytes percent-encoded.
@@ -93,6 +97,21 @@ class TestMainWindow : public QObject {
         f.w().setDataChanged(true);
     }
 
+    // Bank A's first channel edited through the dialog, as a user does (a whole record, as a file holds it).
+    static void editBankA(MainWindowFixture &f) {
+        f.w().editing()->openEditor(EditSource::Memory, 200);
+        DlgModify *dlg = f.w().editing()->modifyDialog();
+        dlg->findChild<QLineEdit *>(QStringLiteral("txtFreq"))->setText(QStringLiteral("14"));
+        dlg->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+        QVERIFY(f.w().image().ChannelUsed[200]);
+    }
+
+    QUrl m_opened;
+
+  public slots:
+    // Stands for the file manager the folder button opens.
+    void openUrl(const QUrl &url) { m_opened = url; }
+
   private slots:
     void startUpStateViewAndAListPickIsNoChange() {
         MainWindowFixture f;
@@ -135,39 +154,6 @@ class TestMainWindow : public QObject {
         QVERIFY(!f.w().dataChanged());
         QVERIFY(f.w().close());
         QVERIFY(f.prompts.shown.isEmpty());
-    }
-
-    void menusInEnglishAndJapanese() {
-        MainWindowFixture en;
-        QVERIFY(en.load());
-        QStringList titles;
-        for (QAction *a : en.w().menuBar()->actions())
-            titles << a->text();
-        QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
-        QStringList items; // the File menu from Print Setup on
-        for (QAction *a : en.w().findChild<QMenu *>(QStringLiteral("mnuFile"))->actions())
-            if (!a->isSeparator()) items << a->text();
-        QCOMPARE(items.mid(7, 4),
-                 (QStringList{"Print Setup(&U)...", "Print Preview(&V)...", "Print(&P)...", "Exit(&X)..."}));
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY(en.w().action(QLatin1String(name))->isEnabled());
-        QCOMPARE(en.w().action(QStringLiteral("mnuFileNew"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(en.w().action(QStringLiteral("mnuFilePrint"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_P));
-
-        AppOptions options;
-        options.language = UiLanguage::Japanese;
-        MainWindowFixture ja(options);
-        QVERIFY(ja.load());
-        QCOMPARE(ja.w().menuBar()->actions().first()->text(), QStringLiteral("ﾌｧｲﾙ(&F)"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFileExit"))->text(), QStringLiteral("終了(&X)"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuWrAll"))->text(), QStringLiteral("すべて(&A)"));
-        QCOMPARE(ja.w().action(QStringLiteral("tb_開く"))->toolTip(), QStringLiteral("開く"));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePageSetup"))->text(),
-                 QStringLiteral("ﾍﾟｰｼﾞ設定(&U)..."));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrintPreview"))->text(),
-                 QStringLiteral("印刷プレビュー(&V)..."));
-        QCOMPARE(ja.w().action(QStringLiteral("mnuFilePrint"))->text(), QStringLiteral("印刷(&P)..."));
     }
 
     void saveThenOpenRestoresEverything() {
@@ -217,40 +203,11 @@ class TestMainWindow : public QObject {
         QCOMPARE(readFile(path), saved);
     }
 
-    void saveQuestionOutcomesOnNewAndClose() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        editChannel(f, 0, 7000000);
-        // Cancel ends New with nothing changed.
-        f.w().action(QStringLiteral("mnuFileNew"))->trigger();
-        QCOMPARE(f.prompts.kinds(), QStringList{"question"});
-        QVERIFY(f.w().image().ChannelUsed[0]);
-        QVERIFY(f.w().dataChanged());
-        // Yes with no file name shows the save dialog; cancelling it still lets New go on.
-        f.prompts.answers = {UserPrompts::Answer::Yes};
-        f.w().action(QStringLiteral("tb_新規作成"))->trigger();
-        QCOMPARE(f.prompts.kinds(), (QStringList{"question", "question", "save"}));
-        QVERIFY(!f.w().image().ChannelUsed[0]);
-        QVERIFY(!f.w().dataChanged());
-        // Cancel keeps the window; Yes saves before it closes.
-        editChannel(f, 9, 7000000);
-        f.prompts.shown.clear();
-        QVERIFY(!f.w().close());
-        QCOMPARE(f.prompts.kinds(), QStringList{"question"});
-        QVERIFY(f.w().isVisible());
-        const QString path = f.path(QStringLiteral("onclose.M40"));
-        f.prompts.answers = {UserPrompts::Answer::Yes};
-        f.prompts.fileNames = {path};
-        QVERIFY(f.w().close());
-        QVERIFY(readFile(path).size() > 0);
-    }
-
     void badFilesAreRefused() {
         MainWindowFixture f;
         QVERIFY(f.load());
         const QString good = f.path(QStringLiteral("good.M40"));
-        CloneImage image;
-        NewImage(image);
+        CloneImage image = NewCloneImage();
         QVERIFY(SaveCloneFile(good, image) == FileStatus::Ok);
         QByteArray bytes = readFile(good);
 
@@ -264,9 +221,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
         QCOMPARE(f.w().windowTitle(), title);
 
-        f.prompts.fileNames = {f.path(QStringLiteral("missing.M40"))};
-        f.w().files()->mnuFileOpen_Click();
-        QCOMPARE(f.prompts.lastText(), QStringLiteral("File Open Error"));
+        // (a file not there: the start-up file's test)
 
         // A good header with a wrong end line: refused, yet the model option follows the header.
         const QString wrongEnd = f.path(QStringLiteral("end.M40"));
@@ -285,9 +240,7 @@ class TestMainWindow : public QObject {
     void startupFileOpensAfterTheDefaults() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("start.M40"));
-        CloneImage image;
-        image.Variant = VariantT;
-        NewImage(image);
+        CloneImage image = NewCloneImage(VariantT);
         image.ChannelTable[5].field[FieldFrequency] = {QStringLiteral("3.550.000"), 3550000};
         image.ChannelTable[5].field[FieldMode] = {QStringLiteral("CWU"), 2};
         image.ChannelUsed[5] = true;
@@ -560,31 +513,71 @@ class TestMainWindow : public QObject {
         QVERIFY(recentEntries(f.w()).isEmpty());
         QVERIFY(!f.w().findChild<QMenu *>(QStringLiteral("mnuFileRecent"))->menuAction()->isEnabled());
         QVERIFY(StoredRecentFiles().isEmpty());
+        // A list written in the settings file by hand: eleven names, one twice, one no name at all
+        QVariantList stored;
+        for (int i = 1; i <= 10; ++i)
+            stored << QByteArray("/r/") + QByteArray::number(i);
+        stored.insert(1, QByteArray("/r/1"));
+        stored.insert(2, QVariant(7));
+        QCOMPARE(RecentFiles::fromStored(stored).names(),
+                 (QStringList{"/r/1", "/r/2", "/r/3", "/r/4", "/r/5", "/r/6", "/r/7", "/r/8"}));
+    }
+
+    // The list's rules: newest first, each file once, at most eight; read back from the settings file, the
+    // list keeps its order and its names. A step "+name" adds /r/name.M40, "-name" removes it (a name with a
+    // colon stands as it is); names are bytes.
+    void recentFilesListRules_data() {
+        QTest::addColumn<QByteArray>("steps");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("newest first") << QByteArray("+a +b") << QByteArray("b a");
+        QTest::newRow("opened again moves up, once") << QByteArray("+a +b +c +a") << QByteArray("a c b");
+        QTest::newRow("another spelling") << QByteArray("+a +x/../a +/b +./b") << QByteArray("./b x/../a");
+        QTest::newRow("nine: the oldest goes")
+            << QByteArray("+1 +2 +3 +4 +5 +6 +7 +8 +9") << QByteArray("9 8 7 6 5 4 3 2");
+        QTest::newRow("removed, and one not there") << QByteArray("+a +b +c -b -none") << QByteArray("c a");
+        QTest::newRow("empty name") << QByteArray("+a +") << QByteArray("a");
+#ifdef Q_OS_WIN
+        QTest::newRow("letter case") << QByteArray("+C:/r/a.M40 +c:\\R\\A.m40") << QByteArray("c:\\R\\A.m40");
+#else
+        QTest::newRow("letter case: two files") << QByteArray("+a +A") << QByteArray("A a");
+        // a Latin-1 name and the UTF-8 one that shows alike are two files
+        QTest::newRow("bytes: two files")
+            << QByteArray("+lat\xe4 +lat\xc3\xa4") << QByteArray("lat\xc3\xa4 lat\xe4");
+#endif
+    }
+    void recentFilesListRules() {
+        QFETCH(QByteArray, steps);
+        QFETCH(QByteArray, expected);
+        const auto name = [](const QByteArray &token) {
+            return FileNameFromBytes(token.isEmpty() || token.contains(':') ? token : "/r/" + token + ".M40");
+        };
+        RecentFiles files;
+        for (const QByteArray &step : steps.split(' '))
+            step.startsWith('+') ? files.add(name(step.mid(1))) : files.remove(name(step.mid(1)));
+        QStringList names;
+        for (const QByteArray &token : expected.split(' '))
+            names << name(token);
+        QCOMPARE(files.names(), names);
+        QCOMPARE(RecentFiles::fromStored(files.toStored()).names(), names);
     }
 
     void droppedFiles_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents"); // "" for no file; "clone" for a clone file
         QTest::addColumn<bool>("taken");
-        QTest::addColumn<QStringList>("shown"); // the save question answered No
-        QTest::addColumn<QString>("caption");
-        const QString title = QStringLiteral(" - Korvan KT-M40 Clone Utility");
+        QTest::addColumn<QStringList>("shown"); // the save question answered No; an import asks nothing
         const QByteArray csv =
             "\"MODEL\",\"BANK\"\r\n\"KT-M40\",\"MEMORY\",\"199\",\"7.1\",\"\",\"\",\"67.0\",\"67.0\","
             "\"023\",\"\",\"0\",\"Hi\",\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n";
-        QTest::newRow("clone file") << "drop.M40" << QByteArray("clone") << true << QStringList{"question"}
-                                    << "drop.M40" + title;
-        QTest::newRow("lower-case extension")
-            << "low.m40" << QByteArray("clone") << true << QStringList{"question"} << "low.m40" + title;
+        const QStringList question{"question"};
+        QTest::newRow("clone file") << "drop.M40" << QByteArray("clone") << true << question;
+        QTest::newRow("lower-case extension") << "low.m40" << QByteArray("clone") << true << question;
         QTest::newRow("name not UTF-8")
-            << FileNameFromBytes("lat\xe4.M40") << QByteArray("clone") << true << QStringList{"question"}
-            << FileNameFromBytes("lat\xe4.M40") + title;
-        // an import asks nothing and names no file
-        QTest::newRow("CSV file") << "list.csv" << csv << true << QStringList{}
-                                  << "Korvan KT-M40 Clone Utility";
-        QTest::newRow("other file") << "notes.txt" << QByteArray("text") << false << QStringList{} << "";
-        QTest::newRow("clone file not there") << "gone.M40" << QByteArray() << false << QStringList{} << "";
-        QTest::newRow("folder") << "folder.M40" << QByteArray("folder") << false << QStringList{} << "";
+            << FileNameFromBytes("lat\xe4.M40") << QByteArray("clone") << true << question;
+        QTest::newRow("CSV file") << "list.csv" << csv << true << QStringList{};
+        QTest::newRow("other file") << "notes.txt" << QByteArray("text") << false << QStringList{};
+        QTest::newRow("clone file not there") << "gone.M40" << QByteArray() << false << QStringList{};
+        QTest::newRow("folder") << "folder.M40" << QByteArray("folder") << false << QStringList{};
     }
 
     void droppedFiles() {
@@ -592,13 +585,11 @@ class TestMainWindow : public QObject {
         QFETCH(QByteArray, contents);
         QFETCH(bool, taken);
         QFETCH(QStringList, shown);
-        QFETCH(QString, caption);
         MainWindowFixture f;
         QVERIFY(f.load());
         const QString path = f.dir.path() + QLatin1Char('/') + name;
         if (contents == "clone") {
-            CloneImage image;
-            NewImage(image);
+            CloneImage image = NewCloneImage();
             image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("3.550.000"), 3550000};
             image.ChannelUsed[7] = true;
             QVERIFY(SaveCloneFile(path, image) == FileStatus::Ok);
@@ -622,13 +613,14 @@ class TestMainWindow : public QObject {
         }
         QVERIFY(WaitUntil([&] { return !f.w().dataChanged(); }));
         QCOMPARE(f.prompts.kinds(), shown);
-        QCOMPARE(f.w().windowTitle(), caption);
         QVERIFY(!f.w().dataChanged());
-        if (shown.isEmpty()) { // imported: channel 199 from the list
+        if (shown.isEmpty()) { // imported: channel 199 from the list, and no file named
+            QCOMPARE(f.w().windowTitle(), title);
             QVERIFY2(f.w().statusText().startsWith(QStringLiteral("Imported 1 records")),
                      qPrintable(f.w().statusText()));
             QCOMPARE(f.memory()->model->index(199, 0).data().toString(), QStringLiteral("7.100.000"));
         } else {
+            QCOMPARE(f.w().windowTitle(), name + " - " + title);
             QCOMPARE(FileNameBytes(f.w().cloneFileName()), FileNameBytes(path));
             QCOMPARE(f.memory()->model->index(7, 0).data().toString(), QStringLiteral("3.550.000"));
         }
@@ -739,6 +731,168 @@ class TestMainWindow : public QObject {
 #endif
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!about->isVisible());
+    }
+    // Each command that replaces data no file holds keeps them first, with no question: after an export
+    // (nothing is unsaved, yet no clone file holds the edit), and after a No that held only for an Open
+    // cancelled in its file dialog (that Open leaves nothing behind). The backup stays named in the status
+    // bar after the command's own message, whole in the tooltip, shortened in the middle only, with a button
+    // that opens its folder.
+    void replacingUnkeptDataKeepsItFirst_data() {
+        QTest::addColumn<QString>("command"); // "" for closing the window
+        QTest::addColumn<bool>("afterNo");
+        QTest::addColumn<QString>("sentence"); // the status bar's, in English or, when given, in Japanese
+        const QString en = QStringLiteral("Unsaved work kept: ");
+        QTest::newRow("new") << "mnuFileNew" << false << en;
+        QTest::newRow("open") << "mnuFileOpen" << false << en;
+        QTest::newRow("read") << "mnuReMem" << false << en;
+        QTest::newRow("import") << "mnuImport" << false << en;
+        QTest::newRow("close") << "" << false << en;
+        QTest::newRow("read after a No, ja") << "mnuReMem" << true << "保存されていない作業の保管先: ";
+        QTest::newRow("import after a No") << "mnuImport" << true << en;
+    }
+    void replacingUnkeptDataKeepsItFirst() {
+        QFETCH(QString, command);
+        QFETCH(bool, afterNo);
+        QFETCH(QString, sentence);
+        QTemporaryDir backups;
+        AppOptions options = BackupsIn(backups.path());
+        options.language = sentence.startsWith(QLatin1Char('U')) ? UiLanguage::English : UiLanguage::Japanese;
+        MainWindowFixture f(options);
+        QVERIFY(f.load());
+        f.setPaced(false);                     // a read here only replaces the data
+        f.w().resize(f.w().minimumSizeHint()); // where room is shortest
+        const QString file = f.path(QStringLiteral("a.M40"));
+        if (afterNo) {
+            editBankA(f);
+            const CloneImage before = f.w().image();
+            f.prompts.answers = {UserPrompts::Answer::No};
+            f.w().action(QStringLiteral("mnuFileOpen"))->trigger(); // Escape in the file dialog
+            QCOMPARE(f.prompts.kinds(), (QStringList{"question", "open"}));
+            QCOMPARE(f.w().image(), before);
+            QVERIFY(unsavedBackups(backups.path()).isEmpty());
+        } else {
+            f.prompts.fileNames = {file};
+            f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+            QVERIFY(QFileInfo::exists(file));
+            editBankA(f);
+            f.prompts.choices = {0}; // the original layout: channels 0 to 199 and the VFOs only
+            f.prompts.fileNames = {f.path(QStringLiteral("list.csv"))};
+            f.w().action(QStringLiteral("mnuExport"))->trigger();
+            QVERIFY(QFileInfo::exists(f.path(QStringLiteral("list.csv"))));
+            QVERIFY(!f.w().dataChanged()); // no question comes
+        }
+        QLabel *label = f.w().keptWorkNotice()->label();
+        QVERIFY(!label->isVisible());
+        const CloneImage edited = f.w().image();
+        f.prompts.shown.clear();
+        f.prompts.fileNames = {file};
+        if (command == QStringLiteral("mnuImport")) {
+            QVERIFY(writeFile(f.path(QStringLiteral("b.csv")), "\"MODEL\",\"BANK\"\r\n"));
+            f.prompts.fileNames = {f.path(QStringLiteral("b.csv"))};
+        }
+        if (command.isEmpty())
+            QVERIFY(f.w().close());
+        else
+            f.w().action(command)->trigger();
+        QVERIFY(f.waitIdle(60000));
+        const QStringList saved = unsavedBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        QCOMPARE(back.ChannelTable[200], edited.ChannelTable[200]);
+        QVERIFY(!f.prompts.kinds().contains(QStringLiteral("question")));
+        if (command.isEmpty()) { // what the next start names
+            QCOMPARE(SettingsStore().value(QStringLiteral("Backups/UnsavedWork")).toString(), saved.first());
+            return;
+        }
+        if (command == QStringLiteral("mnuReMem")) QVERIFY(!f.w().statusText().isEmpty()); // the read's own
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->toolTip(), QDir::toNativeSeparators(saved.first()));
+        const QString name = QFileInfo(saved.first()).fileName();
+        const QString text = label->text();
+        QVERIFY2(text.startsWith(sentence), qPrintable(text));
+        const QStringList parts = text.mid(sentence.size()).split(QChar(0x2026));
+        QVERIFY2(parts.size() == 1 ? parts[0] == name
+                                   : parts.size() == 2 && !parts[0].isEmpty() && !parts[1].isEmpty() &&
+                                         name.startsWith(parts[0]) && name.endsWith(parts[1]),
+                 qPrintable(text));
+        // The whole text shows, inside the status bar.
+        QTRY_VERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(f.w().statusBar()->rect().contains(label->geometry()));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+        f.w().keptWorkNotice()->openFolderAction()->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened.toLocalFile(), QDir(backups.path()).absolutePath());
+    }
+
+    // The save question at New and at close: Cancel ends the command; No gives the edits up; Yes saves them,
+    // through the save dialog while no file is named, and when that is cancelled too, the command goes on
+    // and the edits are kept in a backup of unsaved work. Data a file holds or given up need no backup.
+    void saveQuestionAndBackups_data() {
+        QTest::addColumn<QString>("command"); // "" for closing the window
+        QTest::addColumn<int>("before");      // 0: nothing made, 1: an edit, 2: an edit saved
+        QTest::addColumn<int>("answer");      // to the save question
+        QTest::addColumn<QString>("saveAs");  // the name given in the save dialog; "" cancels it
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<int>("kept"); // backups of unsaved work
+        const int c = int(UserPrompts::Answer::Cancel), n = int(UserPrompts::Answer::No),
+                  y = int(UserPrompts::Answer::Yes);
+        const QStringList none, q{"question"}, qs{"question", "save"};
+        QTest::newRow("close: nothing made") << "" << 0 << c << "" << none << true << 0;
+        QTest::newRow("close: the file holds it") << "" << 2 << c << "" << none << true << 0;
+        QTest::newRow("close: No") << "" << 1 << n << "" << q << true << 0;
+        QTest::newRow("close: Cancel") << "" << 1 << c << "" << q << false << 0;
+        QTest::newRow("close: Yes saves") << "" << 1 << y << "yes.M40" << qs << true << 0;
+        QTest::newRow("close: Yes, no name") << "" << 1 << y << "" << qs << true << 1;
+        QTest::newRow("New: Cancel") << "mnuFileNew" << 1 << c << "" << q << false << 0;
+        QTest::newRow("New button: Yes, no name") << "tb_新規作成" << 1 << y << "" << qs << true << 1;
+    }
+    void saveQuestionAndBackups() {
+        QFETCH(QString, command);
+        QFETCH(int, before);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, goesOn);
+        QFETCH(int, kept);
+        QTemporaryDir backups;
+        MainWindowFixture f(BackupsIn(backups.path()));
+        QVERIFY(f.load());
+        if (before > 0) editBankA(f);
+        f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+        if (before > 1) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        f.prompts.shown.clear();
+        f.prompts.fileNames = saveAs.isEmpty() ? QStringList() : QStringList{f.path(saveAs)};
+        f.prompts.answers = {UserPrompts::Answer(answer)};
+        if (command.isEmpty())
+            QCOMPARE(f.w().close(), goesOn);
+        else
+            f.w().action(command)->trigger();
+        QCOMPARE(f.prompts.kinds(), shown);
+        QCOMPARE(unsavedBackups(backups.path()).size(), kept);
+        QCOMPARE(f.w().isVisible() && f.w().image().ChannelUsed[200], before > 0 && !goesOn);
+        if (!command.isEmpty()) QCOMPARE(f.w().dataChanged(), !goesOn);
+        CloneImage back;
+        if (!saveAs.isEmpty()) QVERIFY(LoadCloneFile(f.path(saveAs), back).status == FileStatus::Ok);
+        QCOMPARE(back.ChannelUsed[200], !saveAs.isEmpty());
+    }
+
+    void unsavedBackupsCountAmongTheKeptOnes() {
+        QTemporaryDir backups;
+        CloneImage image;
+        ClearTables(image);
+        const QDateTime t0(QDate(2026, 1, 1), QTime(10, 0));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(SaveBackup(image, backups.path(), t0.addSecs(i), 3).ok);
+        const BackupResult unsaved = SaveUnsavedWorkBackup(image, backups.path(), t0.addSecs(10), 3);
+        QVERIFY(unsaved.ok);
+        QCOMPARE(QFileInfo(unsaved.path).fileName(),
+                 QStringLiteral("KT-M40 2026-01-01 10-00-10 unsaved.M40"));
+        const QStringList all = ListBackups(backups.path());
+        QCOMPARE(all.size(), 3); // the oldest went
+        QCOMPARE(all.last(), unsaved.path);
+        QVERIFY(QFileInfo(all.first()).fileName().endsWith(QStringLiteral("10-00-01.M40")));
     }
 };
 
