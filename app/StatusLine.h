@@ -15,14 +15,20 @@ class StatusLine : public QObject {
     void showMessage(const QString &text);
     void showProgress(const QString &text);
     void clear() { showMessage(QString()); }
-    QString text() const;
+    QString text() const; // the whole line, also where the panel shows it shortened
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   signals:
     // The panel shows text ("" when it was cleared).
     void textChanged(const QString &text);
 
   private:
+    void fit();
+
     QLabel *m_panel;
+    QString m_text;
     QTimer *m_fade;
     int m_fadeMs;
 };

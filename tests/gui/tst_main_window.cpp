@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "app/GridModels.h"
 #include "app/KeptWorkNotice.h"
+#include "app/StatusLine.h"
 #include "channels/ChannelRecord.h"
 #include "files/Backups.h"
 #include "files/CloneFile.h"
@@ -709,6 +710,25 @@ class TestMainWindow : public QObject {
         QCOMPARE(proposed(), f.path(QStringLiteral("mine.backup.pdf")));
         f.w().action(QStringLiteral("mnuFileNew"))->trigger();
         QCOMPARE(proposed(), one + QStringLiteral("/untitled.pdf"));
+    }
+
+    void longStatusLineLosesItsMiddleNotItsEnd() {
+        QLabel panel;
+        panel.resize(300, 20);
+        panel.show(); // a hidden label hears of a resize only when shown
+        StatusLine line(&panel, 60000, nullptr);
+        const QString whole =
+            QStringLiteral("Read from the radio in 0:08. Backup saved: /home/op/.local/share/kt-m40/"
+                           "backups/KT-M40 2026-12-07 18.00.00.M40");
+        line.showMessage(whole);
+        QCOMPARE(line.text(), whole);
+        QCOMPARE(panel.toolTip(), whole);
+        const QString shown = panel.text();
+        QVERIFY2(shown.size() < whole.size() && shown.contains(QChar(0x2026)), qPrintable(shown));
+        QVERIFY2(shown.startsWith(QStringLiteral("Read from")) && shown.endsWith(QStringLiteral("00.M40")),
+                 qPrintable(shown));
+        panel.resize(4000, 20); // room again: the whole line
+        QCOMPARE(panel.text(), whole);
     }
 
     void aboutBox() {
