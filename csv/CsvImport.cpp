@@ -2,9 +2,7 @@
 #include "channels/VfoRecordCodec.h"
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvRecordMapping.h"
-#include "files/LocalName.h"
 #include <QBuffer>
-#include <QFile>
 #include <algorithm>
 #include <cmath>
 
@@ -64,17 +62,6 @@ CsvImportResult ImportCsvDevice(QIODevice &device, CloneImage &image, int chunkB
         result.detail = device.errorString();
     }
     return result;
-}
-
-CsvImportResult ImportCsv(const QString &path, CloneImage &image) {
-    LocalFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CsvImportResult result;
-        result.status = FileStatus::FileOpenError;
-        result.detail = file.errorString();
-        return result;
-    }
-    return ImportCsvDevice(file, image);
 }
 
 CsvImportResult ImportCsvBytes(const QByteArray &data, CloneImage &image) {

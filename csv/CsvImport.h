@@ -26,8 +26,7 @@ struct CsvImportResult {
     QString detail;
 };
 
-// Streams the file: time linear in its size, memory independent of it.
-CsvImportResult ImportCsv(const QString &path, CloneImage &image);
+// From memory (a file is read through ImportCsvFile, which tells the layout first).
 CsvImportResult ImportCsvBytes(const QByteArray &data, CloneImage &image);
 // From an open device; chunkBytes is the read size. separator: ',' for the layout as written; ';' or TAB
 // for a file a spreadsheet saved so, whose number columns may then hold decimal commas ("7,05").

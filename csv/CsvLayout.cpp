@@ -1,5 +1,4 @@
 #include "csv/CsvLayout.h"
-#include "csv/CsvDetection.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvRecordReader.h"
 #include "files/NewImage.h"
@@ -54,8 +53,4 @@ QString CsvLayoutShortTitle(CsvLayout layout) {
         return QStringLiteral("CHIRP CSV");
     }
     return QString();
-}
-
-CsvLayout CsvLayoutOfFirstLine(const QByteArray &firstLine) {
-    return DetectCsvLine(firstLine).layout;
 }

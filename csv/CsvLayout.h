@@ -21,6 +21,3 @@ QString CsvLayoutShortTitle(CsvLayout layout);
 
 // The first field of the full layout's first line.
 inline const QString FullCsvTag = QStringLiteral("KT-M40 full CSV");
-
-// The layout a file's first line names (CsvDetection has the whole story).
-CsvLayout CsvLayoutOfFirstLine(const QByteArray &firstLine);
