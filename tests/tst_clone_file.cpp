@@ -1,17 +1,15 @@
 // The clone file: save, open, every check the reader makes one at a time (the length of each of the 610
 // lines, the header among the eight accepted ones, the end line, each record), the message each refusal
-// gives and what a refused file leaves behind; random damage to a good file, and CSV files read in chunks of
-// every small size (fixed seeds, so a failure repeats).
+// gives and what a refused file leaves behind; random damage to a good file (fixed seeds, so a failure
+// repeats).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
-#include "csv/CsvImport.h"
 #include "files/CloneFile.h"
 #include "files/NewImage.h"
 #include "image/TextTables.h"
 #include "settings/SettingsCodec.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
@@ -393,46 +391,6 @@ class TestCloneFile : public QObject {
         for (int kind = 0; kind < 7; ++kind)
             QVERIFY2(refused[kind] > 0, qPrintable(QStringLiteral("damage kind %1 never refused").arg(kind)));
         QVERIFY(variantMoved > 0);
-    }
-
-    // The CSV reader takes the same records whatever the chunk size, with fields, quotes and line ends cut
-    // across chunk boundaries; and text without a record leaves the image as it was.
-    void csvChunkBoundariesChangeNothing() {
-        const QByteArray csv =
-            "\xEF\xBB\xBF\"MODEL\",\"BANK\",\"CHANNEL\"\r\n"
-            "\"KT-M40\",\"MEMORY\",\"5\",\"7.0500\",\"5KHz\",\"Tone\",\"88.5\",\"88.5\",\"023\",\"-Shift\","
-            "\"0.6\","
-            "\"Hi\",\"10\",\"Off\",\"On\",\"Off\",\"NAMELONG\",\"On\"\r\n\r\n"
-            "  KT-M40,VFO,VFO B,14.195,12.5KHz,TSQ,100.0,100.0,754,+Shift,1.2,Lo,20,On,Off,On,VFOB,Off\n"
-            "KT-M40,MEMORY,200,7.1,5KHz,Tone,88.5,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r"
-            "KT-M40,MEMORY,198.6,7.1,5KHz,Tone,88.5,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r\n"
-            "KT-M40,MEMORY,7,7.1,5KHz,Tone,12.3,88.5,023,None,0,Hi,Off,Off,Off,Off,X,Off\r\n"
-            "KT-M40,MEMORY,8,7.1";
-        const CloneImage base = before();
-        CloneImage whole = base;
-        const CsvImportResult r = ImportCsvBytes(csv, whole);
-        QCOMPARE(r.taken, 3);
-        QCOMPARE(r.dropped, 2);
-        for (int chunk = 1; chunk <= 17; ++chunk) {
-            QBuffer buffer;
-            buffer.setData(csv);
-            buffer.open(QIODevice::ReadOnly);
-            CloneImage image = base;
-            const CsvImportResult c = ImportCsvDevice(buffer, image, chunk);
-            QCOMPARE(c.taken, r.taken);
-            QCOMPARE(c.dropped, r.dropped);
-            QVERIFY2(image == whole, qPrintable(QStringLiteral("chunk size %1").arg(chunk)));
-        }
-        std::mt19937 rng(77);
-        for (int i = 0; i < 200; ++i) {
-            QByteArray junk(int(rng() % 400), '\0');
-            for (char &c : junk) {
-                static const char alphabet[] = "KT-M40,\"\r\n VFOMEMORY0123456789.";
-                c = alphabet[rng() % (sizeof alphabet - 1)];
-            }
-            CloneImage image = base;
-            if (ImportCsvBytes(junk, image).taken == 0) QVERIFY(image == base);
-        }
     }
 };
 

@@ -424,9 +424,7 @@ class TestWindow : public QObject {
         QVERIFY(!QFile::exists(csv));
         f.prompts.choices = {1};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,"));
-        QVERIFY(
-            readFile(csv).contains("\r\nA 50,7.050.000,LSB,-10,Fast,High,Wide,Off,Off,7.050.000,ABC,,\r\n"));
+        QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,")); // its lines: the layout's tests
         QVERIFY(!f.w().dataChanged());
         QVERIFY(f.w().statusText().contains("all.csv"));
 

@@ -2,21 +2,41 @@
 #include "channels/ChannelRecord.h"
 #include "files/NewImage.h"
 #include "image/HexText.h"
+#include "link/SerialLink.h"
+#include <QDebug>
 #include <QTest>
 #include <limits>
 
-VirtualRadioRig::VirtualRadioRig(std::shared_ptr<VirtualRadio> withRadio)
-    : radio(withRadio ? std::move(withRadio) : std::make_shared<VirtualRadio>()) {
+VirtualRadioRig::VirtualRadioRig(std::shared_ptr<VirtualRadio> withRadio, Line line)
+    : radio(withRadio ? std::move(withRadio) : std::make_shared<VirtualRadio>()), server(radio) {
     ClearTables(image);
     NewImage(image);
+    if (line == Line::SerialPort) return;
     auto owned = std::make_unique<VirtualRadioLink>(radio);
     link = owned.get();
     session.setLink(std::move(owned));
 }
 
+bool VirtualRadioRig::open() {
+    if (link) return true;
+    QString error;
+    if (!server.open(&error)) {
+        qWarning() << error;
+        return false;
+    }
+    session.setLink(std::make_unique<SerialLink>(server.devicePath()));
+    return true;
+}
+
 bool VirtualRadioRig::waitForRun(int timeoutMs) {
     const qsizetype before = runs.size();
     return runs.size() > before || runs.wait(timeoutMs);
+}
+
+Ending VirtualRadioRig::run(const std::function<bool(RadioSession &)> &start, int timeoutMs) {
+    const qsizetype before = runs.size();
+    if (!start(session) || !(runs.size() > before || runs.wait(timeoutMs))) return Ending::ProcedureFailure;
+    return lastEnding();
 }
 
 Ending VirtualRadioRig::lastEnding() const {
@@ -27,10 +47,11 @@ QString VirtualRadioRig::lastDetail() const {
     return finished.last().at(2).toString();
 }
 
-QStringList VirtualRadioRig::commands() const {
+QStringList VirtualRadioRig::commands(qsizetype from) const {
     QStringList out;
-    for (const QByteArray &line : radio->commandLog())
-        out << QString::fromLatin1(line);
+    const QList<QByteArray> &log = radio->commandLog();
+    for (qsizetype i = from; i < log.size(); ++i)
+        out << QString::fromLatin1(log[i]);
     return out;
 }
 
