@@ -295,7 +295,7 @@ class TestRecordsAndTables : public QObject {
     }
 
     void stringTable() {
-        // 1000 and 1007 in both languages are the menus of gui_tst_main_window
+        // 1000 and 1007 in every language are the menus of gui_tst_accessibility
         QCOMPARE(ResString(1013, UiLanguage::Japanese), QString::fromUtf8("COM ポートセットアップ(&C)"));
         QCOMPARE(ResString(1021, UiLanguage::Japanese), QString::fromUtf8("ﾍﾙﾌﾟ"));
         QCOMPARE(ResString(1207, UiLanguage::English), QString("ALL(&A)"));
