@@ -3,7 +3,6 @@
 #include "cli/CliSupport.h"
 #include "cli/PrintCommand.h"
 #include "files/LocalName.h"
-#include "print/document/PrintDocument.h"
 #include "files/NewImage.h"
 #include "print/PrintPainter.h"
 #include "print/document/PrintDocument.h"
