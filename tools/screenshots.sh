@@ -1,6 +1,6 @@
 #!/bin/sh
 # Pictures of the window on a virtual display, to look at the texts of every language, a dark palette and a
-# doubled scale: the Memory and Settings pages, the edit dialog, COM Port Setup, Find, Set Field and About, each cropped to its window.
+# doubled scale: the Memory and Settings pages, the edit dialog, COM Port Setup, Find, Set Field, About and the print preview, each cropped to its window.
 #   tools/screenshots.sh OUT_DIR [LANG...]          (languages: en ja de fr es it; default all six)
 #   DARK=1 or SCALE=2 in the environment: Fusion in dark colours, or Qt's scale factor 2.
 # Needs xvfb, xdotool and imagemagick; runs build/kt-m40 on its virtual radio with its settings in a
@@ -76,6 +76,12 @@ run_one() { # lang
     xdotool key Right Right Right Right Down Return
     sleep 1
     shoot_dialog about
+    # File > Print Preview: up from New, past Exit and Print
+    xdotool key alt
+    sleep 0.3
+    xdotool key Down Up Up Up Return
+    sleep 2
+    shoot_dialog preview
     xdotool key ctrl+Tab
     sleep 1
     import -window "$main" "$out/settings-$suffix.png"
