@@ -13,6 +13,7 @@
 #include "image/SettingsStore.h"
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -33,11 +34,12 @@ std::pair<QString, Dropped> droppedFile(const QMimeData *data) {
     if (!data || data->urls().size() != 1) return {QString(), Dropped::Other};
     const QString name = FileNameFromUrl(data->urls().constFirst());
     if (name.isEmpty() || KindOfName(name) != NameKind::File) return {name, Dropped::Other};
-    const QString base = name.section(QLatin1Char('/'), -1);
-    const qsizetype dot = base.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = dot < 0 ? QString() : base.mid(dot + 1);
-    if (suffix.compare(QLatin1String("M40"), Qt::CaseInsensitive) == 0) return {name, Dropped::CloneFile};
-    if (suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) return {name, Dropped::CsvFile};
+    // the kinds File > Open and File > Import offer, told by the extension their dialogs list
+    const QString suffix = QFileInfo(name).suffix();
+    if (suffix.compare(DefaultSuffixOf(CloneFileFilter), Qt::CaseInsensitive) == 0)
+        return {name, Dropped::CloneFile};
+    if (suffix.compare(DefaultSuffixOf(CsvFileFilter), Qt::CaseInsensitive) == 0)
+        return {name, Dropped::CsvFile};
     return {name, Dropped::Other};
 }
 
