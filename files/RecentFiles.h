@@ -18,7 +18,6 @@ class RecentFiles {
     // name goes first; an entry naming the same file leaves its old place; the oldest beyond eight go.
     void add(const QString &name);
     void remove(const QString &name);
-    void clear() { m_names.clear(); }
 
     // The form kept in the settings file (the names' bytes) and back; anything else stored is no name.
     QVariant toStored() const;
