@@ -1,7 +1,6 @@
 #include "app/DlgSetField.h"
 #include "channels/ChannelRecord.h"
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +13,7 @@ DlgSetField::DlgSetField(QWidget *parent) : QDialog(parent) {
     cmbField = new QComboBox(this);
     cmbField->setObjectName(QStringLiteral("cmbField"));
     for (int f = 0; f < BulkFieldCount; ++f)
-        cmbField->addItem(QCoreApplication::translate("ChannelFields", BulkFieldName(BulkField(f)).toUtf8()));
+        cmbField->addItem(ShownBulkFieldName(BulkField(f)));
     cmbValue = new QComboBox(this);
     cmbValue->setObjectName(QStringLiteral("cmbValue"));
     m_rows = new QLabel(this);

@@ -184,10 +184,12 @@ void EditCommands::setFieldOnSelection(BulkField field, int value) {
     m_c.memoryPage->model->refreshRows(channels.first(), channels.last());
     // The step is named by the channels it changed, as the status line counts them: empty channels of the
     // selection stay empty.
-    m_c.document->commitChange(tr("Set %1 on %2").arg(BulkFieldName(field), channelCount(edit.changed)));
+    // the field and its value in the words Set Field showed them in
+    const QString name = ShownBulkFieldName(field);
+    m_c.document->commitChange(tr("Set %1 on %2").arg(name, channelCount(edit.changed)));
     m_c.status->showMessage(
         tr("%1 set to %2: %3 changed")
-            .arg(BulkFieldName(field), BulkFieldValues(field).value(value), channelCount(edit.changed)));
+            .arg(name, ShownFieldValue(BulkFieldValues(field).value(value)), channelCount(edit.changed)));
 }
 
 void EditCommands::sortSelection(SortKey key) {

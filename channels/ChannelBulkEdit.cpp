@@ -76,6 +76,10 @@ QString BulkFieldName(BulkField field) {
     return ChannelFieldNames()[infoOf(field).column];
 }
 
+QString ShownBulkFieldName(BulkField field) {
+    return ShownFieldName(infoOf(field).column);
+}
+
 QStringList BulkFieldValues(BulkField field) {
     return infoOf(field).items();
 }

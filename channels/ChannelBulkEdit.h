@@ -11,6 +11,8 @@ enum class BulkField { Mode, Gain, AGC, Power, Filter, Tone, NB, Skip };
 constexpr int BulkFieldCount = 8;
 // "Mode", "Gain", "AGC", "Pwr", "Filter", "Tone", "NB", "Skip": the grid's column titles.
 QString BulkFieldName(BulkField field);
+// The same title in the window's language, as the grid's header shows it.
+QString ShownBulkFieldName(BulkField field);
 // The values a field takes, as the edit dialog lists them (Skip: "Off", "On").
 QStringList BulkFieldValues(BulkField field);
 

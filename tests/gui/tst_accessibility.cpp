@@ -5,6 +5,7 @@
 // texts that stay as they are in both languages (the grid captions, the page buttons, the edit dialog's
 // labels, the message titles...).
 #include "MainWindowFixture.h"
+#include "app/EditCommands.h"
 #include "app/GridModels.h"
 #include "channels/ChannelRecord.h"
 #include "image/SettingsLists.h"
@@ -404,6 +405,13 @@ class TestAccessibility : public QObject {
             QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblMode"))->text(),
                      QStringLiteral("Speicher A"));
             dialog->reject();
+            // Set Field's step and status line name the field and value in the words its dialog showed
+            QVERIFY(f.runTransfer("mnuReMem"));
+            f.memory()->MSFlexGrid1->selectRow(0);
+            f.w().editing()->setFieldOnSelection(BulkField::Power, 1);
+            QCOMPARE(f.w().statusText(), QStringLiteral("Leistung auf Niedrig gesetzt: 1 Kanal geändert"));
+            const QString undo = f.w().action(QStringLiteral("mnuEditUndoStep"))->text();
+            QVERIFY2(undo.contains(QStringLiteral("Leistung")), qPrintable(undo));
         }
     }
 };
