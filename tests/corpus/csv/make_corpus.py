@@ -2,7 +2,7 @@
 """Writes the CSV corpus: channel lists as spreadsheets re-save them (LibreOffice Calc and Excel in
 European locales write semicolons and decimal commas, "Unicode text" is UTF-16 with TABs, CSV may come
 with or without a UTF-8 byte order mark, CR LF or LF, every field quoted or only those that need it).
-expected.tsv says what importing each file into a new KT-M40J image must give; its records are worked
+expected.txt says what importing each file into a new KT-M40J image must give; its records are worked
 out by hand from the record layout, not by the program."""
 
 def quote_all(f):
