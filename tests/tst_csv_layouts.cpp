@@ -1,6 +1,6 @@
-// The full and CHIRP CSV layouts: the record reader and writer, the byte-exact round trip of the full
-// layout over random images, every rule an imported line is held to, files as other programs and
-// spreadsheets leave them, what CHIRP cannot carry; and kt-m40-cli export-csv and import-csv in each
+// The three CSV layouts: the field and record readers and the writer, the byte-exact round trip of the full
+// layout over random images, the corpus of files (tests/corpus/csv) with every rule an imported line is
+// held to, exports byte for byte, what CHIRP cannot carry; and kt-m40-cli export-csv and import-csv in each
 // layout, run as a user runs them.
 #include "channels/ChannelRecord.h"
 #include "channels/FieldValueReader.h"
@@ -9,7 +9,9 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvFieldReader.h"
 #include "csv/CsvFullLayout.h"
+#include "csv/CsvImport.h"
 #include "csv/CsvLayoutFiles.h"
+#include "csv/CsvRecognition.h"
 #include "csv/CsvRecordReader.h"
 #include "csv/CsvRecordWriter.h"
 #include "files/CloneFile.h"
@@ -22,6 +24,7 @@
 #include "support/RecordText.h"
 #include "support/TestFiles.h"
 #include <QBuffer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +45,19 @@ std::vector<std::vector<std::string>> records(const QByteArray &data, int chunk)
     std::vector<std::string> fields;
     while (reader.readRecord(fields))
         out.push_back(fields);
+    return out;
+}
+
+// The original layout's fields, read in chunks of the given size.
+std::vector<std::string> allFields(const QByteArray &data, int chunk) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    CsvFieldReader reader(buffer, chunk);
+    std::vector<std::string> out;
+    std::string f;
+    while (reader.readField(f))
+        out.push_back(f);
     return out;
 }
 
@@ -125,6 +141,97 @@ class TestCsvLayouts : public QObject {
         QCOMPARE(big.size(), std::size_t(1));
         QCOMPARE(big[0].size(), std::size_t(256));
         QCOMPARE(big[0][0], std::string(4096, 'a'));
+    }
+
+    void originalReaderSplitsFieldsAtCommasAndLineEnds() {
+        const QByteArray data = "\xEF\xBB\xBF"
+                                "a,\"b c\",  \"d\",\t e ,\r\n\r\n\"\",x\"y\",\"z\n\"open\rlast";
+        const std::vector<std::string> expected{"a", "b c",    "d", "e ",   "",    "",
+                                                "",  "x\"y\"", "z", "open", "last"};
+        for (int chunk : {1, 2, 3, 5, 64 * 1024})
+            QCOMPARE(allFields(data, chunk), expected);
+        // a trailing comma at the very end gives no further field; an empty file gives none
+        QCOMPARE(allFields("a,", 4), (std::vector<std::string>{"a"}));
+        QVERIFY(allFields("", 4).empty());
+        // an overlong field is cut, not kept whole
+        const std::vector<std::string> longOne = allFields(QByteArray(100000, '7') + ",8", 1000);
+        QCOMPARE(longOne.size(), std::size_t(2));
+        QCOMPARE(longOne[0].size(), std::size_t(CsvFieldReader::MaxFieldBytes));
+        QCOMPARE(longOne[1], std::string("8"));
+        // cut, a quoted one keeps its closing quote: the first 4096 bytes less the opening quote
+        const std::vector<std::string> longQuoted = allFields("\"" + QByteArray(5000, '7') + "\",8", 1000);
+        QCOMPARE(longQuoted[0], std::string(4095, '7'));
+        QCOMPARE(allFields("a,b", 0), (std::vector<std::string>{"a", "b"})); // 0: the default chunk
+    }
+
+    void originalNumbersAndTablesAreRecognized() {
+        // the leading number only, no exponent
+        const std::pair<const char *, double> numbers[] = {{"7.05MHz", 7.05}, {"-3", -3.0}, {"+.5", 0.5},
+                                                           {"1.2.3", 1.2},    {"1e3", 1.0}, {"abc", 0.0},
+                                                           {"-", 0.0},        {".", 0.0}};
+        for (const auto &[text, number] : numbers)
+            QCOMPARE(CsvNumber(text), number);
+        // tone and DCS code: the first, the last and one not in the table
+        for (const auto &[text, tone] : {std::pair{"88.5Hz", 8}, {"250.30", 38}, {"88", -1}})
+            QCOMPARE(CsvToneIndex(CsvNumber(text)), tone);
+        for (const auto &[text, dcs] : {std::pair{"023", 0}, {"754", 103}, {"024", -1}})
+            QCOMPARE(CsvDcsIndex(CsvNumber(text)), dcs);
+    }
+
+    // Random MHz texts in the original layout: the hertz are worked out here from the digits, not from a
+    // binary fraction.
+    void originalMegahertzToTheNearestHertz() {
+        std::mt19937 rng(7);
+        QByteArray csv;
+        QList<qint64> want;
+        for (int channel = 0; channel < 200; ++channel) {
+            qint64 tenths = 16000000 + qint64(rng() % 283999990); // 1.6 MHz up to below 29.999999 MHz
+            if (tenths % 10 == 5) ++tenths;                       // no exact halves
+            want << (tenths + 5) / 10;
+            const QString mhz =
+                QString("%1.%2").arg(tenths / 10000000).arg(tenths % 10000000, 7, 10, QChar('0'));
+            csv += "KT-M40,MEMORY," + QByteArray::number(channel) + "," + mhz.toLatin1() +
+                   ",5KHz,None,88.5Hz,88.5Hz,023,None,0,Hi,Off,Off,Off,Off,NAME,Off\r\n";
+        }
+        CloneImage image = NewCloneImage();
+        QCOMPARE(ImportCsvBytes(csv, image).taken, 200);
+        for (int channel = 0; channel < 200; ++channel)
+            QCOMPARE(qint64(image.ChannelTable[channel].field[FieldFrequency].value), want[channel]);
+    }
+
+    // The original layout's export: a header, the two VFOs, then the used channels 0 to 199 in order; a
+    // write that fails is a File Open Error with its reason.
+    void originalExport() {
+        CloneImage image = NewCloneImage();
+        // VFO B: 14.195.000 USB, gain -20, AGC Slow, S-Low, Narrow, tone 0x85, NB on
+        UpdateVFORecord(image, "8001000000000000000000000000000010936B00000000000000000000000000", 0);
+        UpdateVFORecord(image, "800002010200018500010000000000003899D800000000000000000000000000", 1);
+        for (const auto &[k, name] :
+             {std::pair{199, "LAST"}, {0, ""}, {200, "BANKA"}, {400, "EDGE"}, {603, "END"}, {5, "A B C"}}) {
+            QVERIFY(UpdateMemData(image, AbcRecord, k));
+            image.ChannelTable[k].field[FieldName].text = name;
+        }
+        image.ChannelTable[5].field[FieldSkip] = {"Skip", 1};
+        QCOMPARE(CsvExportBytes(image), readFile(corpusFile("original-export-vfos-0-5-199.csv")));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.csv");
+        QVERIFY(writeFile(path, QByteArray(5000, 'x'))); // an older, longer file is replaced whole
+        QString detail;
+        QCOMPARE(ExportCsv(path, image, &detail), FileStatus::Ok);
+        QCOMPARE(readFile(path), CsvExportBytes(image));
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image, &detail), FileStatus::FileOpenError);
+        QVERIFY(!detail.isEmpty());
+        QCOMPARE(ExportCsv(dir.filePath("missing/dir/list.csv"), image), FileStatus::FileOpenError);
+        detail.clear();
+        FileStatus status;
+        {
+            const FileSizeLimit full(100);
+            status = ExportCsv(dir.filePath("limited.csv"), image, &detail);
+        }
+        QCOMPARE(status, FileStatus::FileOpenError);
+        QVERIFY2(detail.contains("File too large"), qPrintable(detail));
+        QCOMPARE(QFileInfo(dir.filePath("limited.csv")).size(), 100); // what was written before stays
     }
 
     void writerQuotesOnlyWhatNeedsIt() {
