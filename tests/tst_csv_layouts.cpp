@@ -632,93 +632,82 @@ class TestCsvLayouts : public QObject {
     }
 
     // kt-m40-cli
-    void exportInEachLayoutAndTheFullOneBack() {
+    void cliExportsEachLayoutAndTakesTheFullOneBack() {
         QTemporaryDir dir;
         const QString base = dir.filePath("base.M40"), other = dir.filePath("other.M40"),
                       out = dir.filePath("out.M40");
-        CloneImage image = writeBase(base);
-        const CliResult full =
-            runCli({"export-csv", base, "-o", dir.filePath("full.csv"), "--layout", "full"});
-        QCOMPARE(full.exitCode, 0);
-        QCOMPARE(readFile(dir.filePath("full.csv")), FullCsvBytes(image));
+        const CloneImage image = writeBase(base);
+        // without --layout: what the menu writes (titles, two VFOs, channel 3; 420 is beyond 199)
+        const std::pair<CsvLayout, QStringList> layouts[] = {{CsvLayout::Original, {}},
+                                                             {CsvLayout::Full, {"--layout", "full"}},
+                                                             {CsvLayout::Chirp, {"--layout", "chirp"}}};
+        for (const auto &[layout, option] : layouts) {
+            const QString csv = dir.filePath(QString("%1.csv").arg(int(layout)));
+            const CliResult r = runCli(QStringList{"export-csv", base, "-o", csv} + option);
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(readFile(csv), CsvLayoutBytes(image, layout));
+            // what CHIRP CSV cannot carry is listed: both VFOs, the gain and the AGC of channel 3, the gain
+            // of 420
+            QCOMPARE(r.err.isEmpty(), layout != CsvLayout::Chirp);
+            if (layout == CsvLayout::Chirp)
+                QVERIFY(r.err.startsWith("5 values not carried by CHIRP CSV") &&
+                        r.err.contains("3  Gain  not carried"));
+        }
         // imported into an empty image, the full layout gives the base back
         CloneImage empty = NewCloneImage(VariantE, false);
-        SaveCloneFile(other, empty);
-        const CliResult back = runCli({"import-csv", dir.filePath("full.csv"), "--into", other, "-o", out});
+        QCOMPARE(SaveCloneFile(other, empty), FileStatus::Ok);
+        const QString full = dir.filePath(QString("%1.csv").arg(int(CsvLayout::Full)));
+        const CliResult back = runCli({"import-csv", full, "--into", other, "-o", out});
         QCOMPARE(back.exitCode, 0);
         QVERIFY(back.out.startsWith("full layout: 606 lines taken (0 with changes), 0 refused; "));
         QCOMPARE(readFile(out), readFile(base));
 
-        const CliResult chirp =
-            runCli({"export-csv", base, "-o", dir.filePath("c.csv"), "--layout", "chirp"});
-        QCOMPARE(chirp.exitCode, 0);
-        QCOMPARE(readFile(dir.filePath("c.csv")), ChirpCsvBytes(image));
-        // what CHIRP CSV cannot carry is listed: both VFOs, the gain and the AGC of channel 3, the gain of
-        // 420
-        QVERIFY(chirp.err.contains("5 values not carried by CHIRP CSV"));
-        QVERIFY(chirp.err.contains("3  Gain  not carried"));
-
-        // the original layout writes what the menu writes: titles, two VFOs, channel 3 (420 is beyond 199)
-        const CliResult original = runCli({"export-csv", base, "-o", dir.filePath("o.csv")});
-        QCOMPARE(original.exitCode, 0);
-        QCOMPARE(readFile(dir.filePath("o.csv")), CsvExportBytes(image));
-        QVERIFY(original.err.isEmpty());
-        const CliResult missing =
-            runCli({"export-csv", dir.filePath("none.M40"), "-o", dir.filePath("o.csv")});
-        QCOMPARE(missing.exitCode, 4);
-        QVERIFY(missing.err.startsWith("File Open Error"));
-
         const CliResult bad = runCli({"export-csv", base, "-o", dir.filePath("x.csv"), "--layout", "excel"});
         QCOMPARE(bad.exitCode, 64);
         QVERIFY(bad.err.contains("--layout"));
+        const CliResult missing =
+            runCli({"export-csv", dir.filePath("none.M40"), "-o", dir.filePath("x.csv")});
+        QCOMPARE(missing.exitCode, 4);
+        QVERIFY(missing.err.startsWith("File Open Error"));
         QVERIFY(!QFile::exists(dir.filePath("x.csv")));
     }
 
-    void originalImportTakesRecordsIntoTheBase() {
+    void cliImportSaysWhatItTook() {
         QTemporaryDir dir;
         const QString base = dir.filePath("base.M40"), csv = dir.filePath("in.csv"),
                       out = dir.filePath("out.M40");
         writeBase(base);
-        QVERIFY(writeFile(
-            csv,
-            "\"MODEL\",\"BANK\"\r\n"
-            "\"KT-M40\",\"MEMORY\",\"3\",\"14.2\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
-            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"cq dx\",\"Off\"\r\n"
-            "\"KT-M40\",\"MEMORY\",\"4\",\"40\",\"5KHz\",\"Tone\",\"88.5Hz\",\"88.5Hz\",\"023\",\"None\","
-            "\"0\",\"Hi\",\"10\",\"Off\",\"Off\",\"Off\",\"OUT\",\"Off\"\r\n"));
-        const CliResult r = runCli({"import-csv", csv, "--into", base, "-o", out, "--json"});
+        const auto import = [&](const QString &file, bool json = false) {
+            return runCli(QStringList{"import-csv", file, "--into", base, "-o", out} +
+                          (json ? QStringList{"--json"} : QStringList{}));
+        };
+        // the original layout: its counts, the record taken beside the base's variant and channels
+        CliResult r = import(corpusFile("original-cut-in-a-record.csv"), true);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.trimmed(), QByteArray("{\"taken\": 1, \"dropped\": 1}"));
         CloneImage image = NewCloneImage();
         QCOMPARE(LoadCloneFile(out, image).status, FileStatus::Ok);
-        // the record taken, beside the base's variant and channels (what is dropped: the import's tests)
         QCOMPARE(image.Variant, int(VariantE));
-        QCOMPARE(image.ChannelTable[3].field[FieldFrequency].text, QString("14.200.000"));
+        QCOMPARE(image.ChannelTable[20].field[FieldFrequency].text, QString("7.050.000"));
         QVERIFY(image.ChannelUsed[420]);
-        QVERIFY(runCli({"import-csv", csv, "--into", base, "-o", out})
-                    .out.contains("1 records taken, 1 dropped"));
-
+        QVERIFY(
+            import(corpusFile("original-cut-in-a-record.csv")).out.contains("1 records taken, 1 dropped"));
         // an unreadable CSV is "File Open Error", a base of no known variant "Data Error"; neither writes
-        const QString never = dir.filePath("never.M40");
-        const CliResult missing =
-            runCli({"import-csv", dir.filePath("none.csv"), "--into", base, "-o", never});
-        QCOMPARE(missing.exitCode, 4);
-        QVERIFY(missing.err.startsWith("File Open Error"));
-        QVERIFY(writeFile(dir.filePath("bad.M40"), readFile(base).replace("KT-M40E", "KT-M40X")));
-        QCOMPARE(runCli({"import-csv", csv, "--into", dir.filePath("bad.M40"), "-o", never}).exitCode, 3);
-        QVERIFY(!QFile::exists(never));
-    }
-
-    void jsonListsEveryChangeAndRefusal() {
-        QTemporaryDir dir;
-        const QString base = dir.filePath("base.M40"), csv = dir.filePath("in.csv"),
-                      out = dir.filePath("out.M40");
+        QVERIFY(QFile::remove(out));
+        r = import(dir.filePath("none.csv"));
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY(r.err.startsWith("File Open Error"));
+        QVERIFY(writeFile(base, readFile(base).replace("KT-M40E", "KT-M40X")));
+        QCOMPARE(import(corpusFile("original-cut-in-a-record.csv")).exitCode, 3);
+        QVERIFY(!QFile::exists(out));
         writeBase(base);
+
+        // CHIRP: every change and refusal in JSON
         QVERIFY(writeFile(csv, "Location,Name,Frequency,Mode\r\n"
                                "7,abc\xF0\x9F\x98\x80,7.050000,LSB\r\n"
                                "8,X,146.520000,FM\r\n"
                                "9,Y,7.1,WFM\r\n"));
-        const CliResult r = runCli({"import-csv", csv, "--into", base, "-o", out, "--json"});
+        r = import(csv, true);
         QCOMPARE(r.exitCode, 0);
         QJsonParseError error;
         const QJsonObject o = QJsonDocument::fromJson(r.out, &error).object();
@@ -735,40 +724,28 @@ class TestCsvLayouts : public QObject {
         }
         QCOMPARE(items, (QStringList{"changed|7|Name", "refused|8|Frequency", "refused|9|Mode"}));
         QCOMPARE(o["items"][0]["reason"].toString(), QString("“abc\U0001F600” stored as “ABC”"));
-        CloneImage image = NewCloneImage();
         QCOMPARE(LoadCloneFile(out, image).status, FileStatus::Ok);
         QCOMPARE(image.ChannelTable[7].field[FieldName].text, QString("ABC"));
         QVERIFY(!image.ChannelUsed[8]);
         QVERIFY(r.err.isEmpty());
-    }
 
-    void takingNothingIsSaidOnStderr() {
-        QTemporaryDir dir;
-        const QString base = dir.filePath("base.M40"), out = dir.filePath("out.M40");
-        writeBase(base);
-        // the program's own export in the original layout: nothing is taken, and the full layout is named
-        QCOMPARE(runCli({"export-csv", base, "-o", dir.filePath("o.csv")}).exitCode, 0);
-        const CliResult own = runCli({"import-csv", dir.filePath("o.csv"), "--into", base, "-o", out});
-        QCOMPARE(own.exitCode, 6);
-        QVERIFY(own.out.contains("0 records taken"));
-        QVERIFY(own.err.contains("nothing was taken from"));
-        QVERIFY(own.err.contains("--layout full"));
-        // a CHIRP file whose every line is refused
-        QVERIFY(writeFile(dir.filePath("c.csv"), "Location,Frequency\n1,146.52\n"));
-        const CliResult chirp = runCli({"import-csv", dir.filePath("c.csv"), "--into", base, "-o", out});
-        QCOMPARE(chirp.exitCode, 6);
-        QVERIFY(chirp.err.contains("nothing was taken from"));
-        QVERIFY(!chirp.err.contains("--layout full"));
-        // a first line that names no layout is quoted with what was expected
-        QVERIFY(writeFile(dir.filePath("u.csv"), "Loc|Freq\n1|7.05\n"));
-        const CliResult unknown = runCli({"import-csv", dir.filePath("u.csv"), "--into", base, "-o", out});
-        QCOMPARE(unknown.exitCode, 6);
-        QVERIFY2(unknown.err.contains("its first line “Loc|Freq” names no layout"), qPrintable(unknown.err));
+        // taking nothing is said on stderr: the program's own original export names the full layout, a
+        // CHIRP file of refused lines does not, a first line that names no layout is quoted
+        r = import(corpusFile("original-export-bom.csv"));
+        QCOMPARE(r.exitCode, 6);
+        QVERIFY(r.out.contains("0 records taken"));
+        QVERIFY(r.err.contains("nothing was taken from") && r.err.contains("--layout full"));
+        r = import(corpusFile("chirp-no-frequency-column.csv"));
+        QCOMPARE(r.exitCode, 6);
+        QVERIFY(r.err.contains("nothing was taken from") && !r.err.contains("--layout full"));
+        r = import(corpusFile("unrecognised-pipes.csv"));
+        QCOMPARE(r.exitCode, 6);
+        QVERIFY2(r.err.contains("its first line “Location|Name|Frequency|"), qPrintable(r.err));
         // an empty file says nothing
-        QVERIFY(writeFile(dir.filePath("e.csv"), ""));
-        const CliResult empty = runCli({"import-csv", dir.filePath("e.csv"), "--into", base, "-o", out});
-        QCOMPARE(empty.exitCode, 0);
-        QVERIFY(empty.err.isEmpty());
+        QVERIFY(writeFile(csv, ""));
+        r = import(csv);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.err.isEmpty());
     }
 };
 
