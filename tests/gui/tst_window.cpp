@@ -861,50 +861,87 @@ class TestWindow : public QObject {
         QCOMPARE(f.w().portChoice().devicePath, radioPort.devicePath());
     }
 
-    void csvExportAndImport() {
+    // File > Export asks the layout (the original first; cancelled there, no file dialog comes), then the
+    // name; after an export the window bears the CSV's name, yet Save asks for a clone file's. Import asks
+    // nothing: the original layout says in the status line what it took, the others show a report. What
+    // each layout writes and takes: the CSV tests (tst_csv_layouts, tst_csv_import).
+    void exportAndImportAskTheirQuestionsAndReport() {
         MainWindowFixture f;
         QVERIFY(f.load());
-        const QString clone = f.path(QStringLiteral("base.M40"));
-        f.prompts.fileNames = {clone};
+        f.prompts.fileNames = {f.path(QStringLiteral("base.M40"))};
         f.w().files()->mnuFileSaveAs_Click();
         editChannel(f, 2, 7040000);
         const QString csv = f.path(QStringLiteral("list.csv"));
+        f.prompts.shown.clear();
         f.prompts.fileNames = {csv};
-        f.prompts.choices = {0}; // the original layout, first in the list
+        f.w().action(QStringLiteral("mnuExport"))->trigger();
+        QCOMPARE(f.prompts.kinds(), QStringList{"choose"});
+        const QStringList offered = f.prompts.shown.first().text.split('\n');
+        QCOMPARE(offered.size(), 4);
+        QVERIFY(offered[1].startsWith("Original layout") && offered[2].startsWith("Full layout") &&
+                offered[3].startsWith("CHIRP CSV"));
+        QVERIFY(!QFile::exists(csv));
+        f.prompts.choices = {0};
         f.w().action(QStringLiteral("mnuExport"))->trigger();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"));
         QVERIFY(readFile(csv).contains("\"KT-M40\",\"MEMORY\",\"2\",\"7.040.000\""));
         QCOMPARE(f.w().windowTitle(), QStringLiteral("list.csv - ") + title);
         QVERIFY(!f.w().dataChanged());
-        // A later Save must not write the clone file over the CSV: it asks for a name.
         QVERIFY(f.w().cloneFileName().isEmpty());
         f.w().files()->mnuFileSave_Click();
         QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("save"));
         QVERIFY(readFile(csv).startsWith("\"MODEL\""));
-        // Imported again, the original export takes nothing and says which layout would take it.
+        // The original export imported again takes nothing and says which layout would take it.
         f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // the original import shows no message
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open"));
         QVERIFY(f.w().statusText().contains(QStringLiteral("Nothing was taken from list.csv")));
         QVERIFY(f.w().statusText().contains(QStringLiteral("full layout")));
+        QCOMPARE(f.w().windowTitle(), title); // no file holds the data now
 
-        const QString in = f.path(QStringLiteral("in.csv"));
-        QVERIFY(writeFile(
-            in, "\"MODEL\",\"BANK\"\r\n"
-                "\"KT-M40\",\"MEMORY\",\"199\",\"7.1\",\"\",\"\",\"67.0\",\"67.0\",\"023\",\"\",\"0\",\"Hi\","
-                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n"
-                "\"KT-M40\",\"MEMORY\",\"5\",\"7.1\",\"\",\"\",\"Slow\",\"High\",\"Wide\",\"\",\"0\",\"Hi\","
-                "\"\",\"\",\"\",\"\",\"NAME\",\"Off\"\r\n"));
-        f.w().setDataChanged(true);
-        f.prompts.fileNames = {in};
+        // The full layout back after a VFO edit: the report counts it, the window has its data back.
+        for (int k = 0; k < ChannelCount; ++k)
+            EmptyChannel(f.w().image(), k);
+        UpdateMemData(f.w().image(), gainRecord, 3);
+        const QByteArray before = CloneFileBytes(f.w().image());
+        const QString gain = f.settings()->vfoModel->index(1, FieldGain).data().toString();
+        f.prompts.choices = {1};
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuExport"))->trigger();
+        QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,"));
+        QVERIFY(f.w().statusText().contains("list.csv"));
+        f.w().image().VfoTable[1].field[FieldGain] = {"-20", 2};
+        f.settings()->vfoModel->refreshAll();
+        f.w().setDataChanged(false);
+        f.prompts.fileNames = {csv};
         f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("open")); // no question before an import
-        QCOMPARE(f.w().windowTitle(), title);
-        QVERIFY(!f.w().dataChanged());
-        QVERIFY(f.w().cloneFileName().isEmpty());
-        QVERIFY(f.w().statusText().contains(QStringLiteral("Imported")));
-        QCOMPARE(f.memory()->currentRow(), 1);
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
+        QVERIFY2(
+            f.prompts.shown.last().text.contains(QStringLiteral(
+                "606 lines taken, 0 of them with changes; 0 lines refused; 1 channels and VFOs changed")),
+            qPrintable(f.prompts.shown.last().text));
+        QCOMPARE(CloneFileBytes(f.w().image()), before);
+        QCOMPARE(f.settings()->vfoModel->index(1, FieldGain).data().toString(), gain);
+        QVERIFY(f.w().dataChanged()); // an import does not save the clone file
+
+        // CHIRP CSV: the export lists what it cannot carry, the import what it changed and refused.
+        f.prompts.choices = {2};
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuExport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
+        QVERIFY(f.prompts.shown.last().text.contains("1 channels written"));
+        QVERIFY(f.prompts.reportLines.contains("3  Gain  not carried: -10 is not carried by CHIRP CSV"));
+        QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
+                               "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
+                               "21,Two m,146.520000,,,,FM\r\n"));
+        f.prompts.fileNames = {csv};
+        f.w().action(QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
+        QVERIFY(
+            f.prompts.shown.last().text.contains("1 lines taken, 1 of them with changes; 1 lines refused"));
+        QCOMPARE(f.prompts.reportLines.size(), 2);
+        QCOMPARE(f.memory()->model->index(20, FieldSplitFreq).data().toString(), QString("29.520.000"));
     }
 
     void platformKeysForOpenSaveSaveAsAndQuit_data() {
@@ -1684,83 +1721,6 @@ class TestWindow : public QObject {
         answerNextBox();
         prompts.information(&window, QStringLiteral("Verify"), QStringLiteral("text"));
         QVERIFY((shownAt.center() - window.frameGeometry().center()).manhattanLength() < 12);
-    }
-
-    // File > Export, Import and Print.
-    void exportAsksTheLayoutAndTheFullOneGivesTheImageBack() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        UpdateMemData(f.w().image(), gainRecord, 250);
-        const QByteArray before = CloneFileBytes(f.w().image());
-        f.w().setDataChanged(false);
-        const QString csv = f.path("all.csv");
-        f.prompts.fileNames = {csv};
-        f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QCOMPARE(f.prompts.kinds(), QStringList{"choose"}); // cancelled at the choice: no file dialog
-        const QStringList offered = f.prompts.shown.first().text.split('\n');
-        QCOMPARE(offered.size(), 4);
-        QVERIFY(offered[1].startsWith("Original layout")); // the original stays first
-        QVERIFY(offered[2].startsWith("Full layout"));
-        QVERIFY(offered[3].startsWith("CHIRP CSV"));
-        QVERIFY(!QFile::exists(csv));
-        f.prompts.choices = {1};
-        f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QVERIFY(readFile(csv).startsWith("KT-M40 full CSV,variant J,")); // its lines: the layout's tests
-        QVERIFY(!f.w().dataChanged());
-        QVERIFY(f.w().statusText().contains("all.csv"));
-
-        int emptied = 0; // the used channels the import fills again, counted here before they are emptied
-        for (int k = 0; k < ChannelCount; ++k) {
-            emptied += f.w().image().ChannelUsed[k] ? 1 : 0;
-            EmptyChannel(f.w().image(), k);
-        }
-        QVERIFY(emptied > 0);
-        f.w().image().VfoTable[1].field[FieldGain] = {"-20", 2};
-        QVERIFY(CloneFileBytes(f.w().image()) != before);
-        f.prompts.fileNames = {csv};
-        f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
-        QVERIFY2(
-            f.prompts.shown.last().text.contains(
-                QString(
-                    "606 lines taken, 0 of them with changes; 0 lines refused; %1 channels and VFOs changed")
-                    .arg(emptied + 1)),
-            qPrintable(f.prompts.shown.last().text));
-        QCOMPARE(CloneFileBytes(f.w().image()), before);
-        QVERIFY(f.w().dataChanged()); // the clone file is not saved by an import
-        QCOMPARE(f.memory()->model->data(f.memory()->model->index(250, FieldGain)).toString(),
-                 QString("-10"));
-    }
-
-    void chirpExportAndImportListWhatTheyCannotCarry() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        for (int k = 0; k < ChannelCount; ++k)
-            EmptyChannel(f.w().image(), k);
-        UpdateMemData(f.w().image(), gainRecord, 3);
-        const QString csv = f.path("chirp.csv");
-        f.prompts.choices = {2};
-        f.prompts.fileNames = {csv};
-        f.w().action(QStringLiteral("mnuExport"))->trigger();
-        QVERIFY(readFile(csv).startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
-        QVERIFY(f.prompts.shown.last().text.contains("1 channels written"));
-        QCOMPARE(f.prompts.reportLines.size(), 4); // VFO A, VFO B, the gain and the AGC of channel 3
-        QVERIFY(f.prompts.reportLines.contains("3  Gain  not carried: -10 is not carried by CHIRP CSV"));
-        // An import shows what it took, changed and refused.
-        QVERIFY(writeFile(csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,Mode\r\n"
-                               "20,Rep 10m,29.620000,-,0.100000,Tone,FM\r\n"
-                               "21,Two m,146.520000,,,,FM\r\n"));
-        f.prompts.fileNames = {csv};
-        f.w().action(QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("report"));
-        QVERIFY(
-            f.prompts.shown.last().text.contains("1 lines taken, 1 of them with changes; 1 lines refused"));
-        QCOMPARE(f.prompts.reportLines.size(), 2);
-        QVERIFY(f.prompts.reportLines[0].startsWith("20  Name  changed:"));
-        QVERIFY(f.prompts.reportLines[1].startsWith("21  Frequency  refused:"));
-        QCOMPARE(f.memory()->model->data(f.memory()->model->index(20, FieldSplitFreq)).toString(),
-                 QString("29.520.000"));
     }
 
     void japaneseTexts() {
