@@ -247,31 +247,6 @@ class TestEditing : public QObject {
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
     }
 
-    void listButtonsAreStepsButANoOpInsertIsNot() {
-        fill(0, ChannelCount - 1);
-        f->w().document().clearHistory();
-        f->memory()->setCurrentRow(250);
-        QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
-        QVERIFY(f->w().dataChanged());
-        QVERIFY(!act("mnuEditUndoStep")->isEnabled()); // nothing moved: nothing to undo
-        f->memory()->setCurrentRow(3);
-        QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Insert 2"));
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(403);
-        QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear B 0"));
-        // Undo of Clear All restores every channel.
-        const CloneImage before = image();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
-        QCOMPARE(cell(603), QString());
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
-        for (int k : {0, 1, 200, 401, 603}) // the Insert left these in their places
-            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
-    }
-
     void editDialogOkIsUndoable() {
         const CloneImage before = image();
         f->memory()->setCurrentRow(201); // channel 200, "A  0", empty
@@ -356,21 +331,9 @@ class TestEditing : public QObject {
         key(Qt::Key_Z);
         key(Qt::Key_Z);
         QVERIFY(image() == before);
-    }
-
-    void spreadsheetPasteTakesTheGridTexts() {
-        setClipboardText(
-            QStringLiteral("Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip\n"
-                           "14.195.000\tUSB\t-10\tFast\tLow\tNarrow\tOn\tOn\t14.200.000\tdx\tSkip\n"));
-        f->memory()->setCurrentRow(403);
-        key(Qt::Key_V);
-        QVERIFY2(f->prompts.shown.isEmpty(), qPrintable(f->prompts.lastText()));
-        QStringList row;
-        for (int c = 0; c < ChannelFieldCount; ++c)
-            row << cell(402, c);
-        QCOMPARE(row, (QStringList{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "On", "On",
-                                   "14.200.000", "DX", "Skip"}));
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Paste 1 channel"));
+        f->memory()->selectChannels(0, 0);
+        key(Qt::Key_C);
+        QCOMPARE(f->w().statusText(), QStringLiteral("1 channel copied"));
     }
 
     void aFailedPasteChangesNothingAndLeavesNoStep() {
@@ -560,8 +523,10 @@ class TestEditing : public QObject {
         QVERIFY(image() == read);
     }
 
-    // Channels first..last take what channel k + shift held, channel `emptied` empties, every other
-    // channel stays; the rows are the grid's, one above the channel.
+    // Channels first..last take what channel k + shift held, channel `emptied` empties (all of them for
+    // ChannelCount), every other channel stays; the rows are the grid's, one above the channel. A button
+    // that moved or emptied something leaves an Undo step that brings every channel back; one that did
+    // nothing leaves none, yet marks the data changed.
     void buttonsMoveOrEmptyChannels_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("row");
@@ -570,18 +535,29 @@ class TestEditing : public QObject {
         QTest::addColumn<int>("shift");
         QTest::addColumn<int>("emptied");
         QTest::addColumn<QString>("question"); // title and text; none for Insert
+        QTest::addColumn<QString>("step");     // "" for none
         // The fixed questions, then what this program adds: Edit > Undo takes the step back.
         const QString undo = "\r\n\r\nThis step can be undone with Edit > Undo.";
         const QString del =
             "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?" + undo;
         const QString clear =
             "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?" + undo;
-        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
-        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
-        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
-        QTest::newRow("delete on the first row") << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del;
-        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del;
-        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear;
+        const QString all =
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to clear all memory?" + undo;
+        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << ""
+                                                 << "Insert 0";
+        QTest::newRow("insert on row 3") << "cmbInsert" << 3 << 3 << 199 << -1 << 2 << ""
+                                         << "Insert 2";
+        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << ""
+                                           << "Insert 199";
+        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << ""
+                                                      << "";
+        QTest::newRow("delete on the first row")
+            << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del << "Delete 0";
+        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del << "";
+        QTest::newRow("clear B 0") << "cmbClear" << 403 << 0 << -1 << 0 << 402 << clear << "Clear B 0";
+        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear << "Clear B-P2";
+        QTest::newRow("clear all") << "cmbClAll" << 5 << 0 << -1 << 0 << ChannelCount << all << "Clear All";
     }
     void buttonsMoveOrEmptyChannels() {
         QFETCH(QString, button);
@@ -591,7 +567,9 @@ class TestEditing : public QObject {
         QFETCH(int, shift);
         QFETCH(int, emptied);
         QFETCH(QString, question);
+        QFETCH(QString, step);
         fillAll();
+        const CloneImage before = image();
         f->prompts.answers = {UserPrompts::Answer::Ok};
         f->memory()->setCurrentRow(row);
         QPushButton *b = f->memory()->findChild<QPushButton *>(button);
@@ -602,26 +580,17 @@ class TestEditing : public QObject {
             asked << s.kind + ": " + s.title + "\n" + s.text;
         QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{"confirm: " + question});
         for (int k = 0; k < ChannelCount && !QTest::currentTestFailed(); ++k)
-            expectFrom(k, k == emptied ? -1 : k >= first && k <= last ? k + shift : k);
+            expectFrom(k, k == emptied || emptied == ChannelCount ? -1
+                          : k >= first && k <= last               ? k + shift
+                                                                  : k);
+        QVERIFY(image().VfoTable == before.VfoTable && image().Settings == before.Settings);
+        QCOMPARE(image().Variant, before.Variant);
         QVERIFY(f->w().dataChanged()); // even when nothing moved
-    }
-
-    void clearAllLeavesVfoAndSettings() {
-        fillAll();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        const auto vfo = image().VfoTable;
-        const auto settings = image().Settings;
-        click(f->memory()->cmbClAll);
-        QCOMPARE(f->prompts.shown[0].text,
-                 QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"
-                                "\r\n\r\nThis step can be undone with Edit > Undo."));
-        for (int k : {0, 199, 200, 401, 603})
-            expectFrom(k, -1);
-        QVERIFY(
-            std::none_of(image().ChannelUsed.begin(), image().ChannelUsed.end(), [](bool u) { return u; }));
-        QVERIFY(image().VfoTable == vfo);
-        QVERIFY(image().Settings == settings);
-        QCOMPARE(image().Variant, int(VariantJ));
+        QCOMPARE(act("mnuEditUndoStep")->isEnabled(), !step.isEmpty());
+        if (step.isEmpty()) return;
+        QCOMPARE(plain(act("mnuEditUndoStep")->text()), "Undo " + step);
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image() == before);
     }
 
     void cancelLeavesEverything() {
