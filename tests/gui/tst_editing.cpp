@@ -605,40 +605,6 @@ class TestEditing : public QObject {
         QVERIFY(!f->w().dataChanged());
     }
 
-    void upAndDownStopAtTheirEndsAndScrollTheRowIntoView() {
-        MemoryPage *page = f->memory();
-        page->setCurrentRow(1);
-        click(page->Command5);
-        QCOMPARE(page->currentRow(), 1);
-        click(page->Command4);
-        QCOMPARE(page->currentRow(), 2);
-        // The whole row is highlighted.
-        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().size(), 1);
-        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().first().row(), 1);
-        page->setCurrentRow(200);
-        click(page->Command4);
-        QCOMPARE(page->currentRow(), 200); // Down stops at the end of the plain bank
-        click(page->Command5);
-        QCOMPARE(page->currentRow(), 199);
-
-        page->setTopRow(50);
-        page->setCurrentRow(50);
-        click(page->Command5); // row 49 is above the top row: it becomes the top row
-        QCOMPARE(page->currentRow(), 49);
-        QCOMPARE(page->topRow(), 49);
-        page->setTopRow(1);
-        page->setCurrentRow(120);
-        click(page->Command4); // row 121 is out of sight below: it becomes the last row in sight
-        QCOMPARE(page->currentRow(), 121);
-        const QTableView *grid = page->MSFlexGrid1;
-        const int rowsInSight = grid->viewport()->height() / grid->rowHeight(0);
-        QCOMPARE(page->topRow(), 121 - (rowsInSight - 1));
-        page->setTopRow(100);
-        page->setCurrentRow(40);
-        click(page->Command4); // row 41 is above the top row: it becomes the top row
-        QCOMPARE(page->topRow(), 41);
-    }
-
     // The edit dialog, driven with clicks and keys.
     void newChannelOpensWithDefaultsAndTypingAdvances() {
         openChannel(40);

@@ -1645,6 +1645,23 @@ class TestWindow : public QObject {
         click(page->Command5);
         QCOMPARE(page->topRow(), 1);
         QCOMPARE(page->currentRow(), rows - 1);
+        // The whole row is highlighted; Up stops at the first row, Down at the end of the plain bank.
+        QCOMPARE(grid->selectionModel()->selectedRows(), QModelIndexList{grid->model()->index(rows - 2, 0)});
+        page->setCurrentRow(1);
+        click(page->Command5);
+        QCOMPARE(page->currentRow(), 1);
+        page->setCurrentRow(200);
+        click(page->Command4);
+        QCOMPARE(page->currentRow(), 200);
+        // A row out of sight comes in as the top row from above, as the last row in sight from below.
+        for (const auto &[top, row, down, newTop] :
+             {std::tuple{50, 50, false, 49}, std::tuple{100, 40, true, 41},
+              std::tuple{1, 120, true, 121 - (rows - 1)}}) {
+            page->setTopRow(top);
+            page->setCurrentRow(row);
+            click(down ? page->Command4 : page->Command5);
+            QCOMPARE(page->topRow(), newTop);
+        }
         f.w().tabs()->setCurrentIndex(0);
         QTRY_VERIFY(vfo->width() >= vfoWidth + 200);
     }
