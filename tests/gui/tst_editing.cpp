@@ -4,9 +4,6 @@
 // Read and Write ALL, a failed transfer, Auto Select, what the window refuses while one runs, the backup
 // and the progress in the status bar, Verify, Write > Changes; finished messages give way or fade.
 #include "MainWindowFixture.h"
-#include "app/DlgFind.h"
-#include "app/DlgModify.h"
-#include "app/DlgSetField.h"
 #include "app/GridModels.h"
 #include "app/UserPrompts.h"
 #include "channels/ChannelClipboard.h"
@@ -36,7 +33,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTableView>
 #include <QWindow>
 
@@ -700,10 +696,6 @@ class TestEditing : public QObject {
 
     void readAllFillsGridListsAndVfos() {
         const CloneImage expected = VirtualRadio::demoImage();
-        int used = 0;
-        for (bool u : expected.ChannelUsed)
-            used += u;
-        QVERIFY(used > 0);
         f->w().tabs()->setCurrentIndex(0);
         f->w().action(QStringLiteral("mnuReAll"))->trigger();
         // While it runs: the memory half shows the Memory page and the bar, everything that would start a
@@ -740,14 +732,9 @@ class TestEditing : public QObject {
         QCOMPARE(f->prompts.shown.size(), 1); // no error
         expectRestored();
         QVERIFY(f->w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
-        for (int k = 0; k < ChannelCount; ++k) {
-            QCOMPARE(f->w().image().ChannelUsed[k], expected.ChannelUsed[k]);
-            const QString shown = f->memory()->model->index(k, FieldFrequency).data().toString();
-            QCOMPARE(shown, expected.ChannelUsed[k] ? expected.ChannelTable[k].field[FieldFrequency].text
-                                                    : QString());
-            QCOMPARE(f->memory()->model->index(k, FieldName).data().toString(),
-                     expected.ChannelUsed[k] ? expected.ChannelTable[k].field[FieldName].text : QString());
-        }
+        QVERIFY(f->w().image().ChannelTable == expected.ChannelTable);
+        QVERIFY(f->w().image().ChannelUsed == expected.ChannelUsed);
+        QCOMPARE(cell(2, FieldName), QStringLiteral("FT8 40M")); // the grid shows what came
         for (int n = 0; n < VfoCount; ++n)
             QCOMPARE(f->settings()->vfoModel->index(n, FieldFrequency).data().toString(),
                      expected.VfoTable[n].field[FieldFrequency].text);
@@ -939,7 +926,7 @@ class TestEditing : public QObject {
         QVERIFY(changes->isEnabled());
         QCOMPARE(ListBackups(backups.path()).size(), 1); // its bytes: the session's own test
 
-        // A record the radio stores wrong is an error; a write it does not acknowledge claims nothing.
+        // A record the radio stores wrong is an error (a failed run's message: failedReadRestoresTheWindow).
         f->setPaced(false); // the outcome counts here, not the window during the run
         f->prompts.shown.clear();
         image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT2");
@@ -950,14 +937,6 @@ class TestEditing : public QObject {
             QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
         QCOMPARE(f->w().statusText(),
                  QStringLiteral("1 records differed, 1 written, 1 differ after writing"));
-        f->radio->faults.corruptAt.clear();
-        f->prompts.shown.clear();
-        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT3");
-        f->radio->faults.notOkAt.insert(QStringLiteral("0680"));
-        QVERIFY(f->runTransfer("mnuWrChg"));
-        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
-        QCOMPARE(f->prompts.lastText(), QStringLiteral("Communication Error"));
-        QVERIFY(!f->w().statusText().contains(QStringLiteral("written")));
     }
 };
 

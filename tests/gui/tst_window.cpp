@@ -7,13 +7,8 @@
 // language.
 #include "MainWindowFixture.h"
 #include "app/AppOptions.h"
-#include "app/DlgCom.h"
-#include "app/DlgModify.h"
-#include "app/EditCommands.h"
-#include "app/FrmAbout.h"
 #include "app/GridModels.h"
 #include "app/KeptWorkNotice.h"
-#include "app/PrintCommands.h"
 #include "app/StatusLine.h"
 #include "app/UserPrompts.h"
 #include "channels/ChannelRecord.h"
@@ -68,7 +63,6 @@
 #include <QSplashScreen>
 #include <QStatusBar>
 #include <QStyleFactory>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -692,37 +686,24 @@ class TestWindow : public QObject {
         QCOMPARE(readFile(path), saved);
     }
 
+    // A refused clone file: "Data Error", no name in the title, yet the model option follows the header
+    // (which lines are refused: tst_clone_file).
     void badFilesAreRefused() {
         MainWindowFixture f;
         QVERIFY(f.load());
-        const QString good = f.path(QStringLiteral("good.M40"));
-        CloneImage image = NewCloneImage();
-        QVERIFY(SaveCloneFile(good, image) == FileStatus::Ok);
-        QByteArray bytes = readFile(good);
-
-        const QString shortLine = f.path(QStringLiteral("short.M40"));
-        QByteArray broken = bytes;
-        broken.remove(34 + 10, 1); // line 2 one character short
-        QVERIFY(writeFile(shortLine, broken));
-        f.prompts.fileNames = {shortLine};
-        f.w().files()->mnuFileOpen_Click();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("critical"));
-        QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
-        QCOMPARE(f.w().windowTitle(), title);
-
-        // (a file not there: the start-up file's test)
-
-        // A good header with a wrong end line: refused, yet the model option follows the header.
         const QString wrongEnd = f.path(QStringLiteral("end.M40"));
-        QByteArray ending = bytes;
+        CloneImage image = NewCloneImage();
+        QVERIFY(SaveCloneFile(wrongEnd, image) == FileStatus::Ok);
+        QByteArray ending = readFile(wrongEnd);
         ending.replace(0, 32, "Korvan KT-M40A Clone A FileStart");
         ending.replace(ending.lastIndexOf("File  End"), 9, "File  Xnd");
         QVERIFY(writeFile(wrongEnd, ending));
         f.prompts.fileNames = {wrongEnd};
         f.w().files()->mnuFileOpen_Click();
+        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("critical"));
         QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
+        QCOMPARE(f.w().windowTitle(), title);
         QVERIFY(f.settings()->modelOption(VariantA)->isChecked());
-        QVERIFY(f.w().image().WideRange);
         QVERIFY(f.w().dataChanged());
     }
 
@@ -1256,6 +1237,7 @@ class TestWindow : public QObject {
         QCOMPARE(panel.text(), whole);
     }
 
+    // The about box: its texts, each readable on its background, System Info and OK.
     void aboutBox() {
         MainWindowFixture f;
         QVERIFY(f.load());
@@ -1266,6 +1248,15 @@ class TestWindow : public QObject {
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), title);
         QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
                  QStringLiteral("Version 0.10.00 Beta"));
+        for (const char *name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
+            const QImage image = about->findChild<QLabel *>(QLatin1String(name))->grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            double best = 1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    best = qMax(best, contrast(image.pixelColor(x, y), background));
+            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(name).arg(best)));
+        }
         QPushButton *sysInfo = about->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
         QCOMPARE(sysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
 #ifndef Q_OS_WIN
@@ -1532,26 +1523,6 @@ class TestWindow : public QObject {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 
-    void aboutBoxTextIsReadable() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        f.w().mnuHelpAbout_Click();
-        FrmAbout *about = f.w().aboutBox();
-        QTRY_VERIFY(about->isVisible());
-        for (const char *name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
-            auto *label = about->findChild<QLabel *>(QLatin1String(name));
-            QVERIFY(label);
-            const QImage image = label->grab().toImage();
-            const QColor background = image.pixelColor(0, 0);
-            double best = 1;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    best = qMax(best, contrast(image.pixelColor(x, y), background));
-            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(name).arg(best)));
-        }
-        about->hide();
-    }
-
     void columnsHoldTheirWidestTextsAndResize() {
         MainWindowFixture f;
         QVERIFY(f.load());
@@ -1666,42 +1637,30 @@ class TestWindow : public QObject {
         QTRY_VERIFY(vfo->width() >= vfoWidth + 200);
     }
 
-    void optionsStandBeforeOrAfterTheFile_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("demo");
-        QTest::addColumn<bool>("japanese");
-        const QString en = "en_US", ja = "ja_JP";
-        QTest::newRow("after") << QStringList{"session1.M40", "--demo"} << en << "session1.M40" << true
-                               << false;
-        QTest::newRow("around") << QStringList{"--lang=ja", "a b.M40", "--demo"} << en << "a b.M40" << true
-                                << true;
-        QTest::newRow("before") << QStringList{"--demo", "--lang=ja", "my file.M40"} << en << "my file.M40"
-                                << true << true;
-        QTest::newRow("split name") << QStringList{"my", "--demo", "file.M40"} << en << "my file.M40" << true
-                                    << false;
-        QTest::newRow("-- ends") << QStringList{"--", "--demo"} << en << "--demo" << false << false;
-        QTest::newRow("-- then name")
-            << QStringList{"--demo", "--", "--lang=ja.M40"} << en << "--lang=ja.M40" << true << false;
-        QTest::newRow("none") << QStringList{"--demo"} << en << "" << true << false;
-        QTest::newRow("Japanese locale") << QStringList{} << ja << "" << false << true;
-        QTest::newRow("--lang=en over the locale")
-            << QStringList{"--lang=en", "a.M40"} << ja << "a.M40" << false << false;
-    }
+    // The options stand before, after or around the file name, whose words are joined; "--" ends them. A row:
+    // the arguments, the locale, what comes out (the file, then "demo" and "ja" when chosen), "|" between.
     void optionsStandBeforeOrAfterTheFile() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, locale);
-        QFETCH(QString, file);
-        QFETCH(bool, demo);
-        QFETCH(bool, japanese);
+        const char *const rows[][3] = {{"session1.M40|--demo", "en_US", "session1.M40|demo"},
+                                       {"--lang=ja|a b.M40|--demo", "en_US", "a b.M40|demo|ja"},
+                                       {"--demo|--lang=ja|my file.M40", "en_US", "my file.M40|demo|ja"},
+                                       {"my|--demo|file.M40", "en_US", "my file.M40|demo"},
+                                       {"--|--demo", "en_US", "--demo"},
+                                       {"--demo|--|--lang=ja.M40", "en_US", "--lang=ja.M40|demo"},
+                                       {"--demo", "en_US", "|demo"},
+                                       {"", "ja_JP", "|ja"},
+                                       {"--lang=en|a.M40", "ja_JP", "a.M40"}};
+        for (const auto &[arguments, locale, expected] : rows) {
+            QString error;
+            const QStringList args = QString(arguments).split('|', Qt::SkipEmptyParts);
+            const AppOptions o = ParseAppArguments(QStringList{"kt-m40"} + args, locale, &error);
+            QStringList got{o.startupFile};
+            if (o.demo) got << "demo";
+            if (o.language == UiLanguage::Japanese) got << "ja";
+            QVERIFY2(error.isEmpty() && got.join('|') == expected,
+                     qPrintable(arguments + (": " + got.join('|'))));
+        }
         QString error;
-        const AppOptions o = ParseAppArguments(QStringList{"kt-m40"} + arguments, locale, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(o.startupFile, file);
-        QCOMPARE(o.demo, demo);
-        QCOMPARE(o.language == UiLanguage::Japanese, japanese);
-        ParseAppArguments({"kt-m40", "--frobnicate"}, locale, &error);
+        ParseAppArguments({"kt-m40", "--frobnicate"}, "en_US", &error);
         QVERIFY(!error.isEmpty());
     }
 
