@@ -924,42 +924,35 @@ class TestWindow : public QObject {
         QCOMPARE(f.memory()->model->index(20, FieldSplitFreq).data().toString(), QString("29.520.000"));
     }
 
-    void platformKeysForOpenSaveSaveAsAndQuit_data() {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QStringList>("shown"); // with the save question answered No, dialogs cancelled
-        QTest::addColumn<bool>("saved");        // the edit is in the file
-        QTest::addColumn<bool>("open");         // the window after
-        QTest::newRow("Ctrl+O: Open")
-            << QKeySequence(Qt::CTRL | Qt::Key_O) << QStringList{"question", "open"} << false << true;
-        QTest::newRow("Ctrl+S: Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << QStringList{} << true << true;
-        QTest::newRow("Ctrl+Shift+S: Save As")
-            << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << QStringList{"save"} << false << true;
-        QTest::newRow("Ctrl+Q: Exit")
-            << QKeySequence(Qt::CTRL | Qt::Key_Q) << QStringList{"question"} << false << false;
-        QTest::newRow("Ctrl+N: New, as before")
-            << QKeySequence(Qt::CTRL | Qt::Key_N) << QStringList{"question"} << false << true;
-    }
-
+    // The platform's keys for Open, Save, Save As, Exit and New, on a window whose file holds an older edit;
+    // the save question answered No, the file dialogs cancelled. A row: the keys, then the prompts, whether
+    // the file holds the new edit and whether the window stays open.
     void platformKeysForOpenSaveSaveAsAndQuit() {
-        QFETCH(QKeySequence, keys);
-        QFETCH(QStringList, shown);
-        QFETCH(bool, saved);
-        QFETCH(bool, open);
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        const QString path = f.path(QStringLiteral("keys.M40"));
-        f.prompts.fileNames = {path};
-        f.w().files()->mnuFileSaveAs_Click();
-        editChannel(f, 3, 7123000);
-        const QByteArray edited = MakeMemData(f.w().image(), 3).toLatin1();
-        f.prompts.shown.clear();
-        f.prompts.answers = {UserPrompts::Answer::No};
-        f.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QTest::keySequence(f.window.get(), keys);
-        QCOMPARE(f.prompts.kinds(), shown);
-        QCOMPARE(readFile(path).contains(edited), saved);
-        QCOMPARE(f.w().isVisible(), open);
+        const std::tuple<QKeySequence, QString> rows[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_O), "question open, open"},
+            {QKeySequence(Qt::CTRL | Qt::Key_S), "saved, open"},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "save, open"},
+            {QKeySequence(Qt::CTRL | Qt::Key_Q), "question, closed"},
+            {QKeySequence(Qt::CTRL | Qt::Key_N), "question, open"}};
+        for (const auto &[keys, expected] : rows) {
+            MainWindowFixture f;
+            QVERIFY(f.load());
+            const QString path = f.path(QStringLiteral("keys.M40"));
+            f.prompts.fileNames = {path};
+            f.w().files()->mnuFileSaveAs_Click();
+            editChannel(f, 3, 7123000);
+            const QByteArray edited = MakeMemData(f.w().image(), 3).toLatin1();
+            f.prompts.shown.clear();
+            f.prompts.answers = {UserPrompts::Answer::No};
+            f.w().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+            QTest::keySequence(f.window.get(), keys);
+            const QString outcome =
+                (f.prompts.kinds().join(' ') + (readFile(path).contains(edited) ? " saved" : "") +
+                 (f.w().isVisible() ? ", open" : ", closed"))
+                    .trimmed();
+            QVERIFY2(outcome == expected, qPrintable(keys.toString() + ": " + outcome));
+        }
     }
 
     void recentFilesReopenWhatWasOpenedOrSaved() {
@@ -1357,55 +1350,54 @@ class TestWindow : public QObject {
 
     // The save question at New and at close: Cancel ends the command; No gives the edits up; Yes saves them,
     // through the save dialog while no file is named, and when that is cancelled too, the command goes on
-    // and the edits are kept in a backup of unsaved work. Data a file holds or given up need no backup.
-    void saveQuestionAndBackups_data() {
-        QTest::addColumn<QString>("command"); // "" for closing the window
-        QTest::addColumn<int>("before");      // 0: nothing made, 1: an edit, 2: an edit saved
-        QTest::addColumn<int>("answer");      // to the save question
-        QTest::addColumn<QString>("saveAs");  // the name given in the save dialog; "" cancels it
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<bool>("goesOn");
-        QTest::addColumn<int>("kept"); // backups of unsaved work
-        const int c = int(UserPrompts::Answer::Cancel), n = int(UserPrompts::Answer::No),
-                  y = int(UserPrompts::Answer::Yes);
-        const QStringList none, q{"question"}, qs{"question", "save"};
-        QTest::newRow("close: nothing made") << "" << 0 << c << "" << none << true << 0;
-        QTest::newRow("close: the file holds it") << "" << 2 << c << "" << none << true << 0;
-        QTest::newRow("close: No") << "" << 1 << n << "" << q << true << 0;
-        QTest::newRow("close: Cancel") << "" << 1 << c << "" << q << false << 0;
-        QTest::newRow("close: Yes saves") << "" << 1 << y << "yes.M40" << qs << true << 0;
-        QTest::newRow("close: Yes, no name") << "" << 1 << y << "" << qs << true << 1;
-        QTest::newRow("New: Cancel") << "mnuFileNew" << 1 << c << "" << q << false << 0;
-        QTest::newRow("New button: Yes, no name") << "tb_新規作成" << 1 << y << "" << qs << true << 1;
-    }
+    // and the edits are kept in a backup of unsaved work. Data a file holds or given up need no backup. A
+    // row: the command ("" closes the window), what came before (0 nothing made, 1 an edit, 2 an edit
+    // saved), the answer, the name given in the save dialog ("" cancels it); then what comes: the prompts,
+    // whether the command went on or stopped (the window keeping the edit), the backups of unsaved work, and
+    // whether the file named holds the edit.
     void saveQuestionAndBackups() {
-        QFETCH(QString, command);
-        QFETCH(int, before);
-        QFETCH(int, answer);
-        QFETCH(QString, saveAs);
-        QFETCH(QStringList, shown);
-        QFETCH(bool, goesOn);
-        QFETCH(int, kept);
-        QTemporaryDir backups;
-        MainWindowFixture f(BackupsIn(backups.path()));
-        QVERIFY(f.load());
-        if (before > 0) editBankA(f);
-        f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
-        if (before > 1) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
-        f.prompts.shown.clear();
-        f.prompts.fileNames = saveAs.isEmpty() ? QStringList() : QStringList{f.path(saveAs)};
-        f.prompts.answers = {UserPrompts::Answer(answer)};
-        if (command.isEmpty())
-            QCOMPARE(f.w().close(), goesOn);
-        else
-            f.w().action(command)->trigger();
-        QCOMPARE(f.prompts.kinds(), shown);
-        QCOMPARE(unsavedBackups(backups.path()).size(), kept);
-        QCOMPARE(f.w().isVisible() && f.w().image().ChannelUsed[200], before > 0 && !goesOn);
-        if (!command.isEmpty()) QCOMPARE(f.w().dataChanged(), !goesOn);
-        CloneImage back;
-        if (!saveAs.isEmpty()) QVERIFY(LoadCloneFile(f.path(saveAs), back).status == FileStatus::Ok);
-        QCOMPARE(back.ChannelUsed[200], !saveAs.isEmpty());
+        using A = UserPrompts::Answer;
+        const std::tuple<QString, int, A, QString, QString> rows[] = {
+            {"", 0, A::Cancel, "", "went on, 0 kept"},
+            {"", 2, A::Cancel, "", "went on, 0 kept"},
+            {"", 1, A::No, "", "question went on, 0 kept"},
+            {"", 1, A::Cancel, "", "question stopped with the edit, 0 kept"},
+            {"", 1, A::Yes, "yes.M40", "question save went on, 0 kept, saved"},
+            {"", 1, A::Yes, "", "question save went on, 1 kept"},
+            {"mnuFileNew", 1, A::Cancel, "", "question stopped with the edit, 0 kept"},
+            {"tb_新規作成", 1, A::Yes, "", "question save went on, 1 kept"}};
+        for (const auto &[command, before, answer, saveAs, expected] : rows) {
+            QTemporaryDir backups;
+            MainWindowFixture f(BackupsIn(backups.path()));
+            QVERIFY(f.load());
+            if (before > 0) editBankA(f);
+            f.prompts.fileNames = {f.path(QStringLiteral("c.M40"))};
+            if (before > 1) f.w().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+            f.prompts.shown.clear();
+            f.prompts.fileNames = saveAs.isEmpty() ? QStringList() : QStringList{f.path(saveAs)};
+            f.prompts.answers = {answer};
+            QString state;
+            if (command.isEmpty()) {
+                state = f.w().close() ? "went on" : "stopped";
+            } else {
+                f.w().action(command)->trigger();
+                state = f.w().dataChanged() ? "stopped" : "went on";
+            }
+            if (f.w().isVisible() && f.w().image().ChannelUsed[200]) state += " with the edit";
+            CloneImage back;
+            const bool saved = !saveAs.isEmpty() &&
+                               LoadCloneFile(f.path(saveAs), back).status == FileStatus::Ok &&
+                               back.ChannelUsed[200];
+            const QString outcome = (f.prompts.kinds().join(' ') + ' ' + state +
+                                     QStringLiteral(", %1 kept").arg(unsavedBackups(backups.path()).size()) +
+                                     (saved ? ", saved" : ""))
+                                        .trimmed();
+            QVERIFY2(outcome == expected, qPrintable(QStringLiteral("%1 after %2, answer %3: %4")
+                                                         .arg(command)
+                                                         .arg(before)
+                                                         .arg(int(answer))
+                                                         .arg(outcome)));
+        }
     }
 
     void unsavedBackupsCountAmongTheKeptOnes() {
