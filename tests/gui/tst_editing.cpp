@@ -85,14 +85,14 @@ class TestEditing : public QObject {
         f->w().document().clearHistory();
         f->w().setDataChanged(false);
     }
-    // Channel k holds what channel `from` held before the operation, or nothing when from is -1.
-    void expectFrom(int k, int from) {
-        QVERIFY2(image().ChannelUsed[k] == (from >= 0), qPrintable(QString::number(k)));
-        if (from < 0)
-            QCOMPARE(image().ChannelTable[k], ChannelEntry());
-        else
-            QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
-        QCOMPARE(cell(k), from < 0 ? QString() : FormatFrequencyText(marker(from)));
+    // Channel k holds what channel `from` held before the operation, or nothing when from is -1, in the
+    // image and in the grid.
+    bool holdsFrom(int k, int from) {
+        const ChannelEntry &entry = image().ChannelTable[k];
+        const bool held =
+            from < 0 ? entry == ChannelEntry() : entry.field[FieldFrequency].value == double(marker(from));
+        return held && image().ChannelUsed[k] == (from >= 0) &&
+               cell(k) == (from < 0 ? QString() : FormatFrequencyText(marker(from)));
     }
 
     // The edit dialog.
@@ -504,19 +504,12 @@ class TestEditing : public QObject {
         QVERIFY(image() == read);
     }
 
-    // Channels first..last take what channel k + shift held, channel `emptied` empties (all of them for
-    // ChannelCount), every other channel stays; the rows are the grid's, one above the channel. A button
-    // that moved or emptied something leaves an Undo step that brings every channel back; one that did
-    // nothing leaves none, yet marks the data changed.
-    void buttonsMoveOrEmptyChannels_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("shift");
-        QTest::addColumn<int>("emptied");
-        QTest::addColumn<QString>("question"); // title and text; none for Insert
-        QTest::addColumn<QString>("step");     // "" for none
+    // A button on a grid row (one above its channel): channels first..last take what channel k + shift
+    // held, channel `emptied` empties (all of them for ChannelCount), every other channel stays, and so do
+    // the VFOs and settings. The question asked (none for Insert). A button that moved or emptied something
+    // leaves an Undo step that brings every channel back; one that did nothing leaves none, yet marks the
+    // data changed.
+    void buttonsMoveOrEmptyChannels() {
         // The fixed questions, then what this program adds: Edit > Undo takes the step back.
         const QString undo = "\r\n\r\nThis step can be undone with Edit > Undo.";
         const QString del =
@@ -525,53 +518,48 @@ class TestEditing : public QObject {
             "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?" + undo;
         const QString all =
             "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to clear all memory?" + undo;
-        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << ""
-                                                 << "Insert 0";
-        QTest::newRow("insert on row 3") << "cmbInsert" << 3 << 3 << 199 << -1 << 2 << ""
-                                         << "Insert 2";
-        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << ""
-                                           << "Insert 199";
-        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << ""
-                                                      << "";
-        QTest::newRow("delete on the first row")
-            << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del << "Delete 0";
-        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del << "";
-        QTest::newRow("clear B 0") << "cmbClear" << 403 << 0 << -1 << 0 << 402 << clear << "Clear B 0";
-        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear << "Clear B-P2";
-        QTest::newRow("clear all") << "cmbClAll" << 5 << 0 << -1 << 0 << ChannelCount << all << "Clear All";
-    }
-    void buttonsMoveOrEmptyChannels() {
-        QFETCH(QString, button);
-        QFETCH(int, row);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, shift);
-        QFETCH(int, emptied);
-        QFETCH(QString, question);
-        QFETCH(QString, step);
-        fillAll();
-        const CloneImage before = image();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(row);
-        QPushButton *b = f->memory()->findChild<QPushButton *>(button);
-        QVERIFY(b);
-        click(b);
-        QStringList asked;
-        for (const ScriptedPrompts::Shown &s : f->prompts.shown)
-            asked << s.kind + ": " + s.title + "\n" + s.text;
-        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{"confirm: " + question});
-        for (int k = 0; k < ChannelCount && !QTest::currentTestFailed(); ++k)
-            expectFrom(k, k == emptied || emptied == ChannelCount ? -1
-                          : k >= first && k <= last               ? k + shift
-                                                                  : k);
-        QVERIFY(image().VfoTable == before.VfoTable && image().Settings == before.Settings);
-        QCOMPARE(image().Variant, before.Variant);
-        QVERIFY(f->w().dataChanged()); // even when nothing moved
-        QCOMPARE(act("mnuEditUndoStep")->isEnabled(), !step.isEmpty());
-        if (step.isEmpty()) return;
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), "Undo " + step);
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
+        struct Case {
+            QString button;
+            int row, first, last, shift, emptied;
+            QString question, step;
+        };
+        const Case cases[] = {{"cmbInsert", 1, 1, 199, -1, 0, "", "Insert 0"},
+                              {"cmbInsert", 3, 3, 199, -1, 2, "", "Insert 2"},
+                              {"cmbInsert", 200, 0, -1, 0, 199, "", "Insert 199"},
+                              {"cmbInsert", 250, 0, -1, 0, -1, "", ""}, // beyond the plain bank
+                              {"cmbDelete", 1, 0, 198, 1, 199, del, "Delete 0"},
+                              {"cmbDelete", 401, 0, -1, 0, -1, del, ""}, // A-P1
+                              {"cmbClear", 403, 0, -1, 0, 402, clear, "Clear B 0"},
+                              {"cmbClear", 604, 0, -1, 0, 603, clear, "Clear B-P2"},
+                              {"cmbClAll", 5, 0, -1, 0, ChannelCount, all, "Clear All"}};
+        for (const Case &c : cases) {
+            const QByteArray name = QStringLiteral("%1 on row %2").arg(c.button).arg(c.row).toUtf8();
+            fillAll();
+            f->prompts.shown.clear();
+            const CloneImage before = image();
+            f->prompts.answers = {UserPrompts::Answer::Ok};
+            f->memory()->setCurrentRow(c.row);
+            click(f->memory()->findChild<QPushButton *>(c.button));
+            QStringList asked;
+            for (const ScriptedPrompts::Shown &s : f->prompts.shown)
+                asked << s.kind + ": " + s.title + "\n" + s.text;
+            QVERIFY2(asked == (c.question.isEmpty() ? QStringList() : QStringList{"confirm: " + c.question}),
+                     name);
+            for (int k = 0; k < ChannelCount; ++k) {
+                const bool emptied = k == c.emptied || c.emptied == ChannelCount;
+                const int from = emptied ? -1 : k >= c.first && k <= c.last ? k + c.shift : k;
+                QVERIFY2(holdsFrom(k, from), name + " channel " + QByteArray::number(k));
+            }
+            QVERIFY2(image().VfoTable == before.VfoTable && image().Settings == before.Settings &&
+                         image().Variant == before.Variant,
+                     name);
+            QVERIFY2(f->w().dataChanged(), name); // even when nothing moved
+            QVERIFY2(act("mnuEditUndoStep")->isEnabled() == !c.step.isEmpty(), name);
+            if (c.step.isEmpty()) continue;
+            QCOMPARE(plain(act("mnuEditUndoStep")->text()), "Undo " + c.step);
+            act("mnuEditUndoStep")->trigger();
+            QVERIFY2(image() == before, name);
+        }
     }
 
     void cancelLeavesEverything() {
