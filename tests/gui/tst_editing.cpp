@@ -481,29 +481,6 @@ class TestEditing : public QObject {
         QCOMPARE(f->w().cloneFileName(), file);
     }
 
-    void aReadFromTheRadioIsOneStep() {
-        const CloneImage before = image();
-        QTest::mouseClick(f->memory()->cmbRxData, Qt::LeftButton);
-        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
-        // Nothing of the Edit menu runs meanwhile.
-        for (const char *name :
-             {"mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
-            QVERIFY2(!act(name)->isEnabled(), name);
-        setClipboardText(QStringLiteral("7.000.000\n"));
-        f->w().editing()->mnuEditPaste_Click();
-        f->w().editing()->mnuEditUndoStep_Click();
-        QVERIFY(f->waitIdle(60000));
-        QVERIFY(act("mnuEditPaste")->isEnabled());
-        const CloneImage read = image();
-        QVERIFY(read.ChannelTable == VirtualRadio::demoImage().ChannelTable);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Read Memory"));
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image().ChannelTable == before.ChannelTable);
-        QVERIFY(image().ChannelUsed == before.ChannelUsed);
-        act("mnuEditRedoStep")->trigger();
-        QVERIFY(image() == read);
-    }
-
     // A button on a grid row (one above its channel): channels first..last take what channel k + shift
     // held, channel `emptied` empties (all of them for ChannelCount), every other channel stays, and so do
     // the VFOs and settings. The question asked (none for Insert). A button that moved or emptied something
@@ -682,19 +659,22 @@ class TestEditing : public QObject {
         QCOMPARE(vfo->model()->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
     }
 
+    // Read ALL. While it runs the memory half shows the Memory page and the bar, everything that would start
+    // a command or change the data is off and, reached anyway, does nothing, and closing is refused. Then
+    // the grid, the lists and the VFOs show what came, no unsaved change, and the read is one Undo step.
     void readAllFillsGridListsAndVfos() {
-        const CloneImage expected = VirtualRadio::demoImage();
+        const CloneImage expected = VirtualRadio::demoImage(), before = image();
         f->w().tabs()->setCurrentIndex(0);
         f->w().action(QStringLiteral("mnuReAll"))->trigger();
-        // While it runs: the memory half shows the Memory page and the bar, everything that would start a
-        // command or change the data is off, and closing is refused.
         QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
         QCOMPARE(f->w().tabs()->currentWidget(), f->memory());
         for (QPushButton *b : radioButtons())
             QVERIFY(!b->isEnabled());
         QVERIFY(!f->memory()->cmbInsert->isEnabled());
-        QVERIFY(!f->w().action(QStringLiteral("mnuFileNew"))->isEnabled());
-        QVERIFY(!f->w().action(QStringLiteral("mnuWrAll"))->isEnabled());
+        for (const char *name :
+             {"mnuFileNew", "mnuWrAll", "mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint",
+              "mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
+            QVERIFY2(!act(name)->isEnabled(), name);
         QVERIFY(!f->settings()->combo(0)->isEnabled());
         QVERIFY(QApplication::overrideCursor());
         QVERIFY(!f->w().close());
@@ -702,16 +682,16 @@ class TestEditing : public QObject {
         QCOMPARE(f->prompts.lastText(),
                  QStringLiteral("A transfer with the radio is under way.\r\nWait until it has "
                                 "ended, then close the window."));
-        // Commands reached while disabled do nothing.
         const CloneImage during = f->w().image();
+        setClipboardText(QStringLiteral("7.000.000\n"));
         f->w().lists()->cmbInsert_Click();
         f->w().files()->mnuFileNew_Click();
-        QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
-        for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
-            QVERIFY2(!f->w().action(QLatin1String(name))->isEnabled(), name);
+        f->w().editing()->mnuEditPaste_Click();
+        f->w().editing()->mnuEditUndoStep_Click();
         f->w().mnuFilePageSetup_Click();
         f->w().mnuFilePrintPreview_Click();
         f->w().mnuFilePrint_Click();
+        QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
         QVERIFY(!f->w().findChild<QPageSetupDialog *>());
         QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
         QVERIFY(!f->w().findChild<QPrintDialog *>());
@@ -719,9 +699,9 @@ class TestEditing : public QObject {
         QVERIFY(f->waitIdle(60000));
         QCOMPARE(f->prompts.shown.size(), 1); // no error
         expectRestored();
-        QVERIFY(f->w().action(QStringLiteral("mnuFilePrint"))->isEnabled());
-        QVERIFY(f->w().image().ChannelTable == expected.ChannelTable);
-        QVERIFY(f->w().image().ChannelUsed == expected.ChannelUsed);
+        QVERIFY(act("mnuFilePrint")->isEnabled() && act("mnuEditPaste")->isEnabled());
+        const CloneImage read = image();
+        QVERIFY(read.ChannelTable == expected.ChannelTable && read.ChannelUsed == expected.ChannelUsed);
         QCOMPARE(cell(2, FieldName), QStringLiteral("FT8 40M")); // the grid shows what came
         for (int n = 0; n < VfoCount; ++n)
             QCOMPARE(f->settings()->vfoModel->index(n, FieldFrequency).data().toString(),
@@ -729,6 +709,11 @@ class TestEditing : public QObject {
         for (int i = 0; i < SettingsListCount; ++i)
             QCOMPARE(f->settings()->combo(i)->currentIndex(), expected.Settings[i]);
         QVERIFY(!f->w().dataChanged()); // data read from the radio are not unsaved changes
+        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Read ALL"));
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image().ChannelTable == before.ChannelTable && image().ChannelUsed == before.ChannelUsed);
+        act("mnuEditRedoStep")->trigger();
+        QVERIFY(image() == read);
     }
 
     void writeAllSendsTheEditedData() {
