@@ -674,28 +674,7 @@ class TestWindow : public QObject {
         QCOMPARE(f.w().windowTitle(), QStringLiteral("mine.M40 - ") + title);
     }
 
-    // A refused clone file: "Data Error", no name in the title, yet the model option follows the header
-    // (which lines are refused: tst_clone_file).
-    void badFilesAreRefused() {
-        MainWindowFixture f;
-        QVERIFY(f.load());
-        const QString wrongEnd = f.path(QStringLiteral("end.M40"));
-        CloneImage image = NewCloneImage();
-        QVERIFY(SaveCloneFile(wrongEnd, image) == FileStatus::Ok);
-        QByteArray ending = readFile(wrongEnd);
-        ending.replace(0, 32, "Korvan KT-M40A Clone A FileStart");
-        ending.replace(ending.lastIndexOf("File  End"), 9, "File  Xnd");
-        QVERIFY(writeFile(wrongEnd, ending));
-        f.prompts.fileNames = {wrongEnd};
-        f.w().files()->mnuFileOpen_Click();
-        QCOMPARE(f.prompts.shown.last().kind, QStringLiteral("critical"));
-        QCOMPARE(f.prompts.lastText(), QStringLiteral("Data Error"));
-        QCOMPARE(f.w().windowTitle(), title);
-        QVERIFY(f.settings()->modelOption(VariantA)->isChecked());
-        QVERIFY(f.w().dataChanged());
-    }
-
-    void startupFileOpensAfterTheDefaults() {
+    void startupFileOpensAfterTheDefaultsAndBadFilesAreRefused() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("start.M40"));
         CloneImage image = NewCloneImage(VariantT);
@@ -719,6 +698,23 @@ class TestWindow : public QObject {
         QCOMPARE(g.prompts.lastText(), QStringLiteral("File Open Error"));
         QCOMPARE(g.w().windowTitle(), title);
         QCOMPARE(g.settings()->vfoModel->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
+
+        // A refused clone file: "Data Error", no name in the title, yet the model option follows the header
+        // (which lines are refused: tst_clone_file).
+        const QString wrongEnd = g.path(QStringLiteral("end.M40"));
+        CloneImage fresh = NewCloneImage();
+        QVERIFY(SaveCloneFile(wrongEnd, fresh) == FileStatus::Ok);
+        QByteArray ending = readFile(wrongEnd);
+        ending.replace(0, 32, "Korvan KT-M40A Clone A FileStart");
+        ending.replace(ending.lastIndexOf("File  End"), 9, "File  Xnd");
+        QVERIFY(writeFile(wrongEnd, ending));
+        g.prompts.fileNames = {wrongEnd};
+        g.w().files()->mnuFileOpen_Click();
+        QCOMPARE(g.prompts.shown.last().kind, QStringLiteral("critical"));
+        QCOMPARE(g.prompts.lastText(), QStringLiteral("Data Error"));
+        QCOMPARE(g.w().windowTitle(), title);
+        QVERIFY(g.settings()->modelOption(VariantA)->isChecked());
+        QVERIFY(g.w().dataChanged());
     }
 
     void portFileComDialogAndOneSettingsFile() {
