@@ -781,7 +781,7 @@ class TestEditing : public QObject {
         QVERIFY(f->w().dataChanged()); // the option button moved
     }
 
-    void aSuccessfulReadLeavesABackupAndShowsProgress() {
+    void aReadLeavesABackupAndReadAndWriteShowTheirProgress() {
         f->setPaced(false); // every line is kept by the spy
         const QStringList lines = statusLinesOf(f->memory()->cmbRxData);
         QVERIFY2(!lines.isEmpty() && lines.first() != "unexpected lines", qPrintable(lines.join('\n')));
@@ -792,16 +792,12 @@ class TestEditing : public QObject {
                  qPrintable(lines.last()));
         CloneImage back;
         QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
-        for (int k = 0; k < ChannelCount; ++k)
-            QCOMPARE(back.ChannelTable[k], f->w().image().ChannelTable[k]);
+        QVERIFY(back.ChannelTable == f->w().image().ChannelTable);
         QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
-    }
-
-    void aWriteEndsWithItsOutcome() {
-        f->setPaced(false);
-        const QStringList lines = statusLinesOf(f->memory()->cmbTxData);
-        QVERIFY2(!lines.isEmpty() && lines.first() != "unexpected lines", qPrintable(lines.join('\n')));
-        QVERIFY2(lines.last().contains("Written to the radio"), qPrintable(lines.last()));
+        // A write's lines end with its outcome too.
+        const QStringList written = statusLinesOf(f->memory()->cmbTxData);
+        QVERIFY2(!written.isEmpty() && written.first() != "unexpected lines", qPrintable(written.join('\n')));
+        QVERIFY2(written.last().contains("Written to the radio"), qPrintable(written.last()));
         QVERIFY(f->prompts.shown.isEmpty());
     }
 
