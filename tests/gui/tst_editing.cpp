@@ -716,23 +716,6 @@ class TestEditing : public QObject {
         QVERIFY(image() == read);
     }
 
-    void writeAllSendsTheEditedData() {
-        CloneImage &image = f->w().image();
-        image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("14.074.000"), 14074000};
-        image.ChannelTable[7].field[FieldMode] = {QStringLiteral("USB"), 0};
-        image.ChannelTable[7].field[FieldName] = {QStringLiteral("FT8"), 0};
-        image.ChannelUsed[7] = true;
-        f->settings()->combo(SettingsListIndex(QStringLiteral("cmbDimmer")))->setCurrentIndex(40);
-        f->w().action(QStringLiteral("mnuWrAll"))->trigger();
-        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
-        QVERIFY(f->waitIdle(60000));
-        QVERIFY(f->prompts.shown.isEmpty());
-        expectRestored();
-        // the window's edits reach the radio: the grid's channel and the list's setting
-        QCOMPARE(f->radio->block(0x600 + 0x20 * 7), MakeMemData(image, 7));
-        QCOMPARE(f->radio->block(0x300).mid(2 * 19, 2), QStringLiteral("28")); // dimmer "40"
-    }
-
     void failedReadRestoresTheWindow() {
         f->radio->faults.timeoutAt = {QStringLiteral("0620")};
         const qsizetype kept = ListBackups(backups.path()).size();
@@ -843,11 +826,21 @@ class TestEditing : public QObject {
         f.reset(); // before the prompts it shows with
     }
 
-    void verifyMatchesAfterAWriteAndListsDifferences() {
-        f->setPaced(false); // the write only prepares the radio
-        QVERIFY(f->runTransfer("mnuWrAll"));
+    // Write ALL sends the window's edits (the grid's channel, the list's setting); Verify then finds the
+    // radio holding what Write would send, and lists a difference after an edit.
+    void writeAllThenVerifyMatchesAndListsDifferences() {
+        CloneImage &image = f->w().image();
+        image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("14.074.000"), 14074000};
+        image.ChannelTable[7].field[FieldMode] = {QStringLiteral("USB"), 0};
+        image.ChannelTable[7].field[FieldName] = {QStringLiteral("FT8"), 0};
+        f->settings()->combo(SettingsListIndex(QStringLiteral("cmbDimmer")))->setCurrentIndex(40);
+        f->w().action(QStringLiteral("mnuWrAll"))->trigger();
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(f->waitIdle(60000));
         QVERIFY(f->prompts.shown.isEmpty());
-        f->setPaced(true);
+        expectRestored();
+        QCOMPARE(f->radio->block(0x600 + 0x20 * 7), MakeMemData(image, 7));
+        QCOMPARE(f->radio->block(0x300).mid(2 * 19, 2), QStringLiteral("28")); // dimmer "40"
 
         QAction *verify = f->w().action(QStringLiteral("mnuVerify"));
         QVERIFY(verify);
@@ -859,7 +852,6 @@ class TestEditing : public QObject {
         QCOMPARE(f->prompts.lastText(), QStringLiteral("The radio holds what Write would send."));
         QVERIFY(verify->isEnabled());
 
-        CloneImage &image = f->w().image();
         image.ChannelUsed[40] = true;
         image.ChannelTable[40].field[FieldFrequency] = {QStringLiteral("7.123.000"), 7123000};
         image.ChannelTable[40].field[FieldMode] = {QStringLiteral("LSB"), 1};
