@@ -1,18 +1,20 @@
-// The Edit menu on the memory grid, driven as a user does: selections, Undo and Redo of every kind of
-// change, the clipboard, Set Field, Sort and Find, and their refusals; Insert, Delete, Clear, Clear All,
-// Up and Down on the Memory page, clicked as the user does; the channel edit dialog driven with clicks and
-// keys: opening from both grids, the typing rules of its boxes, OK with the range check, Cancel.
+// The Edit menu and the Memory page driven as a user does: selections, Undo and Redo of every kind of
+// change, the clipboard, Set Field, Sort and Find and their refusals; Insert, Delete, Clear, Clear All, Up
+// and Down; the channel edit dialog from both grids. Transfers from the window against the virtual radio:
+// Read and Write ALL, a failed transfer, Auto Select, what the window refuses while one runs, the backup
+// and the progress in the status bar, Verify, Write > Changes; finished messages give way or fade.
 #include "MainWindowFixture.h"
-#include "app/DlgFind.h"
-#include "app/DlgModify.h"
-#include "app/DlgSetField.h"
 #include "app/GridModels.h"
+#include "app/UserPrompts.h"
 #include "channels/ChannelClipboard.h"
 #include "channels/ChannelEdit.h"
 #include "channels/ChannelRecord.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/NewImage.h"
+#include "support/TestFiles.h"
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -21,11 +23,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QWindow>
 
@@ -42,6 +49,7 @@ QString plain(QString text) {
 class TestEditing : public QObject {
     Q_OBJECT
 
+    QTemporaryDir backups;
     std::unique_ptr<MainWindowFixture> f;
     CloneImage &image() { return f->w().image(); }
     QTableView *grid() { return f->memory()->MSFlexGrid1; }
@@ -77,14 +85,14 @@ class TestEditing : public QObject {
         f->w().document().clearHistory();
         f->w().setDataChanged(false);
     }
-    // Channel k holds what channel `from` held before the operation, or nothing when from is -1.
-    void expectFrom(int k, int from) {
-        QVERIFY2(image().ChannelUsed[k] == (from >= 0), qPrintable(QString::number(k)));
-        if (from < 0)
-            QCOMPARE(image().ChannelTable[k], ChannelEntry());
-        else
-            QCOMPARE(image().ChannelTable[k].field[FieldFrequency].value, double(marker(from)));
-        QCOMPARE(cell(k), from < 0 ? QString() : FormatFrequencyText(marker(from)));
+    // Channel k holds what channel `from` held before the operation, or nothing when from is -1, in the
+    // image and in the grid.
+    bool holdsFrom(int k, int from) {
+        const ChannelEntry &entry = image().ChannelTable[k];
+        const bool held =
+            from < 0 ? entry == ChannelEntry() : entry.field[FieldFrequency].value == double(marker(from));
+        return held && image().ChannelUsed[k] == (from >= 0) &&
+               cell(k) == (from < 0 ? QString() : FormatFrequencyText(marker(from)));
     }
 
     // The edit dialog.
@@ -127,19 +135,76 @@ class TestEditing : public QObject {
         QCOMPARE(box("txtFreq")->selectedText(), box("txtFreq")->text());
     }
 
+    QList<QPushButton *> radioButtons() {
+        return {f->memory()->cmbRxData, f->memory()->cmbTxData, f->settings()->cmbRxData1,
+                f->settings()->cmbTxData1, f->settings()->cmdAuto};
+    }
+    // After any ending: every button back, default pointer, progress bar hidden at 0.
+    void expectRestored() {
+        for (QPushButton *b : radioButtons())
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(f->memory()->cmbInsert->isEnabled());
+        QVERIFY(f->w().action(QStringLiteral("mnuFileOpen"))->isEnabled());
+        QVERIFY(f->w().action(QStringLiteral("mnuReAll"))->isEnabled());
+        QVERIFY(!f->memory()->ProgressBar1->isVisible());
+        QCOMPARE(f->memory()->ProgressBar1->value(), 0);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    QStringList writes() const {
+        QStringList out;
+        for (const QByteArray &line : f->radio->commandLog())
+            if (line.startsWith("RZ~F") && line.size() > 9) out << QString::fromLatin1(line.left(9));
+        return out;
+    }
+    // The window holds what the radio holds; that read leaves no backup behind.
+    bool holdWhatTheRadioHolds() {
+        f->setPaced(false);
+        const bool read = f->runTransfer("mnuReAll") && f->prompts.shown.isEmpty();
+        for (const QString &file : ListBackups(backups.path()))
+            QFile::remove(file);
+        f->setPaced(true);
+        return read;
+    }
+
+    // The status lines of a transfer the button starts: its progress lines, the last of them counting every
+    // record, then only its outcome, which stays.
+    QStringList statusLinesOf(QPushButton *button) {
+        QSignalSpy lines(&f->w(), &FrmMain::statusTextChanged);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (!WaitUntil([this] { return f->w().transferRunning(); }, 5000) || !f->waitIdle(120000)) return {};
+        QStringList texts;
+        for (const QList<QVariant> &l : lines)
+            texts << l.first().toString();
+        const QRegularExpression progress(
+            QStringLiteral("^\\d+ of 604 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        int last = -1;
+        for (int i = 0; i < texts.size(); ++i)
+            if (progress.match(texts[i]).hasMatch()) last = i;
+        if (last < 0 || !texts[last].startsWith(QStringLiteral("604 of 604 records")) ||
+            last + 1 >= texts.size() || f->w().statusText() != texts.last())
+            return QStringList{QStringLiteral("unexpected lines")} + texts;
+        return texts;
+    }
+
   private slots:
     void init() {
-        f = std::make_unique<MainWindowFixture>();
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()));
         QVERIFY(f->load());
         fill(0, 30);
         f->w().tabs()->setCurrentIndex(1);
         f->w().document().clearHistory();
+        f->w().document().markKept(); // as if a file held them: no backup of unsaved work comes
         f->w().setDataChanged(false);
     }
     void cleanup() {
-        QVERIFY(f->waitIdle(30000));
-        f->w().setDataChanged(false);
-        f.reset();
+        if (f) { // a test that shows real message boxes has let it go already
+            QVERIFY(f->waitIdle(30000));
+            f->w().setDataChanged(false);
+            f.reset();
+        }
+        for (const QString &file : ListBackups(backups.path()))
+            QFile::remove(file);
     }
 
     void undoStartsDisabledThenDeleteUndoRedoByKeys() {
@@ -176,46 +241,6 @@ class TestEditing : public QObject {
         key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(cell(199), QString()); // the shifted-in empty channel is back
         QVERIFY(!act("mnuEditRedoStep")->isEnabled());
-    }
-
-    void listButtonsAreStepsButANoOpInsertIsNot() {
-        fill(0, ChannelCount - 1);
-        f->w().document().clearHistory();
-        f->memory()->setCurrentRow(250);
-        QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
-        QVERIFY(f->w().dataChanged());
-        QVERIFY(!act("mnuEditUndoStep")->isEnabled()); // nothing moved: nothing to undo
-        f->memory()->setCurrentRow(3);
-        QTest::mouseClick(f->memory()->cmbInsert, Qt::LeftButton);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Insert 2"));
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(403);
-        QTest::mouseClick(f->memory()->cmbClear, Qt::LeftButton);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Clear B 0"));
-        // Undo of Clear All restores every channel.
-        const CloneImage before = image();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        QTest::mouseClick(f->memory()->cmbClAll, Qt::LeftButton);
-        QCOMPARE(cell(603), QString());
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
-        for (int k : {0, 1, 200, 401, 603}) // the Insert left these in their places
-            QCOMPARE(cell(k), FormatFrequencyText(marker(k)));
-    }
-
-    void editDialogOkIsUndoable() {
-        const CloneImage before = image();
-        f->memory()->setCurrentRow(201); // channel 200, "A  0", empty
-        act("mnuEditUndo")->trigger();
-        DlgModify *dlg = f->w().editing()->modifyDialog();
-        QVERIFY(dlg->isVisible());
-        dlg->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("NEW"));
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
-        QVERIFY(image().ChannelUsed[200]);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Modify A 0"));
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image() == before);
-        QCOMPARE(cell(200), QString());
     }
 
     void selectionsAreWholeRows() {
@@ -287,21 +312,9 @@ class TestEditing : public QObject {
         key(Qt::Key_Z);
         key(Qt::Key_Z);
         QVERIFY(image() == before);
-    }
-
-    void spreadsheetPasteTakesTheGridTexts() {
-        setClipboardText(
-            QStringLiteral("Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip\n"
-                           "14.195.000\tUSB\t-10\tFast\tLow\tNarrow\tOn\tOn\t14.200.000\tdx\tSkip\n"));
-        f->memory()->setCurrentRow(403);
-        key(Qt::Key_V);
-        QVERIFY2(f->prompts.shown.isEmpty(), qPrintable(f->prompts.lastText()));
-        QStringList row;
-        for (int c = 0; c < ChannelFieldCount; ++c)
-            row << cell(402, c);
-        QCOMPARE(row, (QStringList{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "On", "On",
-                                   "14.200.000", "DX", "Skip"}));
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Paste 1 channel"));
+        f->memory()->selectChannels(0, 0);
+        key(Qt::Key_C);
+        QCOMPARE(f->w().statusText(), QStringLiteral("1 channel copied"));
     }
 
     void aFailedPasteChangesNothingAndLeavesNoStep() {
@@ -468,91 +481,62 @@ class TestEditing : public QObject {
         QCOMPARE(f->w().cloneFileName(), file);
     }
 
-    void aReadFromTheRadioIsOneStep() {
-        const CloneImage before = image();
-        QTest::mouseClick(f->memory()->cmbRxData, Qt::LeftButton);
-        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
-        // Nothing of the Edit menu runs meanwhile.
-        for (const char *name :
-             {"mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
-            QVERIFY2(!act(name)->isEnabled(), name);
-        setClipboardText(QStringLiteral("7.000.000\n"));
-        f->w().editing()->mnuEditPaste_Click();
-        f->w().editing()->mnuEditUndoStep_Click();
-        QVERIFY(f->waitIdle(60000));
-        QVERIFY(act("mnuEditPaste")->isEnabled());
-        const CloneImage read = image();
-        QVERIFY(read.ChannelTable == VirtualRadio::demoImage().ChannelTable);
-        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Read Memory"));
-        act("mnuEditUndoStep")->trigger();
-        QVERIFY(image().ChannelTable == before.ChannelTable);
-        QVERIFY(image().ChannelUsed == before.ChannelUsed);
-        act("mnuEditRedoStep")->trigger();
-        QVERIFY(image() == read);
-    }
-
-    // Channels first..last take what channel k + shift held, channel `emptied` empties, every other
-    // channel stays; the rows are the grid's, one above the channel.
-    void buttonsMoveOrEmptyChannels_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<int>("shift");
-        QTest::addColumn<int>("emptied");
-        QTest::addColumn<QString>("question"); // title and text; none for Insert
+    // A button on a grid row (one above its channel): channels first..last take what channel k + shift
+    // held, channel `emptied` empties (all of them for ChannelCount), every other channel stays, and so do
+    // the VFOs and settings. The question asked (none for Insert). A button that moved or emptied something
+    // leaves an Undo step that brings every channel back; one that did nothing leaves none, yet marks the
+    // data changed.
+    void buttonsMoveOrEmptyChannels() {
         // The fixed questions, then what this program adds: Edit > Undo takes the step back.
         const QString undo = "\r\n\r\nThis step can be undone with Edit > Undo.";
         const QString del =
             "DELETE OK\nDelete cannot be undone.\r\nAre you sure that you want to do the delete?" + undo;
         const QString clear =
             "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to do the clear?" + undo;
-        QTest::newRow("insert on the first row") << "cmbInsert" << 1 << 1 << 199 << -1 << 0 << "";
-        QTest::newRow("insert on row 200") << "cmbInsert" << 200 << 0 << -1 << 0 << 199 << "";
-        QTest::newRow("insert beyond the plain bank") << "cmbInsert" << 250 << 0 << -1 << 0 << -1 << "";
-        QTest::newRow("delete on the first row") << "cmbDelete" << 1 << 0 << 198 << 1 << 199 << del;
-        QTest::newRow("delete on A-P1") << "cmbDelete" << 401 << 0 << -1 << 0 << -1 << del;
-        QTest::newRow("clear B-P2") << "cmbClear" << 604 << 0 << -1 << 0 << 603 << clear;
-    }
-    void buttonsMoveOrEmptyChannels() {
-        QFETCH(QString, button);
-        QFETCH(int, row);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(int, shift);
-        QFETCH(int, emptied);
-        QFETCH(QString, question);
-        fillAll();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        f->memory()->setCurrentRow(row);
-        QPushButton *b = f->memory()->findChild<QPushButton *>(button);
-        QVERIFY(b);
-        click(b);
-        QStringList asked;
-        for (const ScriptedPrompts::Shown &s : f->prompts.shown)
-            asked << s.kind + ": " + s.title + "\n" + s.text;
-        QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{"confirm: " + question});
-        for (int k = 0; k < ChannelCount && !QTest::currentTestFailed(); ++k)
-            expectFrom(k, k == emptied ? -1 : k >= first && k <= last ? k + shift : k);
-        QVERIFY(f->w().dataChanged()); // even when nothing moved
-    }
-
-    void clearAllLeavesVfoAndSettings() {
-        fillAll();
-        f->prompts.answers = {UserPrompts::Answer::Ok};
-        const auto vfo = image().VfoTable;
-        const auto settings = image().Settings;
-        click(f->memory()->cmbClAll);
-        QCOMPARE(f->prompts.shown[0].text,
-                 QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?"
-                                "\r\n\r\nThis step can be undone with Edit > Undo."));
-        for (int k : {0, 199, 200, 401, 603})
-            expectFrom(k, -1);
-        QVERIFY(
-            std::none_of(image().ChannelUsed.begin(), image().ChannelUsed.end(), [](bool u) { return u; }));
-        QVERIFY(image().VfoTable == vfo);
-        QVERIFY(image().Settings == settings);
-        QCOMPARE(image().Variant, int(VariantJ));
+        const QString all =
+            "CLEAR OK\nClear cannot be undone.\r\nAre you sure that you want to clear all memory?" + undo;
+        struct Case {
+            QString button;
+            int row, first, last, shift, emptied;
+            QString question, step;
+        };
+        const Case cases[] = {{"cmbInsert", 1, 1, 199, -1, 0, "", "Insert 0"},
+                              {"cmbInsert", 3, 3, 199, -1, 2, "", "Insert 2"},
+                              {"cmbInsert", 200, 0, -1, 0, 199, "", "Insert 199"},
+                              {"cmbInsert", 250, 0, -1, 0, -1, "", ""}, // beyond the plain bank
+                              {"cmbDelete", 1, 0, 198, 1, 199, del, "Delete 0"},
+                              {"cmbDelete", 401, 0, -1, 0, -1, del, ""}, // A-P1
+                              {"cmbClear", 403, 0, -1, 0, 402, clear, "Clear B 0"},
+                              {"cmbClear", 604, 0, -1, 0, 603, clear, "Clear B-P2"},
+                              {"cmbClAll", 5, 0, -1, 0, ChannelCount, all, "Clear All"}};
+        for (const Case &c : cases) {
+            const QByteArray name = QStringLiteral("%1 on row %2").arg(c.button).arg(c.row).toUtf8();
+            fillAll();
+            f->prompts.shown.clear();
+            const CloneImage before = image();
+            f->prompts.answers = {UserPrompts::Answer::Ok};
+            f->memory()->setCurrentRow(c.row);
+            click(f->memory()->findChild<QPushButton *>(c.button));
+            QStringList asked;
+            for (const ScriptedPrompts::Shown &s : f->prompts.shown)
+                asked << s.kind + ": " + s.title + "\n" + s.text;
+            QVERIFY2(asked == (c.question.isEmpty() ? QStringList() : QStringList{"confirm: " + c.question}),
+                     name);
+            for (int k = 0; k < ChannelCount; ++k) {
+                const bool emptied = k == c.emptied || c.emptied == ChannelCount;
+                const int from = emptied ? -1 : k >= c.first && k <= c.last ? k + c.shift : k;
+                QVERIFY2(holdsFrom(k, from), name + " channel " + QByteArray::number(k));
+            }
+            QVERIFY2(image().VfoTable == before.VfoTable && image().Settings == before.Settings &&
+                         image().Variant == before.Variant,
+                     name);
+            QVERIFY2(f->w().dataChanged(), name); // even when nothing moved
+            QVERIFY2(act("mnuEditUndoStep")->isEnabled() == !c.step.isEmpty(), name);
+            if (c.step.isEmpty()) continue;
+            QCOMPARE(plain(act("mnuEditUndoStep")->text()), "Undo " + c.step);
+            act("mnuEditUndoStep")->trigger();
+            QVERIFY2(image() == before, name);
+        }
     }
 
     void cancelLeavesEverything() {
@@ -567,137 +551,73 @@ class TestEditing : public QObject {
         QVERIFY(!f->w().dataChanged());
     }
 
-    void upAndDownStopAtTheirEndsAndScrollTheRowIntoView() {
-        MemoryPage *page = f->memory();
-        page->setCurrentRow(1);
-        click(page->Command5);
-        QCOMPARE(page->currentRow(), 1);
-        click(page->Command4);
-        QCOMPARE(page->currentRow(), 2);
-        // The whole row is highlighted.
-        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().size(), 1);
-        QCOMPARE(page->MSFlexGrid1->selectionModel()->selectedRows().first().row(), 1);
-        page->setCurrentRow(200);
-        click(page->Command4);
-        QCOMPARE(page->currentRow(), 200); // Down stops at the end of the plain bank
-        click(page->Command5);
-        QCOMPARE(page->currentRow(), 199);
-
-        page->setTopRow(50);
-        page->setCurrentRow(50);
-        click(page->Command5); // row 49 is above the top row: it becomes the top row
-        QCOMPARE(page->currentRow(), 49);
-        QCOMPARE(page->topRow(), 49);
-        page->setTopRow(1);
-        page->setCurrentRow(120);
-        click(page->Command4); // row 121 is out of sight below: it becomes the last row in sight
-        QCOMPARE(page->currentRow(), 121);
-        const QTableView *grid = page->MSFlexGrid1;
-        const int rowsInSight = grid->viewport()->height() / grid->rowHeight(0);
-        QCOMPARE(page->topRow(), 121 - (rowsInSight - 1));
-        page->setTopRow(100);
-        page->setCurrentRow(40);
-        click(page->Command4); // row 41 is above the top row: it becomes the top row
-        QCOMPARE(page->topRow(), 41);
-    }
-
-    // The edit dialog, driven with clicks and keys.
-    void newChannelOpensWithDefaultsAndTypingAdvances() {
+    // The edit dialog, driven with clicks and keys (the rules of its boxes: tst_channel_edit). A new channel
+    // opens with the defaults; keys are filtered and move on as they come, a box is completed when left, a
+    // key the box drops still moves on; OK refuses a frequency out of the range and keeps the dialog open,
+    // then stores the channel as one Undo step.
+    void newChannelThroughTheDialog() {
+        const CloneImage before = image();
         openChannel(40);
         QCOMPARE(dlg()->windowTitle(), QStringLiteral("Modify "));
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH40"));
-        QCOMPARE(box("txtFreq")->text(), QStringLiteral("7"));
-        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("050"));
-        QCOMPARE(box("txtFreq3")->text(), QStringLiteral("000"));
+        QCOMPARE(label("lblMode")->text() + label("lblCH")->text(), QStringLiteral("MemoryCH40"));
+        QCOMPARE(box("txtFreq")->text() + box("txtFreq2")->text() + box("txtFreq3")->text(),
+                 QStringLiteral("7050000"));
         QCOMPARE(box("txtSP2")->text(), QStringLiteral("050"));
-        QCOMPARE(combo("cmbMode")->currentText(), QStringLiteral("LSB"));
-        QCOMPARE(combo("cmbAGC")->currentText(), QStringLiteral("Slow"));
-        QCOMPARE(combo("cmbPower")->currentText(), QStringLiteral("High"));
-        QCOMPARE(box("txtFreq")->selectedText(), QStringLiteral("7"));
-
+        QCOMPARE(combo("cmbMode")->currentText() + combo("cmbAGC")->currentText() +
+                     combo("cmbPower")->currentText(),
+                 QStringLiteral("LSBSlowHigh"));
         // 1, 4 fill the MHz box and move on; the kHz box is selected, so 1 9 5 replace it and move on.
         QTest::keyClicks(box("txtFreq"), QStringLiteral("14"));
-        QCOMPARE(box("txtFreq")->text(), QStringLiteral("14"));
         QVERIFY(focused("txtFreq2"));
-        QCOMPARE(box("txtFreq2")->selectedText(), QStringLiteral("050"));
         QTest::keyClicks(box("txtFreq2"), QStringLiteral("19"));
         QVERIFY(focused("txtFreq2"));
         QTest::keyClicks(box("txtFreq2"), QStringLiteral("5"));
-        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("195"));
         QVERIFY(focused("txtFreq3"));
-        // The Hz box takes digits only and never advances; leaving it completes it to three digits.
         QTest::keyClicks(box("txtFreq3"), QStringLiteral("x5"));
-        QCOMPARE(box("txtFreq3")->text(), QStringLiteral("5"));
         QTest::keyClick(box("txtFreq3"), Qt::Key_Tab);
         QCOMPARE(box("txtFreq3")->text(), QStringLiteral("005"));
         QVERIFY(focused("txtName"));
         QTest::keyClicks(box("txtName"), QStringLiteral("dx?c.1"));
         QCOMPARE(box("txtName")->text(), QStringLiteral("DXC1"));
-
-        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
-        QVERIFY(!dlg()->isVisible());
-        QVERIFY(f->w().dataChanged());
-        QVERIFY(f->w().image().ChannelUsed[40]);
-        QCOMPARE(cell(40, FieldFrequency), QStringLiteral("14.195.005"));
-        QCOMPARE(cell(40, FieldSplitFreq), QStringLiteral("7.050.000"));
-        QCOMPARE(cell(40, FieldMode), QStringLiteral("LSB"));
-        QCOMPARE(cell(40, FieldName), QStringLiteral("DXC1"));
-        QCOMPARE(cell(41, FieldFrequency), QString()); // only the edited row fills
-    }
-
-    void advanceOnDiscardedKeysAndBackspaceThenTheRangeCheck() {
-        openChannel(41);
+        // A dropped key moves on from a box of one character; so does Backspace, and the empty box left is
+        // "0".
         QLineEdit *mhz = box("txtFreq");
-        mhz->setText(QStringLiteral("7"));
-        mhz->end(false); // one character, nothing selected
-        QTest::keyClick(mhz, Qt::Key_A);
-        QCOMPARE(mhz->text(), QStringLiteral("7"));
-        QVERIFY(focused("txtFreq2"));
-
-        mhz->setFocus();
-        mhz->setText(QStringLiteral("7"));
-        mhz->end(false);
-        QTest::keyClick(mhz, Qt::Key_Backspace);
-        // Backspace empties the box, the focus moves on, and leaving completes the empty box to "0".
-        QVERIFY(focused("txtFreq2"));
-        QCOMPARE(mhz->text(), QStringLiteral("0"));
-
-        // Out of the range: the dialog stays open and stores nothing.
-        box("txtFreq")->setText(QStringLiteral("30"));
-        box("txtFreq2")->setText(QStringLiteral("000"));
-        box("txtFreq3")->setText(QStringLiteral("000"));
+        for (const Qt::Key k : {Qt::Key_A, Qt::Key_Backspace}) {
+            mhz->setFocus();
+            mhz->setText(QStringLiteral("7"));
+            mhz->end(false);
+            QTest::keyClick(mhz, k);
+            QVERIFY(focused("txtFreq2"));
+            QCOMPARE(mhz->text(), QLatin1String(k == Qt::Key_A ? "7" : "0"));
+        }
+        mhz->setText(QStringLiteral("30"));
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
         QCOMPARE(f->prompts.shown[0].title, QStringLiteral("ERROR"));
         QCOMPARE(f->prompts.shown[0].text,
                  QStringLiteral("The frequency is outside the range. \r\n\t(1.6MHz - 30MHz)"));
         QVERIFY(dlg()->isVisible());
-        QVERIFY(!f->w().image().ChannelUsed[41]);
+        QVERIFY(!image().ChannelUsed[40]);
         QVERIFY(f->w().dataChanged()); // OK was pressed: the data count as changed
-
-        // A refused split frequency stores nothing either, not even the good frequency.
-        box("txtFreq")->setText(QStringLiteral("29"));
-        box("txtFreq2")->setText(QStringLiteral("999"));
-        box("txtFreq3")->setText(QStringLiteral("999"));
-        box("txtSP1")->setText(QStringLiteral("1"));
-        box("txtSP2")->setText(QString());
-        QTest::mouseClick(button("OKButton"), Qt::LeftButton);
-        QCOMPARE(f->prompts.shown.size(), 2);
-        QVERIFY(!f->w().image().ChannelUsed[41]);
-
-        box("txtSP2")->setText(QStringLiteral("600"));
+        mhz->setText(QStringLiteral("14"));
         QTest::mouseClick(button("OKButton"), Qt::LeftButton);
         QVERIFY(!dlg()->isVisible());
-        QCOMPARE(cell(41, FieldFrequency), QStringLiteral("29.999.999"));
-        QCOMPARE(cell(41, FieldSplitFreq), QStringLiteral("1.600.000"));
+        QCOMPARE(cell(40, FieldFrequency) + " " + cell(40, FieldSplitFreq),
+                 QStringLiteral("14.195.005 7.050.000"));
+        QCOMPARE(cell(40, FieldMode) + " " + cell(40, FieldName), QStringLiteral("LSB DXC1"));
+        QCOMPARE(cell(41, FieldFrequency), QString()); // only the edited row fills
+        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Modify 40"));
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image() == before);
     }
 
-    void cancelLeavesEverythingAsItWas() {
+    // Cancel leaves everything as it was. Edit > Modify opens the row of the page in front; a VFO (opened
+    // with a double click too) shows no name, skip or split boxes, and OK changes its row alone.
+    void cancelAndTheVfoRows() {
         openChannel(44);
         button("OKButton")->click(); // a stored channel to change
         f->w().setDataChanged(false);
-        const CloneImage before = f->w().image();
+        const CloneImage before = image();
         openChannel(44);
         box("txtFreq")->setText(QStringLiteral("21"));
         box("txtName")->setText(QStringLiteral("X"));
@@ -705,21 +625,30 @@ class TestEditing : public QObject {
         dlg()->findChild<QCheckBox *>(QStringLiteral("chkSkip"))->setChecked(true);
         QTest::mouseClick(button("CancelButton"), Qt::LeftButton);
         QVERIFY(!dlg()->isVisible());
-        QVERIFY(f->w().image() == before);
+        QVERIFY(image() == before);
         QVERIFY(!f->w().dataChanged());
         QCOMPARE(cell(44, FieldFrequency), QStringLiteral("7.050.000"));
-    }
 
-    void vfoEditTouchesOnlyItsRow() {
+        f->memory()->setCurrentRow(204);
+        act("mnuEditUndo")->trigger();
+        QTRY_VERIFY(dlg()->isVisible());
+        QCOMPARE(dlg()->editSource(), EditSource::Memory);
+        QCOMPARE(dlg()->editIndex(), 203);
+        QCOMPARE(label("lblMode")->text() + " " + label("lblCH")->text(), QStringLiteral("Memory A CH3"));
+        dlg()->reject();
         f->w().tabs()->setCurrentIndex(0);
         QTableView *vfo = f->settings()->MSFlexGrid2;
+        vfo->selectRow(0);
+        act("mnuEditUndo")->trigger();
+        QTRY_VERIFY(dlg()->isVisible());
+        QCOMPARE(dlg()->editSource(), EditSource::Vfo);
+        QCOMPARE(dlg()->editIndex(), 0);
+        dlg()->reject();
         doubleClickRow(vfo, 1);
         QVERIFY(WaitUntil([this] { return dlg()->isVisible(); }, 2000));
         QCOMPARE(label("lblMode")->text(), QStringLiteral("VFO B"));
-        QVERIFY(!box("txtName")->isVisible());
-        QVERIFY(!box("txtSP1")->isVisible());
+        QVERIFY(!box("txtName")->isVisible() && !box("txtSP1")->isVisible());
         QVERIFY(!dlg()->findChild<QCheckBox *>(QStringLiteral("chkSkip"))->isVisible());
-        QCOMPARE(box("txtFreq2")->text(), QStringLiteral("050"));
         box("txtFreq")->setText(QStringLiteral("3"));
         box("txtSP1")->setText(QString()); // hidden split boxes do not count for a VFO
         combo("cmbTone")->setCurrentIndex(1);
@@ -728,26 +657,247 @@ class TestEditing : public QObject {
         QCOMPARE(vfo->model()->index(1, 0).data().toString(), QStringLiteral("3.050.000"));
         QCOMPARE(vfo->model()->index(1, FieldTone).data().toString(), QStringLiteral("On"));
         QCOMPARE(vfo->model()->index(0, 0).data().toString(), QStringLiteral("7.050.000"));
-        QCOMPARE(f->w().image().VfoTable[1].field[FieldTone].value, 128.0);
     }
 
-    void editModifyFollowsTheSelectedTab() {
+    // Read ALL. While it runs the memory half shows the Memory page and the bar, everything that would start
+    // a command or change the data is off and, reached anyway, does nothing, and closing is refused. Then
+    // the grid, the lists and the VFOs show what came, no unsaved change, and the read is one Undo step.
+    void readAllFillsGridListsAndVfos() {
+        const CloneImage expected = VirtualRadio::demoImage(), before = image();
         f->w().tabs()->setCurrentIndex(0);
-        f->settings()->MSFlexGrid2->selectRow(1);
-        f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
-        QTRY_VERIFY(dlg()->isVisible());
-        QCOMPARE(dlg()->editSource(), EditSource::Vfo);
-        QCOMPARE(dlg()->editIndex(), 1);
-        dlg()->reject();
+        f->w().action(QStringLiteral("mnuReAll"))->trigger();
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QCOMPARE(f->w().tabs()->currentWidget(), f->memory());
+        for (QPushButton *b : radioButtons())
+            QVERIFY(!b->isEnabled());
+        QVERIFY(!f->memory()->cmbInsert->isEnabled());
+        for (const char *name :
+             {"mnuFileNew", "mnuWrAll", "mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint",
+              "mnuEditCut", "mnuEditPaste", "mnuEditSetField", "mnuEditFind", "mnuEditSortName"})
+            QVERIFY2(!act(name)->isEnabled(), name);
+        QVERIFY(!f->settings()->combo(0)->isEnabled());
+        QVERIFY(QApplication::overrideCursor());
+        QVERIFY(!f->w().close());
+        QCOMPARE(f->prompts.kinds(), QStringList{"information"});
+        QCOMPARE(f->prompts.lastText(),
+                 QStringLiteral("A transfer with the radio is under way.\r\nWait until it has "
+                                "ended, then close the window."));
+        const CloneImage during = f->w().image();
+        setClipboardText(QStringLiteral("7.000.000\n"));
+        f->w().lists()->cmbInsert_Click();
+        f->w().files()->mnuFileNew_Click();
+        f->w().editing()->mnuEditPaste_Click();
+        f->w().editing()->mnuEditUndoStep_Click();
+        f->w().mnuFilePageSetup_Click();
+        f->w().mnuFilePrintPreview_Click();
+        f->w().mnuFilePrint_Click();
+        QCOMPARE(f->w().image().ChannelTable[0], during.ChannelTable[0]);
+        QVERIFY(!f->w().findChild<QPageSetupDialog *>());
+        QVERIFY(!f->w().findChild<QPrintPreviewDialog *>());
+        QVERIFY(!f->w().findChild<QPrintDialog *>());
+
+        QVERIFY(f->waitIdle(60000));
+        QCOMPARE(f->prompts.shown.size(), 1); // no error
+        expectRestored();
+        QVERIFY(act("mnuFilePrint")->isEnabled() && act("mnuEditPaste")->isEnabled());
+        const CloneImage read = image();
+        QVERIFY(read.ChannelTable == expected.ChannelTable && read.ChannelUsed == expected.ChannelUsed);
+        QCOMPARE(cell(2, FieldName), QStringLiteral("FT8 40M")); // the grid shows what came
+        for (int n = 0; n < VfoCount; ++n)
+            QCOMPARE(f->settings()->vfoModel->index(n, FieldFrequency).data().toString(),
+                     expected.VfoTable[n].field[FieldFrequency].text);
+        for (int i = 0; i < SettingsListCount; ++i)
+            QCOMPARE(f->settings()->combo(i)->currentIndex(), expected.Settings[i]);
+        QVERIFY(!f->w().dataChanged()); // data read from the radio are not unsaved changes
+        QCOMPARE(plain(act("mnuEditUndoStep")->text()), QStringLiteral("Undo Read ALL"));
+        act("mnuEditUndoStep")->trigger();
+        QVERIFY(image().ChannelTable == before.ChannelTable && image().ChannelUsed == before.ChannelUsed);
+        act("mnuEditRedoStep")->trigger();
+        QVERIFY(image() == read);
+    }
+
+    void failedReadRestoresTheWindow() {
+        f->radio->faults.timeoutAt = {QStringLiteral("0620")};
+        const qsizetype kept = ListBackups(backups.path()).size();
+        QTest::mouseClick(f->w().tabs()->tabBar(), Qt::LeftButton, {},
+                          f->w().tabs()->tabBar()->tabRect(1).center());
+        QTest::mouseClick(f->memory()->cmbRxData, Qt::LeftButton);
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 5000));
+        QVERIFY(f->waitIdle(10000));
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f->prompts.shown[0].title, QStringLiteral("ERROR"));
+        QCOMPARE(f->prompts.shown[0].text, QStringLiteral("Communication Error"));
+        expectRestored();
+        // the grid shows channel 0, which arrived before the time-out; channel 1 (7.050.000 on the radio) not
+        QCOMPARE(cell(0), QStringLiteral("3.573.000"));
+        QCOMPARE(cell(1), FormatFrequencyText(marker(1)));
+        QCOMPARE(ListBackups(backups.path()).size(), kept); // no backup of a failed read
+    }
+
+    void portThatCannotOpenGivesComPortError() {
+        f->openFailure = QStringLiteral("no such port");
+        QTest::mouseClick(f->settings()->cmbRxData1, Qt::LeftButton);
+        QVERIFY(f->waitIdle(5000));
+        QTRY_COMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(f->prompts.shown[0].text, QStringLiteral("COM Port Error"));
+        expectRestored();
+        QVERIFY(f->radio->commandLog().isEmpty());
+
+        // Read ALL stops after the failed first half: one message only.
+        f->prompts.shown.clear();
+        f->w().action(QStringLiteral("mnuReAll"))->trigger();
+        QVERIFY(f->waitIdle(5000));
+        QTRY_COMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QCOMPARE(cell(0), FormatFrequencyText(marker(0)));
+    }
+
+    void autoSelectSetsVariantAndRange() {
+        f->radio->setIdentity(VariantT, true);
+        QVERIFY(f->settings()->modelOption(VariantJ)->isChecked());
+        QTest::mouseClick(f->settings()->cmdAuto, Qt::LeftButton);
+        QVERIFY(f->waitIdle(5000));
+        QTRY_VERIFY(f->settings()->cmdAuto->isEnabled());
+        QVERIFY(f->prompts.shown.isEmpty());
+        QVERIFY(f->settings()->modelOption(VariantT)->isChecked());
+        QCOMPARE(f->w().image().Variant, int(VariantT));
+        QVERIFY(f->w().image().WideRange);
+        QVERIFY(f->w().dataChanged()); // the option button moved
+    }
+
+    void aReadLeavesABackupAndReadAndWriteShowTheirProgress() {
+        f->setPaced(false); // every line is kept by the spy
+        const QStringList lines = statusLinesOf(f->memory()->cmbRxData);
+        QVERIFY2(!lines.isEmpty() && lines.first() != "unexpected lines", qPrintable(lines.join('\n')));
+        QVERIFY(f->prompts.shown.isEmpty());
+        const QStringList saved = ListBackups(backups.path());
+        QCOMPARE(saved.size(), 1);
+        QVERIFY2(lines.last().endsWith(QStringLiteral(". Backup saved: %1").arg(saved.first())),
+                 qPrintable(lines.last()));
+        CloneImage back;
+        QCOMPARE(LoadCloneFile(saved.first(), back).status, FileStatus::Ok);
+        QVERIFY(back.ChannelTable == f->w().image().ChannelTable);
+        QVERIFY(!f->w().dataChanged()); // a backup is not a save of the window's file
+        // A write's lines end with its outcome too.
+        const QStringList written = statusLinesOf(f->memory()->cmbTxData);
+        QVERIFY2(!written.isEmpty() && written.first() != "unexpected lines", qPrintable(written.join('\n')));
+        QVERIFY2(written.last().contains("Written to the radio"), qPrintable(written.last()));
+        QVERIFY(f->prompts.shown.isEmpty());
+    }
+
+    void finishedMessagesGiveWayToTheNextActionOrFade() {
+        AppOptions options = BackupsIn(backups.path());
+        options.statusFadeMs = 1200;
+        f.reset();
+        f = std::make_unique<MainWindowFixture>(options);
+        QVERIFY(f->load());
+        auto readSettings = [this] {
+            QTest::mouseClick(f->settings()->cmbRxData1, Qt::LeftButton);
+            return WaitUntil([this] { return f->w().statusText().contains(QStringLiteral("Backup saved")); },
+                             60000);
+        };
+        QVERIFY(readSettings());
+        QTest::qWait(300);
+        QVERIFY(!f->w().statusText().isEmpty()); // it does not fade yet
         f->w().tabs()->setCurrentIndex(1);
-        f->memory()->setCurrentRow(204);
-        f->w().action(QStringLiteral("mnuEditUndo"))->trigger();
-        QTRY_VERIFY(dlg()->isVisible());
-        QCOMPARE(dlg()->editSource(), EditSource::Memory);
-        QCOMPARE(dlg()->editIndex(), 203);
-        QCOMPARE(label("lblMode")->text(), QStringLiteral("Memory A"));
-        QCOMPARE(label("lblCH")->text(), QStringLiteral("CH3"));
-        dlg()->reject();
+        QTest::mouseClick(f->memory()->Command4, Qt::LeftButton); // Down
+        QCOMPARE(f->w().statusText(), QString());
+        QVERIFY(readSettings());
+        f->w().action(QStringLiteral("mnuEditUndo"))->trigger(); // a menu command
+        QCOMPARE(f->w().statusText(), QString());
+        f->w().editing()->modifyDialog()->reject();
+        QVERIFY(readSettings());
+        QTRY_COMPARE_WITH_TIMEOUT(f->w().statusText(), QString(), 5000);
+    }
+
+    void theBusyBoxGoesWhenTheTransferEnds() {
+        QtUserPrompts shown;
+        f.reset();
+        f = std::make_unique<MainWindowFixture>(BackupsIn(backups.path()), true, &shown);
+        QVERIFY(f->load());
+        f->w().transfers()->cmbRxData1_Click();
+        QVERIFY(f->w().transferRunning());
+        QVERIFY(!f->w().close());
+        QPointer<QMessageBox> box = f->w().findChild<QMessageBox *>();
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QVERIFY(box->text().contains(QStringLiteral("transfer")));
+        QVERIFY(f->waitIdle(60000));
+        QTRY_VERIFY(!box || !box->isVisible());
+        f.reset(); // before the prompts it shows with
+    }
+
+    // Write ALL sends the window's edits (the grid's channel, the list's setting); Verify then finds the
+    // radio holding what Write would send, and lists a difference after an edit.
+    void writeAllThenVerifyMatchesAndListsDifferences() {
+        CloneImage &image = f->w().image();
+        image.ChannelTable[7].field[FieldFrequency] = {QStringLiteral("14.074.000"), 14074000};
+        image.ChannelTable[7].field[FieldMode] = {QStringLiteral("USB"), 0};
+        image.ChannelTable[7].field[FieldName] = {QStringLiteral("FT8"), 0};
+        f->settings()->combo(SettingsListIndex(QStringLiteral("cmbDimmer")))->setCurrentIndex(40);
+        f->w().action(QStringLiteral("mnuWrAll"))->trigger();
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+        expectRestored();
+        QCOMPARE(f->radio->block(0x600 + 0x20 * 7), MakeMemData(image, 7));
+        QCOMPARE(f->radio->block(0x300).mid(2 * 19, 2), QStringLiteral("28")); // dimmer "40"
+
+        QAction *verify = f->w().action(QStringLiteral("mnuVerify"));
+        QVERIFY(verify);
+        verify->trigger();
+        QVERIFY(WaitUntil([this] { return f->memory()->ProgressBar1->isVisible(); }, 10000));
+        QVERIFY(!verify->isEnabled()); // no second run while one is under way
+        QVERIFY(f->waitIdle(60000));
+        QCOMPARE(f->prompts.kinds(), QStringList{"information"});
+        QCOMPARE(f->prompts.lastText(), QStringLiteral("The radio holds what Write would send."));
+        QVERIFY(verify->isEnabled());
+
+        image.ChannelUsed[40] = true;
+        image.ChannelTable[40].field[FieldFrequency] = {QStringLiteral("7.123.000"), 7123000};
+        image.ChannelTable[40].field[FieldMode] = {QStringLiteral("LSB"), 1};
+        const CloneImage before = image;
+        f->setPaced(false);
+        QVERIFY(f->runTransfer("mnuVerify"));
+        QCOMPARE(f->prompts.shown.size(), 2);
+        QVERIFY(f->prompts.lastText().startsWith("1 difference(s) between the window and the radio:"));
+        QVERIFY(f->prompts.lastText().contains("40  Used: window Frequency 7.123.000, Mode LSB, "));
+        QVERIFY(f->prompts.lastText().endsWith(", radio empty"));
+        QCOMPARE(f->w().image(), before);               // Verify changes nothing
+        QVERIFY(ListBackups(backups.path()).isEmpty()); // a Verify is no read of the window's data
+    }
+
+    // Only the edited channel is written, after a backup of what the radio held; then the errors.
+    void onlyTheEditedChannelIsWrittenAndErrorsAreReported() {
+        QVERIFY(holdWhatTheRadioHolds());
+        CloneImage &image = f->w().image();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDITED");
+        QAction *changes = f->w().action(QStringLiteral("mnuWrChg"));
+        QVERIFY(changes);
+        changes->trigger();
+        const QRegularExpression reading(QStringLiteral(
+            "^Write Changes: reading \\d+ of 608 records, \\d+:\\d\\d elapsed, (\\d+:\\d\\d|--:--) left$"));
+        QVERIFY(WaitUntil([&] { return reading.match(f->w().statusText()).hasMatch(); }, 10000));
+        QVERIFY(!changes->isEnabled()); // no second run while one is under way
+        QVERIFY(f->memory()->ProgressBar1->isVisible());
+        QVERIFY(f->waitIdle(60000));
+        QVERIFY(f->prompts.shown.isEmpty());
+        QCOMPARE(f->w().statusText(), QStringLiteral("1 records differed, 1 written, all verified"));
+        QCOMPARE(writes(), QStringList{"RZ~F0680W"});
+        QVERIFY(!f->memory()->ProgressBar1->isVisible());
+        QVERIFY(changes->isEnabled());
+        QCOMPARE(ListBackups(backups.path()).size(), 1); // its bytes: the session's own test
+
+        // A record the radio stores wrong is an error (a failed run's message: failedReadRestoresTheWindow).
+        f->setPaced(false); // the outcome counts here, not the window during the run
+        f->prompts.shown.clear();
+        image.ChannelTable[4].field[FieldName].text = QStringLiteral("EDIT2");
+        f->radio->faults.corruptAt.insert(QStringLiteral("0680"));
+        QVERIFY(f->runTransfer("mnuWrChg"));
+        QCOMPARE(f->prompts.kinds(), QStringList{"critical"});
+        QVERIFY(f->prompts.lastText().contains(
+            QStringLiteral("4  Frequency: window 14.195.000, radio 14.194.992")));
+        QCOMPARE(f->w().statusText(),
+                 QStringLiteral("1 records differed, 1 written, 1 differ after writing"));
     }
 };
 
