@@ -190,7 +190,7 @@ class TestRecordsAndTables : public QObject {
             const QString text = QStringLiteral("AB") + QLatin1Char(c) + QStringLiteral("CD");
             const NameBytes bytes = EncodeName(text);
             const std::uint8_t code = std::uint8_t(NameCodeOf(c));
-            QCOMPARE(bytes, code ? NameBytes{0x3A, 0x3B, code, 0x3C, 0x3D, 0, 0, 0} : NameBytes{0x3A, 0x3B});
+            QCOMPARE(bytes, (code ? NameBytes{0x3A, 0x3B, code, 0x3C, 0x3D} : NameBytes{0x3A, 0x3B}));
             if (code) QCOMPARE(DecodeName(bytes), text);
             characters += code ? 1 : 0;
         }
