@@ -115,59 +115,58 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.VfoTable[1].field[FieldMode].value, 9.0);
     }
 
-    void frequencyFromBoxes() {
-        const std::pair<FrequencyBoxes, qint64> cases[] = {
-            {{"1", "600", "000"}, 1600000}, {{"29", "999", "999"}, 29999999},
-            {{"0", "150", "000"}, 150000},  {{"7", "5", "0"}, 7005000},
-            {{"", "050", "000"}, -1},       {{"7", "", "000"}, -1},
-            {{"7", "05a", "000"}, -1},      {{"7", " 50", "000"}, -1},
-            {{"-7", "050", "000"}, -1},     {{"1234567890", "000", "000"}, -1}};
-        for (const auto &[b, hz] : cases)
-            QCOMPARE(FrequencyFromBoxes(b), hz);
+    // The boxes of a frequency and back; boxes that are no number give -1.
+    void frequencyBoxes() {
+        const std::pair<qint64, const char *> cases[] = {{14195000, "14/195/000"}, {150000, "0/150/000"},
+                                                         {7050007, "7/050/007"},   {34999999, "34/999/999"},
+                                                         {0, "0/000/000"},         {1600000, "1/600/000"}};
+        for (const auto &[hz, text] : cases) {
+            QCOMPARE(boxes(SplitFrequency(hz)), QString(text));
+            QCOMPARE(FrequencyFromBoxes(SplitFrequency(hz)), hz);
+        }
+        QCOMPARE(FrequencyFromBoxes({"7", "5", "0"}), 7005000);
+        const FrequencyBoxes refused[] = {{"", "050", "000"},   {"7", "", "000"},
+                                          {"7", "05a", "000"},  {"7", " 50", "000"},
+                                          {"-7", "050", "000"}, {"1234567890", "000", "000"}};
+        for (const FrequencyBoxes &b : refused)
+            QVERIFY2(FrequencyFromBoxes(b) == -1, qPrintable(boxes(b)));
     }
 
-    void rangeLimits_data() {
-        QTest::addColumn<bool>("wide");
-        QTest::addColumn<QStringList>("boxes"); // MHz, kHz, Hz
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("narrow low edge") << false << QStringList{"1", "600", "000"} << true;
-        QTest::newRow("narrow below") << false << QStringList{"1", "599", "999"} << false;
-        QTest::newRow("narrow high edge") << false << QStringList{"29", "999", "999"} << true;
-        QTest::newRow("narrow 30 MHz") << false << QStringList{"30", "000", "000"} << false;
-        QTest::newRow("wide low edge") << true << QStringList{"0", "150", "000"} << true;
-        QTest::newRow("wide below") << true << QStringList{"0", "149", "999"} << false;
-        QTest::newRow("wide 34.999999") << true << QStringList{"34", "999", "999"} << true;
-        QTest::newRow("wide 35 MHz") << true << QStringList{"35", "000", "000"} << false;
-        QTest::newRow("empty box") << false << QStringList{"", "050", "000"} << false;
-        QTest::newRow("non-digit box") << true << QStringList{"7", "0x0", "000"} << false;
-    }
-    // Each row as the frequency (the split at 7.050) and as the split.
+    // Each frequency as the frequency (the split at 7.050) and as the split.
     void rangeLimits() {
-        QFETCH(bool, wide);
-        QFETCH(QStringList, boxes);
-        QFETCH(bool, accepted);
-        const FrequencyBoxes typed{boxes[0], boxes[1], boxes[2]}, other{"7", "050", "000"};
-        for (const bool split : {false, true}) {
-            CloneImage image = NewCloneImage(VariantJ, wide);
-            const CloneImage before = image;
-            EditFields f = NewChannelFields(VariantJ);
-            f.frequency = split ? other : typed;
-            f.split = split ? typed : other;
-            CloneImage quiet = image; // without a message asked for
-            QCOMPARE(ApplyEditFields(quiet, EditSource::Memory, 10, f, nullptr), accepted);
-            QString message;
-            QCOMPARE(ApplyEditFields(image, EditSource::Memory, 10, f, &message), accepted);
-            if (accepted) {
-                QVERIFY(image.ChannelUsed[10]);
-                QCOMPARE(image.ChannelTable[10].field[split ? FieldSplitFreq : FieldFrequency].value,
-                         double(FrequencyFromBoxes(typed)));
-            } else {
-                QCOMPARE(message, QStringLiteral("The frequency is outside the range. \r\n\t") +
-                                      (wide ? QStringLiteral("(150KHz - 35MHz)")
-                                            : QStringLiteral("(1.6MHz - 30MHz)")));
-                QVERIFY(image == before);
+        const struct {
+            bool wide;
+            FrequencyBoxes typed;
+            bool accepted;
+        } cases[] = {{false, {"1", "600", "000"}, true},  {false, {"1", "599", "999"}, false},
+                     {false, {"29", "999", "999"}, true}, {false, {"30", "000", "000"}, false},
+                     {true, {"0", "150", "000"}, true},   {true, {"0", "149", "999"}, false},
+                     {true, {"34", "999", "999"}, true},  {true, {"35", "000", "000"}, false},
+                     {true, {"7", "0x0", "000"}, false}};
+        const FrequencyBoxes other{"7", "050", "000"};
+        for (const auto &[wide, typed, accepted] : cases)
+            for (const bool split : {false, true}) {
+                const QByteArray row = (boxes(typed) + (split ? " as split" : "")).toLatin1();
+                CloneImage image = NewCloneImage(VariantJ, wide);
+                const CloneImage before = image;
+                EditFields f = NewChannelFields(VariantJ);
+                f.frequency = split ? other : typed;
+                f.split = split ? typed : other;
+                CloneImage quiet = image; // without a message asked for
+                QVERIFY2(ApplyEditFields(quiet, EditSource::Memory, 10, f, nullptr) == accepted, row);
+                QString message;
+                QVERIFY2(ApplyEditFields(image, EditSource::Memory, 10, f, &message) == accepted, row);
+                if (accepted) {
+                    QVERIFY(image.ChannelUsed[10]);
+                    QCOMPARE(image.ChannelTable[10].field[split ? FieldSplitFreq : FieldFrequency].value,
+                             double(FrequencyFromBoxes(typed)));
+                } else {
+                    QCOMPARE(message, QStringLiteral("The frequency is outside the range. \r\n\t") +
+                                          (wide ? QStringLiteral("(150KHz - 35MHz)")
+                                                : QStringLiteral("(1.6MHz - 30MHz)")));
+                    QVERIFY2(image == before, row);
+                }
             }
-        }
     }
 
     void okStoresEveryChannelField() {
@@ -222,16 +221,6 @@ class TestChannelEdit : public QObject {
     }
 
     // The typing rules of the frequency and name boxes.
-    void splitFrequency() {
-        const std::pair<qint64, const char *> cases[] = {{14195000, "14/195/000"},
-                                                         {150000, "0/150/000"},
-                                                         {7050007, "7/050/007"},
-                                                         {34999999, "34/999/999"},
-                                                         {0, "0/000/000"}};
-        for (const auto &[hz, text] : cases)
-            QCOMPARE(boxes(SplitFrequency(hz)), QString(text));
-    }
-
     void digitFilterKeepsDigitsAndBackspaceOnly() {
         for (char c = '0'; c <= '9'; ++c)
             QVERIFY(FrequencyKeyKept(QLatin1Char(c)));
@@ -279,46 +268,40 @@ class TestChannelEdit : public QObject {
         QCOMPARE(BulkFieldValues(BulkField::Skip), (QStringList{"Off", "On"}));
     }
 
-    void setFieldStoresAsTheDialogDoes_data() {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("code");
-        QTest::newRow("mode FM") << int(BulkField::Mode) << 5 << int(FieldMode) << "FM" << 5.0;
-        QTest::newRow("gain +10") << int(BulkField::Gain) << 3 << int(FieldGain) << "+10" << 3.0;
-        QTest::newRow("agc fast") << int(BulkField::AGC) << 0 << int(FieldAGC) << "Fast" << 0.0;
-        QTest::newRow("power s-low") << int(BulkField::Power) << 2 << int(FieldPwr) << "S-Low" << 2.0;
-        QTest::newRow("filter narrow") << int(BulkField::Filter) << 1 << int(FieldFilter) << "Narrow" << 1.0;
-        QTest::newRow("tone on") << int(BulkField::Tone) << 1 << int(FieldTone) << "On" << 128.0;
-        QTest::newRow("nb on") << int(BulkField::NB) << 1 << int(FieldNB) << "On" << 1.0;
-        QTest::newRow("skip on") << int(BulkField::Skip) << 1 << int(FieldSkip) << "Skip" << 1.0;
-    }
+    // Each field set on two used channels of a selection; an empty one and one outside it stay as they are.
     void setFieldStoresAsTheDialogDoes() {
-        QFETCH(int, field);
-        QFETCH(int, value);
-        QFETCH(int, column);
-        QFETCH(QString, text);
-        QFETCH(double, code);
-        CloneImage image = NewCloneImage();
-        makeChannel(image, 10, 7000000, QStringLiteral("A"));
-        makeChannel(image, 12, 7100000, QStringLiteral("B"));
-        makeChannel(image, 13, 7200000, QStringLiteral("NOT SEL"));
-        const ChannelEntry outside = image.ChannelTable[13];
-        const BulkEdit e = SetChannelField(image, {10, 11, 12}, BulkField(field), value);
-        QVERIFY2(e.ok, qPrintable(e.message));
-        QCOMPARE(e.changed, 2);
-        for (int k : {10, 12}) {
-            QCOMPARE(image.ChannelTable[k].field[column].text, text);
-            QCOMPARE(image.ChannelTable[k].field[column].value, code);
+        const struct {
+            BulkField field;
+            int value, column;
+            const char *text;
+            double code;
+        } cases[] = {{BulkField::Mode, 5, FieldMode, "FM", 5},
+                     {BulkField::Gain, 3, FieldGain, "+10", 3},
+                     {BulkField::AGC, 0, FieldAGC, "Fast", 0},
+                     {BulkField::Power, 2, FieldPwr, "S-Low", 2},
+                     {BulkField::Filter, 1, FieldFilter, "Narrow", 1},
+                     {BulkField::Tone, 1, FieldTone, "On", 128},
+                     {BulkField::NB, 1, FieldNB, "On", 1},
+                     {BulkField::Skip, 1, FieldSkip, "Skip", 1}};
+        for (const auto &[field, value, column, text, code] : cases) {
+            CloneImage image = NewCloneImage();
+            makeChannel(image, 10, 7000000, QStringLiteral("A"));
+            makeChannel(image, 12, 7100000, QStringLiteral("B"));
+            makeChannel(image, 13, 7200000, QStringLiteral("NOT SEL"));
+            const CloneImage before = image;
+            const BulkEdit e = SetChannelField(image, {10, 11, 12}, field, value);
+            QVERIFY2(e.ok, qPrintable(e.message));
+            QCOMPARE(e.changed, 2);
+            for (int k : {10, 12})
+                QCOMPARE(image.ChannelTable[k].field[column], (FieldSlot{text, code}));
+            QVERIFY(!image.ChannelUsed[11]);
+            QCOMPARE(image.ChannelTable[11], before.ChannelTable[11]);
+            QCOMPARE(image.ChannelTable[13], before.ChannelTable[13]);
+            // the record the radio gets holds the code
+            CloneImage check = NewCloneImage();
+            QVERIFY(UpdateMemData(check, MakeMemData(image, 10), 0));
+            QCOMPARE(check.ChannelTable[0].field[column].value, code);
         }
-        QVERIFY(!image.ChannelUsed[11]); // an empty channel stays empty
-        QCOMPARE(image.ChannelTable[11], ChannelEntry());
-        QCOMPARE(image.ChannelTable[13], outside);
-        // The record the radio gets follows: MakeMemData of channel 10 holds the code.
-        CloneImage check = NewCloneImage();
-        QVERIFY(UpdateMemData(check, MakeMemData(image, 10), 0));
-        QCOMPARE(check.ChannelTable[0].field[column].value, code);
     }
 
     // Off for tone and skip stores what the dialog does; setting what is there already changes nothing.
@@ -476,59 +459,50 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.ChannelTable[603].field[FieldFrequency].text, QStringLiteral("7.200.000"));
     }
 
-    void refusalsNameRowAndFieldAndChangeNothing_data() {
-        QTest::addColumn<bool>("wide");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected"); // parts of the message
-        QTest::newRow("frequency above the range")
-            << false << 20 << header + "\n7.000.000\n30.000.000\tUSB"
-            << QStringList{"Row 21", "line 3", "Frequency", "(1.6MHz - 30MHz)"};
-        QTest::newRow("wide range takes 150 kHz but not 149.999")
-            << true << 0 << "0.150.000\n0.149.999"
-            << QStringList{"Row 1", "line 2", "Frequency", "(150KHz - 35MHz)"};
-        QTest::newRow("wide range takes 34.999.999 but not 35")
-            << true << 0 << "34.999.999\n35.000.000" << QStringList{"Row 1", "line 2", "(150KHz - 35MHz)"};
-        QTest::newRow("split below the range") << false << 0 << "7.000.000\t\t\t\t\t\t\t\t1.599.999"
-                                               << QStringList{"Row 0", "Split Freq.", "(1.6MHz - 30MHz)"};
-        QTest::newRow("mode not in the list")
-            << false << 201 << "7.000.000\tDIGI" << QStringList{"Row A 1", "Mode", "DIGI"};
-        QTest::newRow("name with a dot")
-            << false << 400 << "7.000.000\t\t\t\t\t\t\t\t\tW1.AW" << QStringList{"Row A-P1", "Name"};
-        QTest::newRow("name of nine")
-            << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\tABCDEFGHI" << QStringList{"Row 0", "Name"};
-        QTest::newRow("skip word") << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\t\tyes" << QStringList{"Skip"};
-        QTest::newRow("gain") << false << 0 << "7.000.000\tLSB\t-30" << QStringList{"Gain", "-30"};
-        QTest::newRow("no frequency") << false << 0 << "\tLSB" << QStringList{"Frequency"};
-        QTest::newRow("too many columns")
-            << false << 0 << "7.000.000\t\t\t\t\t\t\t\t\t\t\textra" << QStringList{"12 columns"};
-        QTest::newRow("past the last row")
-            << false << 602 << "7.000.000\n7.000.000\n7.000.000" << QStringList{"3 channels", "B-P1"};
-        QTest::newRow("lossless out of range for this window")
-            << false << 0
-            << LosslessHeader + "\n80000000000000000000000000000000F04902000000000000000000F0490200"
-            << QStringList{"Row 0", "Frequency"};
-        QTest::newRow("lossless mode code")
-            << false << 0
-            << LosslessHeader + "\n8009000000000000000000000000000010936B00000000000000000010936B00"
-            << QStringList{"Row 0", "mode code"};
-        QTest::newRow("lossless broken record")
-            << false << 0 << LosslessHeader + "\n80XX" << QStringList{"Row 0", "not a channel record"};
-        QTest::newRow("nothing") << false << 0 << "\n\n" << QStringList{"no channels"};
-    }
+    // A refused paste names the row, line and field and changes nothing.
     void refusalsNameRowAndFieldAndChangeNothing() {
-        QFETCH(bool, wide);
-        QFETCH(int, first);
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        CloneImage image = NewCloneImage(VariantJ, wide);
-        makeChannel(image, first, 7100000, QStringLiteral("KEEP"));
-        const CloneImage before = image;
-        const ChannelPaste p = PasteChannels(image, first, text);
-        QVERIFY(!p.ok);
-        for (const QString &part : expected)
-            QVERIFY2(p.message.contains(part), qPrintable(p.message + " lacks " + part));
-        QVERIFY(image == before);
+        const struct {
+            bool wide;
+            int first;
+            QString text;
+            QStringList expected; // parts of the message
+        } cases[] = {
+            {false,
+             20,
+             header + "\n7.000.000\n30.000.000\tUSB",
+             {"Row 21", "line 3", "Frequency", "(1.6MHz - 30MHz)"}},
+            {true, 0, "0.150.000\n0.149.999", {"Row 1", "line 2", "Frequency", "(150KHz - 35MHz)"}},
+            {true, 0, "34.999.999\n35.000.000", {"Row 1", "line 2", "(150KHz - 35MHz)"}},
+            {false, 0, "7.000.000\t\t\t\t\t\t\t\t1.599.999", {"Row 0", "Split Freq.", "(1.6MHz - 30MHz)"}},
+            {false, 201, "7.000.000\tDIGI", {"Row A 1", "Mode", "DIGI"}},
+            {false, 400, "7.000.000\t\t\t\t\t\t\t\t\tW1.AW", {"Row A-P1", "Name"}},
+            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\tABCDEFGHI", {"Row 0", "Name"}},
+            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\t\tyes", {"Skip"}},
+            {false, 0, "7.000.000\tLSB\t-30", {"Gain", "-30"}},
+            {false, 0, "\tLSB", {"Frequency"}},
+            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\t\t\textra", {"12 columns"}},
+            {false, 602, "7.000.000\n7.000.000\n7.000.000", {"3 channels", "B-P1"}},
+            // lossless records: out of range for this window, a mode code, a broken record
+            {false,
+             0,
+             LosslessHeader + "\n80000000000000000000000000000000F04902000000000000000000F0490200",
+             {"Row 0", "Frequency"}},
+            {false,
+             0,
+             LosslessHeader + "\n8009000000000000000000000000000010936B00000000000000000010936B00",
+             {"Row 0", "mode code"}},
+            {false, 0, LosslessHeader + "\n80XX", {"Row 0", "not a channel record"}},
+            {false, 0, "\n\n", {"no channels"}}};
+        for (const auto &[wide, first, text, expected] : cases) {
+            CloneImage image = NewCloneImage(VariantJ, wide);
+            makeChannel(image, first, 7100000, QStringLiteral("KEEP"));
+            const CloneImage before = image;
+            const ChannelPaste p = PasteChannels(image, first, text);
+            QVERIFY2(!p.ok, qPrintable(text));
+            for (const QString &part : expected)
+                QVERIFY2(p.message.contains(part), qPrintable(p.message + " lacks " + part));
+            QVERIFY2(image == before, qPrintable(text));
+        }
     }
 
     // The undo history and the document around it.
