@@ -241,58 +241,23 @@ class TestCliManners : public QObject {
                                    "Try 'kt-m40-cli --help' for more information.\n"));
     }
 
-    void usageErrorsInOneStyle_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("read without port") << QStringList{"read", "-o", "x.M40"} << "read: --port is missing";
-        QTest::newRow("read without output") << QStringList{"read", "--port", "1"} << "read: -o is missing";
-        QTest::newRow("write without file")
-            << QStringList{"write", "--port", "1"} << "write: FILE.M40 is missing";
-        QTest::newRow("show extra") << QStringList{"show", "a.M40", "b.M40"}
-                                    << "show: unexpected argument 'b.M40'";
-        QTest::newRow("show unknown option")
-            << QStringList{"show", "--bogus", "a.M40"} << "show: unknown option '--bogus'";
-        // the option as it was typed, one or two dashes, without its value
-        QTest::newRow("typo") << QStringList{"show", "--jsn=1", "-q", "a.M40"}
-                              << "show: unknown options '--jsn', '-q'";
-        QTest::newRow("empty output name") << QStringList{"new", "-o", ""} << "new: -o '' names no file";
-        QTest::newRow("empty output name, long")
-            << QStringList{"show", "a.M40", "--output="} << "show: --output '' names no file";
-        QTest::newRow("empty file name") << QStringList{"show", ""} << "show: FILE.M40 '' names no file";
-        QTest::newRow("empty base name") << QStringList{"import-csv", "a.csv", "--into", "", "-o", "b.M40"}
-                                         << "import-csv: --into '' names no file";
-        QTest::newRow("option without value") << QStringList{"new", "-o"} << "new: missing value after '-o'";
-        QTest::newRow("diff one file") << QStringList{"diff", "a.M40"} << "diff: B.M40 is missing";
-        QTest::newRow("import without into")
-            << QStringList{"import-csv", "a.csv", "-o", "x.M40"} << "import-csv: --into is missing";
-        QTest::newRow("bad variant") << QStringList{"new", "-o", "x.M40", "--variant", "Q"}
-                                     << "new: --variant takes J, T, E or A";
-        QTest::newRow("sim bad baud")
-            << QStringList{"sim", "--baud", "abc"} << "sim: --baud takes a rate from 1 to 1000000, not 'abc'";
-        QTest::newRow("sim zero baud")
-            << QStringList{"sim", "--baud", "0"} << "sim: --baud takes a rate from 1 to 1000000, not '0'";
-        QTest::newRow("empty port") << QStringList{"identify", "--port", ""}
-                                    << "identify: --port '' names no port";
-        QTest::newRow("new without output") << QStringList{"new"} << "new: -o is missing";
-        // the same style where only the command's own word is checked
-        QTest::newRow("read memory and settings")
-            << QStringList{"read", "--port", "1", "--memory", "--settings", "-o", "x.M40"} << "";
-        QTest::newRow("export without output") << QStringList{"export-csv", "a.M40"} << "";
-        QTest::newRow("sim unknown fault") << QStringList{"sim", "--fault", "explode"} << "";
-    }
+    // The cases of tests/corpus/core/usage-errors.tsv: status 64, the reason and the Try line, nothing on
+    // standard output.
     void usageErrorsInOneStyle() {
-        QFETCH(QStringList, args);
-        QFETCH(QString, reason);
-        const CliResult r = runCli(args, dir.path());
-        QCOMPARE(r.exitCode, 64);
-        const QString err = QString::fromUtf8(r.err);
-        const QString tryLine = "Try 'kt-m40-cli " + args.first() + " --help' for more information.\n";
-        if (reason.isEmpty())
-            QVERIFY2(err.startsWith("kt-m40-cli: " + args.first() + ": ") && err.endsWith(tryLine),
-                     r.err.constData());
-        else
-            QCOMPARE(err, "kt-m40-cli: " + reason + "\n" + tryLine);
-        QVERIFY(r.out.isEmpty());
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/usage-errors.tsv"));
+        QVERIFY(rows.size() > 20);
+        for (const QStringList &row : rows) {
+            const QStringList args = row.mid(1);
+            const CliResult r = runCli(args, dir.path());
+            QVERIFY2(r.exitCode == 64 && r.out.isEmpty(), qPrintable(args.join(' ')));
+            const QString err = QString::fromUtf8(r.err);
+            const QString tryLine = "Try 'kt-m40-cli " + args.first() + " --help' for more information.\n";
+            if (row[0].isEmpty())
+                QVERIFY2(err.startsWith("kt-m40-cli: " + args.first() + ": ") && err.endsWith(tryLine),
+                         r.err.constData());
+            else
+                QCOMPARE(err, "kt-m40-cli: " + row[0] + "\n" + tryLine);
+        }
     }
 
     void dashIsStandardOutput() {
@@ -515,40 +480,17 @@ class TestCliManners : public QObject {
                  QByteArray("\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n"));
     }
 
-    void portNamesOfAnotherSystem_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("exists"); // the one device there is
-        QTest::addColumn<QString>("hint");
-        const QString none,
-            com3 = "COM3 is a Windows port name: here port 3 is /dev/ttyS2 (--port 3), a USB cable "
-                   "is usually /dev/ttyUSB0 or /dev/ttyACM0";
-        QTest::newRow("COM3") << "COM3" << none << com3;
-        QTest::newRow("com3") << "com3" << none << com3;
-        QTest::newRow("COM12")
-            << "COM12" << none
-            << "COM12 is a Windows port name: here port 12 is /dev/ttyS11 (--port 12), a USB "
-               "cable is usually /dev/ttyUSB0 or /dev/ttyACM0";
-        QTest::newRow("COM0")
-            << "COM0" << none
-            << "COM0 is a Windows port name: a USB cable is usually /dev/ttyUSB0 or /dev/ttyACM0";
-        // a device a rule made under the name typed, also in another case: that device is meant
-        const QString com3Device = "/dev/COM3";
-        QTest::newRow("a /dev/COM3 made by a rule") << "COM3" << com3Device << none;
-        QTest::newRow("com3, /dev/COM3 made by a rule") << "com3" << com3Device << none;
-        QTest::newRow("com3, /dev/COM4 made by a rule") << "com3" << QString("/dev/COM4") << com3;
-        QTest::newRow("a number") << "3" << none << none;
-        QTest::newRow("a device path") << "/dev/ttyUSB0" << none << none;
-        QTest::newRow("a device name") << "ttyUSB0" << none << none;
-    }
+    // The cases of tests/corpus/core/port-name-hints.tsv; where ports were found, the hint lists them.
     void portNamesOfAnotherSystem() {
-        QFETCH(QString, text);
-        QFETCH(QString, exists);
-        QFETCH(QString, hint);
-        existingDevice = exists;
-        QCOMPARE(PortNameHint(text, {}, existsHere), hint);
-        if (!hint.isEmpty())
-            QCOMPARE(PortNameHint(text, {"/dev/ttyS0", "/dev/ttyUSB1"}, existsHere),
-                     hint + "; serial ports found: /dev/ttyS0, /dev/ttyUSB1");
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/port-name-hints.tsv"));
+        QVERIFY(rows.size() > 5);
+        for (const QStringList &row : rows) {
+            existingDevice = row[1];
+            QCOMPARE(PortNameHint(row[0], {}, existsHere), row[2]);
+            if (!row[2].isEmpty())
+                QCOMPARE(PortNameHint(row[0], {"/dev/ttyS0", "/dev/ttyUSB1"}, existsHere),
+                         row[2] + "; serial ports found: /dev/ttyS0, /dev/ttyUSB1");
+        }
     }
 
     void portNameOfAnotherSystemOnTheCommandLine() {
