@@ -250,7 +250,7 @@ class TestCliManners : public QObject {
             const QStringList args = row.mid(1);
             const CliResult r = runCli(args, dir.path());
             QVERIFY2(r.exitCode == 64 && r.out.isEmpty(), qPrintable(args.join(' ')));
-            const QString err = QString::fromUtf8(r.err);
+            const QString err = QString::fromUtf8(programsOwn(r.err));
             const QString tryLine = "Try 'kt-m40-cli " + args.first() + " --help' for more information.\n";
             if (row[0].isEmpty())
                 QVERIFY2(err.startsWith("kt-m40-cli: " + args.first() + ": ") && err.endsWith(tryLine),
