@@ -128,6 +128,15 @@ QByteArray programsOwn(const QByteArray &err) {
     return own;
 }
 
+// The value at a path into a JSON document as text: keys and indexes apart by '/', "#" for the count.
+QString jsonAt(QJsonValue v, const QString &path) {
+    for (const QString &step : path.split('/')) {
+        if (step == "#") return QString::number(v.isArray() ? v.toArray().size() : v.toObject().size());
+        v = v.isArray() ? v.toArray()[step.toInt()] : v.toObject()[step];
+    }
+    return v.isDouble() ? QString::number(v.toDouble(), 'f', 0) : v.toVariant().toString();
+}
+
 // The one device the port-name tests' system has (a function, as a file system's check is).
 QString existingDevice;
 bool existsHere(const QString &path) {
@@ -175,32 +184,9 @@ class TestCliManners : public QObject {
 
         r = runCli({"show", a, "--json"});
         QCOMPARE(r.exitCode, 0);
-        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(o["header"].toString(), QString("Korvan KT-M40E Clone A FileStart"));
-        QCOMPARE(o["variant"].toString(), QString("E"));
-        QCOMPARE(o["wideRange"].toBool(), true);
-        QCOMPARE(o["setData1"].toString(),
-                 QString("A50000000003000E000000000000000000000320010101010808080000000000"));
-        QCOMPARE(o["settings"]["cmbWPM"]["text"].toString(), QString("20"));
-        QCOMPARE(o["settings"]["cmbScanType"]["index"].toInt(), 3);
-        QCOMPARE(o["settings"].toObject().size(), 29);
-        // each setting with the settings page's label beside its control name
-        QCOMPARE(o["settings"]["cmbRit"]["label"].toString(), QString("RIT / TXIT"));
-        QCOMPARE(o["settings"]["cmbBeep"]["label"].toString(), QString("Beep"));
-        const QJsonArray vfo = o["vfo"].toArray();
-        QCOMPARE(vfo.size(), 2);
-        QCOMPARE(vfo[1]["label"].toString(), QString("VFO B"));
-        QCOMPARE(vfo[0]["fields"][0]["text"].toString(), QString("7.100.000"));
-        QCOMPARE(vfo[0]["fields"][0]["value"].toDouble(), 7100000.0);
-        QCOMPARE(vfo[0]["fields"].toArray().size(), 8);
-        const QJsonArray channels = o["channels"].toArray();
-        QCOMPARE(channels.size(), 604);
-        QCOMPARE(channels[400]["label"].toString(), QString("A-P1"));
-        QCOMPARE(channels[400]["used"].toBool(), false);
-        QCOMPARE(channels[400]["record"].toString(), QString(64, '0'));
-        QCOMPARE(channels[0]["fields"].toArray().size(), 11);
-        QCOMPARE(channels[0]["fields"][8]["name"].toString(), QString("Split Freq."));
-
+        const QJsonValue json = QJsonDocument::fromJson(r.out).object();
+        for (const QStringList &row : corpusRows(QStringLiteral("core/show-json-new-E-wide.tsv")))
+            QVERIFY2(jsonAt(json, row[0]) == row[1], qPrintable(row[0] + ": " + jsonAt(json, row[0])));
         r = runCli({"show", a});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("Tone Frequency      88.5Hz"));
@@ -299,14 +285,12 @@ class TestCliManners : public QObject {
         const QByteArray out = p.readAllStandardOutput();
         // the clone file on stdout, the counts on stderr
         QCOMPARE(p.readAllStandardError(), QByteArray("1 records taken, 0 dropped\n"));
-        const QString imported = dir.filePath("imported.M40");
-        QVERIFY(writeFile(imported, out));
-        const QJsonObject o = QJsonDocument::fromJson(runCli({"show", imported, "--json"}).out).object();
-        const QJsonObject ch = o["channels"].toArray()[12].toObject();
-        QCOMPARE(ch["used"].toBool(), true);
-        QCOMPARE(ch["fields"][0]["text"].toString(), QString("14.200.000"));
-        QCOMPARE(ch["fields"][9]["text"].toString(), QString("PIPED"));
-        QCOMPARE(o["variant"].toString(), QString("T"));
+        // the same file as an import from a file gives
+        const QString file = dir.filePath("piped.csv"), imported = dir.filePath("imported.M40");
+        QVERIFY(writeFile(file, csv));
+        QCOMPARE(runCli({"import-csv", file, "--into", base, "-o", imported}).exitCode, 0);
+        QCOMPARE(out, readFile(imported));
+        QVERIFY(out != readFile(base)); // with the channel taken
     }
 
     void writeErrorsOnStandardOutput() {
@@ -426,58 +410,32 @@ class TestCliManners : public QObject {
 
     // An output that is one of the command's inputs (another name of it, a hard link or a symbolic link
     // too) is refused before any work; where replacing the input is the point it is allowed.
-    void outputThatIsAnInput_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("reason"); // "" when allowed
-        const QString in = "in.M40", hard = "hard.M40", soft = "soft.M40", csv = "in.csv";
-        const QString is = "%1 is %2 itself: it would be overwritten";
-        QTest::newRow("print -o the file")
-            << QStringList{"print", in, "-o", in} << 64 << is.arg("-o 'in.M40'", "FILE.M40");
-        QTest::newRow("print -o a hard link")
-            << QStringList{"print", in, "-o", hard} << 64 << is.arg("-o 'hard.M40'", "FILE.M40");
-        QTest::newRow("show -o a symbolic link")
-            << QStringList{"show", in, "-o", soft} << 64 << is.arg("-o 'soft.M40'", "FILE.M40");
-        QTest::newRow("show --output= via a path")
-            << QStringList{"show", in, "--output=./in.M40"} << 64 << is.arg("-o './in.M40'", "FILE.M40");
-        QTest::newRow("export-csv -o the file")
-            << QStringList{"export-csv", soft, "-o", hard} << 64 << is.arg("-o 'hard.M40'", "FILE.M40");
-        QTest::newRow("diff -o B") << QStringList{"diff", csv, in, "-o", hard} << 64
-                                   << is.arg("-o 'hard.M40'", "B.M40");
-        QTest::newRow("import-csv -o the CSV file") << QStringList{"import-csv", csv, "--into", in, "-o", csv}
-                                                    << 64 << is.arg("-o 'in.csv'", "IN.csv");
-        QTest::newRow("sim --log the image") << QStringList{"sim", "--image", in, "--log", hard} << 64
-                                             << is.arg("--log 'hard.M40'", "--image");
-        // replacing the base is allowed: the import runs (the one line names no channel: 6, nothing taken)
-        QTest::newRow("import-csv -o --into")
-            << QStringList{"import-csv", csv, "--into", in, "-o", hard} << 6 << "";
-        QTest::newRow("save-as -o the file") << QStringList{"save-as", soft, "-o", in} << 0 << "";
-    }
     void outputThatIsAnInput() {
-        QFETCH(QStringList, args);
-        QFETCH(int, status);
-        QFETCH(QString, reason);
-        QTemporaryDir folder;
-        const QByteArray clone = readFile(base);
-        QVERIFY(writeFile(folder.filePath("in.M40"), clone));
-        QVERIFY(writeFile(folder.filePath("in.csv"), "\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n"));
-        QCOMPARE(::link(QFile::encodeName(folder.filePath("in.M40")),
-                        QFile::encodeName(folder.filePath("hard.M40"))),
-                 0);
-        QVERIFY(QFile::link("in.M40", folder.filePath("soft.M40")));
-        const CliResult r = runCli(args, folder.path());
-        QCOMPARE(r.exitCode, status);
-        if (status == 64) {
-            QCOMPARE(QString::fromUtf8(programsOwn(r.err)), "kt-m40-cli: " + args.first() + ": " + reason +
-                                                                "\nTry 'kt-m40-cli " + args.first() +
-                                                                " --help' for more information.\n");
-            QCOMPARE(readFile(folder.filePath("in.M40")), clone); // nothing was touched
-        } else {
-            QVERIFY2(r.err.isEmpty() || args.first() == "import-csv", r.err.constData());
-            QVERIFY(readFile(folder.filePath("in.M40")).startsWith("Korvan KT-M40T"));
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/output-is-an-input.tsv"));
+        QVERIFY(rows.size() > 5);
+        const QByteArray clone = readFile(base), csv = "\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n";
+        for (const QStringList &row : rows) {
+            const QStringList args = row.mid(2);
+            QTemporaryDir folder;
+            QVERIFY(writeFile(folder.filePath("in.M40"), clone));
+            QVERIFY(writeFile(folder.filePath("in.csv"), csv));
+            QCOMPARE(::link(QFile::encodeName(folder.filePath("in.M40")),
+                            QFile::encodeName(folder.filePath("hard.M40"))),
+                     0);
+            QVERIFY(QFile::link("in.M40", folder.filePath("soft.M40")));
+            const CliResult r = runCli(args, folder.path());
+            QVERIFY2(r.exitCode == row[0].toInt(), qPrintable(args.join(' ')));
+            if (r.exitCode == 64) {
+                QCOMPARE(QString::fromUtf8(programsOwn(r.err)),
+                         "kt-m40-cli: " + args.first() + ": " + row[1] + "\nTry 'kt-m40-cli " + args.first() +
+                             " --help' for more information.\n");
+                QCOMPARE(readFile(folder.filePath("in.M40")), clone); // nothing was touched
+            } else {
+                QVERIFY2(r.err.isEmpty() || args.first() == "import-csv", r.err.constData());
+                QVERIFY(readFile(folder.filePath("in.M40")).startsWith("Korvan KT-M40T"));
+            }
+            QCOMPARE(readFile(folder.filePath("in.csv")), csv);
         }
-        QCOMPARE(readFile(folder.filePath("in.csv")),
-                 QByteArray("\"KT-M40\",\"MEMORY\",\"1\",\"7.000000\"\r\n"));
     }
 
     // The cases of tests/corpus/core/port-name-hints.tsv; where ports were found, the hint lists them.
