@@ -11,6 +11,7 @@
 #include "image/CloneDocument.h"
 #include "image/TextTables.h"
 #include "image/UndoHistory.h"
+#include "support/TestFiles.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,8 +46,6 @@ QStringList names(const CloneImage &image) {
                                      : QStringLiteral("<empty>"));
     return out;
 }
-const QString header =
-    QStringLiteral("Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip");
 void putChannel(CloneImage &image, int k, qint64 hz, const QString &name) {
     image.ChannelTable[k].field[FieldFrequency] = {FormatFrequencyText(hz), double(hz)};
     image.ChannelTable[k].field[FieldName] = {name, 0};
@@ -387,29 +386,24 @@ class TestChannelEdit : public QObject {
 
     // Channels to and from the clipboard: the spreadsheet text, the lossless form, and the refusals that
     // leave the image as it was.
-    void tsvHasTheGridTitlesAndTexts() {
-        CloneImage image = NewCloneImage();
-        makeChannel(image, 3, 14195000, QStringLiteral("DX NET"), 0, true, 1, 14194400);
-        const QString tsv = ChannelsToTsv(image, {3, 4});
-        QCOMPARE(tsv,
-                 header + QStringLiteral(
-                              "\n14.195.000\tUSB\t0\tSlow\tHigh\tWide\tOn\tOff\t14.194.400\tDX NET\tSkip\n"
-                              "\t\t\t\t\t\t\t\t\t\t\n"));
-    }
-
-    void tsvComesBackAsTheSameChannels() {
+    // The spreadsheet text: the grid's titles and texts, an empty line for an empty row; pasted, the same
+    // channels, and its empty line empties the row it lands on.
+    void tsvHasTheGridTextsAndComesBack() {
         CloneImage source = NewCloneImage();
-        makeChannel(source, 0, 7050000, QStringLiteral("FT8"), 1, false, 1, 7049400);
-        makeChannel(source, 1, 29999999, QStringLiteral("TOP"), 5, true, 1, 29999399);
+        makeChannel(source, 3, 14195000, QStringLiteral("DX NET"), 0, true, 1, 14194400);
+        makeChannel(source, 4, 29999999, QStringLiteral("TOP"), 5, false, 1, 29999399);
+        QCOMPARE(ChannelsToTsv(source, {3, 5}),
+                 QStringLiteral("Frequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip\n"
+                                "14.195.000\tUSB\t0\tSlow\tHigh\tWide\tOn\tOff\t14.194.400\tDX NET\tSkip\n"
+                                "\t\t\t\t\t\t\t\t\t\t\n"));
         CloneImage target = NewCloneImage();
-        makeChannel(target, 11, 3500000, QStringLiteral("OLD")); // overwritten by the empty third line
-        const ChannelPaste p = PasteChannels(target, 9, ChannelsToTsv(source, {0, 1, 2}));
+        makeChannel(target, 11, 3500000, QStringLiteral("OLD"));
+        const ChannelPaste p = PasteChannels(target, 9, ChannelsToTsv(source, {3, 4, 5}));
         QVERIFY2(p.ok, qPrintable(p.message));
         QCOMPARE(p.count, 3);
-        QCOMPARE(target.ChannelTable[9], source.ChannelTable[0]);
-        QCOMPARE(target.ChannelTable[10], source.ChannelTable[1]);
-        QVERIFY(target.ChannelUsed[9] && target.ChannelUsed[10]);
-        QVERIFY(!target.ChannelUsed[11]);
+        QCOMPARE(target.ChannelTable[9], source.ChannelTable[3]);
+        QCOMPARE(target.ChannelTable[10], source.ChannelTable[4]);
+        QVERIFY(target.ChannelUsed[9] && target.ChannelUsed[10] && !target.ChannelUsed[11]);
     }
 
     void losslessKeepsWhatTheDialogWouldRewrite() {
@@ -461,47 +455,17 @@ class TestChannelEdit : public QObject {
 
     // A refused paste names the row, line and field and changes nothing.
     void refusalsNameRowAndFieldAndChangeNothing() {
-        const struct {
-            bool wide;
-            int first;
-            QString text;
-            QStringList expected; // parts of the message
-        } cases[] = {
-            {false,
-             20,
-             header + "\n7.000.000\n30.000.000\tUSB",
-             {"Row 21", "line 3", "Frequency", "(1.6MHz - 30MHz)"}},
-            {true, 0, "0.150.000\n0.149.999", {"Row 1", "line 2", "Frequency", "(150KHz - 35MHz)"}},
-            {true, 0, "34.999.999\n35.000.000", {"Row 1", "line 2", "(150KHz - 35MHz)"}},
-            {false, 0, "7.000.000\t\t\t\t\t\t\t\t1.599.999", {"Row 0", "Split Freq.", "(1.6MHz - 30MHz)"}},
-            {false, 201, "7.000.000\tDIGI", {"Row A 1", "Mode", "DIGI"}},
-            {false, 400, "7.000.000\t\t\t\t\t\t\t\t\tW1.AW", {"Row A-P1", "Name"}},
-            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\tABCDEFGHI", {"Row 0", "Name"}},
-            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\t\tyes", {"Skip"}},
-            {false, 0, "7.000.000\tLSB\t-30", {"Gain", "-30"}},
-            {false, 0, "\tLSB", {"Frequency"}},
-            {false, 0, "7.000.000\t\t\t\t\t\t\t\t\t\t\textra", {"12 columns"}},
-            {false, 602, "7.000.000\n7.000.000\n7.000.000", {"3 channels", "B-P1"}},
-            // lossless records: out of range for this window, a mode code, a broken record
-            {false,
-             0,
-             LosslessHeader + "\n80000000000000000000000000000000F04902000000000000000000F0490200",
-             {"Row 0", "Frequency"}},
-            {false,
-             0,
-             LosslessHeader + "\n8009000000000000000000000000000010936B00000000000000000010936B00",
-             {"Row 0", "mode code"}},
-            {false, 0, LosslessHeader + "\n80XX", {"Row 0", "not a channel record"}},
-            {false, 0, "\n\n", {"no channels"}}};
-        for (const auto &[wide, first, text, expected] : cases) {
-            CloneImage image = NewCloneImage(VariantJ, wide);
-            makeChannel(image, first, 7100000, QStringLiteral("KEEP"));
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/paste-refusals.tsv"));
+        QVERIFY(rows.size() > 10);
+        for (const QStringList &row : rows) {
+            const QString text = QString(row[2]).replace("\\t", "\t").replace("\\n", "\n");
+            CloneImage image = NewCloneImage(VariantJ, row[0] == "w");
+            makeChannel(image, row[1].toInt(), 7100000, QStringLiteral("KEEP"));
             const CloneImage before = image;
-            const ChannelPaste p = PasteChannels(image, first, text);
-            QVERIFY2(!p.ok, qPrintable(text));
-            for (const QString &part : expected)
+            const ChannelPaste p = PasteChannels(image, row[1].toInt(), text);
+            QVERIFY2(!p.ok && image == before, qPrintable(row[2]));
+            for (const QString &part : row.mid(3))
                 QVERIFY2(p.message.contains(part), qPrintable(p.message + " lacks " + part));
-            QVERIFY2(image == before, qPrintable(text));
         }
     }
 
@@ -599,12 +563,8 @@ class TestChannelEdit : public QObject {
         QVERIFY(doc.redo());
         QVERIFY(doc.dataChanged());
         QCOMPARE(doc.image().ChannelTable[3].field[FieldName].text, QStringLiteral("DX"));
-    }
-
-    // A command that changed nothing marks the data but leaves no step (gui_tst_editing's Insert that
-    // moves nothing); Mark::Leave leaves the mark as it was.
-    void leaveKeepsTheFlag() {
-        CloneDocument doc;
+        // Mark::Leave leaves the mark as it was
+        doc.setDataChanged(false);
         doc.beginChange();
         doc.image().Settings[0] = 1 - doc.image().Settings[0];
         QVERIFY(doc.commitChange(QStringLiteral("Setting"), CloneDocument::Mark::Leave));
