@@ -158,51 +158,24 @@ class TestPrintDocument : public QObject {
         QCOMPARE(doc.tables[PrintChannels].columns[1], QStringLiteral("Frequency"));
     }
 
+    // The cases of tests/corpus/core/page-breaks.tsv.
     void pageBreaks() {
-        const struct {
-            const char *name;
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/page-breaks.tsv"));
+        QVERIFY(rows.size() > 5);
+        for (const QStringList &row : rows) {
             std::vector<PrintTable> tables;
-            int lines;
+            for (const QString &t : row[2].split(' ', Qt::SkipEmptyParts))
+                tables.push_back(table(QString(t).remove('h').toInt(), t.endsWith('h')));
             std::vector<PrintPage> pages;
-        } cases[] = {
-            // 100 rows on 50-line pages: title + heading + 48, heading + 49, heading + 3; then the settings
-            // (blank, title, 11) and the VFOs (blank, title, heading, 2) fill the third page to 22 lines.
-            {"long table continues with its heading",
-             {table(100, true), table(11, false), table(2, true)},
-             50,
-             {{{0, 0, 48, true}},
-              {{0, 48, 49, false}},
-              {{0, 97, 3, false}, {1, 0, 11, true}, {2, 0, 2, true}}}},
-            // 12 lines used; the settings need 13 more of 20: they go whole to the next page, the VFOs
-            // follow.
-            {"short table is not split",
-             {table(10, true), table(11, false), table(2, true)},
-             20,
-             {{{0, 0, 10, true}}, {{1, 0, 11, true}, {2, 0, 2, true}}}},
-            // 46 of 50 used: blank + title + heading + one row still fit, so the long table starts there.
-            {"long table starts where one row fits",
-             {table(44, true), table(100, true)},
-             50,
-             {{{0, 0, 44, true}, {1, 0, 1, true}},
-              {{1, 1, 49, false}},
-              {{1, 50, 49, false}},
-              {{1, 99, 1, false}}}},
-            // 47 used: only two lines left, no row would fit under the heading.
-            {"long table moves on when no row fits",
-             {table(45, true), table(100, true)},
-             50,
-             {{{0, 0, 45, true}}, {{1, 0, 48, true}}, {{1, 48, 49, false}}, {{1, 97, 3, false}}}},
-            {"empty table takes title, heading and its line",
-             {table(0, true), table(2, true)},
-             8,
-             {{{0, 0, 0, true}, {1, 0, 2, true}}}},
-            {"tiny page still holds a row a page",
-             {table(2, true)},
-             1,
-             {{{0, 0, 1, true}}, {{0, 1, 1, false}}}},
-            {"no tables: one blank page", {}, 40, {{}}}};
-        for (const auto &[name, tables, lines, pages] : cases)
-            QVERIFY2(PaginateTables(tables, lines) == pages, name);
+            for (const QString &page : row.mid(3)) {
+                pages.emplace_back();
+                for (const QString &slice : page.split(' ', Qt::SkipEmptyParts)) {
+                    const QStringList n = slice.split(QRegularExpression("[:+t]"));
+                    pages.back().push_back({n[0].toInt(), n[1].toInt(), n[2].toInt(), slice.endsWith('t')});
+                }
+            }
+            QVERIFY2(PaginateTables(tables, row[1].toInt()) == pages, qPrintable(row[0]));
+        }
     }
 
     void everyRowOnExactlyOnePageAndNoPageOverfull() {
