@@ -31,21 +31,6 @@ QString projectVersion() {
     return m.captured(1);
 }
 
-// Runs kt-m40-cli with a prepared child: setup runs in the child before the program starts.
-CliResult runWith(const QStringList &args, const std::function<void()> &setup,
-                  const QString &stdoutFile = {}) {
-    QProcess p;
-    p.setChildProcessModifier(setup);
-    if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
-    p.start(cliPath(), args);
-    CliResult r;
-    if (!p.waitForFinished(60000)) return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
 QStringList commandNames() {
     const CliResult r = runCli({"--help"});
     QStringList names;
@@ -304,25 +289,21 @@ class TestCliManners : public QObject {
             QCOMPARE(::pipe(fds), 0);
             ::close(fds[0]);
             const int writeEnd = fds[1];
-            const CliResult r = runWith(args, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+            const CliResult r = runCli(args, {}, 60000, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
             ::close(writeEnd);
             QCOMPARE(r.exitCode, 141);
             QVERIFY2(programsOwn(r.err).isEmpty(), r.err.constData());
         }
-        CliResult r;
-
         // a disk that takes no more: a file-size limit inside the temporary folder
         const QString limited = dir.filePath("limited.json");
+        const auto fullDisk = [] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{100, 100};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        };
         for (const QStringList &args : {QStringList{"show", base, "--json"}, QStringList{"show", base},
                                         QStringList{"export-csv", base, "-o", "-"}}) {
-            r = runWith(
-                args,
-                [] {
-                    ::signal(SIGXFSZ, SIG_IGN);
-                    const rlimit limit{100, 100};
-                    ::setrlimit(RLIMIT_FSIZE, &limit);
-                },
-                limited);
+            const CliResult r = runCli(args, {}, 60000, fullDisk, limited);
             QCOMPARE(r.exitCode, 4);
             // a coverage build's profiling data meets the same limit on the way out, and says so after
             const qsizetype profiling = r.err.indexOf("libgcov profiling error:");
