@@ -1,7 +1,6 @@
-// The Edit menu's work on channels, without the window: what the edit dialog shows when it opens, what its
-// OK stores and the typing rules of its boxes; Set Field, Sort and Find over many channels; the clipboard;
-// the window's document and its undo history (steps as differences of the image, their names, the file
-// state they carry, and what DataChanged does around them).
+// The Edit menu's work on channels, without the window: the edit dialog (what it shows, what its OK stores,
+// the typing rules of its boxes); Set Field, Sort and Find; the clipboard; the window's document and its
+// undo history (steps as differences of the image, their names, the file state they carry, DataChanged).
 #include "channels/ChannelBulkEdit.h"
 #include "channels/ChannelClipboard.h"
 #include "channels/ChannelEdit.h"
@@ -194,17 +193,12 @@ class TestChannelEdit : public QObject {
         QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
         QCOMPARE(image.ChannelTable[402].field[FieldSkip], (FieldSlot{"", 0}));
         QVERIFY(MakeMemData(image, 402).startsWith(QStringLiteral("8005")));
-    }
-
-    void pastedNameIsCutToWhatTheRadioStores() {
-        CloneImage image = NewCloneImage();
-        EditFields f = NewChannelFields(VariantJ);
-        f.name = QStringLiteral("ab.cdefghij");
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
-        QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("AB"));
-        f.name = QStringLiteral("LONGNAME9");
-        QVERIFY(ApplyEditFields(image, EditSource::Memory, 0, f, nullptr));
-        QCOMPARE(image.ChannelTable[0].field[FieldName].text, QStringLiteral("LONGNAME"));
+        // a pasted name is cut to what the radio stores
+        for (const auto &[pasted, stored] : {std::pair{"ab.cdefghij", "AB"}, {"LONGNAME9", "LONGNAME"}}) {
+            f.name = QString(pasted);
+            QVERIFY(ApplyEditFields(image, EditSource::Memory, 402, f, nullptr));
+            QCOMPARE(image.ChannelTable[402].field[FieldName].text, QString(stored));
+        }
     }
 
     void vfoOkIgnoresSplitAndTouchesOnlyItsRecord() {

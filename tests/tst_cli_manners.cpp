@@ -14,12 +14,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
-#include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <pty.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -73,33 +72,21 @@ CliResult runBytes(const QList<QByteArray> &args, const QByteArray &folder) {
     return finishBytes(p);
 }
 
+// Reads, writes and lists files named by bytes, as the system takes them.
 QByteArray rawRead(const QByteArray &path) {
-    QByteArray bytes;
-    const int fd = ::open(path.constData(), O_RDONLY);
-    if (fd < 0) return bytes;
-    char buffer[65536];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        bytes.append(buffer, n);
-    ::close(fd);
-    return bytes;
+    std::ifstream in(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 bool rawWrite(const QByteArray &path, const QByteArray &bytes) {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const bool ok = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-    if (fd >= 0) ::close(fd);
-    return ok;
+    std::ofstream out(path.constData(), std::ios::binary);
+    return bool(out.write(bytes.constData(), bytes.size()));
 }
 
-// The names in a folder, as bytes.
 QList<QByteArray> namesIn(const QByteArray &folder) {
     QList<QByteArray> names;
-    if (DIR *d = ::opendir(folder.constData())) {
-        while (const dirent *e = ::readdir(d))
-            if (e->d_name[0] != '.') names << QByteArray(e->d_name);
-        ::closedir(d);
-    }
+    for (const auto &entry : std::filesystem::directory_iterator(folder.toStdString()))
+        names << QByteArray::fromStdString(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -319,8 +306,7 @@ class TestCliManners : public QObject {
     void fileNamesAreBytesForEveryCommand() {
         const QByteArray top = QFile::encodeName(dir.filePath("bytes"));
         const QByteArray folder = "\xe4\xf6";
-        QVERIFY(QDir().mkpath(QFile::decodeName(top)));
-        QCOMPARE(::mkdir(top + "/" + folder, 0755), 0);
+        QVERIFY(std::filesystem::create_directories((top + "/" + folder).toStdString()));
         const QByteArray file = folder + "/lat\xe4.M40", copy = folder + "/copy\xff.M40",
                          csv = "\xe9t\xe9.csv", pdf = "r\xe9sum\xe9.pdf", shown = "sh\xf6w.txt",
                          read = "r\xe4\x61\x64.M40", saved = "s\xe4ved.M40", log = "l\xf6g.txt";
@@ -380,7 +366,7 @@ class TestCliManners : public QObject {
 
     void cleanupTestCase() {
         // names Qt's own removal of the folder cannot reach
-        QCOMPARE(QProcess::execute("rm", {"-rf", dir.filePath("bytes")}), 0);
+        std::filesystem::remove_all(QFile::encodeName(dir.filePath("bytes")).toStdString());
     }
 
     // An output that is one of the command's inputs (another name of it, a hard link or a symbolic link

@@ -1,8 +1,6 @@
-// The printed document's content (which channels, labels, texts, the settings and VFOs, the page header
-// texts) and how its tables are broken into pages; kt-m40-cli print: the document as a PDF, read back with
-// poppler's pdfinfo and pdftotext: the page count, the page header and number on every page, every used
-// channel once and in order, the settings and the VFOs; page sizes, standard output, failures, and that no
-// display is needed.
+// The printed document's content and how its tables break into pages; kt-m40-cli print: the PDF read back
+// with poppler's pdfinfo and pdftotext (pages, page headers, every used channel once and in order, the
+// settings and the VFOs; page sizes, standard output, failures, and that no display is needed).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
@@ -226,6 +224,15 @@ class TestPrintDocument : public QObject {
         // the settings come before the VFOs, after the channels
         QVERIFY(text.indexOf("No channel is in use.") < text.indexOf("Key Speed(WPM)"));
         QVERIFY(text.indexOf("Key Speed(WPM)") < text.indexOf("VFO A"));
+        // other page sizes
+        for (const auto &[size, info] :
+             {std::pair{"Letter", "612 x 792 pts (letter)"}, {"a3", "842 x 1191 pts (A3)"}}) {
+            QCOMPARE(runCli({"print", file, "-o", path("size.pdf"), "--page-size", size}).exitCode, 0);
+            const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
+            QVERIFY2(
+                pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
+                qPrintable(pdfinfo));
+        }
     }
 
     // Printed with no display: see headless().
@@ -263,19 +270,6 @@ class TestPrintDocument : public QObject {
         const QString last = pageText(path("full.pdf"), pages);
         QVERIFY(last.contains("B-P2"));
         QVERIFY(last.contains("Search Range") && last.contains("VFO B"));
-    }
-
-    void pageSizes() {
-        if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-        const QString file = save(NewCloneImage(), "sizes.M40");
-        for (const auto &[size, info] :
-             {std::pair{"Letter", "612 x 792 pts (letter)"}, {"a3", "842 x 1191 pts (A3)"}}) {
-            QCOMPARE(runCli({"print", file, "-o", path("size.pdf"), "--page-size", size}).exitCode, 0);
-            const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
-            QVERIFY2(
-                pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
-                qPrintable(pdfinfo));
-        }
     }
 
     // A clone file that is not there, an output folder that is not there (print's usage errors are in

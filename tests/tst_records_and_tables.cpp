@@ -122,7 +122,6 @@ class TestRecordsAndTables : public QObject {
         const TextTables &t = Tables();
         QCOMPARE(t.ModeTable, textTable("ModeTable"));
         QCOMPARE(t.DcsTable, textTable("DcsTable"));
-        QCOMPARE(t.DcsTable.size(), 104);
         QCOMPARE(t.StepTable, textTable("StepTable") + QStringList(12, ""));
         QCOMPARE(t.ToneTable, expected()[size_t(SettingsListIndex("cmbTone"))].items);
         QCOMPARE(t.FileEndLine, QString("Korvan  KT-M40  Clone  File  End"));
