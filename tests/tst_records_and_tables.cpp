@@ -27,7 +27,7 @@ const QString UsedChannel = "80" + QString(62, '0');
 // The settings lists as written out in tests/corpus/core/settings-lists.tsv, not taken from the program.
 struct Expected {
     QString name, label;
-    int block, byte, weight; // block 0: 0300, 1: 0320; weight: what item 1 puts in the byte
+    int block, byte, weight, initial; // block 0: 0300, 1: 0320; weight: what item 1 puts in the byte
     QStringList items;
 };
 
@@ -35,7 +35,7 @@ const std::vector<Expected> &expected() {
     static const std::vector<Expected> rows = [] {
         std::vector<Expected> out;
         for (const QStringList &r : corpusRows(QStringLiteral("core/settings-lists.tsv")))
-            out.push_back({r[0], r[1], r[2].toInt(), r[3].toInt(), r[4].toInt(), r.mid(5)});
+            out.push_back({r[0], r[1], r[2].toInt(), r[3].toInt(), r[4].toInt(), r[5].toInt(), r.mid(6)});
         return out;
     }();
     return rows;
@@ -208,9 +208,7 @@ class TestRecordsAndTables : public QObject {
             {"", ""}};
         for (const auto &[commandLine, file] : table)
             QCOMPARE(StartupFileFromCommandLine(commandLine), QString(file));
-    }
-
-    void splitArgumentsArriveWhole() {
+        // split arguments arrive whole
         QCOMPARE(StartupFileFromArguments({}), QString());
         QCOMPARE(StartupFileFromArguments({"/home/op/my radio.M40"}), QString("/home/op/my radio.M40"));
         QCOMPARE(StartupFileFromArguments({"/home/op/my", "radio.M40"}), QString("/home/op/my radio.M40"));
@@ -246,24 +244,19 @@ class TestRecordsAndTables : public QObject {
     }
 
     // The settings lists and their blocks.
+    // In page order (which decides the lists a bad byte stops), with their labels, items and the item each
+    // shows before the first decode.
     void listsInPageOrderWithTheirLabelsAndItems() {
         const auto &lists = SettingsLists();
+        const SettingsSelection initial = InitialSettingsSelection();
         QCOMPARE(int(lists.size()), int(expected().size()));
         for (int r = 0; r < int(expected().size()); ++r) {
             const Expected &e = expected()[r];
-            QCOMPARE(lists[r].name, QString(e.name)); // the order decides which lists a bad byte stops
-            QCOMPARE(lists[r].label, QString(e.label));
+            QCOMPARE(lists[r].name, e.name);
+            QCOMPARE(lists[r].label, e.label);
             QCOMPARE(lists[r].items, e.items);
+            QCOMPARE(initial.byName(e.name), e.initial);
         }
-    }
-
-    // The built lists start at 32 ("32"), 14 ("20"), 8 ("800Hz"), 8 ("AUTO") and 8 ("88.5Hz"); the rest at 0.
-    void selectionsBeforeTheFirstDecode() {
-        const QMap<QString, int> built = {
-            {"cmbDimmer", 32}, {"cmbWPM", 14}, {"cmbSideTone", 8}, {"cmbBreakIn", 8}, {"cmbTone", 8}};
-        const SettingsSelection initial = InitialSettingsSelection();
-        for (const Expected &e : expected())
-            QCOMPARE(initial.byName(e.name), built.value(e.name, 0));
     }
 
     void everyItemBothWays_data() { addRows(); }
@@ -443,19 +436,12 @@ class TestRecordsAndTables : public QObject {
     }
 
     void labels() {
-        // the grid's row label, the edit dialog's bank caption and channel label
-        const std::tuple<int, const char *, const char *, const char *> labels[] = {
-            {0, "0", "Memory", "CH0"},          {199, "199", "Memory", "CH199"},
-            {200, "A  0", "Memory A", "CH0"},   {210, "A 10", "Memory A", "CH10"},
-            {399, "A199", "Memory A", "CH199"}, {400, "A-P1", "Memory A", "P1"},
-            {401, "A-P2", "Memory A", "P2"},    {402, "B  0", "Memory B", "CH0"},
-            {601, "B199", "Memory B", "CH199"}, {602, "B-P1", "Memory B", "P1"},
-            {603, "B-P2", "Memory B", "P2"}};
-        for (const auto &[k, row, bank, channel] : labels) {
-            QCOMPARE(RowLabel(k), QString(row));
-            QCOMPARE(BankCaption(k), QString(bank));
-            QCOMPARE(ChannelLabel(k), QString(channel));
-        }
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/channel-labels.tsv"));
+        QVERIFY(rows.size() > 10);
+        for (const QStringList &row : rows)
+            QCOMPARE(QStringList({RowLabel(row[0].toInt()), BankCaption(row[0].toInt()),
+                                  ChannelLabel(row[0].toInt())}),
+                     row.mid(1));
         QCOMPARE(VfoLabel(1), QString("VFO B"));
     }
 
