@@ -14,6 +14,7 @@
 #include "support/TestFiles.h"
 #include <QSignalSpy>
 #include <QtTest>
+#include <functional>
 
 namespace {
 // Boxes as one text, so that a failure shows them.
@@ -114,21 +115,40 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.VfoTable[1].field[FieldMode].value, 9.0);
     }
 
-    // The boxes of a frequency and back; boxes that are no number give -1.
-    void frequencyBoxes() {
-        const std::pair<qint64, const char *> cases[] = {{14195000, "14/195/000"}, {150000, "0/150/000"},
-                                                         {7050007, "7/050/007"},   {34999999, "34/999/999"},
-                                                         {0, "0/000/000"},         {1600000, "1/600/000"}};
-        for (const auto &[hz, text] : cases) {
-            QCOMPARE(boxes(SplitFrequency(hz)), QString(text));
-            QCOMPARE(FrequencyFromBoxes(SplitFrequency(hz)), hz);
+    // The cases of tests/corpus/core/entry-rules.tsv: the frequency boxes both ways, the advance to the next
+    // box, the completion on leaving one, and Find.
+    void entryRules() {
+        CloneImage image = NewCloneImage();
+        makeChannel(image, 5, 7074000, QStringLiteral("FT8 40"));
+        makeChannel(image, 300, 14074000, QStringLiteral("FT8 20"));
+        makeChannel(image, 301, 7074000, QStringLiteral("OTHER"));
+        using Args = const QStringList &;
+        using Rule = std::function<QString(Args)>;
+        const auto number = [](qint64 n) { return QString::number(n); };
+        const QMap<QString, Rule> rules = {
+            {"boxes of", [](Args a) { return boxes(SplitFrequency(a[0].toLongLong())); }},
+            {"frequency of boxes",
+             [&](Args a) {
+                 return number(FrequencyFromBoxes(FrequencyBoxes{a[0], a[1], a[2]}));
+             }},
+            {"advances",
+             [&](Args a) { return number(FrequencyKeyAdvances(a[0].toInt(), a[1].toInt(), a[2].toInt())); }},
+            {"MHz box", [](Args a) { return CompleteMHzBox(a[0]); }},
+            {"three-digit box", [](Args a) { return CompleteThreeDigitBox(a[0]); }},
+            {"find name",
+             [&](Args a) { return number(FindChannel(image, a[0], FindBy::Name, a[1].toInt())); }},
+            {"find frequency",
+             [&](Args a) { return number(FindChannel(image, a[0], FindBy::Frequency, a[1].toInt())); }}};
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/entry-rules.tsv"));
+        QVERIFY(rows.size() > 40);
+        for (const QStringList &row : rows) {
+            QVERIFY2(rules.contains(row[0]), qPrintable(row[0]));
+            const QString got = rules[row[0]](row.mid(1, row.size() - 2));
+            QVERIFY2(got == row.last(), qPrintable(row.join(" | ") + " gives " + got));
         }
-        QCOMPARE(FrequencyFromBoxes({"7", "5", "0"}), 7005000);
-        const FrequencyBoxes refused[] = {{"", "050", "000"},   {"7", "", "000"},
-                                          {"7", "05a", "000"},  {"7", " 50", "000"},
-                                          {"-7", "050", "000"}, {"1234567890", "000", "000"}};
-        for (const FrequencyBoxes &b : refused)
-            QVERIFY2(FrequencyFromBoxes(b) == -1, qPrintable(boxes(b)));
+        // an emptied channel's leftovers are not found
+        image.ChannelUsed[5] = false;
+        QCOMPARE(FindChannel(image, QStringLiteral("FT8 40"), FindBy::Name, 0), -1);
     }
 
     // Each frequency as the frequency (the split at 7.050) and as the split.
@@ -225,24 +245,6 @@ class TestChannelEdit : public QObject {
             QVERIFY2(FrequencyKeyKept(QChar(u)) == ((u >= '0' && u <= '9') || u == 8),
                      qPrintable(QString::number(u, 16)));
         }
-    }
-
-    // The advance looks at the box before the key: length and selection only.
-    void advance() {
-        // box length (2 MHz, 3 kHz), characters in it, characters selected, whether the key moves on
-        const std::tuple<int, int, int, bool> cases[] = {{2, 1, 0, true},  {2, 2, 2, false}, {2, 2, 1, true},
-                                                         {2, 0, 0, false}, {2, 1, 1, false}, {2, 2, 0, false},
-                                                         {3, 2, 0, true},  {3, 3, 1, true},  {3, 1, 0, false},
-                                                         {3, 3, 3, false}, {3, 3, 2, false}};
-        for (const auto &[maxLength, length, selected, advances] : cases)
-            QCOMPARE(FrequencyKeyAdvances(maxLength, length, selected), advances);
-    }
-
-    void completionOnLeaving() {
-        for (const auto &[typed, mhz] : {std::pair{"", "0"}, {"7", "7"}, {"14", "14"}})
-            QCOMPARE(CompleteMHzBox(typed), QString(mhz));
-        for (const auto &[typed, box] : {std::pair{"", "000"}, {"5", "005"}, {"50", "050"}, {"123", "123"}})
-            QCOMPARE(CompleteThreeDigitBox(typed), QString(box));
     }
 
     // Set Field, Sort and Find over many channels.
@@ -349,25 +351,6 @@ class TestChannelEdit : public QObject {
         QCOMPARE(image.ChannelTable[55].field[FieldFrequency].value, 3500000.0);
         QCOMPARE(image.ChannelTable[56].field[FieldFrequency].value, 7000000.0);
         QVERIFY(!image.ChannelUsed[57] && !image.ChannelUsed[58]);
-    }
-
-    void findGoesRoundFromTheRowAfter() {
-        CloneImage image = NewCloneImage();
-        makeChannel(image, 5, 7074000, QStringLiteral("FT8 40"));
-        makeChannel(image, 300, 14074000, QStringLiteral("FT8 20"));
-        makeChannel(image, 301, 7074000, QStringLiteral("OTHER"));
-        // from the row after, round past the end, itself last; a frequency as typed in any of its forms
-        const FindBy N = FindBy::Name, F = FindBy::Frequency;
-        const std::tuple<const char *, FindBy, int, int> finds[] = {
-            {"ft8", N, 0, 5},          {"ft8", N, 5, 300},   {"ft8", N, 300, 5},
-            {"FT8 40", N, 5, 5},       {"7.074", F, 5, 301}, {"7.074.000", F, 301, 5},
-            {"14074000", F, 603, 300}, {"3.5", F, 0, -1},    {"xyz", F, 0, -1},
-            {"nothere", N, 0, -1},     {" ", N, 0, -1}};
-        for (const auto &[text, by, from, row] : finds)
-            QCOMPARE(FindChannel(image, text, by, from), row);
-        // An emptied channel's leftovers are not found.
-        image.ChannelUsed[5] = false;
-        QCOMPARE(FindChannel(image, QStringLiteral("FT8 40"), FindBy::Name, 0), -1);
     }
 
     // Channels to and from the clipboard: the spreadsheet text, the lossless form, and the refusals that

@@ -139,22 +139,19 @@ class TestRecordsAndTables : public QObject {
 
     // The cases of tests/corpus/core/text-rules.tsv.
     void textRules() {
-        using Rule = std::function<QString(const QStringList &)>;
+        using Args = const QStringList &;
+        using Rule = std::function<QString(Args)>;
         const QMap<QString, Rule> rules = {
-            {"frequency text", [](const QStringList &in) { return FormatFrequencyText(in[0].toLongLong()); }},
-            {"hex pair",
-             [](const QStringList &in) { return QString::number(ReadHexPair(in[0], in[1].toInt())); }},
-            {"hex byte", [](const QStringList &in) { return HexByte(in[0].toInt()); }},
-            {"block address", [](const QStringList &in) { return BlockAddress(in[0].toInt()); }},
-            {"command line", [](const QStringList &in) { return StartupFileFromCommandLine(in[0]); }},
-            {"arguments", [](const QStringList &in) { return StartupFileFromArguments(in); }},
-            {"variant caption", [](const QStringList &in) { return VariantCaption(in[0].toInt()); }},
-            {"variant of id code",
-             [](const QStringList &in) { return QString::number(VariantFromIdCode(in[0])); }},
-            {"variant of letter",
-             [](const QStringList &in) { return QString::number(VariantFromLetter(in[0])); }},
-            {"string",
-             [](const QStringList &in) { return ResString(in[0].toInt(), *LanguageFromCode(in[1])); }}};
+            {"frequency text", [](Args a) { return FormatFrequencyText(a[0].toLongLong()); }},
+            {"hex pair", [](Args a) { return QString::number(ReadHexPair(a[0], a[1].toInt())); }},
+            {"hex byte", [](Args a) { return HexByte(a[0].toInt()); }},
+            {"block address", [](Args a) { return BlockAddress(a[0].toInt()); }},
+            {"command line", [](Args a) { return StartupFileFromCommandLine(a[0]); }},
+            {"arguments", [](Args a) { return StartupFileFromArguments(a); }},
+            {"variant caption", [](Args a) { return VariantCaption(a[0].toInt()); }},
+            {"variant of id code", [](Args a) { return QString::number(VariantFromIdCode(a[0])); }},
+            {"variant of letter", [](Args a) { return QString::number(VariantFromLetter(a[0])); }},
+            {"string", [](Args a) { return ResString(a[0].toInt(), *LanguageFromCode(a[1])); }}};
         const QList<QStringList> rows = corpusRows(QStringLiteral("core/text-rules.tsv"));
         QVERIFY(rows.size() > 50);
         for (const QStringList &row : rows) {
