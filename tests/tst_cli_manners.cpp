@@ -218,24 +218,52 @@ class TestCliManners : public QObject {
         }
     }
 
-    void dashIsStandardOutput() {
-        // the same bytes as into a file, and no file named "-"
-        const QList<QStringList> commands = {{"export-csv", base},
-                                             {"new", "--variant", "T"},
-                                             {"save-as", base},
-                                             {"show", base, "--json"},
-                                             {"diff", base, base, "--json"}};
-        for (const QStringList &args : commands) {
-            const QString file = dir.filePath(args.first() + ".out");
-            QCOMPARE(runCli(args + QStringList({"-o", file})).exitCode, 0);
-            const CliResult r = runCli(args + QStringList{"-o", "-"}, dir.path());
+    // "-o -" is standard output for every command, whichever way it writes (a CSV, one block, JSON, text,
+    // the print program): the same bytes as into a file (the PDF aside: it carries its time) and no file
+    // named "-". A reader that has gone away is no error: silent, with the status of a death by SIGPIPE
+    // (128 + 13). A disk that takes no more (a file-size limit inside the temporary folder) is an error.
+    void dashIsStandardOutputAndItsErrors() {
+        const QString limited = dir.filePath("limited.out");
+        const auto fullDisk = [] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{100, 100};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        };
+        QList<QByteArray> out;
+        for (const QStringList &command : QList<QStringList>{{"export-csv", base},
+                                                             {"new", "--variant", "T"},
+                                                             {"save-as", base},
+                                                             {"show", base, "--json"},
+                                                             {"show", base},
+                                                             {"diff", base, base, "--json"},
+                                                             {"print", base}}) {
+            const QStringList args = command + QStringList{"-o", "-"};
+            const QString file = dir.filePath("dash.out");
+            QCOMPARE(runCli(command + QStringList{"-o", file}).exitCode, 0);
+            const CliResult r = runCli(args, dir.path());
             QCOMPARE(r.exitCode, 0);
-            QCOMPARE(r.out, readFile(file));
+            if (command.first() != "print") QCOMPARE(r.out, readFile(file));
+            out << r.out;
+            int fds[2];
+            QCOMPARE(::pipe(fds), 0);
+            ::close(fds[0]);
+            const int writeEnd = fds[1];
+            const CliResult gone = runCli(args, {}, 60000, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+            ::close(writeEnd);
+            QVERIFY2(gone.exitCode == 141 && programsOwn(gone.err).isEmpty(), qPrintable(args.join(' ')));
+            if (r.out.size() <= 100) continue; // fits the full disk
+            const CliResult full = runCli(args, {}, 60000, fullDisk, limited);
+            QVERIFY2(full.exitCode == 4 && QFileInfo(limited).size() == 100, qPrintable(args.join(' ')));
+            // a coverage build's profiling data meets the same limit on the way out, and says so after
+            const qsizetype profiling = full.err.indexOf("libgcov profiling error:");
+            QCOMPARE(programsOwn(profiling < 0 ? full.err : full.err.left(profiling)),
+                     QByteArray("File Open Error\n  standard output: File too large\n"));
         }
-        QVERIFY(readFile(dir.filePath("export-csv.out")).startsWith("\"MODEL\",\"BANK\""));
-        QCOMPARE(readFile(dir.filePath("new.out")), readFile(base));
-        QCOMPARE(runCli({"show", base, "--json"}).out, readFile(dir.filePath("show.out")));
-        QCOMPARE(readFile(dir.filePath("diff.out")), QByteArray("{\"differences\":[],\"equal\":true}\n"));
+        QVERIFY(out[0].startsWith("\"MODEL\",\"BANK\""));
+        QCOMPARE(out[1], readFile(base));
+        QCOMPARE(runCli({"show", base, "--json"}).out, out[3]); // standard output without -o too
+        QCOMPARE(out[5], QByteArray("{\"differences\":[],\"equal\":true}\n"));
+        QVERIFY(out[6].startsWith("%PDF-"));
         QVERIFY(!QFile::exists(dir.filePath("-")));
         // -oFILE is -o FILE, as getopt reads it
         QCOMPARE(runCli({"new", "--variant", "T", "-o" + dir.filePath("joined.M40")}).exitCode, 0);
@@ -263,41 +291,6 @@ class TestCliManners : public QObject {
         QCOMPARE(runCli({"import-csv", file, "--into", base, "-o", imported}).exitCode, 0);
         QCOMPARE(out, readFile(imported));
         QVERIFY(out != readFile(base)); // with the channel taken
-    }
-
-    void writeErrorsOnStandardOutput() {
-        // a reader that has gone away is no error: silent, with the status of a death by SIGPIPE (128 + 13),
-        // whichever way the command writes (text, one block, the print program, a CSV)
-        for (const QStringList &args :
-             {QStringList{"show", base, "--json"}, QStringList{"show", base},
-              QStringList{"save-as", base, "-o", "-"}, QStringList{"print", base, "-o", "-"},
-              QStringList{"export-csv", base, "-o", "-"}, QStringList{"diff", base, base}}) {
-            int fds[2];
-            QCOMPARE(::pipe(fds), 0);
-            ::close(fds[0]);
-            const int writeEnd = fds[1];
-            const CliResult r = runCli(args, {}, 60000, [writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
-            ::close(writeEnd);
-            QCOMPARE(r.exitCode, 141);
-            QVERIFY2(programsOwn(r.err).isEmpty(), r.err.constData());
-        }
-        // a disk that takes no more: a file-size limit inside the temporary folder
-        const QString limited = dir.filePath("limited.json");
-        const auto fullDisk = [] {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{100, 100};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        };
-        for (const QStringList &args : {QStringList{"show", base, "--json"}, QStringList{"show", base},
-                                        QStringList{"export-csv", base, "-o", "-"}}) {
-            const CliResult r = runCli(args, {}, 60000, fullDisk, limited);
-            QCOMPARE(r.exitCode, 4);
-            // a coverage build's profiling data meets the same limit on the way out, and says so after
-            const qsizetype profiling = r.err.indexOf("libgcov profiling error:");
-            QCOMPARE(profiling < 0 ? r.err : r.err.left(profiling),
-                     QByteArray("File Open Error\n  standard output: File too large\n"));
-            QCOMPARE(QFileInfo(limited).size(), 100);
-        }
     }
 
     // A file name is bytes: every command reads and writes exactly the file named, also where the name is
