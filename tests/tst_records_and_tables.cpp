@@ -178,36 +178,12 @@ class TestRecordsAndTables : public QObject {
         QCOMPARE(t.AppTitle, QString("Korvan KT-M40 Clone Utility"));
     }
 
-    void messagesAndVariants() {
+    void messageTexts() {
         QCOMPARE(QStringList({CommunicationErrorText, ComPortErrorText, DataErrorText, FileOpenErrorText,
                               ErrorTitle, SaveQuestionText, SaveQuestionTitle, OutOfRangeText}),
                  QStringList({"Communication Error", "COM Port Error", "Data Error", "File Open Error",
                               "ERROR", "Save changes to settings?", "Save Changes",
                               "The frequency is outside the range. "}));
-    }
-
-    // The cases of tests/corpus/core/text-rules.tsv.
-    void textRules() {
-        using Args = const QStringList &;
-        using Rule = std::function<QString(Args)>;
-        const QMap<QString, Rule> rules = {
-            {"frequency text", [](Args a) { return FormatFrequencyText(a[0].toLongLong()); }},
-            {"hex pair", [](Args a) { return QString::number(ReadHexPair(a[0], a[1].toInt())); }},
-            {"hex byte", [](Args a) { return HexByte(a[0].toInt()); }},
-            {"block address", [](Args a) { return BlockAddress(a[0].toInt()); }},
-            {"command line", [](Args a) { return StartupFileFromCommandLine(a[0]); }},
-            {"arguments", [](Args a) { return StartupFileFromArguments(a); }},
-            {"variant caption", [](Args a) { return VariantCaption(a[0].toInt()); }},
-            {"variant of id code", [](Args a) { return QString::number(VariantFromIdCode(a[0])); }},
-            {"variant of letter", [](Args a) { return QString::number(VariantFromLetter(a[0])); }},
-            {"string", [](Args a) { return ResString(a[0].toInt(), *LanguageFromCode(a[1])); }}};
-        const QList<QStringList> rows = corpusRows(QStringLiteral("core/text-rules.tsv"));
-        QVERIFY(rows.size() > 50);
-        for (const QStringList &row : rows) {
-            QVERIFY2(rules.contains(row[0]), qPrintable(row[0]));
-            const QString got = rules[row[0]](row.mid(1, row.size() - 2));
-            QVERIFY2(got == row.last(), qPrintable(row.join(" | ") + " gives " + got));
-        }
     }
 
     // Every code 0..255 of each coded field shows its text and is written back unchanged.
@@ -598,17 +574,26 @@ class TestRecordsAndTables : public QObject {
         QCOMPARE(image.VfoTable[1].field[FieldMode].value, 9.0);
     }
 
-    // The cases of tests/corpus/core/entry-rules.tsv: the frequency boxes both ways, the advance to the next
-    // box, the completion on leaving one, and Find.
-    void entryRules() {
-        CloneImage image = NewCloneImage();
+    // The cases of tests/corpus/core/text-rules.tsv and entry-rules.tsv (the edit dialog's frequency boxes,
+    // the advance to the next box, the completion on leaving one, and Find): a rule, its inputs, its text.
+    void textAndEntryRules() {
+        CloneImage image = NewCloneImage(); // what Find looks in
         makeChannel(image, 5, 7074000, QStringLiteral("FT8 40"));
         makeChannel(image, 300, 14074000, QStringLiteral("FT8 20"));
         makeChannel(image, 301, 7074000, QStringLiteral("OTHER"));
         using Args = const QStringList &;
-        using Rule = std::function<QString(Args)>;
         const auto number = [](qint64 n) { return QString::number(n); };
-        const QMap<QString, Rule> rules = {
+        const QMap<QString, std::function<QString(Args)>> rules = {
+            {"frequency text", [](Args a) { return FormatFrequencyText(a[0].toLongLong()); }},
+            {"hex pair", [&](Args a) { return number(ReadHexPair(a[0], a[1].toInt())); }},
+            {"hex byte", [](Args a) { return HexByte(a[0].toInt()); }},
+            {"block address", [](Args a) { return BlockAddress(a[0].toInt()); }},
+            {"command line", [](Args a) { return StartupFileFromCommandLine(a[0]); }},
+            {"arguments", [](Args a) { return StartupFileFromArguments(a); }},
+            {"variant caption", [](Args a) { return VariantCaption(a[0].toInt()); }},
+            {"variant of id code", [&](Args a) { return number(VariantFromIdCode(a[0])); }},
+            {"variant of letter", [&](Args a) { return number(VariantFromLetter(a[0])); }},
+            {"string", [](Args a) { return ResString(a[0].toInt(), *LanguageFromCode(a[1])); }},
             {"boxes of", [](Args a) { return boxes(SplitFrequency(a[0].toLongLong())); }},
             {"frequency of boxes",
              [&](Args a) {
@@ -622,8 +607,9 @@ class TestRecordsAndTables : public QObject {
              [&](Args a) { return number(FindChannel(image, a[0], FindBy::Name, a[1].toInt())); }},
             {"find frequency",
              [&](Args a) { return number(FindChannel(image, a[0], FindBy::Frequency, a[1].toInt())); }}};
-        const QList<QStringList> rows = corpusRows(QStringLiteral("core/entry-rules.tsv"));
-        QVERIFY(rows.size() > 40);
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/text-rules.tsv")) +
+                                        corpusRows(QStringLiteral("core/entry-rules.tsv"));
+        QVERIFY(rows.size() > 100);
         for (const QStringList &row : rows) {
             QVERIFY2(rules.contains(row[0]), qPrintable(row[0]));
             const QString got = rules[row[0]](row.mid(1, row.size() - 2));
