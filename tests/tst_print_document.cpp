@@ -1,8 +1,6 @@
-// The printed document's content (which channels, labels, texts, the settings and VFOs, the page header
-// texts) and how its tables are broken into pages; kt-m40-cli print: the document as a PDF, read back with
-// poppler's pdfinfo and pdftotext: the page count, the page header and number on every page, every used
-// channel once and in order, the settings and the VFOs; page sizes, standard output, failures, and that no
-// display is needed.
+// The printed document's content and how its tables break into pages; kt-m40-cli print: the PDF read back
+// with poppler's pdfinfo and pdftotext (pages, page headers, every used channel once and in order, the
+// settings and the VFOs; page sizes, standard output, failures, and that no display is needed).
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/CloneFile.h"
@@ -50,9 +48,6 @@ CloneImage fullMemory() {
 }
 } // namespace
 
-Q_DECLARE_METATYPE(std::vector<PrintTable>)
-Q_DECLARE_METATYPE(std::vector<PrintPage>)
-
 class TestPrintDocument : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -89,54 +84,40 @@ class TestPrintDocument : public QObject {
         QVERIFY(UpdateMemData(image, withByte(AbcRecord, 7, 0x8C), 0));
         QVERIFY(UpdateMemData(image, withByte(AbcRecord, 0, 0xFF), 401)); // empty: not printed
         const PrintDocument doc = BuildPrintDocument(image, QString(), QDate(2026, 12, 6));
-        const PrintTable &channels = doc.tables[PrintChannels];
-        QCOMPARE(channels.columns, (QStringList{"", "Frequency", "Mode", "Gain", "AGC", "Pwr", "Filter",
-                                                "Tone", "NB", "Split Freq.", "Name", "Skip"}));
-        QCOMPARE(channels.columnWidths,
-                 (QList<int>{650, 900, 600, 450, 600, 600, 650, 600, 600, 900, 900, 600}));
-        QCOMPARE(channels.rows.size(), 3);
-        QCOMPARE(channels.rows[0], (QStringList{"0", "7.050.000", "LSB", "0", "Fast", "High", "Wide", "On",
-                                                "Off", "7.050.000", "ABC", ""}));
-        QCOMPARE(channels.rows[1], (QStringList{"A  0", "7.050.000", "FM", "0", "Fast", "High", "Wide", "Off",
-                                                "Off", "7.050.000", "ABC", "Skip"}));
-        QCOMPARE(channels.rows[2].first(), QStringLiteral("B-P2"));
+        QMap<QString, QList<QStringList>> want; // the lines of the corpus file by what they are
+        for (const QStringList &line : corpusRows(QStringLiteral("core/print-document-tables.tsv")))
+            want[line[0]] << line.mid(1);
+        const PrintTable &channels = doc.tables[PrintChannels], &vfos = doc.tables[PrintVfos];
+        QStringList widths;
+        for (int w : channels.columnWidths)
+            widths << QString::number(w);
+        QCOMPARE(QList<QStringList>{channels.columns}, want["channels columns"]);
+        QCOMPARE(QList<QStringList>{widths}, want["channels widths"]);
+        QCOMPARE(channels.rows, want["channels row"]);
         QCOMPARE(channels.title, QStringLiteral("Memory channels (3 of 604 used)"));
-        const PrintTable &vfos = doc.tables[PrintVfos];
-        QCOMPARE(vfos.columns,
-                 (QStringList{"", "Frequency", "Mode", "Gain", "AGC", "Pwr", "Filter", "Tone", "NB"}));
-        QCOMPARE(vfos.rows.size(), 2);
-        QCOMPARE(vfos.rows[0],
-                 (QStringList{"VFO A", "7.100.000", "LSB", "0", "Slow", "High", "Wide", "Off", "Off"}));
-        QCOMPARE(vfos.rows[1],
-                 (QStringList{"VFO B", "14.195.000", "USB", "-20", "Fast", "S-Low", "Narrow", "On", "On"}));
+        QCOMPARE(QList<QStringList>{vfos.columns}, want["vfos columns"]);
+        QCOMPARE(vfos.rows, want["vfos row"]);
     }
 
-    void pageHeaderTexts_data() {
-        QTest::addColumn<int>("variant");
-        QTest::addColumn<bool>("wide");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("model");
-        QTest::newRow("J") << 0 << false << "/home/op/radio.M40" << QString("radio.M40")
-                           << "KT-M40J (1.6MHz - 30MHz)";
-        QTest::newRow("T wide") << 1 << true << "rel/dir/Club Net.M40" << QString("Club Net.M40")
-                                << "KTM-40T (150KHz - 35MHz)";
-        QTest::newRow("A untitled") << 3 << false << QString() << "(untitled)"
-                                    << QString("KT-M40A (1.6MHz - 30MHz)");
-    }
     void pageHeaderTexts() {
-        QFETCH(int, variant);
-        QFETCH(bool, wide);
-        QFETCH(QString, path);
-        const PrintDocument doc = BuildPrintDocument(NewCloneImage(variant, wide), path, QDate(2027, 3, 9));
-        QTEST(doc.fileName, "fileName");
-        QTEST(doc.model, "model");
-        QCOMPARE(doc.date, QStringLiteral("2027-03-09"));
+        const std::tuple<int, bool, QString, const char *, const char *> cases[] = {
+            {VariantJ, false, "/home/op/radio.M40", "radio.M40", "KT-M40J (1.6MHz - 30MHz)"},
+            {VariantT, true, "rel/dir/Club Net.M40", "Club Net.M40", "KTM-40T (150KHz - 35MHz)"},
+            {VariantA, false, QString(), "(untitled)", "KT-M40A (1.6MHz - 30MHz)"}};
+        for (const auto &[variant, wide, path, fileName, model] : cases) {
+            const PrintDocument doc =
+                BuildPrintDocument(NewCloneImage(variant, wide), path, QDate(2027, 3, 9));
+            QCOMPARE(doc.fileName, QString(fileName));
+            QCOMPARE(doc.model, QString(model));
+            QCOMPARE(doc.date, QStringLiteral("2027-03-09"));
+        }
         QCOMPARE(PageNumberText(2, 7), QStringLiteral("Page 2 of 7"));
         // an empty memory prints its empty line
-        QVERIFY(doc.tables[PrintChannels].rows.isEmpty());
-        QCOMPARE(doc.tables[PrintChannels].title, QStringLiteral("Memory channels (0 of 604 used)"));
-        QCOMPARE(doc.tables[PrintChannels].emptyText, QStringLiteral("No channel is in use."));
+        const PrintTable channels =
+            BuildPrintDocument(NewCloneImage(), QString(), QDate()).tables[PrintChannels];
+        QVERIFY(channels.rows.isEmpty());
+        QCOMPARE(channels.title, QStringLiteral("Memory channels (0 of 604 used)"));
+        QCOMPARE(channels.emptyText, QStringLiteral("No channel is in use."));
     }
 
     void settingsInThePagesThreeColumns() {
@@ -144,20 +125,7 @@ class TestPrintDocument : public QObject {
         const PrintTable settings = BuildPrintDocument(image, QString(), QDate()).tables[PrintSettings];
         QCOMPARE(settings.title, QStringLiteral("Settings"));
         QVERIFY(settings.columns.isEmpty());
-        const QList<QStringList> expected = {
-            {"SSB Step", "100Hz", "Key Lock", "Off", "Key Paddle", "Normal"},
-            {"AM Step", "1.0KHz", "RIT / TXIT", "Off", "Side Tone", "800Hz"},
-            {"FM Step", "2.5KHz", "Split", "Off", "Break In", "AUTO"},
-            {"Memory Protection", "Off", "Scan Skip", "Skip", "Key Ratio", "3.0"},
-            {"Memory Access", "On", "Dimmer", "32", "Tone Frequency", "88.5Hz"},
-            {"Scan Time", "  2S", "Beep", "On", "Speech Compressor", "Off"},
-            {"Scan Type", "Band", "Auto USB/LSB", "On", "PTT Lock", "Off"},
-            {"Search Range", " 50KHz", "Auto AGC", "On", "Auto Power Off", "Off"},
-            {"", "", "TXIT Enable", "On", "Up Down Key", "Repeat"},
-            {"", "", "Electronic Keyer", "On", "Func Key Resume", "Manual"},
-            {"", "", "Key Speed(WPM)", "20", "", ""},
-        };
-        QCOMPARE(settings.rows, expected);
+        QCOMPARE(settings.rows, corpusRows("core/print-settings-defaults.tsv"));
         QCOMPARE(settings.columnWidths.size(), 6);
 
         // the page's selections, not the blocks, are what is printed
@@ -181,80 +149,46 @@ class TestPrintDocument : public QObject {
         QCOMPARE(doc.tables[PrintChannels].columns[1], QStringLiteral("Frequency"));
     }
 
-    void pageBreaks_data() {
-        QTest::addColumn<std::vector<PrintTable>>("tables");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<std::vector<PrintPage>>("pages");
-        // 100 rows on 50-line pages: title + heading + 48, heading + 49, heading + 3; then the settings
-        // (blank, title, 11) and the VFOs (blank, title, heading, 2) fill the third page to 22 lines.
-        QTest::newRow("long table continues with its heading")
-            << std::vector<PrintTable>{table(100, true), table(11, false), table(2, true)} << 50
-            << std::vector<PrintPage>{{{0, 0, 48, true}},
-                                      {{0, 48, 49, false}},
-                                      {{0, 97, 3, false}, {1, 0, 11, true}, {2, 0, 2, true}}};
-        // 12 lines used; the settings need 13 more of 20: they go whole to the next page, the VFOs follow.
-        QTest::newRow("short table is not split")
-            << std::vector<PrintTable>{table(10, true), table(11, false), table(2, true)} << 20
-            << std::vector<PrintPage>{{{0, 0, 10, true}}, {{1, 0, 11, true}, {2, 0, 2, true}}};
-        // 46 of 50 used: blank + title + heading + one row still fit, so the long table starts there.
-        QTest::newRow("long table starts where one row fits")
-            << std::vector<PrintTable>{table(44, true), table(100, true)} << 50
-            << std::vector<PrintPage>{{{0, 0, 44, true}, {1, 0, 1, true}},
-                                      {{1, 1, 49, false}},
-                                      {{1, 50, 49, false}},
-                                      {{1, 99, 1, false}}};
-        // 47 used: only two lines left, no row would fit under the heading.
-        QTest::newRow("long table moves on when no row fits")
-            << std::vector<PrintTable>{table(45, true), table(100, true)} << 50
-            << std::vector<PrintPage>{
-                   {{0, 0, 45, true}}, {{1, 0, 48, true}}, {{1, 48, 49, false}}, {{1, 97, 3, false}}};
-        QTest::newRow("empty table takes title, heading and its line")
-            << std::vector<PrintTable>{table(0, true), table(2, true)} << 8
-            << std::vector<PrintPage>{{{0, 0, 0, true}, {1, 0, 2, true}}};
-        QTest::newRow("tiny page still holds a row a page")
-            << std::vector<PrintTable>{table(2, true)} << 1
-            << std::vector<PrintPage>{{{0, 0, 1, true}}, {{0, 1, 1, false}}};
-        QTest::newRow("no tables: one blank page")
-            << std::vector<PrintTable>{} << 40 << std::vector<PrintPage>{{}};
-    }
+    // The cases of tests/corpus/core/page-breaks.tsv.
     void pageBreaks() {
-        QFETCH(std::vector<PrintTable>, tables);
-        QFETCH(int, lines);
-        QFETCH(std::vector<PrintPage>, pages);
-        const std::vector<PrintPage> got = PaginateTables(tables, lines);
-        QCOMPARE(got.size(), pages.size());
-        for (size_t n = 0; n < pages.size(); ++n)
-            QVERIFY2(got[n] == pages[n], qPrintable(QStringLiteral("page %1 differs").arg(n + 1)));
+        const QList<QStringList> rows = corpusRows(QStringLiteral("core/page-breaks.tsv"));
+        QVERIFY(rows.size() > 5);
+        for (const QStringList &row : rows) {
+            std::vector<PrintTable> tables;
+            for (const QString &t : row[2].split(' ', Qt::SkipEmptyParts))
+                tables.push_back(table(QString(t).remove('h').toInt(), t.endsWith('h')));
+            std::vector<PrintPage> pages;
+            for (const QString &page : row.mid(3)) {
+                pages.emplace_back();
+                for (const QString &slice : page.split(' ', Qt::SkipEmptyParts)) {
+                    const QStringList n = slice.split(QRegularExpression("[:+t]"));
+                    pages.back().push_back({n[0].toInt(), n[1].toInt(), n[2].toInt(), slice.endsWith('t')});
+                }
+            }
+            QVERIFY2(PaginateTables(tables, row[1].toInt()) == pages, qPrintable(row[0]));
+        }
     }
 
-    void everyRowOnExactlyOnePageAndNoPageOverfull_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("lines");
-        for (int rows : {0, 1, 57, 604})
-            for (int lines : {4, 17, 52, 80})
-                QTest::addRow("%d rows, %d lines", rows, lines) << rows << lines;
-    }
     void everyRowOnExactlyOnePageAndNoPageOverfull() {
-        QFETCH(int, rows);
-        QFETCH(int, lines);
-        const std::vector<PrintTable> tables{table(rows, true), table(11, false), table(2, true)};
-        int next[3] = {0, 0, 0};
-        for (const PrintPage &page : PaginateTables(tables, lines)) {
-            int used = 0;
-            for (const PageSlice &s : page) {
-                QCOMPARE(s.firstRow, next[s.table]); // in order, nothing skipped or repeated
-                QCOMPARE(s.withTitle, s.firstRow == 0);
-                next[s.table] += s.rowCount;
-                used += (used > 0 ? 1 : 0) + (s.withTitle ? 1 : 0) +
-                        (tables[size_t(s.table)].columns.isEmpty() ? 0 : 1) +
-                        std::max(s.rowCount, tables[size_t(s.table)].rows.isEmpty() ? 1 : 0);
+        for (int rows : {0, 1, 57, 604})
+            for (int lines : {4, 17, 52, 80}) {
+                const QByteArray name = QStringLiteral("%1 rows, %2 lines").arg(rows).arg(lines).toLatin1();
+                const std::vector<PrintTable> tables{table(rows, true), table(11, false), table(2, true)};
+                int next[3] = {0, 0, 0};
+                for (const PrintPage &page : PaginateTables(tables, lines)) {
+                    int used = 0;
+                    for (const PageSlice &s : page) {
+                        // in order, nothing skipped or repeated
+                        QVERIFY2(s.firstRow == next[s.table] && s.withTitle == (s.firstRow == 0), name);
+                        next[s.table] += s.rowCount;
+                        used += (used > 0 ? 1 : 0) + (s.withTitle ? 1 : 0) +
+                                (tables[size_t(s.table)].columns.isEmpty() ? 0 : 1) +
+                                std::max(s.rowCount, tables[size_t(s.table)].rows.isEmpty() ? 1 : 0);
+                    }
+                    QVERIFY2(used <= lines, name);
+                }
+                QVERIFY2(next[0] == rows && next[1] == 11 && next[2] == 2, name);
             }
-            QVERIFY2(used <= lines,
-                     qPrintable(QStringLiteral("%1 lines on a page of %2").arg(used).arg(lines)));
-        }
-        QCOMPARE(next[0], rows);
-        QCOMPARE(next[1], 11);
-        QCOMPARE(next[2], 2);
     }
 
     // kt-m40-cli print: the document as a PDF, read back with poppler's pdfinfo and pdftotext.
@@ -262,7 +196,6 @@ class TestPrintDocument : public QObject {
     void aNewImageFitsOnePage() {
         if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         const QString file = save(NewCloneImage(VariantE, true), "club net.M40");
-        QVERIFY(!file.isEmpty());
         const CliResult r = runCli({"print", file, "-o", "-"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.startsWith("%PDF-"));
@@ -283,13 +216,21 @@ class TestPrintDocument : public QObject {
         // the settings come before the VFOs, after the channels
         QVERIFY(text.indexOf("No channel is in use.") < text.indexOf("Key Speed(WPM)"));
         QVERIFY(text.indexOf("Key Speed(WPM)") < text.indexOf("VFO A"));
+        // other page sizes
+        for (const auto &[size, info] :
+             {std::pair{"Letter", "612 x 792 pts (letter)"}, {"a3", "842 x 1191 pts (A3)"}}) {
+            QCOMPARE(runCli({"print", file, "-o", path("size.pdf"), "--page-size", size}).exitCode, 0);
+            const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
+            QVERIFY2(
+                pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
+                qPrintable(pdfinfo));
+        }
     }
 
     // Printed with no display: see headless().
     void fullMemoryRunsOverPagesWithEveryChannelOnce() {
         if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
         const QString file = save(fullMemory(), "full.M40");
-        QVERIFY(!file.isEmpty());
         const CliResult r = headless({"print", file, "-o", path("full.pdf")});
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QVERIFY2(headless({"show", file}).exitCode == 0, "show needs no display either");
@@ -322,49 +263,16 @@ class TestPrintDocument : public QObject {
         QVERIFY(last.contains("Search Range") && last.contains("VFO B"));
     }
 
-    void pageSizes_data() {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("info");
-        QTest::newRow("Letter") << QString("Letter") << "612 x 792 pts (letter)";
-        QTest::newRow("a3") << QString("a3") << "842 x 1191 pts (A3)";
-    }
-    void pageSizes() {
-        if (!HavePoppler()) QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
-        QFETCH(QString, size);
-        QFETCH(QString, info);
-        const QString file = save(NewCloneImage(), "sizes.M40");
-        QCOMPARE(runCli({"print", file, "-o", path("size.pdf"), "--page-size", size}).exitCode, 0);
-        const QString pdfinfo = Poppler("pdfinfo", {path("size.pdf")});
-        QVERIFY2(pdfinfo.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(info))),
-                 qPrintable(pdfinfo));
-    }
-
-    void failures_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no output") << QStringList{"print", "@in"} << 64 << "-o is missing";
-        QTest::newRow("no file") << QStringList{"print", "-o", "@out"} << 64 << "FILE.M40 is missing";
-        QTest::newRow("page size") << QStringList{"print", "@in", "-o", "@out", "--page-size", "B7"} << 64
-                                   << "--page-size is A4, Letter, Legal, A3 or A5, not B7";
-        QTest::newRow("missing clone file")
-            << QStringList{"print", "@missing", "-o", "@out"} << 4 << "File Open Error";
-        QTest::newRow("output folder missing")
-            << QStringList{"print", "@in", "-o", "@nofolder"} << 4 << "File Open Error";
-    }
+    // A clone file that is not there, an output folder that is not there (print's usage errors are in
+    // tst_cli_manners's table).
     void failures() {
-        QFETCH(QStringList, args);
         const QString in = save(NewCloneImage(), "in.M40");
-        for (QString &a : args)
-            a = a == "@in"         ? in
-                : a == "@out"      ? path("x.pdf")
-                : a == "@missing"  ? path("missing.M40")
-                : a == "@nofolder" ? path("no/such/folder/x.pdf")
-                                   : a;
-        const CliResult r = runCli(args);
-        QTEST(r.exitCode, "status");
-        QFETCH(QString, message);
-        QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+        for (const auto &[file, pdf] :
+             {std::pair{path("missing.M40"), path("x.pdf")}, {in, path("no/such/folder/x.pdf")}}) {
+            const CliResult r = runCli({"print", file, "-o", pdf});
+            QCOMPARE(r.exitCode, 4);
+            QVERIFY2(r.err.contains("File Open Error\n"), r.err.constData());
+        }
         QVERIFY(!QFile::exists(path("x.pdf")));
     }
 };

@@ -120,6 +120,8 @@ class TestTranslations : public QObject {
         const std::pair<const char *, UiLanguage> locales[] = {
             {"de_AT", UiLanguage::German},   {"fr_CA", UiLanguage::French},
             {"es_419", UiLanguage::Spanish}, {"it_CH.UTF-8", UiLanguage::Italian},
+            {"ja_JP", UiLanguage::Japanese}, {"ja", UiLanguage::Japanese},
+            {"en_US", UiLanguage::English},  {"pt_BR", UiLanguage::English},
             {"C", UiLanguage::English},      {"", UiLanguage::English}};
         for (const auto &[locale, language] : locales)
             QCOMPARE(LanguageForLocale(QString::fromLatin1(locale)), language);

@@ -2,6 +2,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/VfoRecordCodec.h"
 #include "files/NewImage.h"
+#include <cstring>
 
 namespace {
 const char nameChars[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ *#+-/\\=()$_";
@@ -52,13 +53,10 @@ void fill(CloneImage &image, std::mt19937 &rng, const RandomImageOptions &o) {
 }
 } // namespace
 
+// The characters stand in code order from 0x30 on.
 int NameCodeOf(char c) {
-    if (c >= '0' && c <= '9') return c;
-    if (c >= 'A' && c <= 'Z') return c - 7;
-    const char symbols[] = " *#+-/\\=()$_";
-    for (int i = 0; i < 12; ++i)
-        if (symbols[i] == c) return 0x54 + i;
-    return 0;
+    const char *at = c ? std::strchr(nameChars, c) : nullptr;
+    return at ? 0x30 + int(at - nameChars) : 0;
 }
 
 CloneImage RandomImage(std::mt19937 &rng, const RandomImageOptions &options) {
