@@ -129,7 +129,7 @@ class TestTranslations : public QObject {
         for (UiLanguage l : UiLanguages())
             codes << LanguageCode(l);
         QCOMPARE(codes, QStringList({"en", "ja", "de", "fr", "es", "it"}));
-        // (each code's window in its language: gui_tst_accessibility's languages' table)
+        // (each code's window in its language: gui_tst_window's languages' table)
         for (const char *code : {"", "EN", "jp", "pt", "de_DE"})
             QVERIFY2(!LanguageFromCode(QString::fromLatin1(code)), code);
         // --lang, then the View menu's stored choice, then the system; unknown codes are passed over

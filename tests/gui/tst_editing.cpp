@@ -551,10 +551,10 @@ class TestEditing : public QObject {
         QVERIFY(!f->w().dataChanged());
     }
 
-    // The edit dialog, driven with clicks and keys (the rules of its boxes: tst_channel_edit). A new channel
-    // opens with the defaults; keys are filtered and move on as they come, a box is completed when left, a
-    // key the box drops still moves on; OK refuses a frequency out of the range and keeps the dialog open,
-    // then stores the channel as one Undo step.
+    // The edit dialog, driven with clicks and keys (the rules of its boxes: tst_records_and_tables). A new
+    // channel opens with the defaults; keys are filtered and move on as they come, a box is completed when
+    // left, a key the box drops still moves on; OK refuses a frequency out of the range and keeps the dialog
+    // open, then stores the channel as one Undo step.
     void newChannelThroughTheDialog() {
         const CloneImage before = image();
         openChannel(40);

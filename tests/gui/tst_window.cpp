@@ -828,7 +828,7 @@ class TestWindow : public QObject {
     // File > Export asks the layout (the original first; cancelled there, no file dialog comes), then the
     // name; after an export the window bears the CSV's name, yet Save asks for a clone file's. Import asks
     // nothing: the original layout says in the status line what it took, the others show a report. What
-    // each layout writes and takes: the CSV tests (tst_csv_layouts, tst_csv_import).
+    // each layout writes and takes: the CSV tests (tst_csv_layouts).
     void exportAndImportAskTheirQuestionsAndReport() {
         MainWindowFixture f;
         QVERIFY(f.load());
