@@ -214,9 +214,7 @@ class TestLinkSession : public QObject {
     void writeMemorySendsAccessThenEveryBlock() {
         VirtualRadioRig rig;
         rig.image = VirtualRadio::demoImage();
-        QVERIFY(rig.session.start(Procedure::WriteMemory));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::Success);
+        QCOMPARE(rig.run(Procedure::WriteMemory), Ending::Success);
         const QStringList c = rig.commands();
         QCOMPARE(c.size(), ChannelCount + 2);
         QCOMPARE(c.first(), QStringLiteral("KTM40"));
@@ -239,9 +237,7 @@ class TestLinkSession : public QObject {
         QSignalSpy vfos(&rig.session, &RadioSession::vfoDecoded);
         qint64 endedNs = 0;
         connect(&rig.session, &RadioSession::runFinished, this, [&] { endedNs = rig.link->clockNs(); });
-        QVERIFY(rig.session.start(Procedure::ReadSettings));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::Success);
+        QCOMPARE(rig.run(Procedure::ReadSettings), Ending::Success);
         QCOMPARE(rig.commands(), settingsReads() + QStringList{"RZ~E"});
         QVERIFY(changed.SetData1 != QLatin1String(DefaultSetData1));
         QVERIFY(changed.SetData2 != QLatin1String(DefaultSetData2));
@@ -259,9 +255,7 @@ class TestLinkSession : public QObject {
         // and back to a radio holding the defaults
         VirtualRadioRig back;
         back.image = changed;
-        QVERIFY(back.session.start(Procedure::WriteSettings));
-        QVERIFY(back.waitForRun());
-        QCOMPARE(back.lastEnding(), Ending::Success);
+        QCOMPARE(back.run(Procedure::WriteSettings), Ending::Success);
         QCOMPARE(back.commands(),
                  QStringList({"KTM40", "RZ~F0300W" + changed.SetData1, "RZ~F0320W" + changed.SetData2,
                               "RZ~F0400W" + MakeVFOData(changed, 0), "RZ~F0500W" + MakeVFOData(changed, 1),
@@ -307,9 +301,7 @@ class TestLinkSession : public QObject {
         QString reason;
         QVERIFY(rig.link->open(&reason));
         rig.link->injectReceived("RZ~F0300R\r\nFFFF\r\n"); // noise waiting before the first command
-        QVERIFY(rig.session.start(Procedure::ReadSettings));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::Success);
+        QCOMPARE(rig.run(Procedure::ReadSettings), Ending::Success);
         QCOMPARE(rig.image.SetData1, radio->block(0x300));
         QCOMPARE(rig.commands().size(), 5);
     }
@@ -375,9 +367,7 @@ class TestLinkSession : public QObject {
             const CloneImage before = rig.image;
             QElapsedTimer clock;
             clock.start();
-            QVERIFY(startOf(rig.session, c.procedure));
-            QVERIFY2(rig.waitForRun(), c.name);
-            QVERIFY2(rig.lastEnding() == c.ending, c.name);
+            QVERIFY2(rig.run([&](RadioSession &s) { return startOf(s, c.procedure); }) == c.ending, c.name);
             QVERIFY2(rig.lastDetail().contains(c.detail), qPrintable(c.name + (": " + rig.lastDetail())));
             QStringList got = rig.commands();
             for (QString &line : got)
@@ -406,9 +396,7 @@ class TestLinkSession : public QObject {
             if (c.fault == "timeout@E") QVERIFY(clock.elapsed() >= 2000 + Pause);
             if (c.ending == port) {
                 // the line stays failed: the next run fails at its first exchange, also as a port error
-                QVERIFY(rig.session.start(Procedure::Identify));
-                QVERIFY(rig.waitForRun(1000));
-                QCOMPARE(rig.lastEnding(), Ending::ComPortError);
+                QCOMPARE(rig.run(Procedure::Identify, 1000), Ending::ComPortError);
                 QCOMPARE(rig.commands().size(), c.sent.size());
             }
         }
@@ -504,9 +492,7 @@ class TestLinkSession : public QObject {
                 if (kind == "add") return SpoilReply(r, Spoil::Add, r.size() - 5, '0');
                 return SpoilReply(r, Spoil::Swap, 1, 'X');
             };
-            QVERIFY(rig.session.start(c.procedure));
-            QVERIFY(rig.waitForRun(5000));
-            QVERIFY2(rig.lastEnding() == c.ending, c.name);
+            QVERIFY2(rig.run(c.procedure, 5000) == c.ending, c.name);
             const QString line = c.key.size() == 4  ? "RZ~F" + c.key
                                  : c.key == "KTM40" ? c.key
                                                     : "RZ~" + c.key;
@@ -525,14 +511,13 @@ class TestLinkSession : public QObject {
 
     // Verify: only block reads and the end command go out, nothing changes, the differences name records
     // and fields.
-    void verifyAMatchingRadio() {
+    void verify() {
         VirtualRadioRig rig(VirtualRadio::withDemoContents());
         rig.image = VirtualRadio::demoImage(); // what the radio holds
         MakeSetData(rig.image);
         const CloneImage before = rig.image;
-        QVERIFY(rig.session.startVerify(true, true));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::Success);
+        const auto verifyAll = [](RadioSession &s) { return s.startVerify(true, true); };
+        QCOMPARE(rig.run(verifyAll), Ending::Success);
         QCOMPARE(rig.session.radioRecords().size(), 4 + ChannelCount);
         QVERIFY(CompareWithRadio(rig.image, rig.session.radioRecords()).isEmpty());
         // one settings block read back alone, as Write Changes checks only what it wrote
@@ -544,26 +529,20 @@ class TestLinkSession : public QObject {
                  settingsReads() + QStringList{"RZ~E"} + channelReads(0, ChannelCount) + QStringList{"RZ~E"});
         QCOMPARE(rig.progress.size(), ChannelCount);
         QVERIFY(rig.smallestGapMs() >= 10.0);
-    }
 
-    void verifyOneChannelAndOneSettingDiffer() {
-        VirtualRadioRig rig(VirtualRadio::withDemoContents());
-        rig.image = VirtualRadio::demoImage(); // what the radio holds
-        MakeSetData(rig.image);
-        rig.session.setCommandPauseMs(0); // the pause is the matching radio's check above
+        // one channel and one setting differ
+        rig.session.setCommandPauseMs(0); // the pause was checked above
         rig.image.Settings.byName("cmbBeep") = 0;
         rig.image.ChannelTable[2].field[FieldName].text = "CHANGED";
-        const CloneImage before = rig.image;
-        const QString radioBefore = rig.radio->block(0x640);
-        QVERIFY(rig.session.startVerify(true, true));
-        QVERIFY(rig.waitForRun());
-        QCOMPARE(rig.lastEnding(), Ending::Success);
+        const CloneImage edited = rig.image;
+        const QByteArray radioBefore = rig.radio->cloneFileBytes();
+        QCOMPARE(rig.run(verifyAll), Ending::Success);
         const QList<ImageDifference> d = CompareWithRadio(rig.image, rig.session.radioRecords());
         QCOMPARE(d.size(), 2);
         QCOMPARE(d[0].record, QString("Settings")); // how each is named: the comparison's own tests
         QCOMPARE(d[1].record, QString("2"));
-        QCOMPARE(rig.image, before);
-        QCOMPARE(rig.radio->block(0x640), radioBefore);
+        QCOMPARE(rig.image, edited);
+        QCOMPARE(rig.radio->cloneFileBytes(), radioBefore);
     }
 
     void identification() {
@@ -593,9 +572,7 @@ class TestLinkSession : public QObject {
             rig.image.Variant = VariantE;
             rig.image.WideRange = c.wideBefore;
             QSignalSpy identified(&rig.session, &RadioSession::variantIdentified);
-            QVERIFY(rig.session.start(Procedure::Identify));
-            QVERIFY(rig.waitForRun(1000));
-            QVERIFY2(rig.lastEnding() == c.ending, c.name);
+            QVERIFY2(rig.run(Procedure::Identify, 1000) == c.ending, c.name);
             QVERIFY2(rig.image.Variant == c.variantAfter && rig.image.WideRange == c.wideAfter, c.name);
             QCOMPARE(identified.size(), c.ending == ok ? 1 : 0);
             QCOMPARE(rig.commands(), QStringList{"RZ~WHO"}); // never an end command
@@ -608,10 +585,8 @@ class TestLinkSession : public QObject {
         VirtualRadioRig rig(radio);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.session.start(Procedure::Identify));
-        QVERIFY(rig.waitForRun());
+        QCOMPARE(rig.run(Procedure::Identify), Ending::CommunicationError);
         const qint64 ms = clock.elapsed();
-        QCOMPARE(rig.lastEnding(), Ending::CommunicationError);
         QVERIFY2(ms >= 2000 && ms < 3500, qPrintable(QString::number(ms)));
     }
 
@@ -865,14 +840,14 @@ class TestLinkSession : public QObject {
         VirtualRadioRig rig(radio, Line::SerialPort);
         QVERIFY(rig.open());
         // the stray characters are in the device's input queue before the program opens it
-        QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::Identify); }), Ending::Success);
+        QCOMPARE(rig.run(Procedure::Identify), Ending::Success);
         QCOMPARE(rig.image.Variant, int(VariantE));
         QCOMPARE(rig.image.WideRange, true);
         // after the end command more are left for the next open; close and open again as a new run would
-        QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::ReadSettings); }), Ending::Success);
+        QCOMPARE(rig.run(Procedure::ReadSettings), Ending::Success);
         rig.session.link()->close();
         QTest::qWait(50);
-        QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::ReadMemory); }), Ending::Success);
+        QCOMPARE(rig.run(Procedure::ReadMemory), Ending::Success);
         const CloneImage want = radioImage(*radio);
         QVERIFY(sameSettings(rig.image, want));
         QVERIFY(sameChannels(rig.image, want, 0, ChannelCount));
@@ -889,8 +864,7 @@ class TestLinkSession : public QObject {
             const CloneImage before = rig.image;
             // the earlier reply is a whole, well-formed reply for the next channel: taking it would put that
             // channel's record in this one
-            QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::ReadMemory); }),
-                     Ending::CommunicationError);
+            QCOMPARE(rig.run(Procedure::ReadMemory), Ending::CommunicationError);
             QVERIFY2(rig.lastDetail().contains("the echo of another command"), qPrintable(rig.lastDetail()));
             const int k = at.toInt(nullptr, 16) / 0x20 - 0x30;
             const CloneImage want = radioImage(*radio);
@@ -901,7 +875,7 @@ class TestLinkSession : public QObject {
             radio->faults.earlierAt.clear();
             radio->faults.baud = 0;
             QTest::qWait(300);
-            const Ending again = rig.run([](RadioSession &s) { return s.start(Procedure::ReadSettings); });
+            const Ending again = rig.run(Procedure::ReadSettings);
             QVERIFY2(again == Ending::Success, qPrintable(rig.lastDetail()));
             QVERIFY(sameSettings(rig.image, want));
         }
@@ -914,17 +888,16 @@ class TestLinkSession : public QObject {
         VirtualRadioRig rig(radio, Line::SerialPort);
         QVERIFY(rig.open());
         const CloneImage want = radioImage(*radio);
-        QCOMPARE(rig.run([](RadioSession &s) { return s.start(Procedure::ReadSettings); }),
-                 Ending::CommunicationError);
+        QCOMPARE(rig.run(Procedure::ReadSettings), Ending::CommunicationError);
         QVERIFY2(rig.lastDetail().startsWith("no reply to the block read of 0300"),
                  qPrintable(rig.lastDetail()));
         // the late answer lands somewhere in this run: it is refused or it fell into a pause
-        const Ending second = rig.run([](RadioSession &s) { return s.start(Procedure::ReadSettings); });
+        const Ending second = rig.run(Procedure::ReadSettings);
         QVERIFY2(second == Ending::Success || second == Ending::CommunicationError,
                  qPrintable(rig.lastDetail()));
         if (second == Ending::Success) QVERIFY(sameSettings(rig.image, want));
         QTest::qWait(500); // the line is quiet again
-        const Ending third = rig.run([](RadioSession &s) { return s.start(Procedure::ReadSettings); });
+        const Ending third = rig.run(Procedure::ReadSettings);
         QVERIFY2(third == Ending::Success, qPrintable(rig.lastDetail()));
         QVERIFY(sameSettings(rig.image, want));
     }

@@ -39,6 +39,10 @@ Ending VirtualRadioRig::run(const std::function<bool(RadioSession &)> &start, in
     return lastEnding();
 }
 
+Ending VirtualRadioRig::run(Procedure procedure, int timeoutMs) {
+    return run([procedure](RadioSession &s) { return s.start(procedure); }, timeoutMs);
+}
+
 Ending VirtualRadioRig::lastEnding() const {
     return finished.last().at(1).value<Ending>();
 }

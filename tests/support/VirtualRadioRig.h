@@ -31,6 +31,7 @@ struct VirtualRadioRig {
     bool waitForRun(int timeoutMs = 30000);
     // Starts a run and waits for its end: the ending of its last procedure.
     Ending run(const std::function<bool(RadioSession &)> &start, int timeoutMs = 30000);
+    Ending run(Procedure procedure, int timeoutMs = 30000);
     // The ending and detail of the last procedure that finished.
     Ending lastEnding() const;
     QString lastDetail() const;
