@@ -119,10 +119,6 @@ QByteArray replyTo(VirtualRadio &radio, const QByteArray &line) {
     return replies.size() == 1 ? replies.front().echo + replies.front().answer : QByteArray("<none>");
 }
 
-QByteArray writeLine(const QByteArray &address, char fill) {
-    return "RZ~F" + address + "W" + QByteArray(64, fill) + "\r\n";
-}
-
 bool sameChannels(const CloneImage &a, const CloneImage &b, int from, int to) {
     for (int k = from; k < to; ++k)
         if (!(a.ChannelTable[k] == b.ChannelTable[k]) || a.ChannelUsed[k] != b.ChannelUsed[k]) return false;
@@ -211,25 +207,6 @@ class TestLinkSession : public QObject {
         QVERIFY(dir_.isValid());
     }
 
-    void writeMemorySendsAccessThenEveryBlock() {
-        VirtualRadioRig rig;
-        rig.image = VirtualRadio::demoImage();
-        QCOMPARE(rig.run(Procedure::WriteMemory), Ending::Success);
-        const QStringList c = rig.commands();
-        QCOMPARE(c.size(), ChannelCount + 2);
-        QCOMPARE(c.first(), QStringLiteral("KTM40"));
-        QCOMPARE(c.last(), QStringLiteral("RZ~E"));
-        for (int k = 0; k < ChannelCount; ++k) {
-            QCOMPARE(c[1 + k], QString::asprintf("RZ~F%04XW", 0x600 + 0x20 * k) + MakeMemData(rig.image, k));
-            QCOMPARE(rig.radio->block(0x600 + 0x20 * k), MakeMemData(rig.image, k));
-        }
-        QVERIFY(rig.smallestGapMs() >= Pause);
-        // the access line is followed by two pauses: one after it, one before each block write
-        const auto &t = rig.link->transcript();
-        QVERIFY(t[1].sentNs - t[0].lastReplyNs >= 2 * Pause * 1000000LL);
-        QCOMPARE(rig.progress.last().at(0).toInt(), ChannelCount - 1);
-    }
-
     void settingsTransfersRoundTrip() {
         CloneImage changed = ChangedSettingsImage();
         VirtualRadioRig rig(std::make_shared<VirtualRadio>(changed));
@@ -256,11 +233,8 @@ class TestLinkSession : public QObject {
         VirtualRadioRig back;
         back.image = changed;
         QCOMPARE(back.run(Procedure::WriteSettings), Ending::Success);
-        QCOMPARE(back.commands(),
-                 QStringList({"KTM40", "RZ~F0300W" + changed.SetData1, "RZ~F0320W" + changed.SetData2,
-                              "RZ~F0400W" + MakeVFOData(changed, 0), "RZ~F0500W" + MakeVFOData(changed, 1),
-                              "RZ~E"}));
-        QCOMPARE(back.radio->block(0x500), MakeVFOData(changed, 1));
+        for (const int address : {0x300, 0x320, 0x400, 0x500})
+            QCOMPARE(back.radio->block(address), rig.radio->block(address));
         QVERIFY(back.smallestGapMs() >= Pause);
     }
 
@@ -291,6 +265,14 @@ class TestLinkSession : public QObject {
         QCOMPARE(target.commands().count("KTM40"), 2);
         QCOMPARE(target.commands().count("RZ~E"), 2);
         QCOMPARE(target.radio->cloneFileBytes(), rig.radio->cloneFileBytes());
+        QCOMPARE(target.progress.last().at(0).toInt(), ChannelCount - 1);
+        // Write Memory's access line is followed by two pauses: one after it, one before each block write
+        const auto &t = target.link->transcript();
+        qsizetype access = t.size() - 1;
+        while (t[access].command != "KTM40\r\n")
+            --access;
+        QVERIFY(t[access + 1].sentNs - t[access].lastReplyNs >= 2 * Pause * 1000000LL);
+        QVERIFY(target.smallestGapMs() >= Pause);
     }
 
     void staleInputIsDiscardedAndTheEchoDoesNotEndAWait() {
@@ -661,34 +643,39 @@ class TestLinkSession : public QObject {
         }
     }
 
-    void repliesHaveTheRadiosLengths() {
+    // The radio's side of one session, line by line: each reply whole. Writes need the access line, which
+    // the end command closes; lines that are not quite a command are answered NG and change nothing; a line
+    // longer than any command is dropped as noise, and the command after it is answered.
+    void theRadioAnswers() {
         VirtualRadio radio;
-        const QByteArray read = replyTo(radio, "RZ~F0600R\r\n");
-        QCOMPARE(read.size(), 77);
-        QVERIFY(read.startsWith("RZ~F0600R\r\n"));
-        QCOMPARE(read.mid(11, 64), radio.block(0x600).toLatin1());
-        QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nOK\r\n"));
-        QCOMPARE(replyTo(radio, writeLine("5160", 'A')).size(), 79);
         radio.setIdentity(VariantE, true);
-        QCOMPARE(replyTo(radio, "RZ~WHO\r\n"), QByteArray("RZ~WHO\r\nKTM409900AA\r\n"));
-        QCOMPARE(replyTo(radio, "RZ~E\r\n"), QByteArray("RZ~E\r\nOK\r\n"));
-        QCOMPARE(replyTo(radio, "RZ~F0610R\r\n"), QByteArray("RZ~F0610R\r\nNG\r\n")); // no block there
+        const QByteArray ones(64, '1'), a(64, 'A'), b(64, 'B');
+        radio.setBlock(0x600, QString(ones));
+        const std::pair<QByteArray, QByteArray> talk[] = {
+            {"RZ~F0600R", "RZ~F0600R\r\n" + ones + "\r\n"},
+            {"RZ~F0620W" + b, "RZ~F0620W" + b + "\r\nNG\r\n"}, // no access yet
+            {"KTM40", "KTM40\r\nOK\r\n"},
+            {"RZ~F060R", "RZ~F060R\r\nNG\r\n"},   // address too short
+            {"RZ~F0600X", "RZ~F0600X\r\nNG\r\n"}, // neither R nor W
+            {"RZ~F06G0R", "RZ~F06G0R\r\nNG\r\n"}, // read of no number
+            {"RZ~F0600R" + a, "RZ~F0600R" + a + "\r\nNG\r\n"},
+            {"RZ~F06G0W" + a, "RZ~F06G0W" + a + "\r\nNG\r\n"},
+            {"RZ~F0610W" + a, "RZ~F0610W" + a + "\r\nNG\r\n"}, // write of no block
+            {"RZ~F0610R", "RZ~F0610R\r\nNG\r\n"},
+            {"RZ~F0620W" + b, "RZ~F0620W" + b + "\r\nOK\r\n"},
+            {"RZ~F5160W" + a, "RZ~F5160W" + a + "\r\nOK\r\n"},
+            {"RZ~WHO", "RZ~WHO\r\nKTM409900AA\r\n"},
+            {QByteArray(129, 'x') + "RZ~E", "RZ~E\r\nOK\r\n"}, // noise before a command
+            {"RZ~F0620W" + a, "RZ~F0620W" + a + "\r\nNG\r\n"}, // the access is closed
+            {"RZ~F0620R", "RZ~F0620R\r\n" + b + "\r\n"}};
+        for (const auto &[line, reply] : talk)
+            QVERIFY2(replyTo(radio, line + "\r\n") == reply, line.constData());
+        QCOMPARE(radio.block(0x600), QString(ones));
+        QCOMPARE(radio.block(0x5160), QString(a));
+        QVERIFY(!radio.hasBlock(0x610));
         // a command split over several deliveries is answered once complete
         QVERIFY(radio.receive("RZ~F03").empty());
         QCOMPARE(radio.receive("00R\r\n").size(), std::size_t(1));
-    }
-
-    void writesNeedTheAccessLine() {
-        VirtualRadio radio;
-        const QString before = radio.block(0x620);
-        QVERIFY(replyTo(radio, writeLine("0620", 'B')).endsWith("NG\r\n"));
-        QCOMPARE(radio.block(0x620), before);
-        replyTo(radio, "KTM40\r\n");
-        QVERIFY(replyTo(radio, writeLine("0620", 'B')).endsWith("OK\r\n"));
-        QCOMPARE(radio.block(0x620), QString(64, 'B'));
-        replyTo(radio, "RZ~E\r\n"); // the end command closes the access
-        QVERIFY(replyTo(radio, writeLine("0620", 'C')).endsWith("NG\r\n"));
-        QCOMPARE(radio.block(0x620), QString(64, 'B'));
     }
 
     // A reply that begins with the echo of another command is refused, the echo shown with every character
@@ -720,28 +707,6 @@ class TestLinkSession : public QObject {
             if (spec == QLatin1String("short@0fe0")) QVERIFY(faults.shortAt.contains("0FE0"));
             if (spec == QLatin1String("delay=250")) QCOMPARE(faults.delayMs, 250);
             if (spec == QLatin1String("baud=9600")) QCOMPARE(faults.baud, 9600);
-        }
-    }
-
-    // Lines that are not quite a command are answered NG and change nothing; a line longer than any
-    // command is dropped as noise, and the command after it is answered.
-    void linesTheRadioRefuses() {
-        const QByteArray digits(64, 'A');
-        const std::pair<QByteArray, QByteArray> table[] = {
-            {"RZ~F060R", "RZ~F060R\r\nNG\r\n"},   // address too short
-            {"RZ~F0600X", "RZ~F0600X\r\nNG\r\n"}, // neither R nor W
-            {"RZ~F06G0R", "RZ~F06G0R\r\nNG\r\n"}, // read of no number
-            {"RZ~F0600R" + digits, "RZ~F0600R" + digits + "\r\nNG\r\n"},
-            {"RZ~F06G0W" + digits, "RZ~F06G0W" + digits + "\r\nNG\r\n"},
-            {"RZ~F0610W" + digits, "RZ~F0610W" + digits + "\r\nNG\r\n"}, // write of no block
-            {QByteArray(129, 'x') + "RZ~E", "RZ~E\r\nOK\r\n"}};          // noise before a command
-        for (const auto &[line, reply] : table) {
-            VirtualRadio radio;
-            QCOMPARE(replyTo(radio, "KTM40\r\n"), QByteArray("KTM40\r\nOK\r\n"));
-            radio.setBlock(0x600, QString(64, '1'));
-            QCOMPARE(replyTo(radio, line + "\r\n"), reply);
-            QCOMPARE(radio.block(0x600), QString(64, '1'));
-            QVERIFY(!radio.hasBlock(0x610));
         }
     }
 
@@ -1255,19 +1220,32 @@ class TestLinkSession : public QObject {
         }
     }
 
+    // kt-m40-cli reads one radio and writes another with --verify (each a 'kt-m40-cli sim' that saves what it
+    // holds, the second logging what it hears); verify of a file that differs: the differences as file and
+    // radio (the report's form is diff's, and a failed run's status every radio command's).
     void readFromOneRadioWriteToAnother() {
         const QString saved1 = dir_.filePath("one.M40"), saved2 = dir_.filePath("two.M40");
         const QString read = dir_.filePath("read.M40"), log = dir_.filePath("two.log");
+        const QString changed = dir_.filePath("changed.M40");
+        CloneImage other = VirtualRadio::demoImage();
+        other.Settings.byName("cmbBeep") = 0; // Off; the demo radio's is On
+        QCOMPARE(SaveCloneFile(changed, other), FileStatus::Ok);
         {
             Sim one({"--demo", "--save", saved1});
             Sim two({"--save", saved2, "--log", log});
             QVERIFY(one.port().startsWith("/dev/"));
             QVERIFY(two.port().startsWith("/dev/"));
-            const CliResult r = runCli({"read", "--port", one.port(), "-o", read});
+            CliResult r = runCli({"read", "--port", one.port(), "-o", read});
             QVERIFY2(r.exitCode == 0, r.err.constData());
             QVERIFY(!r.err.contains("Reading memory")); // no progress bar when stderr is not a terminal
-            const CliResult w = runCli({"write", "--port", two.port(), read});
-            QVERIFY2(w.exitCode == 0, w.err.constData());
+            r = runCli({"write", "--port", two.port(), read, "--verify"});
+            QVERIFY2(r.exitCode == 0, r.err.constData());
+            QVERIFY(r.out.contains("The radio holds what the file would write."));
+            r = runCli({"verify", "--port", two.port(), changed, "--settings", "--json"});
+            QCOMPARE(r.exitCode, 5);
+            QCOMPARE(r.out,
+                     QByteArray("{\"differences\":[{\"field\":\"Beep\",\"file\":\"Off\",\"radio\":\"On\","
+                                "\"record\":\"Settings\"}],\"equal\":false,\"retries\":0}\n"));
             QCOMPARE(one.stop(), 0);
             QCOMPARE(two.stop(), 0);
         }
@@ -1276,9 +1254,9 @@ class TestLinkSession : public QObject {
         QCOMPARE(readFile(saved2), first);
         QCOMPARE(readFile(read), first);
         const QList<QByteArray> lines = readFile(log).split('\n');
-        // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; then the empty
-        // tail
-        QCOMPARE(lines.size(), 6 + 606 + 1);
+        // Write Settings: access, four blocks, end; Write Memory: access, 604 blocks, end; the reads of the
+        // write's verify (4 + 604 blocks, an end after each half); the settings verify's; the empty tail
+        QCOMPARE(lines.size(), 6 + 606 + 610 + 5 + 1);
         QVERIFY(lines[0].endsWith(" KTM40"));
         QVERIFY(lines[0].startsWith(QDate::currentDate().toString(Qt::ISODate).toLatin1()));
         QVERIFY(lines[1].endsWith(" RZ~F0300W" + readFile(read).split('\n')[1].trimmed()));
@@ -1316,37 +1294,6 @@ class TestLinkSession : public QObject {
                      "answered as the radio (1 asked: " +
                      other.port().toLocal8Bit() + ")\n"),
                  none.err.constData());
-    }
-
-    // verify and write --verify: the differences as file and radio (the report's form is diff's, and a
-    // failed run's status every radio command's)
-    void verifyAndWriteWithVerify() {
-        const QString file = dir_.filePath("demo.M40"), saved = dir_.filePath("saved.M40");
-        CloneImage demo = VirtualRadio::demoImage();
-        QCOMPARE(SaveCloneFile(file, demo), FileStatus::Ok);
-        {
-            Sim sim({"--demo"});
-            QVERIFY(!sim.port().isEmpty());
-            CliResult r = runCli({"verify", "--port", sim.port(), file, "--settings"});
-            QVERIFY2(r.exitCode == 0, r.err.constData());
-            QVERIFY(r.out.contains("The radio holds what the file would write."));
-
-            CloneImage other = demo;
-            other.Settings.byName("cmbBeep") = 0; // Off; the radio's is On
-            const QString changed = dir_.filePath("changed.M40");
-            QCOMPARE(SaveCloneFile(changed, other), FileStatus::Ok);
-            r = runCli({"verify", "--port", sim.port(), changed, "--settings", "--json"});
-            QCOMPARE(r.exitCode, 5);
-            QCOMPARE(r.out,
-                     QByteArray("{\"differences\":[{\"field\":\"Beep\",\"file\":\"Off\",\"radio\":\"On\","
-                                "\"record\":\"Settings\"}],\"equal\":false,\"retries\":0}\n"));
-        }
-        {
-            Sim sim({"--save", saved});
-            CliResult r = runCli({"write", "--port", sim.port(), file, "--verify", "--settings"});
-            QVERIFY2(r.exitCode == 0, r.err.constData());
-            QVERIFY(r.out.contains("The radio holds what the file would write."));
-        }
     }
 
     // Write Changes: the reads, then only the differing writes, then the reads of what was written.
