@@ -237,8 +237,7 @@ class TestLinkSession : public QObject {
 
     void readAllAndWriteAllRunBothHalves() {
         VirtualRadioRig rig(VirtualRadio::withDemoContents());
-        QVERIFY(rig.session.startReadAll());
-        QVERIFY(rig.waitForRun());
+        QCOMPARE(rig.run([](RadioSession &s) { return s.startReadAll(); }), Ending::Success);
         QCOMPARE(rig.started.size(), 2);
         QCOMPARE(rig.started[0].at(0).value<Procedure>(), Procedure::ReadSettings);
         QCOMPARE(rig.started[1].at(0).value<Procedure>(), Procedure::ReadMemory);
@@ -256,8 +255,7 @@ class TestLinkSession : public QObject {
 
         VirtualRadioRig target;
         target.image = rig.image;
-        QVERIFY(target.session.startWriteAll());
-        QVERIFY(target.waitForRun());
+        QCOMPARE(target.run([](RadioSession &s) { return s.startWriteAll(); }), Ending::Success);
         QCOMPARE(target.runs.first().at(0).toBool(), true);
         QCOMPARE(target.commands().count("KTM40"), 2);
         QCOMPARE(target.commands().count("RZ~E"), 2);
@@ -605,7 +603,7 @@ class TestLinkSession : public QObject {
         QVERIFY(!rig.session.start(Procedure::Identify));
         QVERIFY(!rig.session.startReadAll());
         QVERIFY(!rig.session.setLink(MakeVirtualRadioLink(std::make_shared<VirtualRadio>())));
-        QVERIFY(rig.waitForRun());
+        QVERIFY(rig.runs.wait(30000));
         QVERIFY(!rig.session.busy());
         QCOMPARE(rig.runs.size(), 1);
         QCOMPARE(rig.commands().size(), 5);
@@ -955,10 +953,8 @@ class TestLinkSession : public QObject {
                 return s.start(Procedure::Identify);
             },
             [](RadioSession &s) { return s.start(Procedure::Identify); }};
-        for (const auto &start : chain) {
-            const qsizetype before = rig.runs.size();
-            QVERIFY(start(rig.session) && (rig.runs.size() > before || rig.runs.wait(30000)));
-        }
+        for (const auto &start : chain)
+            QVERIFY(rig.run(start) != Ending::ProcedureFailure); // started, and ended in time
         QCOMPARE(rig.lastEnding(), Ending::CommunicationError);
         QCOMPARE(rig.runs.size(), 7);
         const double gap = rig.smallestGapMs();

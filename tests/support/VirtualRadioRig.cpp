@@ -28,11 +28,6 @@ bool VirtualRadioRig::open() {
     return true;
 }
 
-bool VirtualRadioRig::waitForRun(int timeoutMs) {
-    const qsizetype before = runs.size();
-    return runs.size() > before || runs.wait(timeoutMs);
-}
-
 Ending VirtualRadioRig::run(const std::function<bool(RadioSession &)> &start, int timeoutMs) {
     const qsizetype before = runs.size();
     if (!start(session) || !(runs.size() > before || runs.wait(timeoutMs))) return Ending::ProcedureFailure;
