@@ -1170,27 +1170,25 @@ class TestLinkSession : public QObject {
         QCOMPARE(holds.ChannelTable[21].field[FieldFrequency].value, 5435811.0);
         for (const Case &c : cases) {
             const int procedure = c.procedure;
-            const QString &at = c.at;
-            const char byte = c.byte;
             auto radio = std::make_shared<VirtualRadio>(holds);
             VirtualRadioRig rig(radio, Line::SerialPort);
             rig.session.setCommandPauseMs(0); // what is taken counts here, not when
             QVERIFY(rig.open());
+            VirtualRadio *r = radio.get();
+            const auto spoil = [r, c] {
+                r->faults.spoilByte = c.byte;
+                r->faults.spoilAt.insert(c.at);
+            };
             const bool checking = procedure == -1;
-            if (!checking) {
-                radio->faults.spoilByte = byte;
-                radio->faults.spoilAt.insert(at);
-            } else {
+            if (checking) {
                 // the radio holds channel 21 other than the file: it is written, then read back spoilt
                 rig.image = holds;
                 rig.image.ChannelTable[21].field[FieldFrequency].value = 5435000;
-                radio->replyFilter = [&](const QString &key, const QByteArray &reply) {
-                    const bool written = radio->commandLog().contains(
-                        BlockWriteCommand(at, MakeMemData(rig.image, 21)).trimmed());
-                    return key == at && written && reply.size() == 77
-                               ? SpoilReply(reply, Spoil::Swap, 11 + 32, byte)
-                               : reply;
+                r->commandObserver = [spoil](const QByteArray &line) {
+                    if (line == "KTM40") spoil();
                 };
+            } else {
+                spoil();
             }
             const CloneImage before = rig.image;
             const Ending ending = rig.run([&](RadioSession &s) {
@@ -1203,8 +1201,8 @@ class TestLinkSession : public QObject {
             QCOMPARE(rig.lastDetail(),
                      QStringLiteral("the reply to the block read of %1 has %2 at data digit 33 of 64, "
                                     "not a hexadecimal digit")
-                         .arg(at, c.shown));
-            QCOMPARE(radio->commandLog().last(), "RZ~F" + at.toLatin1() + "R"); // nothing after it
+                         .arg(c.at, c.shown));
+            QCOMPARE(radio->commandLog().last(), "RZ~F" + c.at.toLatin1() + "R"); // nothing after it
             if (Procedure(procedure) == Procedure::ReadMemory)
                 QCOMPARE(rig.image.ChannelTable[21], before.ChannelTable[21]);
             if (Procedure(procedure) == Procedure::ReadSettings)
