@@ -204,17 +204,16 @@ int runNoisy(const uint8_t *data, size_t size) {
     const CloneImage &holds = NoisyRadioImage();
     auto radio = std::make_shared<VirtualRadio>(holds);
     SpoilFromInput(*radio, data + 1, size - 1);
-    const std::map<int, QString> old{{0x300, radio->block(0x300)},
-                                     {0x320, radio->block(0x320)},
-                                     {0x400, radio->block(0x400)},
-                                     {0x500, radio->block(0x500)}};
     CloneImage image = base;
     CloneImage written = base;
     MakeSetData(written);
-    const std::map<int, QString> sent{{0x300, written.SetData1},
-                                      {0x320, written.SetData2},
-                                      {0x400, MakeVFOData(written, 0)},
-                                      {0x500, MakeVFOData(written, 1)}};
+    // what the radio held before, and the records a write sends (as a radio holding the image holds them)
+    const VirtualRadio wrote(written);
+    std::map<int, QString> old, sent;
+    for (const int address : {0x300, 0x320, 0x400, 0x500}) {
+        old[address] = radio->block(address);
+        sent[address] = wrote.block(address);
+    }
     RadioSession session(&image);
     const int retries = (data[0] >> 4) % 6;
     session.setRetries(retries);
