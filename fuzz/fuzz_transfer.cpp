@@ -23,25 +23,27 @@
 #include "link/Link.h"
 #include "link/RadioSession.h"
 #include "link/TransferSteps.h"
-#include "link/VirtualRadio.h"
+#include "link/VirtualRadioLink.h"
 #include "settings/SettingsCodec.h"
 #include <QCoreApplication>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <map>
 #include <utility>
 #include <vector>
 
 namespace {
+// (a command as sent, or as the radio logs it without its CR LF)
 bool isBlockRead(const QByteArray &c) {
-    return c.startsWith("RZ~F") && c.size() == 11;
+    return c.startsWith("RZ~F") && c.trimmed().size() == 9;
 }
 
-// A line that answers each command from the input: what it delivers waits until the session reads it, and
-// every command sent is kept.
-class InputLink : public Link {
+// A line that answers each command from the input with replies in pieces, until the reply is complete or
+// the line fails: what it delivers waits until the session reads it, and every command sent is kept.
+class FuzzLink : public Link {
   public:
-    InputLink(const uint8_t *data, size_t size) : data_(data), size_(size) {}
+    FuzzLink(const uint8_t *data, size_t size) : data_(data), size_(size) {}
 
     bool open(QString *) override { return open_ = true; }
     void close() override { open_ = false; }
@@ -49,7 +51,9 @@ class InputLink : public Link {
     bool write(const QByteArray &bytes) override {
         if (!open_) return false;
         commands.push_back(bytes);
-        answer(bytes);
+        command_ = bytes;
+        delivered_.clear();
+        later();
         return true;
     }
     QByteArray readAll() override { return std::exchange(inbox_, {}); }
@@ -58,43 +62,8 @@ class InputLink : public Link {
     std::vector<QByteArray> commands;
     bool failedLine = false;
 
-  protected:
-    virtual void answer(const QByteArray &command) = 0;
+  private:
     int next() { return pos_ < size_ ? data_[pos_++] : -1; }
-    void arrive(const QByteArray &bytes) {
-        if (!open_) return;
-        inbox_ += bytes;
-        emit readyRead();
-    }
-    void hangUp(const QString &reason) {
-        if (!open_) return;
-        open_ = false;
-        failedLine = true;
-        emit failed(reason);
-    }
-    // f on the event loop's next round, as a serial port's signals come
-    template <class F> void later(F f) { QMetaObject::invokeMethod(this, f, Qt::QueuedConnection); }
-
-    const uint8_t *data_;
-    size_t size_;
-    size_t pos_ = 0;
-
-  private:
-    bool open_ = false;
-    QByteArray inbox_;
-};
-
-// Replies made of the input, in pieces, until the reply is complete or the line fails.
-class FuzzLink : public InputLink {
-  public:
-    using InputLink::InputLink;
-
-  private:
-    void answer(const QByteArray &command) override {
-        command_ = command;
-        delivered_.clear();
-        later([this] { deliver(); });
-    }
     QByteArray take(size_t n, bool hex) {
         static const char digits[] = "0123456789ABCDEF";
         QByteArray out;
@@ -104,19 +73,31 @@ class FuzzLink : public InputLink {
         }
         return out;
     }
+    void arrive(const QByteArray &bytes) {
+        if (!open_) return;
+        inbox_ += bytes;
+        emit readyRead();
+    }
     void push(const QByteArray &bytes) {
         delivered_ += bytes;
         arrive(bytes);
+    }
+    // the next piece on the event loop's next round, as a serial port's signals come
+    void later() {
+        QMetaObject::invokeMethod(
+            this, [this] { deliver(); }, Qt::QueuedConnection);
     }
     // The reply is complete for the program once more than four characters beyond the command have come
     // and the last is LF: until then another piece follows, so that no exchange waits out its time.
     bool complete() const { return delivered_.size() > command_.size() + 3 && delivered_.endsWith('\n'); }
 
     void deliver() {
-        if (!isOpen()) return;
+        if (!open_) return;
         const int control = next();
-        if (control < 0) {
-            hangUp(QStringLiteral("input ended"));
+        if (control < 0 || control % 8 == 6) { // the input ended, or the port fails
+            open_ = false;
+            failedLine = true;
+            emit failed(QStringLiteral("input ended"));
             return;
         }
         const bool hex = control & 0x80;
@@ -143,9 +124,6 @@ class FuzzLink : public InputLink {
         case 5: // the echo alone (the wait must go on), then more
             push(command_);
             break;
-        case 6: // the port fails
-            hangUp(QStringLiteral("input ended"));
-            return;
         default: { // a good reply followed by stray characters in the pause
             push(command_ +
                  (isBlockRead(command_) ? take(64, true).leftJustified(64, '0') : QByteArray("OK")) + "\r\n");
@@ -154,63 +132,43 @@ class FuzzLink : public InputLink {
             return;
         }
         }
-        if (!complete()) later([this] { deliver(); });
+        if (!complete()) later();
     }
 
+    const uint8_t *data_;
+    size_t size_;
+    size_t pos_ = 0;
+    bool open_ = false;
+    QByteArray inbox_;
     QByteArray command_;
     QByteArray delivered_;
 };
 
-// The radio with a noisy cable: replies from a virtual radio, spoilt as the input says.
-class NoisyLink : public InputLink {
-  public:
-    NoisyLink(VirtualRadio &radio, const uint8_t *data, size_t size) : InputLink(data, size), radio_(radio) {}
-
-  private:
-    void answer(const QByteArray &command) override {
-        QByteArray reply;
-        for (const VirtualRadioReply &r : radio_.receive(command))
-            reply += r.echo + r.answer;
-        reply = spoil(command, reply);
-        if (failNext_) {
-            failNext_ = false;
-            later([this] { hangUp(QStringLiteral("the input says so")); });
-        } else {
-            later([this, reply] { arrive(reply); });
-        }
-    }
-    QByteArray spoil(const QByteArray &command, const QByteArray &reply) {
-        const int control = next();
-        if (control < 0) return reply; // the input has run out: the cable is clean again
-        const qsizetype at = qsizetype(std::max(0, next())) % (reply.size() + 1);
-        char byte = char(std::max(0, next()));
-        const bool readData = isBlockRead(command) && at >= command.size() && at < command.size() + 64;
-        QByteArray out = reply;
-        switch (control % 8) {
-        case 1:
-            if (readData && IsHexDigit(byte)) byte = 'G';
-            out = SpoilReply(reply, Spoil::Swap, at, byte);
-            break;
-        case 2:
-            out = SpoilReply(reply, Spoil::Drop, at, 0);
-            break;
-        case 3:
-            out = SpoilReply(reply, Spoil::Add, at, byte);
-            break;
-        case 4:
-            failNext_ = true;
-            break;
-        default:
-            break;
-        }
+// The radio with a noisy cable: before each reply the input says how it is spoilt (a byte swapped, left
+// out or added, at a position and with a byte the input gives) or that the line fails instead.
+void SpoilFromInput(VirtualRadio &radio, const uint8_t *data, size_t size) {
+    auto pos = std::make_shared<size_t>(0);
+    auto spoil = std::make_shared<std::array<int, 3>>(); // kind, position, byte
+    auto next = [=] { return *pos < size ? data[(*pos)++] : -1; };
+    radio.commandObserver = [=, &radio](const QByteArray &) {
+        *spoil = {next(), std::max(0, next()), std::max(0, next())}; // -1: the input has run out
+        if ((*spoil)[0] % 8 == 4) radio.faults.dropAt.insert("*");
+    };
+    radio.replyFilter = [=, &radio](const QString &, const QByteArray &reply) {
+        const auto [control, position, value] = *spoil;
+        const qsizetype at = position % (reply.size() + 1);
+        char byte = char(value);
+        // a data digit is swapped only for a byte that is no digit: a digit for a digit is another record
+        if (isBlockRead(radio.commandLog().last()) && at >= 11 && at < 75 && IsHexDigit(byte)) byte = 'G';
+        QByteArray out = control % 8 == 1   ? SpoilReply(reply, Spoil::Swap, at, byte)
+                         : control % 8 == 2 ? SpoilReply(reply, Spoil::Drop, at, 0)
+                         : control % 8 == 3 ? SpoilReply(reply, Spoil::Add, at, byte)
+                                            : reply;
         // a reply that does not end with LF would wait out the 2000 ms: it is refused all the same
         if (!out.endsWith('\n')) out += '\n';
         return out;
-    }
-
-    VirtualRadio &radio_;
-    bool failNext_ = false;
-};
+    };
+}
 
 // Runs the session on the link from start to the end of its run: a finding when it does not end.
 void runToEnd(RadioSession &session, std::unique_ptr<Link> link, const std::function<bool()> &start) {
@@ -244,43 +202,46 @@ const CloneImage &NoisyRadioImage() {
 int runNoisy(const uint8_t *data, size_t size) {
     const CloneImage &base = FuzzBaseImage();
     const CloneImage &holds = NoisyRadioImage();
-    VirtualRadio radio(holds);
-    const std::map<int, QString> old{{0x300, radio.block(0x300)},
-                                     {0x320, radio.block(0x320)},
-                                     {0x400, radio.block(0x400)},
-                                     {0x500, radio.block(0x500)}};
+    auto radio = std::make_shared<VirtualRadio>(holds);
+    SpoilFromInput(*radio, data + 1, size - 1);
     CloneImage image = base;
     CloneImage written = base;
     MakeSetData(written);
-    const std::map<int, QString> sent{{0x300, written.SetData1},
-                                      {0x320, written.SetData2},
-                                      {0x400, MakeVFOData(written, 0)},
-                                      {0x500, MakeVFOData(written, 1)}};
+    // what the radio held before, and the records a write sends (as a radio holding the image holds them)
+    const VirtualRadio wrote(written);
+    std::map<int, QString> old, sent;
+    for (const int address : {0x300, 0x320, 0x400, 0x500}) {
+        old[address] = radio->block(address);
+        sent[address] = wrote.block(address);
+    }
     RadioSession session(&image);
     const int retries = (data[0] >> 4) % 6;
     session.setRetries(retries);
-    auto *link = new NoisyLink(radio, data + 1, size - 1);
+    auto link = std::make_unique<VirtualRadioLink>(radio);
+    bool failedLine = false;
+    QObject::connect(link.get(), &Link::failed, [&] { failedLine = true; });
     static const Procedure procedures[4] = {Procedure::ReadSettings, Procedure::WriteSettings,
                                             Procedure::VerifySettings, Procedure::Identify};
     const Procedure p = procedures[data[0] % 4];
     Ending ending = Ending::Success;
     QObject::connect(&session, &RadioSession::procedureFinished,
                      [&](Procedure, Ending e, const QString &) { ending = e; });
-    runToEnd(session, std::unique_ptr<Link>(link), [&] {
+    runToEnd(session, std::move(link), [&] {
         return p == Procedure::VerifySettings ? session.startVerify(true, false) : session.start(p);
     });
-    if (ending == Ending::ComPortError) FUZZ_CHECK(link->failedLine, "a port error without a port failure");
+    if (ending == Ending::ComPortError) FUZZ_CHECK(failedLine, "a port error without a port failure");
 
     // how often each command went out in a row; what was sent again is what the session counts
     int again = 0;
-    for (std::size_t i = 0, run = 1; i < link->commands.size(); ++i) {
-        const QByteArray &c = link->commands[i];
-        run = i > 0 && link->commands[i - 1] == c ? run + 1 : 1;
+    const QList<QByteArray> &commands = radio->commandLog();
+    for (qsizetype i = 0, run = 1; i < commands.size(); ++i) {
+        const QByteArray &c = commands[i];
+        run = i > 0 && commands[i - 1] == c ? run + 1 : 1;
         if (run > 1) ++again;
         FUZZ_CHECK(int(run) <= (c.startsWith("RZ~F") ? retries + 1 : 1), "a command sent too often");
     }
     FUZZ_CHECK(again == int(session.retriesInRun().size()), "the retries counted are not those sent");
-    const bool ended = !link->commands.empty() && link->commands.back() == EndCommand;
+    const bool ended = !commands.empty() && commands.back() + "\r\n" == EndCommand;
     FUZZ_CHECK(ended == (ending == Ending::Success && p != Procedure::Identify),
                "the end command after a failure, or a success without it");
 
@@ -289,7 +250,7 @@ int runNoisy(const uint8_t *data, size_t size) {
     switch (p) {
     case Procedure::ReadSettings: {
         auto same = [&](const QString &got, int address, const QString &before) {
-            return got == radio.block(address) || (!success && got == before);
+            return got == radio->block(address) || (!success && got == before);
         };
         FUZZ_CHECK(same(image.SetData1, 0x300, base.SetData1) && same(image.SetData2, 0x320, base.SetData2),
                    "a settings record that is not the radio's");
@@ -299,14 +260,14 @@ int runNoisy(const uint8_t *data, size_t size) {
     }
     case Procedure::WriteSettings:
         for (const auto &[address, before] : old) {
-            const QString now = radio.block(address);
+            const QString now = radio->block(address);
             FUZZ_CHECK(now == sent.at(address) || (!success && now == before),
                        "the radio holds a record that was not written");
         }
         break;
     case Procedure::VerifySettings:
         for (auto it = session.radioRecords().begin(); it != session.radioRecords().end(); ++it)
-            FUZZ_CHECK(it.value() == radio.block(it.key()), "verify took a record that is not the radio's");
+            FUZZ_CHECK(it.value() == radio->block(it.key()), "verify took a record that is not the radio's");
         FUZZ_CHECK(!success || session.radioRecords().size() == 4, "verify succeeded without every record");
         break;
     default:

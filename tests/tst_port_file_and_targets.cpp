@@ -79,73 +79,65 @@ class TestPortFileAndTargets : public QObject {
         QVERIFY(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
     }
 
-    void choiceSurvivesARestart_data() {
-        QTest::addColumn<bool>("programFileExists");
-        QTest::addColumn<bool>("programFileWritable");
-        QTest::addColumn<bool>("programFolderWritable");
-        QTest::newRow("program folder writable, no file yet") << false << true << true;
-        QTest::newRow("program folder file writable") << true << true << true;
-        QTest::newRow("program folder file read-only") << true << false << true;
-        QTest::newRow("program folder read-only, file read-only") << true << false << false;
-        QTest::newRow("program folder read-only, no file") << false << false << false;
-    }
-
+    // The port chosen survives a restart wherever the program's own file and folder may or may not be
+    // written: beside the program where it can be, else in the per-user folder.
     void choiceSurvivesARestart() {
-        QFETCH(bool, programFileExists);
-        QFETCH(bool, programFileWritable);
-        QFETCH(bool, programFolderWritable);
-        const QString base = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
-        const QString program = base + "/program", user = base + "/config/kt-m40";
-        QVERIFY(QDir().mkpath(program));
-        QVERIFY(QDir().mkpath(base + "/config"));
-        QFile::setPermissions(base, QFileDevice::Permissions(0x7777));
-        QFile::setPermissions(base + "/config", QFileDevice::Permissions(0x7777));
-        const QString programFile = program + "/KT-M40.ini", userFile = user + "/KT-M40.ini";
-        if (programFileExists) QVERIFY(WritePortNumber(programFile, 3)); // set up by whoever installed it
-        QFile::setPermissions(programFile, programFileWritable ? QFileDevice::Permissions(0x6666)
-                                                               : QFileDevice::Permissions(0x4444));
-        QFile::setPermissions(program, programFolderWritable ? QFileDevice::Permissions(0x7777)
-                                                             : QFileDevice::Permissions(0x5555));
-        const int code = asOrdinaryUser([&] {
-            // the first start finds the installed choice (or the default), the user picks 5, then 9
-            if (startPickExit(programFile, userFile, 5) != (programFileExists ? 3 : 1)) return 1;
-            if (startPickExit(programFile, userFile, 9) != 5) return 2;
-            if (startPickExit(programFile, userFile, 9) != 9) return 3;
-            return 0;
-        });
-        QFile::setPermissions(program, QFileDevice::Permissions(0x7777));
-        QCOMPARE(code, 0);
-        // where the program's folder took the choice, nothing went to the per-user folder
-        if (programFolderWritable && programFileWritable) {
-            QCOMPARE(readFile(programFile), QByteArray("9\r\n"));
-            QVERIFY(!QFile::exists(userFile));
-        } else {
-            QCOMPARE(readFile(userFile), QByteArray("9\r\n"));
-            if (programFileExists) QCOMPARE(readFile(programFile), QByteArray("3\r\n"));
+        struct Case {
+            const char *name;
+            bool programFileExists, programFileWritable, programFolderWritable;
+        };
+        const Case cases[] = {{"program-folder-writable-no-file", false, true, true},
+                              {"program-folder-file-writable", true, true, true},
+                              {"program-folder-file-read-only", true, false, true},
+                              {"program-folder-read-only-file-read-only", true, false, false},
+                              {"program-folder-read-only-no-file", false, false, false}};
+        for (const auto &[name, programFileExists, programFileWritable, programFolderWritable] : cases) {
+            const QString base = dir_.filePath(name);
+            const QString program = base + "/program", user = base + "/config/kt-m40";
+            QVERIFY(QDir().mkpath(program));
+            QVERIFY(QDir().mkpath(base + "/config"));
+            QFile::setPermissions(base, QFileDevice::Permissions(0x7777));
+            QFile::setPermissions(base + "/config", QFileDevice::Permissions(0x7777));
+            const QString programFile = program + "/KT-M40.ini", userFile = user + "/KT-M40.ini";
+            if (programFileExists) QVERIFY(WritePortNumber(programFile, 3)); // set up by whoever installed it
+            QFile::setPermissions(programFile, programFileWritable ? QFileDevice::Permissions(0x6666)
+                                                                   : QFileDevice::Permissions(0x4444));
+            QFile::setPermissions(program, programFolderWritable ? QFileDevice::Permissions(0x7777)
+                                                                 : QFileDevice::Permissions(0x5555));
+            const bool existed = programFileExists;
+            const int code = asOrdinaryUser([&] {
+                // the first start finds the installed choice (or the default), the user picks 5, then 9
+                if (startPickExit(programFile, userFile, 5) != (existed ? 3 : 1)) return 1;
+                if (startPickExit(programFile, userFile, 9) != 5) return 2;
+                if (startPickExit(programFile, userFile, 9) != 9) return 3;
+                return 0;
+            });
+            QFile::setPermissions(program, QFileDevice::Permissions(0x7777));
+            QVERIFY2(code == 0, name);
+            // where the program's folder took the choice, nothing went to the per-user folder
+            if (programFolderWritable && programFileWritable) {
+                QCOMPARE(readFile(programFile), QByteArray("9\r\n"));
+                QVERIFY(!QFile::exists(userFile));
+            } else {
+                QCOMPARE(readFile(userFile), QByteArray("9\r\n"));
+                if (programFileExists) QCOMPARE(readFile(programFile), QByteArray("3\r\n"));
+            }
         }
     }
 
-    void checkWritableFindsWhatCannotBeWritten_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<QString>("reason");
-        QVERIFY(writeFile(dir_.filePath("plain.txt"), "x"));
-        QTest::newRow("new file in a folder") << dir_.filePath("new.M40") << true << "";
-        QTest::newRow("existing file") << dir_.filePath("plain.txt") << true << "";
-        QTest::newRow("missing folder")
-            << dir_.filePath("no/such/dir/x.M40") << false << "No such file or directory";
-        QTest::newRow("folder is a file") << dir_.filePath("plain.txt/x.M40") << false << "Not a directory";
-        QTest::newRow("a folder itself") << dir_.path() << false << "Is a directory";
-        QTest::newRow("no name (-o \"\")") << QString() << false << "No such file or directory";
-    }
-
     void checkWritableFindsWhatCannotBeWritten() {
-        QFETCH(QString, path);
-        QFETCH(bool, writable);
-        QFETCH(QString, reason);
-        QString why;
-        QCOMPARE(CheckWritable(path, &why), writable);
-        QCOMPARE(why, reason);
+        QVERIFY(writeFile(dir_.filePath("plain.txt"), "x"));
+        const std::tuple<QString, bool, QString> table[] = {
+            {dir_.filePath("new.M40"), true, ""}, // a new file in a folder
+            {dir_.filePath("plain.txt"), true, ""},
+            {dir_.filePath("no/such/dir/x.M40"), false, "No such file or directory"},
+            {dir_.filePath("plain.txt/x.M40"), false, "Not a directory"},
+            {dir_.path(), false, "Is a directory"},
+            {QString(), false, "No such file or directory"}}; // no name (-o "")
+        for (const auto &[path, writable, reason] : table) {
+            QString why;
+            QVERIFY2(CheckWritable(path, &why) == writable && why == reason, qPrintable(path));
+        }
         QVERIFY(!QFile::exists(dir_.filePath("new.M40"))); // nothing is created by the check
     }
 

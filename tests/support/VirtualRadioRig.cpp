@@ -28,15 +28,14 @@ bool VirtualRadioRig::open() {
     return true;
 }
 
-bool VirtualRadioRig::waitForRun(int timeoutMs) {
-    const qsizetype before = runs.size();
-    return runs.size() > before || runs.wait(timeoutMs);
-}
-
 Ending VirtualRadioRig::run(const std::function<bool(RadioSession &)> &start, int timeoutMs) {
     const qsizetype before = runs.size();
     if (!start(session) || !(runs.size() > before || runs.wait(timeoutMs))) return Ending::ProcedureFailure;
     return lastEnding();
+}
+
+Ending VirtualRadioRig::run(Procedure procedure, int timeoutMs) {
+    return run([procedure](RadioSession &s) { return s.start(procedure); }, timeoutMs);
 }
 
 Ending VirtualRadioRig::lastEnding() const {

@@ -27,10 +27,10 @@ struct VirtualRadioRig {
     explicit VirtualRadioRig(std::shared_ptr<VirtualRadio> withRadio = {}, Line line = Line::InProcess);
     bool open();
 
-    // Waits for the run to end (false when it did not within timeoutMs).
-    bool waitForRun(int timeoutMs = 30000);
-    // Starts a run and waits for its end: the ending of its last procedure.
+    // Starts a run and waits for its end: the ending of its last procedure (ProcedureFailure when it did not
+    // start or end within timeoutMs).
     Ending run(const std::function<bool(RadioSession &)> &start, int timeoutMs = 30000);
+    Ending run(Procedure procedure, int timeoutMs = 30000);
     // The ending and detail of the last procedure that finished.
     Ending lastEnding() const;
     QString lastDetail() const;
