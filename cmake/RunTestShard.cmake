@@ -1,0 +1,26 @@
+# Runs every SHARDS-th test function of PROGRAM, beginning with function SHARD (counted from 0), so that one
+# long program's waits on its lines run side by side under ctest -j. The functions are asked of the program
+# itself, so a function added to it is never left out of every part.
+execute_process(COMMAND ${PROGRAM} -functions OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} -functions: ${status}")
+endif()
+string(REGEX MATCHALL "[A-Za-z_0-9]+\\(\\)" functions "${listing}")
+set(mine "")
+set(index 0)
+foreach(function IN LISTS functions)
+  math(EXPR slot "${index} % ${SHARDS}")
+  if(slot EQUAL SHARD)
+    string(REPLACE "()" "" function "${function}")
+    list(APPEND mine ${function})
+  endif()
+  math(EXPR index "${index} + 1")
+endforeach()
+# without names the program would run every function
+if(mine STREQUAL "")
+  return()
+endif()
+execute_process(COMMAND ${PROGRAM} ${mine} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} (part ${SHARD} of ${SHARDS}): ${status}")
+endif()
