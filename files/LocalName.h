@@ -52,6 +52,8 @@ struct FileIdentity {
     quint64 device = 0;
     quint64 inode = 0;
     bool exists = false;
+    // equal inodes on two devices are two files; the tests' files all lie on one device, so that branch is
+    // taken only by a name on another mount
     bool operator==(const FileIdentity &) const = default;
 };
 FileIdentity IdentityOfName(const QString &name);
