@@ -61,6 +61,7 @@ write('full-tab-utf16le.csv', full, sep='\t', encoding='utf-16-le', bom=True)
 low = [[c.lower() for c in r] for r in full]
 low[3][0], low[4][0] = '7', 'a5'
 write('full-lowercase-blank-lf.csv', low, eol='\n', blank_before=1)
+write('full-without-its-first-line.csv', full[1:])
 
 header = ['MODEL', 'BANK', 'CHANNEL', 'FREQUENCY', 'STEP', 'TONE', 'TXTONE', 'RXTONE', 'DCS', 'SHIFT',
           'SHIFT FREQUENCY', 'Power', 'ATT', 'BS', 'Clock', 'BCLO', 'Name', 'Skip']
