@@ -190,8 +190,8 @@ QString FrmMain::pdfSuggestion() const {
         return ShownFileName(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) +
                QStringLiteral("untitled.pdf");
     }
-    const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
-    QString base = file.mid(slash + 1);
-    if (const qsizetype dot = base.lastIndexOf(QLatin1Char('.')); dot > 0) base.truncate(dot);
-    return ShownFileName(file.left(slash + 1) + base) + QStringLiteral(".pdf");
+    // the clone file's extension goes (a dot that starts the name or lies in a folder's name stays)
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    return ShownFileName(dot > file.lastIndexOf(QLatin1Char('/')) + 1 ? file.left(dot) : file) +
+           QStringLiteral(".pdf");
 }

@@ -9,7 +9,6 @@
 #include "app/SettingsPage.h"
 #include "app/StatusLine.h"
 #include "app/TransferCommands.h"
-#include "files/RecentFiles.h"
 #include "image/TextTables.h"
 #include <QAction>
 #include <QActionGroup>
@@ -244,7 +243,7 @@ void FrmMain::setRunning(bool running) {
     // Printing waits too: the document would show a memory half read.
     for (const char *name : {"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint"})
         if (QAction *a = action(QString::fromUtf8(name))) a->setEnabled(idle);
-    mnuFileRecent->menuAction()->setEnabled(idle && !StoredRecentFiles().isEmpty());
+    showRecentFiles(); // it opens when there is an entry and no run
     updateEditActions();
     // The hourglass: once when a run begins, given back when it ends.
     if (running)

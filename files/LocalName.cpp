@@ -1,5 +1,6 @@
 #include "files/LocalName.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
@@ -99,6 +100,11 @@ QByteArray FileNameBytes(const QString &name) {
         }
     }
     return out;
+}
+
+QString FolderOfName(const QString &name) {
+    const qsizetype slash = QDir::fromNativeSeparators(name).lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : name.left(slash);
 }
 
 QString FileNameFromUrl(const QUrl &url) {
@@ -217,9 +223,8 @@ FileIdentity IdentityOfName(const QString &name) {
 QString FileNameFromShownName(const QString &name) {
 #ifdef Q_OS_UNIX
     if (!name.contains(QChar::ReplacementCharacter) || KindOfName(name) != NameKind::Missing) return name;
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    const QString base = name.mid(slash + 1);
-    QString folder = slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : name.left(slash);
+    const QString base = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    QString folder = FolderOfName(name);
     if (!folder.isEmpty()) folder = FileNameFromShownName(folder);
     DIR *dir = ::opendir(folder.isEmpty() ? "." : FileNameBytes(folder).constData());
     if (!dir) return name;

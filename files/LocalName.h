@@ -19,6 +19,10 @@ QByteArray FileNameBytes(const QString &name);
 // The name for a person to read: every kept byte shown as U+FFFD, as a file manager shows it.
 QString ShownFileName(const QString &name);
 
+// The folder part of a name: "/" for a name in the root, "" for a bare name. The system's own separator
+// counts as '/'.
+QString FolderOfName(const QString &name);
+
 // The local file a URL names (a file dropped on the window), its bytes kept as above: a file manager
 // percent-encodes the name's bytes, which QUrl::toLocalFile() would decode as UTF-8. "" for no local file.
 QString FileNameFromUrl(const QUrl &url);

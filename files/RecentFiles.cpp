@@ -63,8 +63,6 @@ QString LastFolder() {
 }
 
 void StoreLastFolderOf(const QString &fileName) {
-    const qsizetype slash = QDir::fromNativeSeparators(fileName).lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return;
-    SettingsStore().setValue(LastFolderKey,
-                             FileNameBytes(slash == 0 ? QStringLiteral("/") : fileName.left(slash)));
+    const QString folder = FolderOfName(fileName);
+    if (!folder.isEmpty()) SettingsStore().setValue(LastFolderKey, FileNameBytes(folder));
 }

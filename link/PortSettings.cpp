@@ -48,10 +48,8 @@ bool IsSystemFolder(const QString &folder) {
 }
 
 QString PortFileForWriting(const QString &programFile, const QString &userFile) {
-    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash < 0    ? QStringLiteral(".")
-                           : slash == 0 ? QStringLiteral("/")
-                                        : programFile.left(slash);
+    QString folder = FolderOfName(programFile);
+    if (folder.isEmpty()) folder = QStringLiteral(".");
     const QString real = CanonicalName(folder);
     if (IsSystemFolder(real.isEmpty() ? folder : real)) return userFile;
     // a file the user may not write is met only by an ordinary user (root writes any file):
