@@ -97,7 +97,7 @@ class FailingDevice : public QIODevice {
 };
 
 QString corpusFile(const QString &file) {
-    return QStringLiteral(KT_M40_SOURCE_DIR "/tests/corpus/csv/") + file;
+    return sourceDir() + QStringLiteral("/tests/corpus/csv/") + file;
 }
 
 // "c7=HEX" (a channel) or "v1=HEX" (a VFO) into the image.

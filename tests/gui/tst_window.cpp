@@ -240,14 +240,6 @@ void menuKey(char key) {
     QTest::keyClick(menu, key);
 }
 
-// A file of tests/corpus/gui/: its lines, but for those that start with '#'.
-QStringList corpusLines(const char *name) {
-    QStringList lines = QString::fromUtf8(readFile(sourceDir() + QStringLiteral("/tests/corpus/gui/") + name))
-                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    lines.removeIf([](const QString &line) { return line.startsWith(QLatin1Char('#')); });
-    return lines;
-}
-
 bool speaksEnglish(const QString &text) {
     static const QRegularExpression fixedPattern(QStringLiteral("^(CH\\d+|P[12]|COM\\s*\\d+)$"));
     QString t = text;
@@ -257,8 +249,10 @@ bool speaksEnglish(const QString &text) {
         if (c.unicode() > 127) return false; // written in Japanese
         letters = letters || c.isLetter();
     }
-    static const QStringList fixedTexts = corpusLines("fixed-texts.txt"); // the same in every language
-    return letters && !fixedTexts.contains(text.trimmed()) && !fixedPattern.match(text).hasMatch();
+    // the same in every language, a text a row
+    static const QList<QStringList> fixedTexts = corpusRows(QStringLiteral("gui/fixed-texts.txt"));
+    return letters && !fixedTexts.contains(QStringList{text.trimmed()}) &&
+           !fixedPattern.match(text).hasMatch();
 }
 
 // The texts of a window and all its widgets and actions that speak English.
@@ -514,10 +508,9 @@ class TestWindow : public QObject {
         QCOMPARE(items.mid(7, 4),
                  (QStringList{"mnuFilePageSetup", "mnuFilePrintPreview", "mnuFilePrint", "mnuFileExit"}));
         const qsizetype column = QStringList{"en", "ja", "de", "fr", "es", "it"}.indexOf(code) + 1;
-        const QStringList menus = corpusLines("menu-texts.tsv");
+        const QList<QStringList> menus = corpusRows(QStringLiteral("gui/menu-texts.tsv"));
         QVERIFY(!menus.isEmpty());
-        for (const QString &line : menus) {
-            const QStringList cells = line.split(QLatin1Char('\t'));
+        for (const QStringList &cells : menus) {
             QAction *item =
                 w.action(cells[0]) ? w.action(cells[0]) : w.findChild<QMenu *>(cells[0])->menuAction();
             if (cells.value(column) != QStringLiteral("-")) QCOMPARE(item->text(), cells.value(column));
