@@ -1,6 +1,7 @@
 #!/bin/sh
 # Pictures of the window on a virtual display, to look at the texts of every language, a dark palette and a
-# doubled scale: the Memory and Settings pages, the edit dialog, COM Port Setup, Find, Set Field, About and the print preview, each cropped to its window.
+# doubled scale: the Memory and Settings pages, the edit dialog, COM Port Setup, Find, Set Field, About and
+# the print preview, each cropped to its window.
 #   tools/screenshots.sh OUT_DIR [LANG...]          (languages: en ja de fr es it; default all six)
 #   DARK=1 or SCALE=2 in the environment: Fusion in dark colours, or Qt's scale factor 2.
 # Needs xvfb, xdotool and imagemagick; runs build/kt-m40 on its virtual radio with its settings in a
@@ -18,8 +19,8 @@ shoot_dialog() { # name: the dialog in front of the main window, then closed wit
     dialog=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$main" | tail -n 1)
     import -window "$dialog" "$out/$1-$suffix.png"
     xdotool key Escape
-    sleep 0.3
-    xdotool windowfocus --sync "$main"
+    sleep 0.5
+    xdotool windowfocus --sync "$main" # no window manager gives the focus back
 }
 
 run_one() { # lang
@@ -45,21 +46,13 @@ run_one() { # lang
     sleep 0.3
     xdotool key Right Down Return
     sleep 1
-    dialog=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$main" | tail -n 1)
-    import -window "$dialog" "$out/edit-$suffix.png"
-    xdotool key Escape
-    sleep 0.5
-    xdotool windowfocus --sync "$main" # no window manager gives the focus back
+    shoot_dialog edit
     # Tool > last item (COM Port Setup)
     xdotool key alt
     sleep 0.3
     xdotool key Right Right Right Down Down Down Down Return
     sleep 1
-    dialog=$(xdotool search --onlyvisible --pid "$pid" | grep -vx "$main" | tail -n 1)
-    import -window "$dialog" "$out/com-$suffix.png"
-    xdotool key Escape
-    sleep 0.3
-    xdotool windowfocus --sync "$main"
+    shoot_dialog com
     # Edit > Find (Ctrl+F)
     xdotool key ctrl+f
     sleep 1
